@@ -1,0 +1,1 @@
+list(APPEND HX_CORE_SOURCES src/app/document_file.h src/editor/highlighter_kind.h)

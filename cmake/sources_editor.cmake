@@ -1,0 +1,1 @@
+list(APPEND HX_CORE_SOURCES src/editor/editor_buffer.h)

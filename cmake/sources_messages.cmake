@@ -1,0 +1,1 @@
+list(APPEND HX_CORE_SOURCES src/app/messages.h)

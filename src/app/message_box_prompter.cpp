@@ -1,0 +1,1 @@
+#include "app/message_box_prompter.h"

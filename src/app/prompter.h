@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+// Every message box, question and file choice a command shows goes through here, so the
+// commands run the same in the window, under tests and in hexlume-cli.
+class Prompter {
+public:
+    enum class Answer { Yes, No, Cancel, Ok };
+
+    virtual ~Prompter() = default;
+
+    virtual void information(const QString& text) = 0;
+    virtual void error(const QString& text) = 0;
+    // A plain message box without an icon.
+    virtual void message(const QString& text) = 0;
+    virtual Answer askYesNo(const QString& text) = 0;
+    virtual Answer askYesNoCancel(const QString& text) = 0;
+    virtual Answer askOkCancel(const QString& text) = 0;
+
+    // File choosers; an empty result means the user cancelled. filter uses Qt's notation.
+    virtual QString chooseOpenFile(const QString& folder, const QString& filter) = 0;
+    virtual QString chooseSaveFile(const QString& folder, const QString& fileName,
+                                   const QString& filter) = 0;
+};

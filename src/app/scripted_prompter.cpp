@@ -1,0 +1,46 @@
+#include "app/scripted_prompter.h"
+
+QString ScriptedPrompter::takeAnswer() {
+    return m_answers.isEmpty() ? QString() : m_answers.takeFirst();
+}
+
+Prompter::Answer ScriptedPrompter::ask(const QString& text, Answer cancelling) {
+    m_messages.append(text);
+    const QString word = takeAnswer().toLower();
+    if (word == QLatin1String("yes"))
+        return Answer::Yes;
+    if (word == QLatin1String("no"))
+        return Answer::No;
+    if (word == QLatin1String("ok"))
+        return Answer::Ok;
+    if (word == QLatin1String("cancel"))
+        return Answer::Cancel;
+    return cancelling;
+}
+
+Prompter::Answer ScriptedPrompter::askYesNo(const QString& text) {
+    const Answer a = ask(text, Answer::No);
+    return a == Answer::Yes ? Answer::Yes : Answer::No;
+}
+
+Prompter::Answer ScriptedPrompter::askYesNoCancel(const QString& text) {
+    const Answer a = ask(text, Answer::Cancel);
+    return a == Answer::Ok ? Answer::Cancel : a;
+}
+
+Prompter::Answer ScriptedPrompter::askOkCancel(const QString& text) {
+    const Answer a = ask(text, Answer::Cancel);
+    return a == Answer::Ok || a == Answer::Yes ? Answer::Ok : Answer::Cancel;
+}
+
+QString ScriptedPrompter::chooseOpenFile(const QString& folder, const QString&) {
+    lastChooserFolder = folder;
+    return m_files.isEmpty() ? QString() : m_files.takeFirst();
+}
+
+QString ScriptedPrompter::chooseSaveFile(const QString& folder, const QString& fileName,
+                                         const QString&) {
+    lastChooserFolder = folder;
+    lastChooserFileName = fileName;
+    return m_files.isEmpty() ? QString() : m_files.takeFirst();
+}

@@ -1,0 +1,5 @@
+#include "cli/cli_runner.h"
+
+CliResult runCli(const QStringList&, const QByteArray&) {
+    return {};
+}

@@ -1,0 +1,5 @@
+#include "cli/cli_runner.h"
+
+int main() {
+    return runCli({}, {}).exitCode;
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// What the program asks of the desktop it runs on. The real implementation lives in the
+// widget library; tests use a recording fake.
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // $XDG_DATA_HOME/redodaze/ with a trailing slash (not created here).
+    virtual QString dataFolder() const = 0;
+    // The folder of the running program, with a trailing slash.
+    virtual QString programFolder() const = 0;
+    // True when the system's default input language is German (Germany).
+    virtual bool inputLanguageIsGermanGermany() const = 0;
+    // The system language's name in that language ("Deutsch", "English", ...).
+    virtual QString systemLanguageName() const = 0;
+
+    // Opens a document or address with the desktop's default handler.
+    virtual bool openDocument(const QString& pathOrUrl) = 0;
+    // Starts a program detached; false when it cannot be started.
+    virtual bool startProgram(const QString& program, const QStringList& arguments) = 0;
+    // Starts a program with raised rights; false on refusal or failure.
+    virtual bool startProgramElevated(const QString& program, const QStringList& arguments) = 0;
+    // Asks the installer helper to carry out a request with raised rights; nothing happens
+    // when the helper is not installed.
+    virtual void requestInstaller(const QString& request) = 0;
+    // Waits without handling events (the retries after an installer request).
+    virtual void pause(int milliseconds) = 0;
+
+    virtual QStringList installedFonts() const = 0;
+    // The program's version, four numbers.
+    virtual QString programVersion() const { return QStringLiteral(HEXLUME_VERSION); }
+};
