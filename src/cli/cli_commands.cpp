@@ -1,0 +1,17 @@
+#include "cli/cli_commands.h"
+
+const std::vector<CliCommand>& cliCommands() {
+    static const std::vector<CliCommand> commands{
+        {QStringLiteral("save-as"),
+         QStringLiteral("write the document back unchanged, in its own encoding and line breaks"),
+         [](CliContext&) {}},
+    };
+    return commands;
+}
+
+const CliCommand* findCliCommand(const QString& name) {
+    for (const CliCommand& c : cliCommands())
+        if (c.name == name)
+            return &c;
+    return nullptr;
+}

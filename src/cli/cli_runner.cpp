@@ -1,5 +1,153 @@
 #include "cli/cli_runner.h"
 
-CliResult runCli(const QStringList&, const QByteArray&) {
-    return {};
+#include "app/messages.h"
+#include "app/scripted_prompter.h"
+#include "cli/cli_commands.h"
+#include "editor/memory_buffer.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace {
+
+const char* const usageText =
+    "Usage: hexlume-cli [--select START[:LENGTH]] [--answer WORD]... [--lang en|de] [--json]\n"
+    "                   COMMAND [FILE]\n"
+    "\n"
+    "Runs an editor command on FILE (or standard input when FILE is - or missing) and writes\n"
+    "the resulting document to standard output, exactly as Save As writes it; messages go to\n"
+    "standard error. With --json, standard output is one JSON object with the text, the\n"
+    "selection, the messages and the modified flag.\n"
+    "\n"
+    "Options:\n"
+    "  --select START[:LENGTH]  selection before the command, in UTF-16 code units over the\n"
+    "                           text with CR LF line breaks (default 0:0)\n"
+    "  --answer WORD            answers the next question: yes, no, cancel, ok, before, behind\n"
+    "  --lang en|de             language of the messages (default en)\n"
+    "  --json                   print a JSON object instead of the document\n"
+    "  --help                   show this help\n"
+    "\n"
+    "Exit status: 0 the command ran, 1 FILE cannot be read, 2 usage error.\n"
+    "\n"
+    "Commands:\n";
+
+QByteArray usage() {
+    QByteArray text = usageText;
+    for (const CliCommand& c : cliCommands())
+        text += "  " + c.name.leftJustified(20).toUtf8() + ' ' + c.summary.toUtf8() + '\n';
+    return text;
+}
+
+CliResult usageError(const QString& problem) {
+    return {2, {}, "hexlume-cli: " + problem.toUtf8() + "\n\n" + usage()};
+}
+
+bool parseSelection(const QString& value, int& start, int& length) {
+    const QStringList parts = value.split(QLatin1Char(':'));
+    if (parts.size() > 2)
+        return false;
+    bool ok = false;
+    start = parts[0].toInt(&ok);
+    if (!ok || start < 0)
+        return false;
+    length = 0;
+    if (parts.size() == 2) {
+        length = parts[1].toInt(&ok);
+        if (!ok || length < 0)
+            return false;
+    }
+    return true;
+}
+
+const QStringList answerWords{QStringLiteral("yes"),    QStringLiteral("no"),
+                              QStringLiteral("cancel"), QStringLiteral("ok"),
+                              QStringLiteral("before"), QStringLiteral("behind")};
+
+} // namespace
+
+CliResult runCli(const QStringList& arguments,
+                 const std::function<QByteArray()>& readStandardInput) {
+    int selStart = 0;
+    int selLength = 0;
+    QStringList answers;
+    int language = UiEnglish;
+    bool json = false;
+    QStringList positional;
+
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString& arg = arguments[i];
+        const bool hasValue = i + 1 < arguments.size();
+        if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
+            return {0, usage(), {}};
+        } else if (arg == QLatin1String("--json")) {
+            json = true;
+        } else if (arg == QLatin1String("--select")) {
+            if (!hasValue || !parseSelection(arguments[++i], selStart, selLength))
+                return usageError(QStringLiteral("--select needs START[:LENGTH]"));
+        } else if (arg == QLatin1String("--answer")) {
+            if (!hasValue || !answerWords.contains(arguments[i + 1]))
+                return usageError(QStringLiteral("--answer needs one of: ") +
+                                  answerWords.join(QStringLiteral(", ")));
+            answers << arguments[++i];
+        } else if (arg == QLatin1String("--lang")) {
+            const QString value = hasValue ? arguments[++i] : QString();
+            if (value != QLatin1String("en") && value != QLatin1String("de"))
+                return usageError(QStringLiteral("--lang needs en or de"));
+            language = value == QLatin1String("de") ? UiGerman : UiEnglish;
+        } else if (arg.startsWith(QLatin1String("--"))) {
+            return usageError(QStringLiteral("unknown option ") + arg);
+        } else {
+            positional << arg;
+        }
+    }
+    if (positional.isEmpty())
+        return usageError(QStringLiteral("no command given"));
+    if (positional.size() > 2)
+        return usageError(QStringLiteral("too many arguments"));
+    const CliCommand* command = findCliCommand(positional[0]);
+    if (!command)
+        return usageError(QStringLiteral("unknown command ") + positional[0]);
+
+    const QString path = positional.size() == 2 ? positional[1] : QStringLiteral("-");
+    std::optional<LoadedDocument> loaded;
+    if (path == QLatin1String("-")) {
+        loaded = decodeDocument(readStandardInput ? readStandardInput() : QByteArray());
+    } else {
+        loaded = loadDocumentFile(path);
+    }
+    if (!loaded)
+        return {1, {},
+                "hexlume-cli: cannot read " +
+                    (path == QLatin1String("-") ? QByteArray("standard input") : path.toUtf8()) +
+                    "\n"};
+
+    MessageTable messages;
+    messages.setLanguage(language);
+    MemoryBuffer editor;
+    editor.loadText(loaded->text);
+    const int textLength = static_cast<int>(loaded->text.size());
+    selStart = qMin(selStart, textLength);
+    editor.select(selStart, qMin(selStart + selLength, textLength));
+    ScriptedPrompter prompter(answers);
+    DocumentFormat format = loaded->format;
+    CliContext context{editor, prompter, messages, format};
+    command->run(context);
+
+    CliResult result;
+    if (json) {
+        QJsonObject object{
+            {QStringLiteral("text"), editor.text()},
+            {QStringLiteral("selStart"), editor.selStart()},
+            {QStringLiteral("selLength"), editor.selLength()},
+            {QStringLiteral("messages"), QJsonArray::fromStringList(prompter.messages())},
+            {QStringLiteral("modified"), editor.isModified()},
+        };
+        result.standardOutput = QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
+    } else {
+        result.standardOutput = encodeDocument(editor.text(), format);
+        for (const QString& m : prompter.messages())
+            result.standardError += m.toUtf8() + '\n';
+    }
+    return result;
 }

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QStringList>
 
+#include <functional>
+
 // hexlume-cli without the process around it: arguments in, bytes and exit status out.
 struct CliResult {
     int exitCode = 0;
@@ -10,4 +12,6 @@ struct CliResult {
     QByteArray standardError;
 };
 
-CliResult runCli(const QStringList& arguments, const QByteArray& standardInput);
+// readStandardInput is called only when the document comes from standard input.
+CliResult runCli(const QStringList& arguments,
+                 const std::function<QByteArray()>& readStandardInput);

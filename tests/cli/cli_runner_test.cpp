@@ -1,0 +1,125 @@
+#include "cli/cli_runner.h"
+#include "test_paths.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+CliResult run(const QStringList& args, const QByteArray& input = {}) {
+    return runCli(args, [input] { return input; });
+}
+
+// Byte-level CR LF form of an 8-bit or UTF-8 text with any line breaks.
+QByteArray withCrLf(QByteArray bytes) {
+    bytes.replace("\r\n", "\n").replace('\r', '\n');
+    return bytes.replace("\n", "\r\n");
+}
+
+// Pages the corpus manifest lists with mixed line breaks (all of them 8-bit or ASCII).
+QStringList pagesWithMixedBreaks(const QString& pagesFolder) {
+    QFile manifest(pagesFolder + QStringLiteral("/../MANIFEST.tsv"));
+    QStringList names;
+    if (!manifest.open(QIODevice::ReadOnly))
+        return names;
+    while (!manifest.atEnd()) {
+        const QList<QByteArray> fields = manifest.readLine().split('\t');
+        if (fields.size() > 9 && fields[9].startsWith("mixed"))
+            names << QString::fromUtf8(fields[0]);
+    }
+    return names;
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+TEST(Cli, SaveAsReproducesTheInputBytes) {
+    const QByteArray cases[] = {
+        "a\r\nb",       "a\nb\n",         "a\rb\r",           "\xEF\xBB\xBFx\xC3\xA4\n",
+        "\x81\x8D\x8F\x90\x9D\xE4", QByteArray("\xFE\xFF\0a\0\n", 6), "",
+    };
+    for (const QByteArray& bytes : cases) {
+        const CliResult r = run({QStringLiteral("save-as")}, bytes);
+        EXPECT_EQ(r.exitCode, 0);
+        EXPECT_EQ(r.standardOutput, bytes) << bytes.toHex().constData();
+    }
+    // Mixed line breaks come out as CR LF.
+    EXPECT_EQ(run({QStringLiteral("save-as"), QStringLiteral("-")}, "a\nb\r\nc").standardOutput,
+              QByteArray("a\r\nb\r\nc"));
+}
+
+TEST(Cli, SaveAsReproducesEveryCorpusPage) {
+    const QString folder = corpusPagesFolder();
+    if (folder.isEmpty())
+        GTEST_SKIP() << "corpus not found";
+    const QStringList mixed = pagesWithMixedBreaks(folder);
+    EXPECT_FALSE(mixed.isEmpty());
+    QStringList failed;
+    const QStringList names = QDir(folder).entryList(QDir::Files);
+    for (const QString& name : names) {
+        const QString path = QDir(folder).filePath(name);
+        const CliResult r = run({QStringLiteral("save-as"), path});
+        const QByteArray bytes = fileBytes(path);
+        // Pages with mixed line breaks come back with CR LF throughout.
+        const QByteArray expected = mixed.contains(name) ? withCrLf(bytes) : bytes;
+        if (r.exitCode != 0 || r.standardOutput != expected)
+            failed << name;
+    }
+    EXPECT_GT(names.size(), 0);
+    EXPECT_TRUE(failed.isEmpty()) << failed.join(QLatin1Char(' ')).toStdString();
+}
+
+TEST(Cli, JsonReportsTextSelectionAndModifiedFlag) {
+    const CliResult r = run({QStringLiteral("--json"), QStringLiteral("--select"),
+                             QStringLiteral("4:9"), QStringLiteral("save-as")},
+                            "ab\ncd\n");
+    ASSERT_EQ(r.exitCode, 0);
+    const QJsonObject o = QJsonDocument::fromJson(r.standardOutput).object();
+    EXPECT_EQ(o.value(QStringLiteral("text")).toString(), QStringLiteral("ab\r\ncd"));
+    // Offsets count CR LF as two; a length past the end is cut at the end.
+    EXPECT_EQ(o.value(QStringLiteral("selStart")).toInt(), 4);
+    EXPECT_EQ(o.value(QStringLiteral("selLength")).toInt(), 2);
+    EXPECT_TRUE(o.value(QStringLiteral("messages")).toArray().isEmpty());
+    EXPECT_FALSE(o.value(QStringLiteral("modified")).toBool());
+}
+
+TEST(Cli, UsageErrorsExitWithTwoAndListTheCommands) {
+    const QList<QStringList> bad{
+        {},
+        {QStringLiteral("no-such-command")},
+        {QStringLiteral("--bogus"), QStringLiteral("save-as")},
+        {QStringLiteral("--select"), QStringLiteral("x"), QStringLiteral("save-as")},
+        {QStringLiteral("--answer"), QStringLiteral("maybe"), QStringLiteral("save-as")},
+        {QStringLiteral("--lang"), QStringLiteral("fr"), QStringLiteral("save-as")},
+        {QStringLiteral("save-as"), QStringLiteral("a"), QStringLiteral("b")},
+    };
+    for (const QStringList& args : bad) {
+        const CliResult r = run(args);
+        EXPECT_EQ(r.exitCode, 2) << args.join(' ').toStdString();
+        EXPECT_TRUE(r.standardError.contains("save-as")) << args.join(' ').toStdString();
+        EXPECT_TRUE(r.standardOutput.isEmpty());
+    }
+    const CliResult help = run({QStringLiteral("--help")});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.standardOutput.contains("save-as"));
+}
+
+TEST(Cli, UnreadableFileExitsWithOne) {
+    QTemporaryDir dir;
+    for (const QString& path : {dir.filePath(QStringLiteral("missing.html")), dir.path()}) {
+        const CliResult r = run({QStringLiteral("save-as"), path});
+        EXPECT_EQ(r.exitCode, 1);
+        EXPECT_TRUE(r.standardError.contains("cannot read"));
+        EXPECT_TRUE(r.standardOutput.isEmpty());
+    }
+}
+
+} // namespace
