@@ -121,7 +121,9 @@ void Document::FileOpen() {
         LoadDocument(path);
 }
 
-bool Document::LoadDocument(const QString& path) {
+bool Document::LoadDocument(const QString& givenPath) {
+    // A name from the command line may be relative; the document always knows its full path.
+    const QString path = givenPath.isEmpty() ? givenPath : QFileInfo(givenPath).absoluteFilePath();
     // Decode first, so a file that cannot be read leaves the open document untouched.
     std::optional<LoadedDocument> loaded = loadDocumentFile(path);
     if (!loaded) {

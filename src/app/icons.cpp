@@ -1,0 +1,5 @@
+#include "app/icons.h"
+
+QIcon themedIcon(const QString& name) {
+    return QIcon::fromTheme(name, QIcon(QStringLiteral(":/icons/") + name + QStringLiteral(".svg")));
+}

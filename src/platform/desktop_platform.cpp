@@ -1,0 +1,63 @@
+#include "platform/desktop_platform.h"
+
+#include "platform/data_folder.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QLocale>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QThread>
+#include <QUrl>
+
+QString DesktopPlatform::dataFolder() const {
+    return defaultDataFolder();
+}
+
+QString DesktopPlatform::programFolder() const {
+    return QCoreApplication::applicationDirPath() + QLatin1Char('/');
+}
+
+bool DesktopPlatform::inputLanguageIsGermanGermany() const {
+    const QLocale locale = QLocale::system();
+    return locale.language() == QLocale::German && locale.territory() == QLocale::Germany;
+}
+
+QString DesktopPlatform::systemLanguageName() const {
+    return QLocale::system().nativeLanguageName();
+}
+
+bool DesktopPlatform::openDocument(const QString& pathOrUrl) {
+    const QUrl url = QFileInfo::exists(pathOrUrl) ? QUrl::fromLocalFile(pathOrUrl)
+                                                  : QUrl::fromUserInput(pathOrUrl);
+    return QDesktopServices::openUrl(url);
+}
+
+bool DesktopPlatform::startProgram(const QString& program, const QStringList& arguments) {
+    return QProcess::startDetached(program, arguments);
+}
+
+bool DesktopPlatform::startProgramElevated(const QString& program, const QStringList& arguments) {
+    const QString pkexec = QStandardPaths::findExecutable(QStringLiteral("pkexec"));
+    if (pkexec.isEmpty())
+        return false;
+    // Waits for the answer: a refusal is a failure the caller must see.
+    return QProcess::execute(pkexec, QStringList{program} + arguments) == 0;
+}
+
+void DesktopPlatform::requestInstaller(const QString& request) {
+    const QString installer = programFolder() + QStringLiteral("hexlume-install");
+    if (!QFileInfo(installer).isExecutable())
+        return;
+    startProgramElevated(installer, QProcess::splitCommand(request));
+}
+
+void DesktopPlatform::pause(int milliseconds) {
+    QThread::msleep(static_cast<unsigned long>(milliseconds));
+}
+
+QStringList DesktopPlatform::installedFonts() const {
+    return QFontDatabase::families();
+}
