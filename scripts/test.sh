@@ -12,5 +12,5 @@ jobs="$(nproc)"
 fuzz="$root/build-fuzz"
 CXX=clang++ CC=clang cmake -S "$root" -B "$fuzz" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DHEXLUME_FUZZ=ON -DHEXLUME_GUI=OFF >/dev/null
-cmake --build "$fuzz" -j"$jobs"
+cmake --build "$fuzz" -j"$jobs" --target fuzzers
 (cd "$fuzz" && ctest --output-on-failure -L fuzz -j"$jobs")

@@ -52,15 +52,19 @@ QStringList splitColourFields(const QString& line) {
     return fields;
 }
 
+std::optional<QStringList> settingsLinesFromBytes(const QByteArray& bytes) {
+    std::optional<QStringList> lines = dataFileLines(bytes);
+    // The cipher works on the file's bytes, not on the characters they were read as.
+    if (lines && IsEnciphered(lines->join(QStringLiteral("\r\n"))))
+        lines = dataFileLines(decipherSettings(bytes));
+    return lines;
+}
+
 std::optional<QStringList> readSettingsFile(const QString& path) {
     const std::optional<QByteArray> bytes = readDataFile(path);
     if (!bytes)
         return std::nullopt;
-    std::optional<QStringList> lines = dataFileLines(*bytes);
-    // The cipher works on the file's bytes, not on the characters they were read as.
-    if (lines && IsEnciphered(lines->join(QStringLiteral("\r\n"))))
-        lines = dataFileLines(decipherSettings(*bytes));
-    return lines;
+    return settingsLinesFromBytes(*bytes);
 }
 
 bool writeSettingsFile(const QString& path, const QStringList& lines) {
