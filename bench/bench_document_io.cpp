@@ -1,6 +1,7 @@
 // Opening and saving large generated documents.
 
 #include "app/document_file.h"
+#include "big_document.h"
 
 #include <benchmark/benchmark.h>
 
@@ -10,28 +11,6 @@
 #include <QTemporaryDir>
 
 namespace {
-
-QTemporaryDir& scratchFolder() {
-    static QTemporaryDir dir;
-    return dir;
-}
-
-// The document of about `mebibytes` MiB, made once per run by the corpus generator.
-QString bigDocument(int mebibytes) {
-    static QMap<int, QString> made;
-    if (made.contains(mebibytes))
-        return made.value(mebibytes);
-    const QString path = scratchFolder().filePath(QStringLiteral("big%1.html").arg(mebibytes));
-    QProcess python;
-    python.setStandardOutputFile(path);
-    python.start(QStringLiteral("python3"),
-                 {QStringLiteral(HEXLUME_SOURCE_DIR "/../shared/corpus/make_big.py"),
-                  QString::number(mebibytes)});
-    if (!python.waitForFinished(-1) || python.exitCode() != 0)
-        return QString();
-    made.insert(mebibytes, path);
-    return path;
-}
 
 void BM_OpenDocument(benchmark::State& state) {
     const QString path = bigDocument(int(state.range(0)));

@@ -22,8 +22,8 @@ enum : int {
 
 const QString openFilter = QStringLiteral(
     "All (*);;HTML (*.HTML *.HTM *.html *.htm);;TXT (*.TXT *.txt);;RTF (*.RTF *.rtf)");
-const QString saveFilter = QStringLiteral(
-    "All (*);;HTML Files (*.HTM *HTML *.htm *html);;Ascii Text (*.TXT *.txt)");
+const QString saveFilter =
+    QStringLiteral("All (*);;HTML Files (*.HTM *HTML *.htm *html);;Ascii Text (*.TXT *.txt)");
 
 const QString xhtmlNamespace = QStringLiteral("http://www.w3.org/1999/xhtml");
 
@@ -51,9 +51,9 @@ void Document::SetDocumentFileName(const QString& path) {
 }
 
 QString Document::skeleton(const QString& declaration, bool xhtml, const QString& charset) {
-    const QString root = xhtml ? QStringLiteral("<html xmlns=\"") + xhtmlNamespace +
-                                     QStringLiteral("\">")
-                               : QStringLiteral("<html>");
+    const QString root =
+        xhtml ? QStringLiteral("<html xmlns=\"") + xhtmlNamespace + QStringLiteral("\">")
+              : QStringLiteral("<html>");
     const QStringList lines{
         root,
         QStringLiteral("<head>"),
@@ -115,7 +115,8 @@ void Document::FileOpen() {
     }
     const bool hasFile =
         !isBlankText(m_editor.text()) && asciiLower(m_fileName) != QLatin1String("untitled");
-    const QString folder = hasFile && !m_fileName.isEmpty() ? folderOf(m_fileName) : m_defaultFolder;
+    const QString folder =
+        hasFile && !m_fileName.isEmpty() ? folderOf(m_fileName) : m_defaultFolder;
     const QString path = m_prompter.chooseOpenFile(folder, openFilter);
     if (!path.isEmpty())
         LoadDocument(path);
@@ -229,9 +230,9 @@ void Document::saveAsWithKey(const QString& key) {
         m_lastSaveFolder = folderOf(m_fileName);
         m_lastSaveName = namePartOf(m_fileName);
     }
-    const QString path = m_prompter.chooseSaveFile(
-        m_lastSaveFolder.isEmpty() ? m_defaultFolder : m_lastSaveFolder, m_lastSaveName,
-        saveFilter);
+    const QString path =
+        m_prompter.chooseSaveFile(m_lastSaveFolder.isEmpty() ? m_defaultFolder : m_lastSaveFolder,
+                                  m_lastSaveName, saveFilter);
     if (path.isEmpty())
         return;
     m_lastSaveFolder = folderOf(path);
@@ -253,8 +254,8 @@ void Document::AskSaveChanges() {
         return;
     const QString name =
         isBlankText(m_fileName) ? QStringLiteral("untitled.html") : namePartOf(m_fileName);
-    switch (m_prompter.askYesNoCancel(m_messages.message(MsgSaveChanges) + QLatin1Char(' ') +
-                                      name)) {
+    switch (
+        m_prompter.askYesNoCancel(m_messages.message(MsgSaveChanges) + QLatin1Char(' ') + name)) {
     case Prompter::Answer::Yes:
         FileSave();
         // A save that failed or whose dialog was cancelled must not let the work be dropped.

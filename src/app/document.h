@@ -19,7 +19,7 @@ public:
     Document(EditorBuffer& editor, Prompter& prompter, const MessageTable& messages);
 
     // Hooks the window fills in.
-    std::function<void(const QString&)> fileNameSet;  // status panel, recent files
+    std::function<void(const QString&)> fileNameSet; // status panel, recent files
     std::function<void(HighlighterKind)> highlighterChosen;
     // Filled by the document-type feature: asks for a type, returns the declaration line and
     // whether the root is XHTML; nullopt when cancelled.

@@ -1,5 +1,6 @@
 #include "app/icons.h"
 
 QIcon themedIcon(const QString& name) {
-    return QIcon::fromTheme(name, QIcon(QStringLiteral(":/icons/") + name + QStringLiteral(".svg")));
+    return QIcon::fromTheme(name,
+                            QIcon(QStringLiteral(":/icons/") + name + QStringLiteral(".svg")));
 }

@@ -59,9 +59,7 @@ TMainForm::TMainForm(Platform& platform, Prompter* prompter, QWidget* parent)
             showRecentFiles();
         }
     };
-    m_document->highlighterChosen = [this](HighlighterKind kind) {
-        m_highlighters->attach(kind);
-    };
+    m_document->highlighterChosen = [this](HighlighterKind kind) { m_highlighters->attach(kind); };
 
     connectActions();
     setAcceptDrops(true);
@@ -174,8 +172,8 @@ void TMainForm::ApplyLanguage() {
 }
 
 void TMainForm::UpdateCaretStatus() {
-    m_status->setCaret(formatCaretStatus(m_messages.message(2), m_buffer->caretLine(),
-                                         m_buffer->caretColumn()));
+    m_status->setCaret(
+        formatCaretStatus(m_messages.message(2), m_buffer->caretLine(), m_buffer->caretColumn()));
     m_status->setSelStart(m_buffer->selStart());
 }
 

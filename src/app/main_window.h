@@ -24,8 +24,7 @@ class TMainForm : public QMainWindow {
     Q_OBJECT
 public:
     // With no prompter given, message boxes and the desktop's file dialogs are used.
-    explicit TMainForm(Platform& platform, Prompter* prompter = nullptr,
-                       QWidget* parent = nullptr);
+    explicit TMainForm(Platform& platform, Prompter* prompter = nullptr, QWidget* parent = nullptr);
     ~TMainForm() override;
 
     // Reads the settings, applies the language, opens a file named by the first argument and

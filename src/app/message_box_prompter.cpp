@@ -37,14 +37,14 @@ void MessageBoxPrompter::message(const QString& text) {
 }
 
 Prompter::Answer MessageBoxPrompter::askYesNo(const QString& text) {
-    return toAnswer(QMessageBox::question(m_parent, title, text,
-                                          QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes));
+    return toAnswer(QMessageBox::question(m_parent, title, text, QMessageBox::Yes | QMessageBox::No,
+                                          QMessageBox::Yes));
 }
 
 Prompter::Answer MessageBoxPrompter::askYesNoCancel(const QString& text) {
-    return toAnswer(QMessageBox::question(
-        m_parent, title, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-        QMessageBox::Yes));
+    return toAnswer(QMessageBox::question(m_parent, title, text,
+                                          QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                                          QMessageBox::Yes));
 }
 
 Prompter::Answer MessageBoxPrompter::askOkCancel(const QString& text) {

@@ -117,7 +117,8 @@ CliResult runCli(const QStringList& arguments,
         loaded = loadDocumentFile(path);
     }
     if (!loaded)
-        return {1, {},
+        return {1,
+                {},
                 "hexlume-cli: cannot read " +
                     (path == QLatin1String("-") ? QByteArray("standard input") : path.toUtf8()) +
                     "\n"};

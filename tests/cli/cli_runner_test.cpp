@@ -43,8 +43,13 @@ QByteArray fileBytes(const QString& path) {
 
 TEST(Cli, SaveAsReproducesTheInputBytes) {
     const QByteArray cases[] = {
-        "a\r\nb",       "a\nb\n",         "a\rb\r",           "\xEF\xBB\xBFx\xC3\xA4\n",
-        "\x81\x8D\x8F\x90\x9D\xE4", QByteArray("\xFE\xFF\0a\0\n", 6), "",
+        "a\r\nb",
+        "a\nb\n",
+        "a\rb\r",
+        "\xEF\xBB\xBFx\xC3\xA4\n",
+        "\x81\x8D\x8F\x90\x9D\xE4",
+        QByteArray("\xFE\xFF\0a\0\n", 6),
+        "",
     };
     for (const QByteArray& bytes : cases) {
         const CliResult r = run({QStringLiteral("save-as")}, bytes);

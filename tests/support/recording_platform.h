@@ -25,11 +25,13 @@ public:
         return startSucceeds;
     }
     bool startProgram(const QString& program, const QStringList& arguments) override {
-        calls << (QStringLiteral("start ") + program + QLatin1Char(' ') + arguments.join(' ')).trimmed();
+        calls << (QStringLiteral("start ") + program + QLatin1Char(' ') + arguments.join(' '))
+                     .trimmed();
         return startSucceeds;
     }
     bool startProgramElevated(const QString& program, const QStringList& arguments) override {
-        calls << (QStringLiteral("elevated ") + program + QLatin1Char(' ') + arguments.join(' ')).trimmed();
+        calls << (QStringLiteral("elevated ") + program + QLatin1Char(' ') + arguments.join(' '))
+                     .trimmed();
         return startSucceeds;
     }
     void requestInstaller(const QString& request) override {
