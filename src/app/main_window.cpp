@@ -282,25 +282,33 @@ void TMainForm::dropEvent(QDropEvent* event) {
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
-    if ((watched == m_editor || watched == m_editor->viewport()) &&
-        (event->type() == QEvent::KeyRelease || event->type() == QEvent::MouseButtonRelease))
+    // Only these events are looked at: others also arrive while the editor is destroyed.
+    switch (event->type()) {
+    case QEvent::KeyRelease:
+    case QEvent::MouseButtonRelease:
         UpdateCaretStatus();
-    // The editor would insert a dropped file's path as text; files open instead.
-    if (watched == m_editor->viewport()) {
-        if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
-            auto* drag = static_cast<QDragMoveEvent*>(event);
-            if (acceptsDrop(drag->mimeData())) {
-                drag->acceptProposedAction();
-                return true;
-            }
-        } else if (event->type() == QEvent::Drop) {
-            auto* drop = static_cast<QDropEvent*>(event);
-            if (acceptsDrop(drop->mimeData())) {
-                drop->acceptProposedAction();
-                openDropped(drop->mimeData());
-                return true;
-            }
+        break;
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        // The editor would insert a dropped file's path as text; files open instead.
+        auto* drag = static_cast<QDragMoveEvent*>(event);
+        if (acceptsDrop(drag->mimeData())) {
+            drag->acceptProposedAction();
+            return true;
         }
+        break;
+    }
+    case QEvent::Drop: {
+        auto* drop = static_cast<QDropEvent*>(event);
+        if (acceptsDrop(drop->mimeData())) {
+            drop->acceptProposedAction();
+            openDropped(drop->mimeData());
+            return true;
+        }
+        break;
+    }
+    default:
+        break;
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -123,12 +123,12 @@ TEST_F(DocumentTest, LoadDocument_ChoosesHighlighterAndMakesTheBackupOnlyOnce) {
 }
 
 TEST_F(DocumentTest, FileSave_RewritesTheFileInItsOwnEncodingAndLineBreaks) {
-    const QByteArray original = "\xFF\xFEh\0i\0\n\0";
-    writeBytes(path(QStringLiteral("u16.txt")), QByteArray(original.constData(), 8));
+    const QByteArray original("\xFF\xFEh\0i\0\n\0", 8);
+    writeBytes(path(QStringLiteral("u16.txt")), original);
     ASSERT_TRUE(document.LoadDocument(path(QStringLiteral("u16.txt"))));
     editor.setModified(true);
     document.FileSave();
-    EXPECT_EQ(readBytes(path(QStringLiteral("u16.txt"))), QByteArray(original.constData(), 8));
+    EXPECT_EQ(readBytes(path(QStringLiteral("u16.txt"))), original);
     EXPECT_FALSE(editor.isModified());
 }
 

@@ -1,0 +1,236 @@
+#include "editor/scintilla_buffer.h"
+
+#include "editor/line_breaks.h"
+#include "editor/undo_guard.h"
+#include "editor/wrap_pause.h"
+
+#include <Qsci/qsciscintilla.h>
+
+using Sci = QsciScintillaBase;
+
+namespace {
+
+constexpr long Utf16Index = Sci::SC_LINECHARACTERINDEX_UTF16;
+
+// QScintilla answers every change notification by counting the characters up to the
+// change, which takes most of a second at the end of a large document. Our own changes go
+// without those notifications; listeners still hear of them through the signals.
+class QuietChange {
+public:
+    explicit QuietChange(QsciScintilla* editor)
+        : editor_(editor), mask_(editor->SendScintilla(Sci::SCI_GETMODEVENTMASK)),
+          lines_(editor->SendScintilla(Sci::SCI_GETLINECOUNT)) {
+        editor_->SendScintilla(Sci::SCI_SETMODEVENTMASK, 0L);
+    }
+    ~QuietChange() {
+        editor_->SendScintilla(Sci::SCI_SETMODEVENTMASK, mask_);
+        emit editor_->textChanged();
+        if (editor_->SendScintilla(Sci::SCI_GETLINECOUNT) != lines_)
+            emit editor_->linesChanged();
+    }
+    QuietChange(const QuietChange&) = delete;
+    QuietChange& operator=(const QuietChange&) = delete;
+
+private:
+    QsciScintilla* editor_;
+    long mask_;
+    long lines_;
+};
+
+} // namespace
+
+ScintillaBuffer::ScintillaBuffer(QsciScintilla* editor) : editor_(editor) {
+    editor_->setUtf8(true);
+    editor_->setEolMode(QsciScintilla::EolWindows);
+    send(Sci::SCI_ALLOCATELINECHARACTERINDEX, Utf16Index);
+}
+
+ScintillaBuffer::~ScintillaBuffer() {
+    if (editor_)
+        send(Sci::SCI_RELEASELINECHARACTERINDEX, Utf16Index);
+}
+
+QString ScintillaBuffer::text() const {
+    const long length = send(Sci::SCI_GETLENGTH);
+    const auto* bytes =
+        static_cast<const char*>(editor_->SendScintillaPtrResult(Sci::SCI_GETCHARACTERPOINTER));
+    return QString::fromUtf8(bytes, length);
+}
+
+void ScintillaBuffer::setText(const QString& text) {
+    {
+        QuietChange quiet(editor_);
+        WrapPause pause(editor_);
+        {
+            UndoGuard group(editor_);
+            replaceRange(0, send(Sci::SCI_GETLENGTH), toCrLf(text).toUtf8());
+        }
+        highlightWholeText();
+    }
+    send(Sci::SCI_SETSEL, 0, 0);
+}
+
+void ScintillaBuffer::loadText(const QString& text) {
+    {
+        QuietChange quiet(editor_);
+        WrapPause pause(editor_);
+        send(Sci::SCI_SETUNDOCOLLECTION, 0);
+        replaceRange(0, send(Sci::SCI_GETLENGTH), toCrLf(text).toUtf8());
+        send(Sci::SCI_SETUNDOCOLLECTION, 1);
+        highlightWholeText();
+    }
+    send(Sci::SCI_EMPTYUNDOBUFFER);
+    setModified(false);
+    clearAllBookmarks();
+    send(Sci::SCI_SETSEL, 0, 0);
+}
+
+int ScintillaBuffer::selStart() const {
+    return toOffset(send(Sci::SCI_GETSELECTIONSTART));
+}
+
+int ScintillaBuffer::selLength() const {
+    return toOffset(send(Sci::SCI_GETSELECTIONEND)) - selStart();
+}
+
+void ScintillaBuffer::setSelStart(int offset) {
+    const long position = toPosition(offset);
+    send(Sci::SCI_SETSEL, position, position);
+}
+
+void ScintillaBuffer::setSelLength(int length) {
+    const long start = send(Sci::SCI_GETSELECTIONSTART);
+    send(Sci::SCI_SETSEL, start, toPosition(toOffset(start) + qMax(length, 0)));
+}
+
+void ScintillaBuffer::select(int anchor, int caret) {
+    send(Sci::SCI_SETSEL, toPosition(anchor), toPosition(caret));
+}
+
+int ScintillaBuffer::caretOffset() const {
+    return toOffset(send(Sci::SCI_GETCURRENTPOS));
+}
+
+QString ScintillaBuffer::selText() const {
+    return textRange(send(Sci::SCI_GETSELECTIONSTART), send(Sci::SCI_GETSELECTIONEND));
+}
+
+void ScintillaBuffer::setSelText(const QString& text) {
+    const QByteArray bytes = toCrLf(text).toUtf8();
+    const long start = send(Sci::SCI_GETSELECTIONSTART);
+    const long end = send(Sci::SCI_GETSELECTIONEND);
+    long after = start;
+    if (start != end || !bytes.isEmpty()) {
+        QuietChange quiet(editor_);
+        UndoGuard group(editor_);
+        after = replaceRange(start, end, bytes);
+    }
+    send(Sci::SCI_SETSEL, after, after);
+}
+
+void ScintillaBuffer::selectAll() {
+    send(Sci::SCI_SETSEL, 0, send(Sci::SCI_GETLENGTH));
+}
+
+int ScintillaBuffer::caretLine() const {
+    return int(send(Sci::SCI_LINEFROMPOSITION, send(Sci::SCI_GETCURRENTPOS))) + 1;
+}
+
+int ScintillaBuffer::caretColumn() const {
+    const long caret = send(Sci::SCI_GETCURRENTPOS);
+    const long lineStart = send(Sci::SCI_POSITIONFROMLINE, send(Sci::SCI_LINEFROMPOSITION, caret));
+    return int(send(Sci::SCI_COUNTCODEUNITS, lineStart, caret)) + 1;
+}
+
+int ScintillaBuffer::lineCount() const {
+    return int(send(Sci::SCI_GETLINECOUNT));
+}
+
+QString ScintillaBuffer::line(int index) const {
+    if (index < 0 || index >= lineCount())
+        return QString();
+    return textRange(send(Sci::SCI_POSITIONFROMLINE, index),
+                     send(Sci::SCI_GETLINEENDPOSITION, index));
+}
+
+bool ScintillaBuffer::isModified() const {
+    return forcedModified_ || send(Sci::SCI_GETMODIFY) != 0;
+}
+
+void ScintillaBuffer::setModified(bool modified) {
+    forcedModified_ = modified;
+    if (!modified)
+        send(Sci::SCI_SETSAVEPOINT);
+}
+
+void ScintillaBuffer::undo() {
+    QuietChange quiet(editor_);
+    send(Sci::SCI_UNDO);
+}
+
+void ScintillaBuffer::setBookmark(int number, int line) {
+    if (number < 0 || number >= BookmarkCount)
+        return;
+    send(Sci::SCI_MARKERDELETEALL, bookmarkMarker(number));
+    if (line >= 0 && line < lineCount())
+        send(Sci::SCI_MARKERADD, line, bookmarkMarker(number));
+}
+
+int ScintillaBuffer::bookmark(int number) const {
+    if (number < 0 || number >= BookmarkCount)
+        return -1;
+    return int(send(Sci::SCI_MARKERNEXT, 0, 1L << bookmarkMarker(number)));
+}
+
+void ScintillaBuffer::clearBookmark(int number) {
+    if (number >= 0 && number < BookmarkCount)
+        send(Sci::SCI_MARKERDELETEALL, bookmarkMarker(number));
+}
+
+long ScintillaBuffer::send(unsigned int message, unsigned long wParam, long lParam) const {
+    return editor_->SendScintilla(message, wParam, lParam);
+}
+
+long ScintillaBuffer::replaceRange(long start, long end, const QByteArray& bytes) {
+    send(Sci::SCI_SETTARGETRANGE, start, end);
+    // An explicit length, so NUL characters are written too.
+    editor_->SendScintilla(Sci::SCI_REPLACETARGET, uintptr_t(bytes.size()), bytes.constData());
+    return send(Sci::SCI_GETTARGETEND);
+}
+
+void ScintillaBuffer::highlightWholeText() {
+    // In one pass while wrapping is paused: wrapping styles line by line, and the HTML lexer
+    // called once per line grows worse than linear with the document.
+    if (editor_->lexer())
+        send(Sci::SCI_COLOURISE, 0, -1);
+}
+
+QString ScintillaBuffer::textRange(long start, long end) const {
+    if (end <= start)
+        return QString();
+    const auto* bytes =
+        reinterpret_cast<const char*>(send(Sci::SCI_GETRANGEPOINTER, start, end - start));
+    return QString::fromUtf8(bytes, end - start);
+}
+
+long ScintillaBuffer::toPosition(int offset) const {
+    if (offset <= 0)
+        return 0;
+    const long total =
+        send(Sci::SCI_INDEXPOSITIONFROMLINE, send(Sci::SCI_GETLINECOUNT), Utf16Index);
+    if (offset >= total)
+        return send(Sci::SCI_GETLENGTH);
+    const long line = send(Sci::SCI_LINEFROMINDEXPOSITION, offset, Utf16Index);
+    const long lineOffset = send(Sci::SCI_INDEXPOSITIONFROMLINE, line, Utf16Index);
+    const long lineStart = send(Sci::SCI_POSITIONFROMLINE, line);
+    if (offset == lineOffset)
+        return lineStart;
+    return send(Sci::SCI_POSITIONRELATIVECODEUNITS, lineStart, offset - lineOffset);
+}
+
+int ScintillaBuffer::toOffset(long position) const {
+    const long line = send(Sci::SCI_LINEFROMPOSITION, position);
+    const long lineStart = send(Sci::SCI_POSITIONFROMLINE, line);
+    return int(send(Sci::SCI_INDEXPOSITIONFROMLINE, line, Utf16Index) +
+               send(Sci::SCI_COUNTCODEUNITS, lineStart, position));
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "editor/editor_buffer.h"
+
+#include <QByteArray>
+#include <QPointer>
+
+class QsciScintilla;
+
+// The editor buffer over the QScintilla control. The control holds UTF-8 with CR LF line
+// breaks; offsets are converted through its UTF-16 line index, so no conversion walks the
+// whole document. Bookmark n is the control's marker n.
+class ScintillaBuffer : public EditorBuffer {
+public:
+    // Puts the control into UTF-8 and CR LF mode.
+    explicit ScintillaBuffer(QsciScintilla* editor);
+    ~ScintillaBuffer() override;
+    ScintillaBuffer(const ScintillaBuffer&) = delete;
+    ScintillaBuffer& operator=(const ScintillaBuffer&) = delete;
+
+    static constexpr int bookmarkMarker(int number) { return number; }
+
+    QString text() const override;
+    void setText(const QString& text) override;
+    void loadText(const QString& text) override;
+
+    int selStart() const override;
+    int selLength() const override;
+    void setSelStart(int offset) override;
+    void setSelLength(int length) override;
+    void select(int anchor, int caret) override;
+    int caretOffset() const override;
+    QString selText() const override;
+    void setSelText(const QString& text) override;
+    void selectAll() override;
+
+    int caretLine() const override;
+    int caretColumn() const override;
+    int lineCount() const override;
+    QString line(int index) const override;
+
+    bool isModified() const override;
+    void setModified(bool modified) override;
+    void undo() override;
+
+    void setBookmark(int number, int line) override;
+    int bookmark(int number) const override;
+    void clearBookmark(int number) override;
+
+private:
+    long send(unsigned int message, unsigned long wParam = 0, long lParam = 0) const;
+    // Replaces the bytes from start to end; returns the position after the new text.
+    long replaceRange(long start, long end, const QByteArray& bytes);
+    QString textRange(long start, long end) const;
+    void highlightWholeText();
+    long toPosition(int offset) const;
+    int toOffset(long position) const;
+
+    QPointer<QsciScintilla> editor_;
+    // setModified(true) must hold even where the control sees no change.
+    bool forcedModified_ = false;
+};

@@ -1,0 +1,135 @@
+#include "buffer_contract_test.h"
+
+#include "editor/editor_setup.h"
+#include "editor/highlighters.h"
+#include "editor/scintilla_buffer.h"
+
+#include <Qsci/qscilexerhtml.h>
+#include <Qsci/qsciscintilla.h>
+
+namespace {
+
+using Sci = QsciScintillaBase;
+
+// The control, set up as the main window has it, must outlive the buffer over it.
+struct EditorHolder {
+    EditorHolder() {
+        setupEditor(editor.get());
+        highlighters.attach(HighlighterKind::Html);
+    }
+    std::unique_ptr<QsciScintilla> editor = std::make_unique<QsciScintilla>();
+    Highlighters highlighters{editor.get()};
+};
+
+class OwningScintillaBuffer : private EditorHolder, public ScintillaBuffer {
+public:
+    OwningScintillaBuffer() : ScintillaBuffer(editor.get()) {}
+    QsciScintilla* control() const { return editor.get(); }
+};
+
+std::unique_ptr<EditorBuffer> makeScintillaBuffer() {
+    return std::make_unique<OwningScintillaBuffer>();
+}
+
+class ScintillaBufferTest : public ::testing::Test {
+protected:
+    long send(unsigned int message, unsigned long wParam = 0, long lParam = 0) {
+        return buffer.control()->SendScintilla(message, wParam, lParam);
+    }
+
+    OwningScintillaBuffer buffer;
+};
+
+} // namespace
+
+INSTANTIATE_TEST_SUITE_P(Scintilla, BufferContract, ::testing::Values(&makeScintillaBuffer),
+                         [](const auto&) { return std::string("ScintillaBuffer"); });
+
+TEST_F(ScintillaBufferTest, KeepsTheControlInUtf8AndCrLfMode) {
+    EXPECT_EQ(send(Sci::SCI_GETCODEPAGE), long(Sci::SC_CP_UTF8));
+    EXPECT_EQ(send(Sci::SCI_GETEOLMODE), long(Sci::SC_EOL_CRLF));
+
+    buffer.loadText(QStringLiteral("ab"));
+    buffer.setSelStart(1);
+    send(Sci::SCI_NEWLINE);
+    EXPECT_EQ(buffer.text(), QStringLiteral("a\r\nb"));
+}
+
+TEST_F(ScintillaBufferTest, SetSelTextMakesExactlyOneUndoStepInTheControl) {
+    buffer.loadText(QStringLiteral("abc"));
+    EXPECT_EQ(send(Sci::SCI_CANUNDO), 0);
+    buffer.select(0, 2);
+    buffer.setSelText(QStringLiteral("x\ny"));
+    send(Sci::SCI_UNDO);
+    EXPECT_EQ(buffer.text(), QStringLiteral("abc"));
+    EXPECT_EQ(send(Sci::SCI_CANUNDO), 0);
+}
+
+TEST_F(ScintillaBufferTest, EditsMadeInTheControlAreSeenByTheBuffer) {
+    buffer.loadText(QStringLiteral("abc"));
+    send(Sci::SCI_SETSEL, 1, 2);
+    buffer.control()->replaceSelectedText(QStringLiteral("\xE4"));
+    EXPECT_EQ(buffer.text(), QStringLiteral("a\xE4"
+                                            "c"));
+    EXPECT_EQ(buffer.caretOffset(), 2);
+    EXPECT_TRUE(buffer.isModified());
+}
+
+TEST_F(ScintillaBufferTest, ChangesThroughTheBufferAreSignalledLikeTyping) {
+    int textChanges = 0;
+    int lineChanges = 0;
+    QObject::connect(buffer.control(), &QsciScintilla::textChanged, [&] { ++textChanges; });
+    QObject::connect(buffer.control(), &QsciScintilla::linesChanged, [&] { ++lineChanges; });
+    buffer.loadText(QStringLiteral("abc"));
+    buffer.setSelText(QStringLiteral("x"));
+    EXPECT_EQ(textChanges, 2);
+    EXPECT_EQ(lineChanges, 0);
+    buffer.setSelText(QStringLiteral("\n"));
+    buffer.undo();
+    EXPECT_EQ(textChanges, 4);
+    EXPECT_EQ(lineChanges, 2);
+
+    // Typing is still reported by the control itself.
+    buffer.control()->SendScintilla(Sci::SCI_ADDTEXT, 1UL, "y");
+    EXPECT_EQ(textChanges, 5);
+}
+
+TEST_F(ScintillaBufferTest, WholeTextChangesKeepWrapAndLeaveTheTextHighlighted) {
+    const QString page = QStringLiteral("<p>one</p>\r\n<!-- two -->");
+    buffer.loadText(page);
+    EXPECT_EQ(buffer.control()->wrapMode(), QsciScintilla::WrapWord);
+    EXPECT_EQ(send(Sci::SCI_GETENDSTYLED), send(Sci::SCI_GETLENGTH));
+
+    buffer.setText(page + page);
+    EXPECT_EQ(buffer.control()->wrapMode(), QsciScintilla::WrapWord);
+    EXPECT_EQ(send(Sci::SCI_GETENDSTYLED), send(Sci::SCI_GETLENGTH));
+    EXPECT_EQ(send(Sci::SCI_GETSTYLEAT, send(Sci::SCI_GETLENGTH) - 1), QsciLexerHTML::HTMLComment);
+}
+
+TEST_F(ScintillaBufferTest, BookmarkNumberIsTheMarkerOfItsLine) {
+    buffer.loadText(QStringLiteral("0\r\n1\r\n2"));
+    buffer.setBookmark(7, 2);
+    EXPECT_EQ(send(Sci::SCI_MARKERGET, 2), 1L << ScintillaBuffer::bookmarkMarker(7));
+}
+
+TEST_F(ScintillaBufferTest, LargeTextKeepsOffsetsRightToItsEnd) {
+    QString text;
+    const QString lineWithEmoji =
+        QString::fromUtf8("<p>\xC3\xBC\xC3\x9F \xF0\x9F\x98\x80 line</p>");
+    for (int i = 0; i < 200000; ++i)
+        text += lineWithEmoji + QStringLiteral("\r\n");
+    text += QStringLiteral("last");
+    buffer.loadText(text);
+
+    EXPECT_EQ(buffer.text(), text);
+    EXPECT_EQ(buffer.lineCount(), 200001);
+    buffer.select(int(text.size()) - 4, int(text.size()));
+    EXPECT_EQ(buffer.selText(), QStringLiteral("last"));
+    EXPECT_EQ(buffer.caretLine(), 200001);
+    EXPECT_EQ(buffer.caretColumn(), 5);
+
+    const int emojiAt = int(text.lastIndexOf(QString::fromUtf8("\xF0\x9F\x98\x80")));
+    buffer.select(emojiAt, emojiAt + 2);
+    EXPECT_EQ(buffer.selText(), QString::fromUtf8("\xF0\x9F\x98\x80"));
+    EXPECT_EQ(buffer.line(199999), lineWithEmoji);
+}
