@@ -35,6 +35,23 @@ QString namePartOf(const QString& path) {
     return QFileInfo(path).fileName();
 }
 
+class BusyScope {
+public:
+    explicit BusyScope(const std::function<void(bool)>& busy) : m_busy(busy) {
+        if (m_busy)
+            m_busy(true);
+    }
+    ~BusyScope() {
+        if (m_busy)
+            m_busy(false);
+    }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+    const std::function<void(bool)>& m_busy;
+};
+
 } // namespace
 
 Document::Document(EditorBuffer& editor, Prompter& prompter, const MessageTable& messages)
@@ -125,9 +142,11 @@ void Document::FileOpen() {
 bool Document::LoadDocument(const QString& givenPath) {
     // A name from the command line may be relative; the document always knows its full path.
     const QString path = givenPath.isEmpty() ? givenPath : QFileInfo(givenPath).absoluteFilePath();
+    std::optional<BusyScope> working(std::in_place, busy);
     // Decode first, so a file that cannot be read leaves the open document untouched.
     std::optional<LoadedDocument> loaded = loadDocumentFile(path);
     if (!loaded) {
+        working.reset();
         m_prompter.error(m_messages.message(MsgCannotOpen) + path);
         return false;
     }
@@ -138,6 +157,7 @@ bool Document::LoadDocument(const QString& givenPath) {
     m_format = loaded->format;
     SetDocumentFileName(path);
     m_editor.setModified(false);
+    working.reset();
 
     if (!m_fileName.isEmpty() && m_fileName != QLatin1String("untitled") &&
         makeBackupOnce(m_fileName) == BackupResult::Failed)
@@ -151,8 +171,13 @@ void Document::OpenAfterAsking(const QString& path) {
         LoadDocument(path);
 }
 
+bool Document::writeBytes(const QString& path, const QByteArray& bytes) {
+    BusyScope working(busy);
+    return writeFileSafely(path, bytes);
+}
+
 bool Document::writePlain(const QString& path) {
-    return writeFileSafely(path, encodeDocument(m_editor.text(), m_format));
+    return writeBytes(path, encodeDocument(m_editor.text(), m_format));
 }
 
 void Document::FileSave() {
@@ -183,9 +208,9 @@ bool Document::SaveWithEncoding(const QString& path, const QString& key) {
         return false;
     bool written = false;
     if (key == QLatin1String("UTF-8"))
-        written = writeFileSafely(path, encodeTextAs(text, TextEncoding::Utf8, true));
+        written = writeBytes(path, encodeTextAs(text, TextEncoding::Utf8, true));
     else if (key == QLatin1String("ASCII"))
-        written = writeFileSafely(path, encodeTextAs(text, TextEncoding::Ansi, false));
+        written = writeBytes(path, encodeTextAs(text, TextEncoding::Ansi, false));
     else
         written = writePlain(path);
     if (!written) {
@@ -211,7 +236,7 @@ void Document::FileSaveAs() {
 
     bool written = false;
     if (asciiLower(name.right(3)) == QLatin1String("txt")) {
-        written = writeFileSafely(path, textCopyBytes(m_editor.text()));
+        written = writeBytes(path, textCopyBytes(m_editor.text()));
     } else {
         written = writePlain(path);
         if (written) {

@@ -30,6 +30,9 @@ public:
     std::function<std::optional<DocType>()> chooseDocType;
     // Filled by the document-type feature: puts the generator element into the head.
     std::function<void()> stampGenerator;
+    // Told when reading or writing a file starts (true) and ends (false): large files take a
+    // while, and the window shows it.
+    std::function<void(bool)> busy;
 
     // Settings the document uses: charset of new documents and the plain-save key.
     void setCharset(const QString& charset) { m_charset = charset; }
@@ -64,6 +67,7 @@ public:
 
 private:
     void SetDocumentFileName(const QString& path);
+    bool writeBytes(const QString& path, const QByteArray& bytes);
     bool writePlain(const QString& path);
     void saveAsWithKey(const QString& key);
 

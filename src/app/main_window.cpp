@@ -59,6 +59,12 @@ TMainForm::TMainForm(Platform& platform, Prompter* prompter, QWidget* parent)
             showRecentFiles();
         }
     };
+    m_document->busy = [](bool on) {
+        if (on)
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+        else
+            QApplication::restoreOverrideCursor();
+    };
     m_document->highlighterChosen = [this](HighlighterKind kind) { m_highlighters->attach(kind); };
 
     connectActions();
