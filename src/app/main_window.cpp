@@ -20,6 +20,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
@@ -51,7 +52,8 @@ TMainForm::TMainForm(Platform& platform, Prompter* prompter, QWidget* parent)
     m_recent = std::make_unique<RecentFiles>();
 
     m_document = std::make_unique<Document>(*m_buffer, m_prompter, m_messages);
-    m_document->setDefaultFolder(QStringLiteral("/"));
+    // Where the open dialog starts with no document: the home folder is where pages live here.
+    m_document->setDefaultFolder(QDir::homePath());
     m_document->fileNameSet = [this](const QString& path) {
         m_status->setFileName(path);
         if (path != m_document->untitledName()) {

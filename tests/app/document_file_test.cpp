@@ -1,6 +1,8 @@
 #include "app/document_file.h"
 #include "editor/highlighter_kind.h"
 
+#include "file_bytes.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -19,15 +21,10 @@ protected:
     QString path(const QString& name) const { return dir_.filePath(name); }
 
     void writeFile(const QString& name, const QByteArray& bytes) const {
-        QFile file(path(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        ASSERT_EQ(file.write(bytes), bytes.size());
+        ASSERT_TRUE(writeFileBytes(path(name), bytes));
     }
 
-    QByteArray readFile(const QString& name) const {
-        QFile file(path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    QByteArray readFile(const QString& name) const { return readFileBytes(path(name)); }
 
     QTemporaryDir dir_;
 };

@@ -7,19 +7,18 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "file_bytes.h"
+
 #include <gtest/gtest.h>
 
 namespace {
 
 QByteArray readBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    return QFile::exists(path) ? readFileBytes(path) : QByteArray("<missing>");
 }
 
 void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
+    ASSERT_TRUE(writeFileBytes(path, bytes));
 }
 
 class DocumentTest : public ::testing::Test {

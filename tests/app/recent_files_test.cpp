@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "file_bytes.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -18,15 +20,8 @@ protected:
     RecordingPlatform platform;
     RecentFiles recent;
 
-    void writeList(const QByteArray& bytes) {
-        QFile file(listPath);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-    QByteArray readList() {
-        QFile file(listPath);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    void writeList(const QByteArray& bytes) { ASSERT_TRUE(writeFileBytes(listPath, bytes)); }
+    QByteArray readList() { return readFileBytes(listPath); }
     QStringList paths() const {
         QStringList result;
         for (int slot = 0; slot < RecentFiles::SlotCount; ++slot)

@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "file_bytes.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -13,11 +15,7 @@ protected:
     QTemporaryDir dir;
     QString path = settingsFilePath(dir.path());
 
-    void writeRaw(const QByteArray& bytes) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
+    void writeRaw(const QByteArray& bytes) { ASSERT_TRUE(writeFileBytes(path, bytes)); }
 };
 
 } // namespace

@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "file_bytes.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -34,9 +36,7 @@ protected:
     EditorSettings settings;
 
     void writeRaw(const QByteArray& bytes) {
-        QFile file(settingsFilePath(folder));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
+        ASSERT_TRUE(writeFileBytes(settingsFilePath(folder), bytes));
     }
     void writeEnciphered(const QStringList& lines) { writeRaw(encipherSettings(crLfLines(lines))); }
     // The full file with one line changed.

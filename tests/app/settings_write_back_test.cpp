@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "file_bytes.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -20,15 +22,8 @@ protected:
     RecordingPlatform platform;
     EditorSettings settings;
 
-    void writeRaw(const QByteArray& bytes) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-    QByteArray readRaw() {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    void writeRaw(const QByteArray& bytes) { ASSERT_TRUE(writeFileBytes(path, bytes)); }
+    QByteArray readRaw() { return readFileBytes(path); }
     QByteArray readDeciphered() { return decipherSettings(readRaw()); }
 };
 

@@ -8,6 +8,8 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 
+#include "file_bytes.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -34,11 +36,6 @@ QStringList pagesWithMixedBreaks(const QString& pagesFolder) {
             names << QString::fromUtf8(fields[0]);
     }
     return names;
-}
-
-QByteArray fileBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 TEST(Cli, SaveAsReproducesTheInputBytes) {
@@ -72,7 +69,7 @@ TEST(Cli, SaveAsReproducesEveryCorpusPage) {
     for (const QString& name : names) {
         const QString path = QDir(folder).filePath(name);
         const CliResult r = run({QStringLiteral("save-as"), path});
-        const QByteArray bytes = fileBytes(path);
+        const QByteArray bytes = readFileBytes(path);
         // Pages with mixed line breaks come back with CR LF throughout.
         const QByteArray expected = mixed.contains(name) ? withCrLf(bytes) : bytes;
         if (r.exitCode != 0 || r.standardOutput != expected)

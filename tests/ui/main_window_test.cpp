@@ -4,6 +4,7 @@
 #include "app/scripted_prompter.h"
 #include "app/status_panels.h"
 #include "editor/editor_buffer.h"
+#include "file_bytes.h"
 #include "recording_platform.h"
 
 #include <Qsci/qsciscintilla.h>
@@ -167,10 +168,7 @@ private slots:
 
     void commandLineFileIsOpened() {
         const QString path = m_home.filePath(QStringLiteral("arg.css"));
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("p { }\n");
-        f.close();
+        QVERIFY(writeFileBytes(path, "p { }\n"));
         ScriptedPrompter prompter;
         TMainForm window(m_platform, &prompter);
         // Relative, as typed in a shell.
