@@ -14,6 +14,7 @@ list(APPEND HX_UI_SOURCES
     src/app/status_panels.h src/app/status_panels.cpp
     src/app/main_actions.h src/app/main_actions.cpp
     src/app/language_applier.h src/app/language_applier.cpp
+    src/app/qt_translations.h src/app/qt_translations.cpp
     src/app/main_window.h src/app/main_window.cpp
     src/platform/desktop_platform.h src/platform/desktop_platform.cpp
 )

@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ clang libclang-rt-14-dev clang-format
-    qt6-base-dev libgl-dev qt6-svg-dev qt6-image-formats-plugins libqscintilla2-qt6-dev
+    qt6-base-dev libgl-dev qt6-svg-dev qt6-image-formats-plugins libqscintilla2-qt6-dev qt6-translations-l10n
     libgtest-dev libbenchmark-dev
     fonts-liberation xvfb xauth python3
 )

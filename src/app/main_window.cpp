@@ -4,6 +4,7 @@
 #include "app/language_applier.h"
 #include "app/main_actions.h"
 #include "app/message_box_prompter.h"
+#include "app/qt_translations.h"
 #include "app/recent_files.h"
 #include "app/settings.h"
 #include "app/status_panels.h"
@@ -174,6 +175,7 @@ void TMainForm::WriteBackSettings() {
 
 void TMainForm::ApplyLanguage() {
     m_messages.setLanguage(m_uiLanguage);
+    useQtTranslations(m_uiLanguage);
     applyCaptions(this, m_messages);
     (m_uiLanguage == UiEnglish ? m_actions->english : m_actions->german)->setChecked(true);
     UpdateCaretStatus();

@@ -1,0 +1,5 @@
+#pragma once
+
+// Switches Qt's own texts (standard buttons, file dialogs, key names) to the UI language, so a
+// German window does not ask with English buttons.
+void useQtTranslations(int uiLanguage);
