@@ -125,13 +125,12 @@ bool Document::FileNewWithPage(const QString& page) {
 }
 
 void Document::FileOpen() {
-    if (!m_editor.text().isEmpty() && m_editor.isModified()) {
+    if (!m_editor.isEmpty() && m_editor.isModified()) {
         AskSaveChanges();
         if (m_saveCancelled)
             return;
     }
-    const bool hasFile =
-        !isBlankText(m_editor.text()) && asciiLower(m_fileName) != QLatin1String("untitled");
+    const bool hasFile = !m_editor.isBlank() && asciiLower(m_fileName) != QLatin1String("untitled");
     const QString folder =
         hasFile && !m_fileName.isEmpty() ? folderOf(m_fileName) : m_defaultFolder;
     const QString path = m_prompter.chooseOpenFile(folder, openFilter);
@@ -182,7 +181,7 @@ bool Document::writePlain(const QString& path) {
 
 void Document::FileSave() {
     m_saveCancelled = false;
-    if (m_editor.text().isEmpty())
+    if (m_editor.isEmpty())
         return;
     if (m_fileName.isEmpty() || m_fileName == untitledName()) {
         FileSaveAs();
@@ -203,16 +202,16 @@ void Document::FileSave() {
 }
 
 bool Document::SaveWithEncoding(const QString& path, const QString& key) {
-    const QString text = m_editor.text();
-    if (isBlankText(text))
+    if (m_editor.isBlank())
         return false;
+    const QString text = m_editor.text();
     bool written = false;
     if (key == QLatin1String("UTF-8"))
         written = writeBytes(path, encodeTextAs(text, TextEncoding::Utf8, true));
     else if (key == QLatin1String("ASCII"))
         written = writeBytes(path, encodeTextAs(text, TextEncoding::Ansi, false));
     else
-        written = writePlain(path);
+        written = writeBytes(path, encodeDocument(text, m_format));
     if (!written) {
         m_prompter.error(m_messages.message(MsgCannotSave) + path);
         return false;
@@ -249,7 +248,7 @@ void Document::FileSaveAs() {
 }
 
 void Document::saveAsWithKey(const QString& key) {
-    if (isBlankText(m_editor.text()))
+    if (m_editor.isBlank())
         return;
     if (asciiLower(m_fileName) != QLatin1String("untitled") && !isBlankText(m_fileName)) {
         m_lastSaveFolder = folderOf(m_fileName);
@@ -275,7 +274,7 @@ void Document::Utf8speichern1Click() {
 
 void Document::AskSaveChanges() {
     m_saveCancelled = false;
-    if (isBlankText(m_editor.text()) || !m_editor.isModified())
+    if (m_editor.isBlank() || !m_editor.isModified())
         return;
     const QString name =
         isBlankText(m_fileName) ? QStringLiteral("untitled.html") : namePartOf(m_fileName);
@@ -296,7 +295,7 @@ void Document::AskSaveChanges() {
 }
 
 bool Document::FormCloseQuery() {
-    if (isBlankText(m_editor.text()))
+    if (m_editor.isBlank())
         return true;
     AskSaveChanges();
     return !m_saveCancelled;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/text_rules.h"
+
 #include <QString>
 
 // The editor as every command sees it. The whole text joins the lines with CR LF and has
@@ -13,6 +15,10 @@ public:
     virtual ~EditorBuffer() = default;
 
     virtual QString text() const = 0;
+    // Commands test these before any work; the control answers them without converting a
+    // large document into a string.
+    virtual bool isEmpty() const { return text().isEmpty(); }
+    virtual bool isBlank() const { return isBlankText(text()); }
     // Replaces the whole text as one undo step and puts the caret at offset 0.
     virtual void setText(const QString& text) = 0;
     // Replaces the whole text without undo history (loading a document).

@@ -57,6 +57,21 @@ QString ScintillaBuffer::text() const {
     return QString::fromUtf8(bytes, length);
 }
 
+bool ScintillaBuffer::isEmpty() const {
+    return send(Sci::SCI_GETLENGTH) == 0;
+}
+
+bool ScintillaBuffer::isBlank() const {
+    const long length = send(Sci::SCI_GETLENGTH);
+    const auto* bytes = static_cast<const unsigned char*>(
+        editor_->SendScintillaPtrResult(Sci::SCI_GETCHARACTERPOINTER));
+    // Every byte of a multi-byte UTF-8 character is above 0x7F, so bytes decide alone.
+    for (long i = 0; i < length; ++i)
+        if (bytes[i] > 0x20)
+            return false;
+    return true;
+}
+
 void ScintillaBuffer::setText(const QString& text) {
     {
         QuietChange quiet(editor_);

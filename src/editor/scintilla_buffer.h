@@ -21,6 +21,8 @@ public:
     static constexpr int bookmarkMarker(int number) { return number; }
 
     QString text() const override;
+    bool isEmpty() const override;
+    bool isBlank() const override;
     void setText(const QString& text) override;
     void loadText(const QString& text) override;
 

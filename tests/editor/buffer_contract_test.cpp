@@ -42,6 +42,20 @@ TEST_P(BufferContract, EmptyTextHasOneEmptyLineAndLinesOutsideAreEmpty) {
     EXPECT_EQ(buffer->line(2), QString());
 }
 
+TEST_P(BufferContract, EmptyAndBlankAgreeWithTheText) {
+    EXPECT_TRUE(buffer->isEmpty());
+    EXPECT_TRUE(buffer->isBlank());
+    buffer->loadText(QStringLiteral(" \t\r\n ") + QChar(u'\0'));
+    EXPECT_FALSE(buffer->isEmpty());
+    EXPECT_TRUE(buffer->isBlank());
+    // A no-break space and a letter after blanks are text.
+    for (const QString& text :
+         {QStringLiteral("\u00a0"), QStringLiteral("  \r\n\u00e4"), QStringLiteral(" ") + Emoji}) {
+        buffer->loadText(text);
+        EXPECT_FALSE(buffer->isBlank());
+    }
+}
+
 TEST_P(BufferContract, OffsetsCountCrLfAsTwoCodeUnits) {
     buffer->loadText(QStringLiteral("ab\r\ncd"));
     buffer->select(4, 5);
