@@ -78,8 +78,13 @@ MainActions::MainActions(QMainWindow* window) : QObject(window) {
     editMenu->addSeparator();
     selectAll = item(editMenu, "Selectall1", QStringLiteral("Alles markieren"));
 
-    // Filled by the commands that insert markup; shown greyed until then.
-    htmlMenu->setEnabled(false);
+    // Their captions are English words in both languages.
+    formatMenu = namedMenu(window, "Format1", QStringLiteral("Format"));
+    tableMenu = namedMenu(window, "Table2", QStringLiteral("Table..."));
+    framesMenu = namedMenu(window, "Frames1", QStringLiteral("Frames..."));
+    for (QMenu* m : {formatMenu, tableMenu, framesMenu})
+        htmlMenu->addMenu(m);
+    htmlMenu->addSeparator();
 
     languageMenu = namedMenu(window, "Sprache1", QStringLiteral("Sprache"));
     extrasMenu->addMenu(languageMenu);

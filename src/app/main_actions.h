@@ -19,6 +19,10 @@ public:
     QMenu* fileMenu;
     QMenu* editMenu;
     QMenu* htmlMenu;
+    // Submenus of "HTML" that several command groups fill.
+    QMenu* formatMenu;
+    QMenu* tableMenu;
+    QMenu* framesMenu;
     QMenu* extrasMenu;
     QMenu* languageMenu;
     QMenu* helpMenu;

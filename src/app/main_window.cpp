@@ -9,12 +9,19 @@
 #include "app/settings.h"
 #include "app/status_panels.h"
 #include "app/status_text.h"
+#include "dialogs/frames_controller.h"
+#include "dialogs/image_controller.h"
+#include "dialogs/object_controller.h"
 #include "editor/editor_setup.h"
 #include "editor/highlighters.h"
 #include "editor/scintilla_buffer.h"
 #include "editor/tag_completion.h"
+#include "markup/wrap_controller.h"
 #include "platform/data_folder.h"
 #include "platform/platform.h"
+#include "tables/new_table_controller.h"
+#include "tables/table_controller.h"
+#include "transform/transform_controller.h"
 
 #include <Qsci/qsciscintilla.h>
 
@@ -71,6 +78,7 @@ TMainForm::TMainForm(Platform& platform, Prompter* prompter, QWidget* parent)
     m_document->highlighterChosen = [this](HighlighterKind kind) { m_highlighters->attach(kind); };
 
     connectActions();
+    createControllers();
     setAcceptDrops(true);
     m_editor->viewport()->installEventFilter(this);
     m_editor->installEventFilter(this);
@@ -89,6 +97,22 @@ TMainForm::TMainForm(Platform& platform, Prompter* prompter, QWidget* parent)
 }
 
 TMainForm::~TMainForm() = default;
+
+CommandContext TMainForm::commandContext() const {
+    return {*m_buffer, m_prompter, m_messages};
+}
+
+void TMainForm::createControllers() {
+    // Each owns its menu items, toolbar buttons and dialogs; the order is the toolbars' order.
+    new WrapController(*this);
+    new TableController(*this);
+    new NewTableController(*this);
+    new TransformController(*this);
+    new ImageController(*this);
+    new FramesController(*this);
+    new ObjectController(*this);
+    m_actions->toolBar2->setVisible(!m_actions->toolBar2->actions().isEmpty());
+}
 
 void TMainForm::connectActions() {
     MainActions& a = *m_actions;
@@ -179,6 +203,7 @@ void TMainForm::ApplyLanguage() {
     applyCaptions(this, m_messages);
     (m_uiLanguage == UiEnglish ? m_actions->english : m_actions->german)->setChecked(true);
     UpdateCaretStatus();
+    emit languageApplied();
 }
 
 void TMainForm::UpdateCaretStatus() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/command_context.h"
 #include "app/messages.h"
 
 #include <QMainWindow>
@@ -38,10 +39,18 @@ public:
     StatusPanels& statusPanels() const { return *m_status; }
     const MessageTable& messages() const { return m_messages; }
     int uiLanguage() const { return m_uiLanguage; }
+    Prompter& prompter() const { return m_prompter; }
+    Platform& platform() const { return m_platform; }
+    // The editor, the prompter and the current message table, for a command.
+    CommandContext commandContext() const;
 
     void ApplyLanguage();
     void LoadSettings();
     void WriteBackSettings();
+
+signals:
+    // After the captions changed language; controllers rewrite what the table does not cover.
+    void languageApplied();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -52,6 +61,7 @@ protected:
 
 private:
     void connectActions();
+    void createControllers();
     void UpdateCaretStatus();
     void showRecentFiles();
     void OpenRecentFile(int slot);

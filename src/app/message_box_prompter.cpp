@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 
@@ -50,6 +51,20 @@ Prompter::Answer MessageBoxPrompter::askYesNoCancel(const QString& text) {
 Prompter::Answer MessageBoxPrompter::askOkCancel(const QString& text) {
     return toAnswer(QMessageBox::question(m_parent, title, text,
                                           QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok));
+}
+
+Prompter::Placement MessageBoxPrompter::choosePlacement(const QString& text) {
+    if (m_placementDialog)
+        return m_placementDialog(text);
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Cancel, m_parent);
+    QAbstractButton* before = box.addButton(QObject::tr("Before"), QMessageBox::AcceptRole);
+    QAbstractButton* behind = box.addButton(QObject::tr("Behind"), QMessageBox::AcceptRole);
+    box.exec();
+    if (box.clickedButton() == before)
+        return Placement::Before;
+    if (box.clickedButton() == behind)
+        return Placement::Behind;
+    return Placement::Cancel;
 }
 
 QString MessageBoxPrompter::chooseOpenFile(const QString& folder, const QString& filter) {

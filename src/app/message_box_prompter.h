@@ -2,6 +2,8 @@
 
 #include "app/prompter.h"
 
+#include <functional>
+
 class QWidget;
 
 // The window's prompter: modal message boxes and the desktop's file dialogs.
@@ -15,10 +17,17 @@ public:
     Answer askYesNo(const QString& text) override;
     Answer askYesNoCancel(const QString& text) override;
     Answer askOkCancel(const QString& text) override;
+    Placement choosePlacement(const QString& text) override;
     QString chooseOpenFile(const QString& folder, const QString& filter) override;
     QString chooseSaveFile(const QString& folder, const QString& fileName,
                            const QString& filter) override;
 
+    // The window's own before/behind dialog; without one a three-button box asks.
+    void setPlacementDialog(std::function<Placement(const QString&)> dialog) {
+        m_placementDialog = std::move(dialog);
+    }
+
 private:
     QWidget* m_parent;
+    std::function<Placement(const QString&)> m_placementDialog;
 };

@@ -7,6 +7,8 @@
 class Prompter {
 public:
     enum class Answer { Yes, No, Cancel, Ok };
+    // Where new markup goes relative to the element around the caret.
+    enum class Placement { Before, Behind, Cancel };
 
     virtual ~Prompter() = default;
 
@@ -17,6 +19,8 @@ public:
     virtual Answer askYesNo(const QString& text) = 0;
     virtual Answer askYesNoCancel(const QString& text) = 0;
     virtual Answer askOkCancel(const QString& text) = 0;
+    // The before/behind choice; text is the question the dialog shows.
+    virtual Placement choosePlacement(const QString& text) = 0;
 
     // File choosers; an empty result means the user cancelled. filter uses Qt's notation.
     virtual QString chooseOpenFile(const QString& folder, const QString& filter) = 0;

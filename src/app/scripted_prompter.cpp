@@ -33,6 +33,16 @@ Prompter::Answer ScriptedPrompter::askOkCancel(const QString& text) {
     return a == Answer::Ok || a == Answer::Yes ? Answer::Ok : Answer::Cancel;
 }
 
+Prompter::Placement ScriptedPrompter::choosePlacement(const QString& text) {
+    m_messages.append(text);
+    const QString word = takeAnswer().toLower();
+    if (word == QLatin1String("before"))
+        return Placement::Before;
+    if (word == QLatin1String("behind"))
+        return Placement::Behind;
+    return Placement::Cancel;
+}
+
 QString ScriptedPrompter::chooseOpenFile(const QString& folder, const QString&) {
     lastChooserFolder = folder;
     return m_files.isEmpty() ? QString() : m_files.takeFirst();

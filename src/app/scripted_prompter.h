@@ -22,6 +22,8 @@ public:
     Answer askYesNo(const QString& text) override;
     Answer askYesNoCancel(const QString& text) override;
     Answer askOkCancel(const QString& text) override;
+    // "before" or "behind"; any other word or none cancels.
+    Placement choosePlacement(const QString& text) override;
     QString chooseOpenFile(const QString& folder, const QString& filter) override;
     QString chooseSaveFile(const QString& folder, const QString& fileName,
                            const QString& filter) override;

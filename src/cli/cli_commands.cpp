@@ -1,11 +1,18 @@
 #include "cli/cli_commands.h"
 
 const std::vector<CliCommand>& cliCommands() {
-    static const std::vector<CliCommand> commands{
-        {QStringLiteral("save-as"),
-         QStringLiteral("write the document back unchanged, in its own encoding and line breaks"),
-         [](CliContext&) {}},
-    };
+    static const std::vector<CliCommand> commands = [] {
+        std::vector<CliCommand> all{
+            {QStringLiteral("save-as"),
+             QStringLiteral(
+                 "write the document back unchanged, in its own encoding and line breaks"),
+             [](CliContext&) {}},
+        };
+        addWrapCommands(all);
+        addTableCommands(all);
+        addTransformCommands(all);
+        return all;
+    }();
     return commands;
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "app/command_context.h"
 #include "app/document_file.h"
+#include "app/scripted_prompter.h"
 
 #include <QString>
 
@@ -9,7 +11,6 @@
 
 class EditorBuffer;
 class MessageTable;
-class ScriptedPrompter;
 
 // What a command works on when run from the shell.
 struct CliContext {
@@ -17,6 +18,8 @@ struct CliContext {
     ScriptedPrompter& prompter;
     const MessageTable& messages;
     DocumentFormat& format;
+
+    CommandContext command() const { return {editor, prompter, messages}; }
 };
 
 struct CliCommand {
@@ -24,6 +27,11 @@ struct CliCommand {
     QString summary;
     std::function<void(CliContext&)> run;
 };
+
+// The command groups, each beside its area's commands (cli_<area>_commands.cpp).
+void addWrapCommands(std::vector<CliCommand>& commands);
+void addTableCommands(std::vector<CliCommand>& commands);
+void addTransformCommands(std::vector<CliCommand>& commands);
 
 // Every command hexlume-cli knows, in the order --help lists them.
 const std::vector<CliCommand>& cliCommands();

@@ -1,0 +1,5 @@
+#include "cli/cli_commands.h"
+
+void addTableCommands(std::vector<CliCommand>& commands) {
+    (void)commands;
+}

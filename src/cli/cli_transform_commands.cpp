@@ -1,0 +1,5 @@
+#include "cli/cli_commands.h"
+
+void addTransformCommands(std::vector<CliCommand>& commands) {
+    (void)commands;
+}

@@ -1,0 +1,5 @@
+#include "markup/wrap_controller.h"
+
+#include "app/main_window.h"
+
+WrapController::WrapController(TMainForm& window) : QObject(&window), m_window(window) {}
