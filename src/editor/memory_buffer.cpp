@@ -157,7 +157,12 @@ bool MemoryBuffer::anyBookmark() const {
 }
 
 int MemoryBuffer::clamp(int offset) const {
-    return qBound(0, offset, int(text_.size()));
+    const int bounded = qBound(0, offset, int(text_.size()));
+    // A line break is one place for the caret: an offset between its CR and LF means the CR.
+    if (bounded > 0 && bounded < text_.size() && text_[bounded] == QLatin1Char('\n') &&
+        text_[bounded - 1] == QLatin1Char('\r'))
+        return bounded - 1;
+    return bounded;
 }
 
 int MemoryBuffer::lineOf(int offset) const {

@@ -240,7 +240,11 @@ long ScintillaBuffer::toPosition(int offset) const {
     const long lineStart = send(Sci::SCI_POSITIONFROMLINE, line);
     if (offset == lineOffset)
         return lineStart;
-    return send(Sci::SCI_POSITIONRELATIVECODEUNITS, lineStart, offset - lineOffset);
+    const long position = send(Sci::SCI_POSITIONRELATIVECODEUNITS, lineStart, offset - lineOffset);
+    // A line break is one place for the caret: an offset between its CR and LF means the CR.
+    if (send(Sci::SCI_GETCHARAT, position) == '\n' && send(Sci::SCI_GETCHARAT, position - 1) == '\r')
+        return position - 1;
+    return position;
 }
 
 int ScintillaBuffer::toOffset(long position) const {

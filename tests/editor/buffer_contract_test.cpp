@@ -65,6 +65,18 @@ TEST_P(BufferContract, OffsetsCountCrLfAsTwoCodeUnits) {
     EXPECT_EQ(buffer->selLength(), 4);
 }
 
+TEST_P(BufferContract, OffsetInsideALineBreakMeansTheBreaksStart) {
+    buffer->loadText(QStringLiteral("ab\r\ncd"));
+    buffer->setSelStart(3);
+    EXPECT_EQ(buffer->selStart(), 2);
+    buffer->select(3, 5);
+    EXPECT_EQ(buffer->selStart(), 2);
+    buffer->setSelText(QStringLiteral("X"));
+    // The break stays whole instead of splitting into a lone CR and LF.
+    EXPECT_EQ(buffer->text(), QStringLiteral("abXd"));
+    EXPECT_EQ(buffer->lineCount(), 1);
+}
+
 TEST_P(BufferContract, SelectionMadeRightToLeftStartsAtTheCaret) {
     buffer->loadText(QStringLiteral("0123456789abcdef"));
     buffer->select(10, 4);
