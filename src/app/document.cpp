@@ -121,6 +121,8 @@ bool Document::FileNewWithPage(const QString& page) {
     m_editor.loadText(page);
     m_editor.setModified(true);
     m_editor.setSelStart(0);
+    if (highlighterChosen)
+        highlighterChosen(HighlighterKind::Html);
     return true;
 }
 
