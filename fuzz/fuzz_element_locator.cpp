@@ -1,0 +1,126 @@
+// The element locator on random markup with a random caret: never crashes, never reads outside
+// the text, always selects inside it, and gives exactly what the literal steps give (a plain,
+// slow rendering of them, on small inputs).
+
+#include "app/text_rules.h"
+#include "tables/element_locator.h"
+#include "tables/text_search.h"
+
+#include <QList>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+void check(bool condition) {
+    if (!condition)
+        std::abort();
+}
+
+// Bytes with the high bit set stand for pieces of table markup; the others are characters.
+QString textFrom(const uint8_t* data, size_t size) {
+    static const char16_t* const pieces[] = {
+        u"<td>",    u"</td>", u"<TD ",    u"<tr>",   u"</TR>",   u"<table>", u"</table>",
+        u"</table", u"<div>", u"</div>",  u"<span>", u"</span>", u"<form>",  u"</form>",
+        u"<td",     u"</td",  u"<Table ", u"\r\n",   u">",       u"<"};
+    constexpr size_t pieceCount = sizeof(pieces) / sizeof(pieces[0]);
+    QString text;
+    for (size_t i = 0; i < size; ++i) {
+        if (data[i] & 0x80)
+            text += QString::fromUtf16(pieces[(data[i] & 0x7F) % pieceCount]);
+        else
+            text += QChar(char16_t(data[i]));
+    }
+    return text;
+}
+
+ElementLocation literalSteps(const QString& T, int S, const QString& OpenTag,
+                             const QString& CloseTag) {
+    QString nestOpen = QStringLiteral("<table");
+    QString nestClose = QStringLiteral("</table");
+    if (OpenTag == QLatin1String("<div") || OpenTag == QLatin1String("<span")) {
+        nestOpen = OpenTag;
+        nestClose = CloseTag;
+    }
+    const int L = int(OpenTag.size());
+    const QString B = T.left(S);
+    const QString closeHead = CloseTag.left(L + 1);
+    auto piece = [](const QString& s, int p, int n) {
+        return asciiLower(s.mid(qMax(p, 1) - 1, n));
+    };
+    QList<int> order{S + 1};
+    for (int p = S - L; p >= 1 - L; --p)
+        order << p;
+    int D = 0;
+    int found = 0;
+    bool any = false;
+    for (int p : order) {
+        if (piece(B, p, L + 1) == closeHead)
+            ++D;
+        if (piece(T, p, L) == OpenTag) {
+            if (D == 0) {
+                found = p;
+                any = true;
+                break;
+            }
+            --D;
+        }
+    }
+    if (!any)
+        return {};
+    const int F = found - 1;
+    if (F < 1)
+        return {ElementLocation::Outcome::AtTextStart, 0, 0};
+    const int length = int(T.size());
+    int E = 0;
+    int b = FindInText(T, CloseTag, F, length, false, false);
+    if (b > 0)
+        E = b + int(CloseTag.size());
+    int K = F + L;
+    do {
+        if (FindInText(T, nestOpen, K, E, false, false) <= 0)
+            break;
+        const int c = FindInText(T, nestClose, K, length, false, false);
+        if (c <= 0)
+            break;
+        K = c + 4;
+        b = FindInText(T, CloseTag, K, length, false, false);
+        if (b <= 0)
+            break;
+        E = b + int(CloseTag.size());
+    } while (E < length);
+    return {ElementLocation::Outcome::Found, F, E > 0 ? E - F - 1 : length - F};
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    if (size < 2)
+        return 0;
+    static const ElementTags* const kinds[] = {&cellTags(), &rowTags(), &tableTags(),
+                                               &formTags(), &divTags(), &spanTags()};
+    const ElementTags& tags = *kinds[data[0] % 6];
+    const QString built = textFrom(data + 2, size - 2);
+    const int caret = int(data[1] % (built.size() + 1));
+
+    // An exactly sized copy: a read past the end lands in the sanitizer's red zone.
+    const qsizetype n = built.size();
+    std::unique_ptr<char16_t[]> exact(new char16_t[size_t(qMax<qsizetype>(n, 1))]);
+    std::copy(built.utf16(), built.utf16() + n, exact.get());
+    const QStringView view(exact.get(), n);
+
+    const ElementLocation got = LocateEnclosingElement(view, caret, tags.openTag, tags.closeTag);
+    if (got.outcome == ElementLocation::Outcome::Found) {
+        check(got.start >= 1 && got.length > 0 && got.start + got.length <= n);
+        check(matchesIgnoreAsciiCaseAt(view, got.start, tags.openTag));
+    }
+    // The literal steps restart their searches and copy the text; small inputs only.
+    if (n <= 400) {
+        const ElementLocation want = literalSteps(built, caret, tags.openTag, tags.closeTag);
+        check(got.outcome == want.outcome && got.start == want.start && got.length == want.length);
+    }
+    return 0;
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+struct CommandContext;
+
+// What merging a flattened selection gives.
+struct MergeOutcome {
+    // The merged markup; empty when nothing is merged.
+    QString html;
+    // SpanCount: 1 plus the cell opening tags between the first cell's tag and the last "</td>".
+    int spanCount = 1;
+    // The message line to show in an error box (40, 41 or 42), 0 for none.
+    int messageLine = 0;
+};
+
+// Joins the cells of Sel into the first one: its opening tag, the contents separated by
+// blanks, the last "</td>" and what follows it.
+MergeOutcome MergeCellRange(const QString& Sel);
+
+// Html with the span attribute of its first cell written for SpanCount: added as
+// ` colspan="N" ` in front of the tag's ">" when absent and SpanCount > 1, else its value v
+// becomes v - 1 + SpanCount, at least 1. Html is always a piece of the editor's text.
+QString SetCellSpan(const QString& Html, bool IsColspan, int SpanCount);
+
+// ToolButtonMergeClick: merges the selected cells into the first; a failure changes nothing.
+void MergeSelectedCells(const CommandContext& context);
+// ToolButtonSplitClick: lowers the selected cell's span and adds a cell through the insert-cell
+// command, which asks before/behind.
+void SplitSelectedCell(const CommandContext& context);

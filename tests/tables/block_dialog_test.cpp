@@ -1,0 +1,148 @@
+#include "app/main_window.h"
+#include "editor/editor_buffer.h"
+#include "recording_platform.h"
+#include "tables/block_dialog.h"
+#include "tables/table_controller.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+
+#include <functional>
+
+namespace {
+
+// Runs act on the block dialog as soon as it is open; the trigger that opens it blocks.
+void whenBlockDialogOpens(std::function<void(TFormBlock*)> act) {
+    auto* timer = new QTimer;
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, [timer, act] {
+        auto* dialog = qobject_cast<TFormBlock*>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible())
+            return;
+        timer->stop();
+        timer->deleteLater();
+        act(dialog);
+    });
+    timer->start();
+}
+
+} // namespace
+
+class BlockDialogTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_home;
+    RecordingPlatform m_platform;
+
+    static QAction* action(TMainForm& w, const char* name) {
+        return w.findChild<QAction*>(QLatin1String(name));
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(m_home.isValid());
+        qputenv("XDG_DATA_HOME", m_home.path().toUtf8());
+        m_platform.dataFolderPath = m_home.filePath(QStringLiteral("redodaze/"));
+    }
+
+    void choosingSpanSelectsTheSpanAndTheChoiceStays() {
+        TMainForm window(m_platform);
+        window.show();
+        const QString text = QStringLiteral("<div class=\"a\"><span>x<b>y</b></span></div>");
+        window.buffer().loadText(text);
+        window.buffer().setSelStart(int(text.indexOf(QLatin1Char('y'))));
+
+        QString title;
+        QString cancel;
+        bool divFirst = false;
+        whenBlockDialogOpens([&](TFormBlock* d) {
+            title = d->RadioGroup1->title();
+            cancel = d->BitBtn2->text();
+            divFirst = d->ItemDiv->isChecked();
+            QTest::mouseClick(d->ItemSpan, Qt::LeftButton);
+            QTest::mouseClick(d->BitBtn1, Qt::LeftButton);
+        });
+        action(window, "ToolButtonShowDiv")->trigger();
+        QCOMPARE(title, QStringLiteral("Select"));
+        QCOMPARE(cancel, QStringLiteral("Cancel"));
+        QVERIFY(divFirst);
+        QCOMPARE(window.buffer().selText(), QStringLiteral("<span>x<b>y</b></span>"));
+
+        // The next opening shows SPAN still chosen; Cancel leaves the selection alone.
+        bool spanKept = false;
+        whenBlockDialogOpens([&](TFormBlock* d) {
+            spanKept = d->ItemSpan->isChecked();
+            QTest::mouseClick(d->BitBtn2, Qt::LeftButton);
+        });
+        window.buffer().setSelStart(int(text.indexOf(QLatin1Char('y'))));
+        action(window, "ToolButtonShowDiv")->trigger();
+        QVERIFY(spanKept);
+        QCOMPARE(window.buffer().selLength(), 0);
+        QCOMPARE(window.buffer().selStart(), int(text.indexOf(QLatin1Char('y'))));
+    }
+
+    void germanDialogSelectsTheDivWithEnter() {
+        TMainForm window(m_platform);
+        window.show();
+        action(window, "Deutsch1")->trigger();
+        const QString text = QStringLiteral("<p>a</p><div><div>b</div>c</div>");
+        window.buffer().loadText(text);
+        window.buffer().setSelStart(int(text.indexOf(QLatin1Char('c'))));
+
+        QString title;
+        QString cancel;
+        whenBlockDialogOpens([&](TFormBlock* d) {
+            title = d->RadioGroup1->title();
+            cancel = d->BitBtn2->text();
+            d->setItemIndex(0);
+            QTest::keyClick(d, Qt::Key_Return);
+        });
+        action(window, "ToolButtonShowDiv")->trigger();
+        QCOMPARE(title, QStringLiteral("Auswählen"));
+        QCOMPARE(cancel, QStringLiteral("Abbrechen"));
+        QCOMPARE(window.buffer().selText(), QStringLiteral("<div><div>b</div>c</div>"));
+        // DIV and SPAN selections are no cell, row or table for the delete commands.
+        auto* controller = window.findChild<TableController*>();
+        QVERIFY(controller);
+        QVERIFY(!controller->CellSelected());
+        QVERIFY(!controller->RowOrTableSelected());
+    }
+
+    void tableToolbarHoldsTheButtonsInOrderWithIconsAndHints() {
+        TMainForm window(m_platform);
+        const QStringList order{
+            QStringLiteral("ToolButton8"),     QStringLiteral("ToolButton11"),
+            QStringLiteral("ToolButton12"),    QStringLiteral("ToolButtonShowDiv"),
+            QStringLiteral("ToolButton19"),    QStringLiteral("ToolButtonInsRow"),
+            QStringLiteral("ToolButtonInsTD"), QStringLiteral("ToolButtonDelRow"),
+            QStringLiteral("ToolButtonDelTD"), QStringLiteral("ToolButtonDelTable"),
+            QStringLiteral("ToolButtonMerge"), QStringLiteral("ToolButtonSplit")};
+        QStringList onBar;
+        for (QAction* a : window.findChild<QToolBar*>(QStringLiteral("ToolBar2"))->actions())
+            if (order.contains(a->objectName()))
+                onBar << a->objectName();
+        QCOMPARE(onBar, order);
+        for (const QString& name : order) {
+            QAction* a = window.findChild<QAction*>(name);
+            QVERIFY2(!a->icon().isNull(), qPrintable(name));
+            QVERIFY2(!a->toolTip().isEmpty(), qPrintable(name));
+        }
+        QCOMPARE(action(window, "ToolButtonMerge")->toolTip(),
+                 QStringLiteral("Select two cells TD in a row to merge them"));
+        action(window, "Deutsch1")->trigger();
+        QCOMPARE(action(window, "ToolButton8")->toolTip(), QStringLiteral("Zelle TD auswählen"));
+        QCOMPARE(action(window, "ToolButtonShowDiv")->toolTip(), QStringLiteral("Select DIV/SPAN"));
+        QCOMPARE(action(window, "Mergecells1")->text(), QStringLiteral("Zellen zusammenfügen"));
+    }
+};
+
+QTEST_MAIN(BlockDialogTest)
+#include "block_dialog_test.moc"
