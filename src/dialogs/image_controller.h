@@ -2,14 +2,20 @@
 
 #include <QObject>
 
+class TFormImage;
 class TMainForm;
 
-// The image command and its dialog.
+// The image command: the HTML menu's "Image..." item and the standard toolbar's image button
+// with their dialog, which lives as long as the window so its fields persist.
 class ImageController : public QObject {
     Q_OBJECT
 public:
     explicit ImageController(TMainForm& window);
 
+    TFormImage& dialog() const { return *m_dialog; }
+    void Image1Click();
+
 private:
     TMainForm& m_window;
+    TFormImage* m_dialog;
 };
