@@ -3,13 +3,25 @@
 #include <QObject>
 
 class TMainForm;
+class TFormFrames;
+class TFormIFrame;
 
-// The frameset and iFrame commands and their dialogs.
+// The frameset and iFrame commands of the "Frames..." menu and their dialogs.
 class FramesController : public QObject {
     Q_OBJECT
 public:
     explicit FramesController(TMainForm& window);
 
+    TFormFrames& framesDialog() const { return *m_frames; }
+    TFormIFrame& iFrameDialog() const { return *m_iFrame; }
+
+    void Frameset1Click();
+    void iFrame1Click();
+
 private:
+    QString chooseSourceFile() const;
+
     TMainForm& m_window;
+    TFormFrames* m_frames;
+    TFormIFrame* m_iFrame;
 };
