@@ -1,5 +1,25 @@
 #include "cli/cli_commands.h"
 
+#include "transform/hyphenation.h"
+#include "transform/letter_case.h"
+#include "transform/line_feeds.h"
+
 void addTransformCommands(std::vector<CliCommand>& commands) {
-    (void)commands;
+    commands.push_back({QStringLiteral("remove-lf"),
+                        QStringLiteral("join all lines outside script and style blocks"),
+                        [](CliContext& c) { RemoveLineFeedsCommand(c.command()); }});
+    commands.push_back({QStringLiteral("insert-lf"),
+                        QStringLiteral("end every tag outside script and style blocks with a "
+                                       "line break"),
+                        [](CliContext& c) { InsertLineFeedsCommand(c.command()); }});
+    commands.push_back(
+        {QStringLiteral("remove-hyphenation"),
+         QStringLiteral("delete hyphens before lower-case letters in the body and show the count"),
+         [](CliContext& c) { RemoveHyphenationCommand(c.command()); }});
+    commands.push_back({QStringLiteral("upper-to-lower"),
+                        QStringLiteral("lower the letters A-Z of the selection"),
+                        [](CliContext& c) { UpperToLowerCommand(c.command()); }});
+    commands.push_back({QStringLiteral("lower-to-upper"),
+                        QStringLiteral("raise the letters a-z of the selection"),
+                        [](CliContext& c) { LowerToUpperCommand(c.command()); }});
 }

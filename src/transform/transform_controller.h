@@ -10,6 +10,12 @@ class TransformController : public QObject {
 public:
     explicit TransformController(TMainForm& window);
 
+    void NoLineFeed1Click();
+    void InsertLineFeeds1Click();
+    void RemoveHyphenation1Click();
+    void UppertoLower1Click();
+    void LowertoUpper1Click();
+
 private:
     TMainForm& m_window;
 };

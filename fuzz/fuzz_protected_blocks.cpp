@@ -1,0 +1,39 @@
+// Masking script and style blocks and restoring them in the callers' order gives every text
+// back unchanged, and the masked text holds no complete block any more.
+
+#include "transform/protected_blocks.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+void check(bool condition) {
+    if (!condition)
+        std::abort();
+}
+
+// Whether a complete block of the marker pair is left in the text.
+bool holdsBlock(const QString& text, QLatin1String open, QLatin1String close) {
+    const qsizetype at = findMarker(text, 0, open);
+    return at >= 0 && findMarker(text, at + open.size(), close) >= 0;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size));
+
+    ProtectedBlockLists lists;
+    const QString masked = MaskScriptAndStyle(text, lists);
+    check(RestoreStyleAndScript(masked, lists) == text);
+    check(!holdsBlock(masked, QLatin1String("<script"), QLatin1String("</script>")));
+    check(!holdsBlock(masked, QLatin1String("<style"), QLatin1String("</style>")));
+
+    // Each kind on its own, too.
+    for (ProtectedKind kind : {ProtectedKind::Script, ProtectedKind::Style}) {
+        QStringList saved;
+        check(RestoreProtectedBlocks(MaskProtectedBlocks(text, kind, saved), kind, saved) == text);
+    }
+    return 0;
+}

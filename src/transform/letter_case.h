@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+struct CommandContext;
+
+// Raises the letters a-z only; umlauts, "ß" and every other character stay.
+QString asciiUpper(QString text);
+
+// Replace the selection by itself with A-Z lowered (a-z raised); the caret ends after it as
+// after any replaced selection. Nothing happens without a selection.
+void UpperToLowerCommand(const CommandContext& context);
+void LowerToUpperCommand(const CommandContext& context);

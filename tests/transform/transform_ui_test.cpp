@@ -1,0 +1,94 @@
+#include "app/main_actions.h"
+#include "app/main_window.h"
+#include "app/scripted_prompter.h"
+#include "editor/editor_buffer.h"
+#include "recording_platform.h"
+
+#include <Qsci/qsciscintilla.h>
+
+#include <QAction>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TransformUiTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_home;
+    RecordingPlatform m_platform;
+
+    static QAction* action(TMainForm& w, const char* name) {
+        return w.findChild<QAction*>(QLatin1String(name));
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(m_home.isValid());
+        qputenv("XDG_DATA_HOME", m_home.path().toUtf8());
+        m_platform.dataFolderPath = m_home.filePath(QStringLiteral("redodaze/"));
+    }
+
+    void editMenuEndsWithTheFiveCommandsInBothLanguages() {
+        ScriptedPrompter prompter;
+        TMainForm window(m_platform, &prompter);
+        const QList<QAction*> items = window.actions().editMenu->actions();
+        QVERIFY(items.size() > 6);
+        QVERIFY(items[items.size() - 6]->isSeparator());
+        QStringList names;
+        for (qsizetype i = items.size() - 5; i < items.size(); ++i)
+            names << items[i]->objectName();
+        QCOMPARE(names, (QStringList{"NoLineFeed1", "InsertLineFeeds1", "RemoveHyphenation1",
+                                     "UppertoLower1", "LowertoUpper1"}));
+        QCOMPARE(items.last()->text(), QStringLiteral("Klein- zu Großschreibung"));
+        window.startUp({});
+        action(window, "Englisch1")->trigger();
+        QCOMPARE(action(window, "NoLineFeed1")->text(), QStringLiteral("Remove LF"));
+        QCOMPARE(action(window, "UppertoLower1")->text(), QStringLiteral("Upper- to lowercase"));
+    }
+
+    void menuItemsRewriteTheTextAndUndoInOneStep() {
+        ScriptedPrompter prompter;
+        TMainForm window(m_platform, &prompter);
+        window.show();
+        EditorBuffer& editor = window.buffer();
+        const QString page = QStringLiteral(
+            "<html>\r\n<body>\r\n<p>Sil-ben\r\ntren-nung</p>\r\n<script>\r\nx-1\r\n</script>\r\n"
+            "</body>\r\n</html>");
+        editor.loadText(page);
+
+        action(window, "NoLineFeed1")->trigger();
+        const QString joined = QStringLiteral(
+            "<html><body><p>Sil-bentren-nung</p><script>\r\nx-1\r\n</script></body></html>");
+        QCOMPARE(editor.text(), joined);
+        QVERIFY(editor.isModified());
+
+        action(window, "RemoveHyphenation1")->trigger();
+        QCOMPARE(editor.text(), QStringLiteral("<html><body><p>Silbentrennung</p><script>\r\nx-1"
+                                               "\r\n</script></body></html>"));
+        QCOMPARE(prompter.messages(), QStringList{QStringLiteral("2 x hyphenation deleted.")});
+        QCOMPARE(editor.selStart(), 25);
+        QVERIFY(QGuiApplication::overrideCursor() == nullptr);
+
+        action(window, "InsertLineFeeds1")->trigger();
+        QVERIFY(editor.text().startsWith(QStringLiteral("<html>\r\n<body>\r\n<p>\r\nSilben")));
+        editor.select(0, 6);
+        action(window, "LowertoUpper1")->trigger();
+        QVERIFY(editor.text().startsWith(QStringLiteral("<HTML>\r\n")));
+        editor.select(0, 6);
+        action(window, "UppertoLower1")->trigger();
+        QVERIFY(editor.text().startsWith(QStringLiteral("<html>\r\n")));
+
+        for (int step = 0; step < 3; ++step)
+            window.SynMemo1()->undo();
+        QCOMPARE(editor.text(), QStringLiteral("<html><body><p>Silbentrennung</p><script>\r\nx-1"
+                                               "\r\n</script></body></html>"));
+        window.SynMemo1()->undo();
+        QCOMPARE(editor.text(), joined);
+        window.SynMemo1()->undo();
+        QCOMPARE(editor.text(), page);
+    }
+};
+
+QTEST_MAIN(TransformUiTest)
+#include "transform_ui_test.moc"
