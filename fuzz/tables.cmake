@@ -6,6 +6,8 @@ set(HX_TABLES_FUZZ_CORE
 hx_add_fuzzer(fuzz_element_locator
     SOURCES fuzz_element_locator.cpp ${HX_TABLES_FUZZ_CORE}
     SEEDS ${CMAKE_CURRENT_SOURCE_DIR}/corpus_element_locator)
+# Shares the literal rendering of the locator's steps with the tests.
+target_include_directories(fuzz_element_locator PRIVATE ${PROJECT_SOURCE_DIR}/tests/support)
 
 hx_add_fuzzer(fuzz_cell_merge
     SOURCES fuzz_cell_merge.cpp ${HX_TABLES_FUZZ_CORE}

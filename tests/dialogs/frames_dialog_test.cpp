@@ -4,7 +4,7 @@
 #include "app/status_panels.h"
 #include "dialogs/frames_markup.h"
 #include "editor/editor_buffer.h"
-#include "frames_object_modal.h"
+#include "modal_dialog.h"
 #include "recording_platform.h"
 
 #include <QAction>

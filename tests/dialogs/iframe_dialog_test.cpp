@@ -2,7 +2,7 @@
 #include "app/scripted_prompter.h"
 #include "dialogs/iframe_markup.h"
 #include "editor/editor_buffer.h"
-#include "frames_object_modal.h"
+#include "modal_dialog.h"
 #include "recording_platform.h"
 
 #include <QAction>

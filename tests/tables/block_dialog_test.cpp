@@ -14,26 +14,9 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include "modal_dialog.h"
+
 #include <functional>
-
-namespace {
-
-// Runs act on the block dialog as soon as it is open; the trigger that opens it blocks.
-void whenBlockDialogOpens(std::function<void(TFormBlock*)> act) {
-    auto* timer = new QTimer;
-    timer->setInterval(5);
-    QObject::connect(timer, &QTimer::timeout, [timer, act] {
-        auto* dialog = qobject_cast<TFormBlock*>(QApplication::activeModalWidget());
-        if (!dialog || !dialog->isVisible())
-            return;
-        timer->stop();
-        timer->deleteLater();
-        act(dialog);
-    });
-    timer->start();
-}
-
-} // namespace
 
 class BlockDialogTest : public QObject {
     Q_OBJECT
@@ -63,7 +46,7 @@ private slots:
         QString title;
         QString cancel;
         bool divFirst = false;
-        whenBlockDialogOpens([&](TFormBlock* d) {
+        whenModalOf<TFormBlock>([&](TFormBlock* d) {
             title = d->RadioGroup1->title();
             cancel = d->BitBtn2->text();
             divFirst = d->ItemDiv->isChecked();
@@ -78,7 +61,7 @@ private slots:
 
         // The next opening shows SPAN still chosen; Cancel leaves the selection alone.
         bool spanKept = false;
-        whenBlockDialogOpens([&](TFormBlock* d) {
+        whenModalOf<TFormBlock>([&](TFormBlock* d) {
             spanKept = d->ItemSpan->isChecked();
             QTest::mouseClick(d->BitBtn2, Qt::LeftButton);
         });
@@ -99,7 +82,7 @@ private slots:
 
         QString title;
         QString cancel;
-        whenBlockDialogOpens([&](TFormBlock* d) {
+        whenModalOf<TFormBlock>([&](TFormBlock* d) {
             title = d->RadioGroup1->title();
             cancel = d->BitBtn2->text();
             d->setItemIndex(0);

@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include "modal_dialog.h"
 #include <QTimer>
 
 #include <functional>
@@ -19,21 +21,6 @@ namespace {
 
 const QString Cell = QStringLiteral("<td align=\"left\" valign=\"top\">&nbsp;</td>");
 const QString Table = QStringLiteral("<table>\r\n<tr><td>a</td><td>bb</td></tr>\r\n</table>");
-
-// Runs act on the first modal dialog of type T as soon as it is open.
-template <typename T> void whenOpen(std::function<void(T*)> act) {
-    auto* timer = new QTimer;
-    timer->setInterval(5);
-    QObject::connect(timer, &QTimer::timeout, [timer, act] {
-        auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
-        if (!dialog || !dialog->isVisible())
-            return;
-        timer->stop();
-        timer->deleteLater();
-        act(dialog);
-    });
-    timer->start();
-}
 
 struct Seen {
     QString title;
@@ -78,7 +65,7 @@ private slots:
         window.show();
         caretAt(window, Table, QStringLiteral("b</td>"));
         Seen seen;
-        whenOpen<TFormInsTR>([&](TFormInsTR* d) {
+        whenModalOf<TFormInsTR>([&](TFormInsTR* d) {
             look(d, seen);
             QTest::mouseClick(d->BitBtn1, Qt::LeftButton);
         });
@@ -106,7 +93,7 @@ private slots:
         window.show();
         caretAt(window, Table, QStringLiteral("a</td>"));
         bool cancelled = false;
-        whenOpen<TFormInsTR>([&](TFormInsTR* d) {
+        whenModalOf<TFormInsTR>([&](TFormInsTR* d) {
             QTest::keyClick(d, Qt::Key_Escape);
             cancelled = d->Abbruch;
         });
@@ -124,7 +111,7 @@ private slots:
         action(window, "Deutsch1")->trigger();
         caretAt(window, Table, QStringLiteral("a</td>"));
         Seen seen;
-        whenOpen<TFormInsTR>([&](TFormInsTR* d) {
+        whenModalOf<TFormInsTR>([&](TFormInsTR* d) {
             look(d, seen);
             QTest::mouseClick(d->BitBtn2, Qt::LeftButton);
         });
@@ -143,7 +130,8 @@ private slots:
         const QString wide = QStringLiteral("<tr><td colspan=\"3\">a</td></tr>");
         window.buffer().loadText(wide);
         window.buffer().select(4, int(wide.size()) - 5);
-        whenOpen<TFormInsTR>([&](TFormInsTR* d) { QTest::mouseClick(d->BitBtn1, Qt::LeftButton); });
+        whenModalOf<TFormInsTR>(
+            [&](TFormInsTR* d) { QTest::mouseClick(d->BitBtn1, Qt::LeftButton); });
         action(window, "ToolButtonSplit")->trigger();
         QCOMPARE(window.buffer().text(),
                  QStringLiteral("<tr><td colspan=\"1\">a</td>") + Cell + QStringLiteral("</tr>"));
@@ -154,7 +142,7 @@ private slots:
         window.show();
         caretAt(window, Table, QStringLiteral("a</td>"));
         QString question;
-        whenOpen<QMessageBox>([&](QMessageBox* box) {
+        whenModalOf<QMessageBox>([&](QMessageBox* box) {
             question = box->text();
             box->button(QMessageBox::Yes)->click();
         });

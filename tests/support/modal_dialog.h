@@ -33,6 +33,14 @@ inline void whenModal(std::function<void(QDialog&)> work) {
     QTimer::singleShot(0, *poll);
 }
 
+// The same for a dialog of a known class.
+template <typename T> void whenModalOf(std::function<void(T*)> work) {
+    whenModal([work](QDialog& dialog) {
+        if (auto* typed = qobject_cast<T*>(&dialog))
+            work(typed);
+    });
+}
+
 template <typename T> T* child(QDialog& dialog, const char* name) {
     T* widget = dialog.findChild<T*>(QLatin1String(name));
     if (!widget)
