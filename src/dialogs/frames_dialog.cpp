@@ -1,10 +1,13 @@
 #include "dialogs/frames_dialog.h"
 
+#include "dialogs/dialog_parts.h"
+
+#include <QDialogButtonBox>
+
 #include "app/icons.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -121,24 +124,17 @@ TFormFrames::TFormFrames(QWidget* parent) : QDialog(parent) {
         grid->addWidget(g.group, i / 2, i % 2);
     }
 
-    m_ok = new QPushButton(QStringLiteral("OK"));
-    m_ok->setObjectName(QStringLiteral("BitBtn1"));
-    m_ok->setDefault(true);
-    m_cancel = new QPushButton;
-    m_cancel->setObjectName(QStringLiteral("BitBtn2"));
-    m_cancel->setAutoDefault(false);
+    const OkCancelButtons buttons = makeOkCancelButtons(this);
+    m_ok = buttons.ok;
+    m_cancel = buttons.cancel;
     connect(m_ok, &QPushButton::clicked, this, [this] { BasicFrameset(); });
-    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QDialogButtonBox;
-    buttons->addButton(m_ok, QDialogButtonBox::AcceptRole);
-    buttons->addButton(m_cancel, QDialogButtonBox::RejectRole);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(typeBox);
     layout->addLayout(grid);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(m_borders);
-    bottom->addWidget(buttons, 1);
+    bottom->addWidget(buttons.box, 1);
     layout->addLayout(bottom);
 
     m_layouts[0]->setChecked(start.layout == FrameLayout::Two);

@@ -1,9 +1,10 @@
 #include "dialogs/iframe_dialog.h"
 
+#include "dialogs/dialog_parts.h"
+
 #include "app/icons.h"
 #include "dialogs/frames_markup.h"
 
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -39,19 +40,6 @@ const IFrameTexts english{
     .cancel = "Cancel",
 };
 
-QLineEdit* field(const char* name, const QString& text) {
-    auto* edit = new QLineEdit(text);
-    edit->setObjectName(QLatin1String(name));
-    return edit;
-}
-
-QLabel* label(const char* name, const QString& text, QWidget* buddy) {
-    auto* l = new QLabel(text);
-    l->setObjectName(QLatin1String(name));
-    l->setBuddy(buddy);
-    return l;
-}
-
 } // namespace
 
 TFormIFrame::TFormIFrame(QWidget* parent) : QDialog(parent) {
@@ -59,40 +47,32 @@ TFormIFrame::TFormIFrame(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("iFrame"));
     const IFrameFields start;
 
-    m_name = field("EditName", start.EditName);
-    m_width = field("EditBreite", start.EditBreite);
-    m_height = field("EditHohe", start.EditHohe);
-    m_source = field("EditSource", start.EditSource);
-    m_sourceLabel = label("Label4", QString(), m_source);
+    m_name = namedField("EditName", start.EditName);
+    m_width = namedField("EditBreite", start.EditBreite);
+    m_height = namedField("EditHohe", start.EditHohe);
+    m_source = namedField("EditSource", start.EditSource);
+    m_sourceLabel = namedLabel("Label4", QString(), m_source);
     m_sourceButton = new QPushButton(themedIcon(QStringLiteral("document-open")), QString());
     m_sourceButton->setObjectName(QStringLiteral("BitBtn3"));
     m_sourceButton->setAutoDefault(false);
     connect(m_sourceButton, &QPushButton::clicked, this, [this] { BitBtn3Click(); });
 
     auto* form = new QFormLayout;
-    form->addRow(label("Label1", QStringLiteral("Name"), m_name), m_name);
-    form->addRow(label("Label2", QStringLiteral("Width"), m_width), m_width);
-    form->addRow(label("Label3", QStringLiteral("Height"), m_height), m_height);
+    form->addRow(namedLabel("Label1", QStringLiteral("Name"), m_name), m_name);
+    form->addRow(namedLabel("Label2", QStringLiteral("Width"), m_width), m_width);
+    form->addRow(namedLabel("Label3", QStringLiteral("Height"), m_height), m_height);
     auto* sourceRow = new QHBoxLayout;
     sourceRow->addWidget(m_source, 1);
     sourceRow->addWidget(m_sourceButton);
     form->addRow(m_sourceLabel, sourceRow);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"));
-    ok->setObjectName(QStringLiteral("BitBtn1"));
-    ok->setDefault(true);
-    m_cancel = new QPushButton;
-    m_cancel->setObjectName(QStringLiteral("BitBtn2"));
-    m_cancel->setAutoDefault(false);
-    connect(ok, &QPushButton::clicked, this, [this] { MakeFrame(); });
-    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QDialogButtonBox;
-    buttons->addButton(ok, QDialogButtonBox::AcceptRole);
-    buttons->addButton(m_cancel, QDialogButtonBox::RejectRole);
+    const OkCancelButtons buttons = makeOkCancelButtons(this);
+    m_cancel = buttons.cancel;
+    connect(buttons.ok, &QPushButton::clicked, this, [this] { MakeFrame(); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addWidget(buttons);
+    layout->addWidget(buttons.box);
     m_source->setMinimumWidth(260);
     FormShow();
 }

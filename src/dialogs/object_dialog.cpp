@@ -1,7 +1,8 @@
 #include "dialogs/object_dialog.h"
 
+#include "dialogs/dialog_parts.h"
+
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -36,19 +37,6 @@ const ObjectTexts english{{"Unique ID of the object class", "Code base", "Image 
                           "Delete",
                           "Cancel"};
 
-QLineEdit* field(const char* name) {
-    auto* edit = new QLineEdit;
-    edit->setObjectName(QLatin1String(name));
-    return edit;
-}
-
-QLabel* label(const char* name, const QString& text, QWidget* buddy) {
-    auto* l = new QLabel(text);
-    l->setObjectName(QLatin1String(name));
-    l->setBuddy(buddy);
-    return l;
-}
-
 QString toCrLf(QString text) {
     return text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
 }
@@ -74,15 +62,15 @@ TFormObject::TFormObject(QWidget* parent) : QDialog(parent) {
     connect(m_types, &QComboBox::activated, this, [this](int i) { ComboBox1Select(i); });
     connect(m_mimeTypes, &QComboBox::activated, this, [this](int i) { ComboBox2Select(i); });
 
-    m_class = field("EditClass");
-    m_code = field("EditCode");
-    m_name = field("EditName");
-    m_width = field("EditWidth");
-    m_height = field("EditHeight");
-    m_border = field("EditBorder");
-    m_map = field("EditMap");
-    m_pName = field("EditPName");
-    m_pValue = field("EditPValue");
+    m_class = namedField("EditClass");
+    m_code = namedField("EditCode");
+    m_name = namedField("EditName");
+    m_width = namedField("EditWidth");
+    m_height = namedField("EditHeight");
+    m_border = namedField("EditBorder");
+    m_map = namedField("EditMap");
+    m_pName = namedField("EditPName");
+    m_pValue = namedField("EditPValue");
     m_parameters = new QPlainTextEdit;
     m_parameters->setObjectName(QStringLiteral("Memo1"));
     m_parameters->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
@@ -90,23 +78,23 @@ TFormObject::TFormObject(QWidget* parent) : QDialog(parent) {
     m_parameters->setTabChangesFocus(true);
     m_parameters->setMinimumSize(680, 180);
 
-    m_typeLabel = label("Label7", QString(), m_types);
-    m_label1 = label("Label1", QString(), m_class);
-    m_label2 = label("Label2", QString(), m_code);
-    m_label11 = label("Label11", QString(), m_name);
-    QLabel* width = label("Label3", QStringLiteral("width"), m_width);
-    QLabel* height = label("Label4", QStringLiteral("height"), m_height);
-    QLabel* border = label("Label10", QStringLiteral("border"), m_border);
-    QLabel* map = label("Label8", QStringLiteral("usemap"), m_map);
-    QLabel* pName = label("Label5", QStringLiteral("param name"), m_pName);
-    QLabel* pValue = label("Label6", QStringLiteral("value"), m_pValue);
-    QLabel* list = label("Label9", QStringLiteral("Parameter"), m_parameters);
+    m_typeLabel = namedLabel("Label7", QString(), m_types);
+    m_label1 = namedLabel("Label1", QString(), m_class);
+    m_label2 = namedLabel("Label2", QString(), m_code);
+    m_label11 = namedLabel("Label11", QString(), m_name);
+    QLabel* width = namedLabel("Label3", QStringLiteral("width"), m_width);
+    QLabel* height = namedLabel("Label4", QStringLiteral("height"), m_height);
+    QLabel* border = namedLabel("Label10", QStringLiteral("border"), m_border);
+    QLabel* map = namedLabel("Label8", QStringLiteral("usemap"), m_map);
+    QLabel* pName = namedLabel("Label5", QStringLiteral("param name"), m_pName);
+    QLabel* pValue = namedLabel("Label6", QStringLiteral("value"), m_pValue);
+    QLabel* list = namedLabel("Label9", QStringLiteral("Parameter"), m_parameters);
     m_hinted = {m_label1, m_label2, map, width, height, pName, pValue, border, list};
 
     auto* top = new QGridLayout;
     top->addWidget(m_typeLabel, 0, 0);
     top->addWidget(m_types, 0, 1);
-    top->addWidget(label("Label12", QStringLiteral("MIME types"), m_mimeTypes), 0, 2);
+    top->addWidget(namedLabel("Label12", QStringLiteral("MIME types"), m_mimeTypes), 0, 2);
     top->addWidget(m_mimeTypes, 0, 3);
     top->setColumnStretch(3, 1);
 
@@ -146,17 +134,9 @@ TFormObject::TFormObject(QWidget* parent) : QDialog(parent) {
     listHead->addStretch();
     listHead->addWidget(m_delete);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"));
-    ok->setObjectName(QStringLiteral("BitBtn1"));
-    ok->setDefault(true);
-    m_cancel = new QPushButton;
-    m_cancel->setObjectName(QStringLiteral("BitBtn2"));
-    m_cancel->setAutoDefault(false);
-    connect(ok, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
-    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QDialogButtonBox;
-    buttons->addButton(ok, QDialogButtonBox::AcceptRole);
-    buttons->addButton(m_cancel, QDialogButtonBox::RejectRole);
+    const OkCancelButtons buttons = makeOkCancelButtons(this);
+    m_cancel = buttons.cancel;
+    connect(buttons.ok, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
@@ -164,7 +144,7 @@ TFormObject::TFormObject(QWidget* parent) : QDialog(parent) {
     layout->addLayout(params);
     layout->addLayout(listHead);
     layout->addWidget(m_parameters, 1);
-    layout->addWidget(buttons);
+    layout->addWidget(buttons.box);
 
     showFields();
     FormShow();
