@@ -242,7 +242,8 @@ long ScintillaBuffer::toPosition(int offset) const {
         return lineStart;
     const long position = send(Sci::SCI_POSITIONRELATIVECODEUNITS, lineStart, offset - lineOffset);
     // A line break is one place for the caret: an offset between its CR and LF means the CR.
-    if (send(Sci::SCI_GETCHARAT, position) == '\n' && send(Sci::SCI_GETCHARAT, position - 1) == '\r')
+    if (send(Sci::SCI_GETCHARAT, position) == '\n' &&
+        send(Sci::SCI_GETCHARAT, position - 1) == '\r')
         return position - 1;
     return position;
 }
