@@ -1,12 +1,15 @@
 // Opening and saving large documents through the QScintilla adapter, and the editor's start
 // to its first shown window.
 
+#include "app/command_context.h"
 #include "app/document_file.h"
 #include "app/main_window.h"
+#include "app/messages.h"
 #include "app/scripted_prompter.h"
 #include "big_document.h"
 #include "editor/scintilla_buffer.h"
 #include "platform/desktop_platform.h"
+#include "tables/element_locator.h"
 
 #include <Qsci/qsciscintilla.h>
 
@@ -49,6 +52,32 @@ void BM_EditorSave(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() * QFile(path).size());
 }
 
+// The select-cell command as the window runs it: the text comes out of the control first.
+void BM_SelectCellInEditorNearEnd(benchmark::State& state) {
+    const QString path = bigDocument(int(state.range(0)));
+    std::optional<LoadedDocument> doc = path.isEmpty() ? std::nullopt : loadDocumentFile(path);
+    if (!doc) {
+        state.SkipWithError("no document");
+        return;
+    }
+    const qsizetype cell = doc->text.lastIndexOf(QLatin1String("<td"));
+    if (cell < 0) {
+        state.SkipWithError("no table cell in the page");
+        return;
+    }
+    QsciScintilla editor;
+    ScintillaBuffer buffer(&editor);
+    buffer.loadText(doc->text);
+    ScriptedPrompter prompter;
+    MessageTable messages;
+    const int caret = int(doc->text.indexOf(QLatin1Char('>'), cell)) + 1;
+    for (auto _ : state) {
+        buffer.setSelStart(caret);
+        benchmark::DoNotOptimize(
+            SelectEnclosingElement(CommandContext{buffer, prompter, messages}, cellTags()));
+    }
+}
+
 void BM_StartUpToFirstShownWindow(benchmark::State& state) {
     QTemporaryDir data;
     qputenv("XDG_DATA_HOME", data.path().toUtf8());
@@ -67,6 +96,7 @@ void BM_StartUpToFirstShownWindow(benchmark::State& state) {
 
 BENCHMARK(BM_EditorOpen)->Arg(1)->Arg(10)->Arg(50)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_EditorSave)->Arg(1)->Arg(10)->Arg(50)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SelectCellInEditorNearEnd)->Arg(1)->Arg(10)->Arg(50)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StartUpToFirstShownWindow)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
