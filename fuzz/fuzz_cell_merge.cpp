@@ -5,6 +5,7 @@
 #include "app/messages.h"
 #include "app/scripted_prompter.h"
 #include "editor/memory_buffer.h"
+#include "fuzz_input.h"
 #include "tables/cell_merge.h"
 
 #include <algorithm>
@@ -14,11 +15,6 @@
 
 namespace {
 
-void check(bool condition) {
-    if (!condition)
-        std::abort();
-}
-
 // Bytes with the high bit set stand for pieces of cell markup; the others are characters.
 QString textFrom(const uint8_t* data, size_t size) {
     static const char16_t* const pieces[] = {
@@ -26,15 +22,7 @@ QString textFrom(const uint8_t* data, size_t size) {
         u"<table",   u" colspan=\"", u"colspan=",    u"\"",   u"2",     u"12",
         u"\r\n",     u"\t",          u"  ",          u">",    u"<",     u"&nbsp;",
         u"COLSPAN=", u"rowspan=",    u"99999999999", u"<td",  u"</TD>", u"'"};
-    constexpr size_t pieceCount = sizeof(pieces) / sizeof(pieces[0]);
-    QString text;
-    for (size_t i = 0; i < size; ++i) {
-        if (data[i] & 0x80)
-            text += QString::fromUtf16(pieces[(data[i] & 0x7F) % pieceCount]);
-        else
-            text += QChar(char16_t(data[i]));
-    }
-    return text;
+    return textFromPieces(data, size, pieces);
 }
 
 } // namespace

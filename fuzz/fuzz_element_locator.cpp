@@ -2,6 +2,7 @@
 // the text, always selects inside it, and gives exactly what the literal steps give (a plain,
 // slow rendering of them, on small inputs).
 
+#include "fuzz_input.h"
 #include "literal_locator.h"
 #include "tables/element_locator.h"
 #include "tables/text_search.h"
@@ -15,26 +16,13 @@
 
 namespace {
 
-void check(bool condition) {
-    if (!condition)
-        std::abort();
-}
-
 // Bytes with the high bit set stand for pieces of table markup; the others are characters.
 QString textFrom(const uint8_t* data, size_t size) {
     static const char16_t* const pieces[] = {
         u"<td>",    u"</td>", u"<TD ",    u"<tr>",   u"</TR>",   u"<table>", u"</table>",
         u"</table", u"<div>", u"</div>",  u"<span>", u"</span>", u"<form>",  u"</form>",
         u"<td",     u"</td",  u"<Table ", u"\r\n",   u">",       u"<"};
-    constexpr size_t pieceCount = sizeof(pieces) / sizeof(pieces[0]);
-    QString text;
-    for (size_t i = 0; i < size; ++i) {
-        if (data[i] & 0x80)
-            text += QString::fromUtf16(pieces[(data[i] & 0x7F) % pieceCount]);
-        else
-            text += QChar(char16_t(data[i]));
-    }
-    return text;
+    return textFromPieces(data, size, pieces);
 }
 
 } // namespace

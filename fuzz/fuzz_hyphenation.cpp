@@ -1,18 +1,10 @@
 // Removing hyphenation from any text ends, and deletes nothing but the hyphens it counts.
 
+#include "fuzz_input.h"
 #include "transform/hyphenation.h"
 
 #include <cstdint>
 #include <cstdlib>
-
-namespace {
-
-void check(bool condition) {
-    if (!condition)
-        std::abort();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size));

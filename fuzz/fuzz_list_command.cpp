@@ -3,6 +3,7 @@
 // only the selection.
 
 #include "editor/memory_buffer.h"
+#include "fuzz_input.h"
 #include "markup/wrapping.h"
 
 #include <algorithm>
@@ -10,11 +11,6 @@
 #include <cstdlib>
 
 namespace {
-
-void check(bool condition) {
-    if (!condition)
-        std::abort();
-}
 
 // Bytes with the high bit set stand for pieces of list markup, so the fuzzer meets lists
 // often; the others are characters, a few of them letters whose upper case is ASCII.
@@ -41,15 +37,7 @@ QString textFrom(const uint8_t* data, size_t size) {
                                              u"<li></li>\r\n",
                                              u"\r",
                                              u"\n"};
-    constexpr size_t pieceCount = sizeof(pieces) / sizeof(pieces[0]);
-    QString text;
-    for (size_t i = 0; i < size; ++i) {
-        if (data[i] & 0x80)
-            text += QString::fromUtf16(pieces[(data[i] & 0x7F) % pieceCount]);
-        else
-            text += QChar(data[i] == 0 ? u' ' : char16_t(data[i]));
-    }
-    return text;
+    return textFromPieces(data, size, pieces, true);
 }
 
 bool matchesAt(const QString& text, qsizetype at, const QString& pattern) {

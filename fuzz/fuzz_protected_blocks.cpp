@@ -1,17 +1,13 @@
 // Masking script and style blocks and restoring them in the callers' order gives every text
 // back unchanged, and the masked text holds no complete block any more.
 
+#include "fuzz_input.h"
 #include "transform/protected_blocks.h"
 
 #include <cstdint>
 #include <cstdlib>
 
 namespace {
-
-void check(bool condition) {
-    if (!condition)
-        std::abort();
-}
 
 // Whether a complete block of the marker pair is left in the text.
 bool holdsBlock(const QString& text, QLatin1String open, QLatin1String close) {
