@@ -3,7 +3,7 @@
 #include "dialogs/iframe_markup.h"
 #include "editor/editor_buffer.h"
 #include "modal_dialog.h"
-#include "recording_platform.h"
+#include "window_test.h"
 
 #include <QAction>
 #include <QDialog>
@@ -13,23 +13,16 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-class IFrameDialogTest : public QObject {
+class IFrameDialogTest : public WindowTest {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_home;
-    RecordingPlatform m_platform;
-
     static void trigger(TMainForm& window, const char* name) {
         window.findChild<QAction*>(QLatin1String(name))->trigger();
     }
 
 private slots:
-    void initTestCase() {
-        QVERIFY(m_home.isValid());
-        qputenv("XDG_DATA_HOME", m_home.path().toUtf8());
-        m_platform.dataFolderPath = m_home.filePath(QStringLiteral("redodaze/"));
-    }
+    void initTestCase() { QVERIFY(m_home.isValid()); }
 
     void defaultsGoInFrontOfTheSelectedText() {
         ScriptedPrompter prompter;

@@ -4,7 +4,7 @@
 #include "dialogs/object_markup.h"
 #include "editor/editor_buffer.h"
 #include "modal_dialog.h"
-#include "recording_platform.h"
+#include "window_test.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -34,23 +34,16 @@ QString memo(QDialog& d) {
 
 } // namespace
 
-class ObjectDialogTest : public QObject {
+class ObjectDialogTest : public WindowTest {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_home;
-    RecordingPlatform m_platform;
-
     static void trigger(TMainForm& window, const char* name) {
         window.findChild<QAction*>(QLatin1String(name))->trigger();
     }
 
 private slots:
-    void initTestCase() {
-        QVERIFY(m_home.isValid());
-        qputenv("XDG_DATA_HOME", m_home.path().toUtf8());
-        m_platform.dataFolderPath = m_home.filePath(QStringLiteral("redodaze/"));
-    }
+    void initTestCase() { QVERIFY(m_home.isValid()); }
 
     void noTypeGivesABareObjectInFrontOfTheSelection() {
         ScriptedPrompter prompter;

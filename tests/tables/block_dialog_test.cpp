@@ -1,8 +1,8 @@
 #include "app/main_window.h"
 #include "editor/editor_buffer.h"
-#include "recording_platform.h"
 #include "tables/block_dialog.h"
 #include "tables/table_controller.h"
+#include "window_test.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,23 +18,12 @@
 
 #include <functional>
 
-class BlockDialogTest : public QObject {
+class BlockDialogTest : public WindowTest {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_home;
-    RecordingPlatform m_platform;
-
-    static QAction* action(TMainForm& w, const char* name) {
-        return w.findChild<QAction*>(QLatin1String(name));
-    }
-
 private slots:
-    void initTestCase() {
-        QVERIFY(m_home.isValid());
-        qputenv("XDG_DATA_HOME", m_home.path().toUtf8());
-        m_platform.dataFolderPath = m_home.filePath(QStringLiteral("redodaze/"));
-    }
+    void initTestCase() { QVERIFY(m_home.isValid()); }
 
     void choosingSpanSelectsTheSpanAndTheChoiceStays() {
         TMainForm window(m_platform);

@@ -1,8 +1,8 @@
 #include "app/main_window.h"
 #include "editor/editor_buffer.h"
-#include "recording_platform.h"
 #include "tables/ins_tr_dialog.h"
 #include "tables/table_controller.h"
+#include "window_test.h"
 
 #include <QAction>
 #include <QApplication>
@@ -38,27 +38,17 @@ void look(TFormInsTR* d, Seen& seen) {
 
 } // namespace
 
-class InsTrDialogTest : public QObject {
+class InsTrDialogTest : public WindowTest {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_home;
-    RecordingPlatform m_platform;
-
-    static QAction* action(TMainForm& w, const char* name) {
-        return w.findChild<QAction*>(QLatin1String(name));
-    }
     static void caretAt(TMainForm& w, const QString& text, const QString& before) {
         w.buffer().loadText(text);
         w.buffer().setSelStart(int(text.indexOf(before)));
     }
 
 private slots:
-    void initTestCase() {
-        QVERIFY(m_home.isValid());
-        qputenv("XDG_DATA_HOME", m_home.path().toUtf8());
-        m_platform.dataFolderPath = m_home.filePath(QStringLiteral("redodaze/"));
-    }
+    void initTestCase() { QVERIFY(m_home.isValid()); }
 
     void behindPutsTheCellAfterTheCurrentOne() {
         TMainForm window(m_platform);

@@ -2,8 +2,8 @@
 #include "app/main_window.h"
 #include "app/scripted_prompter.h"
 #include "editor/editor_buffer.h"
-#include "recording_platform.h"
 #include "tables/table_dialog.h"
+#include "window_test.h"
 
 #include <QAction>
 #include <QApplication>
@@ -84,12 +84,10 @@ QColor previewColour(QWidget* dialog, const char* panel) {
 
 } // namespace
 
-class TableDialogTest : public QObject {
+class TableDialogTest : public WindowTest {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_home;
-    RecordingPlatform m_platform;
     ScriptedPrompter m_prompter;
     std::unique_ptr<TMainForm> m_window;
 
@@ -109,8 +107,6 @@ private:
 private slots:
     void initTestCase() {
         QVERIFY(m_home.isValid());
-        qputenv("XDG_DATA_HOME", m_home.path().toUtf8());
-        m_platform.dataFolderPath = m_home.filePath(QStringLiteral("redodaze/"));
         m_window = std::make_unique<TMainForm>(m_platform, &m_prompter);
         m_window->show();
         m_window->startUp({});

@@ -2,7 +2,7 @@
 #include "app/main_window.h"
 #include "app/scripted_prompter.h"
 #include "editor/editor_buffer.h"
-#include "recording_platform.h"
+#include "window_test.h"
 
 #include <Qsci/qsciscintilla.h>
 
@@ -11,23 +11,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-class TransformUiTest : public QObject {
+class TransformUiTest : public WindowTest {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_home;
-    RecordingPlatform m_platform;
-
-    static QAction* action(TMainForm& w, const char* name) {
-        return w.findChild<QAction*>(QLatin1String(name));
-    }
-
 private slots:
-    void initTestCase() {
-        QVERIFY(m_home.isValid());
-        qputenv("XDG_DATA_HOME", m_home.path().toUtf8());
-        m_platform.dataFolderPath = m_home.filePath(QStringLiteral("redodaze/"));
-    }
+    void initTestCase() { QVERIFY(m_home.isValid()); }
 
     void editMenuEndsWithTheFiveCommandsInBothLanguages() {
         ScriptedPrompter prompter;

@@ -5,7 +5,7 @@
 #include "app/status_panels.h"
 #include "editor/editor_buffer.h"
 #include "file_bytes.h"
-#include "recording_platform.h"
+#include "window_test.h"
 
 #include <Qsci/qsciscintilla.h>
 
@@ -18,28 +18,18 @@
 #include <QTest>
 #include <QToolBar>
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public WindowTest {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_home;
-    RecordingPlatform m_platform;
-
     QString dataFolder() const { return m_home.filePath(QStringLiteral("redodaze/")); }
 
-    static QAction* action(TMainForm& w, const char* name) {
-        return w.findChild<QAction*>(QLatin1String(name));
-    }
     static QMenu* menu(TMainForm& w, const char* name) {
         return w.findChild<QMenu*>(QLatin1String(name));
     }
 
 private slots:
-    void initTestCase() {
-        QVERIFY(m_home.isValid());
-        qputenv("XDG_DATA_HOME", m_home.path().toUtf8());
-        m_platform.dataFolderPath = dataFolder();
-    }
+    void initTestCase() { QVERIFY(m_home.isValid()); }
 
     void newTypeSaveCloseReopenFromRecentFiles() {
         const QString page = m_home.filePath(QStringLiteral("my page.html"));

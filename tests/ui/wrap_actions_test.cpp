@@ -2,7 +2,7 @@
 #include "app/main_window.h"
 #include "app/scripted_prompter.h"
 #include "editor/editor_buffer.h"
-#include "recording_platform.h"
+#include "window_test.h"
 
 #include <Qsci/qsciscintilla.h>
 
@@ -13,12 +13,10 @@
 #include <QToolBar>
 
 // The wrap commands as the user reaches them: menu items, toolbar buttons and shortcuts.
-class WrapActionsTest : public QObject {
+class WrapActionsTest : public WindowTest {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_home;
-    RecordingPlatform m_platform;
     ScriptedPrompter m_prompter;
     std::unique_ptr<TMainForm> m_window;
 
@@ -37,8 +35,6 @@ private:
 private slots:
     void initTestCase() {
         QVERIFY(m_home.isValid());
-        qputenv("XDG_DATA_HOME", m_home.path().toUtf8());
-        m_platform.dataFolderPath = m_home.filePath(QStringLiteral("redodaze/"));
         m_window = std::make_unique<TMainForm>(m_platform, &m_prompter);
         m_window->show();
         m_window->startUp({});
