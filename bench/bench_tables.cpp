@@ -18,18 +18,6 @@
 
 namespace {
 
-const QString* pageText(int mebibytes) {
-    static QMap<int, QString> texts;
-    if (!texts.contains(mebibytes)) {
-        const QString path = bigDocument(mebibytes);
-        std::optional<LoadedDocument> doc = path.isEmpty() ? std::nullopt : loadDocumentFile(path);
-        if (!doc)
-            return nullptr;
-        texts.insert(mebibytes, doc->text);
-    }
-    return &texts[mebibytes];
-}
-
 // The last cell's opening tag, searched backwards from the end.
 qsizetype lastCell(const QString& text) {
     return lastIndexOfIgnoreAsciiCase(text, u"<td", 0);
@@ -45,7 +33,7 @@ struct Page {
 };
 
 std::unique_ptr<Page> pageWithCaret(benchmark::State& state) {
-    const QString* text = pageText(int(state.range(0)));
+    const QString* text = bigDocumentText(int(state.range(0)));
     if (!text) {
         state.SkipWithError("make_big.py failed");
         return nullptr;

@@ -13,21 +13,8 @@
 
 namespace {
 
-// The editor's text of a generated page, read once per size.
-const QString* pageText(int mebibytes) {
-    static QMap<int, QString> texts;
-    if (!texts.contains(mebibytes)) {
-        const QString path = bigDocument(mebibytes);
-        std::optional<LoadedDocument> doc = path.isEmpty() ? std::nullopt : loadDocumentFile(path);
-        if (!doc)
-            return nullptr;
-        texts.insert(mebibytes, doc->text);
-    }
-    return &texts[mebibytes];
-}
-
 template <typename Rewrite> void runRewrite(benchmark::State& state, Rewrite rewrite) {
-    const QString* text = pageText(int(state.range(0)));
+    const QString* text = bigDocumentText(int(state.range(0)));
     if (!text) {
         state.SkipWithError("make_big.py failed");
         return;

@@ -1,5 +1,7 @@
 #include "big_document.h"
 
+#include "app/document_file.h"
+
 #include <QMap>
 #include <QProcess>
 
@@ -22,4 +24,16 @@ QString bigDocument(int mebibytes) {
         return QString();
     made.insert(mebibytes, path);
     return path;
+}
+
+const QString* bigDocumentText(int mebibytes) {
+    static QMap<int, QString> texts;
+    if (!texts.contains(mebibytes)) {
+        const QString path = bigDocument(mebibytes);
+        std::optional<LoadedDocument> doc = path.isEmpty() ? std::nullopt : loadDocumentFile(path);
+        if (!doc)
+            return nullptr;
+        texts.insert(mebibytes, doc->text);
+    }
+    return &texts[mebibytes];
 }
