@@ -1,6 +1,7 @@
 // Masking script and style blocks and restoring them in the callers' order gives every text
 // back unchanged, and the masked text holds no complete block any more.
 
+#include "app/case_rules.h"
 #include "fuzz_input.h"
 #include "transform/protected_blocks.h"
 
@@ -10,9 +11,9 @@
 namespace {
 
 // Whether a complete block of the marker pair is left in the text.
-bool holdsBlock(const QString& text, QLatin1String open, QLatin1String close) {
-    const qsizetype at = findMarker(text, 0, open);
-    return at >= 0 && findMarker(text, at + open.size(), close) >= 0;
+bool holdsBlock(const QString& text, QStringView open, QStringView close) {
+    const qsizetype at = indexOfIgnoringCase(text, open);
+    return at >= 0 && indexOfIgnoringCase(text, close, at + open.size()) >= 0;
 }
 
 } // namespace
@@ -23,8 +24,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ProtectedBlockLists lists;
     const QString masked = MaskScriptAndStyle(text, lists);
     check(RestoreStyleAndScript(masked, lists) == text);
-    check(!holdsBlock(masked, QLatin1String("<script"), QLatin1String("</script>")));
-    check(!holdsBlock(masked, QLatin1String("<style"), QLatin1String("</style>")));
+    check(!holdsBlock(masked, u"<script", u"</script>"));
+    check(!holdsBlock(masked, u"<style", u"</style>"));
 
     // Each kind on its own, too.
     for (ProtectedKind kind : {ProtectedKind::Script, ProtectedKind::Style}) {

@@ -1,5 +1,6 @@
 set(HX_TABLES_FUZZ_CORE
     ${PROJECT_SOURCE_DIR}/src/tables/text_search.cpp
+    ${PROJECT_SOURCE_DIR}/src/app/case_rules.cpp
     ${PROJECT_SOURCE_DIR}/src/tables/element_locator.cpp
     ${PROJECT_SOURCE_DIR}/src/app/messages.cpp)
 

@@ -1,10 +1,11 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
 // A text is blank when it holds nothing but characters up to U+0020 (line breaks, tabs,
 // blanks, control characters).
-inline bool isBlankText(const QString& text) {
+inline bool isBlankText(QStringView text) {
     for (QChar c : text)
         if (c.unicode() > 0x20)
             return false;

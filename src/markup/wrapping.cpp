@@ -1,11 +1,11 @@
 #include "markup/wrapping.h"
 
+#include "app/case_rules.h"
 #include "app/text_rules.h"
 #include "editor/editor_buffer.h"
 #include "markup/blank_selection.h"
 
 #include <iterator>
-#include <vector>
 
 namespace {
 
@@ -65,94 +65,8 @@ ListTags listTags(ListKind kind) {
     return {QStringLiteral("<ul type=\"disc\">"), UnorderedClose};
 }
 
-// Ignoring case compares upper-cased texts, one code unit for one, so accented letters fold
-// too and positions in the folded text are positions in the original.
-inline char16_t foldUnit(char16_t c, bool ignoreCase) {
-    if (!ignoreCase)
-        return c;
-    if (c < 0x80)
-        return c >= u'a' && c <= u'z' ? char16_t(c - 32) : c;
-    return char16_t(QChar::toUpper(char32_t(c)));
-}
-
-// Knuth-Morris-Pratt over the folded units, so a long pattern (a list's opening tag may be as
-// long as the selection) never costs more than one pass over the text.
-class Pattern {
-public:
-    Pattern(QStringView pattern, bool ignoreCase) : m_ignoreCase(ignoreCase) {
-        m_units.reserve(pattern.size());
-        for (QChar c : pattern)
-            m_units.push_back(foldUnit(c.unicode(), ignoreCase));
-        m_fallback.assign(m_units.size(), 0);
-        qsizetype k = 0;
-        for (qsizetype i = 1; i < qsizetype(m_units.size()); ++i) {
-            while (k > 0 && m_units[i] != m_units[k])
-                k = m_fallback[k - 1];
-            if (m_units[i] == m_units[k])
-                ++k;
-            m_fallback[i] = k;
-        }
-    }
-
-    qsizetype size() const { return qsizetype(m_units.size()); }
-
-    // Calls found(start) for each occurrence, left to right and without overlap.
-    template <typename Found> void scan(QStringView text, Found found) const {
-        const qsizetype m = size();
-        if (m == 0)
-            return;
-        qsizetype k = 0;
-        for (qsizetype i = 0; i < text.size(); ++i) {
-            const char16_t c = foldUnit(text[i].unicode(), m_ignoreCase);
-            while (k > 0 && c != m_units[k])
-                k = m_fallback[k - 1];
-            if (c == m_units[k])
-                ++k;
-            if (k == m) {
-                if (!found(i - m + 1))
-                    return;
-                k = 0;
-            }
-        }
-    }
-
-private:
-    bool m_ignoreCase;
-    std::vector<char16_t> m_units;
-    std::vector<qsizetype> m_fallback;
-};
-
-bool containsIgnoringCase(QStringView text, QStringView pattern) {
-    bool any = false;
-    Pattern(pattern, true).scan(text, [&any](qsizetype) {
-        any = true;
-        return false;
-    });
-    return any;
-}
-
-// Every occurrence replaced in one pass; the inserted text is not searched again.
-QString replaceAll(const QString& text, QStringView pattern, QStringView replacement,
-                   bool ignoreCase) {
-    QString out;
-    qsizetype copied = 0;
-    const Pattern p(pattern, ignoreCase);
-    p.scan(text, [&](qsizetype start) {
-        if (out.isNull())
-            out.reserve(text.size());
-        out.append(QStringView(text).mid(copied, start - copied));
-        out.append(replacement);
-        copied = start + p.size();
-        return true;
-    });
-    if (out.isNull())
-        return text;
-    out.append(QStringView(text).mid(copied));
-    return out;
-}
-
 QString removeAllIgnoringCase(const QString& text, QStringView pattern) {
-    return replaceAll(text, pattern, QStringView(), true);
+    return replaceAllFolded(text, pattern, QStringView(), CaseRule::Full);
 }
 
 // Replacing "  " by " " until none is left turns every run of blanks into one blank.
@@ -175,7 +89,7 @@ QString buildList(const QString& s, ListKind kind) {
     const ListTags tags = listTags(kind);
     if (s.isEmpty())
         return tags.open + CrLf + EmptyItemBare + CrLf + tags.close;
-    const QString items = replaceAll(s, CrLf, ItemBreak, false);
+    const QString items = replaceAllFolded(s, CrLf, ItemBreak, CaseRule::Exact);
     QString list;
     list.reserve(items.size() + 64);
     list += tags.open;
@@ -273,7 +187,7 @@ void InsertScriptBlock(EditorBuffer& editor) {
 }
 
 QString ListReplacement(const QString& s, ListKind kind) {
-    if (containsIgnoringCase(s, ItemTag))
+    if (indexOfIgnoringCase(s, ItemTag) >= 0)
         return removeList(s);
     return buildList(s, kind);
 }

@@ -105,12 +105,13 @@ ElementLocation LocateEnclosingElement(QStringView text, int selStart, QStringVi
     } else {
         // Both tags begin with "<" in every use: other positions are passed over at once.
         const bool sameFirst = !openTag.isEmpty() && !closeHead.isEmpty() &&
-                               foldAscii(openTag[0].unicode()) == foldAscii(closeHead[0].unicode());
-        const char16_t first = sameFirst ? foldAscii(openTag[0].unicode()) : 0;
+                               foldAs<CaseRule::Ascii>(openTag[0].unicode()) ==
+                                   foldAs<CaseRule::Ascii>(closeHead[0].unicode());
+        const char16_t first = sameFirst ? foldAs<CaseRule::Ascii>(openTag[0].unicode()) : 0;
         qsizetype depth = 0;
         for (qsizetype p = S - L; p >= 1 - L; --p) {
-            if (sameFirst &&
-                foldAscii(text[indexOfPosition(qMax<qsizetype>(p, 1))].unicode()) != first)
+            if (sameFirst && foldAs<CaseRule::Ascii>(
+                                 text[indexOfPosition(qMax<qsizetype>(p, 1))].unicode()) != first)
                 continue;
             if (closeHeadAt(p))
                 ++depth;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/case_rules.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -12,22 +14,8 @@ constexpr int positionOfIndex(qsizetype index) {
     return int(index + 1);
 }
 
-// Folds A-Z only, so an accented capital never matches its small letter.
-constexpr char16_t foldAscii(char16_t c) {
-    return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c;
-}
-
-// Whether pattern stands at index of text, compared with ASCII folding.
-bool matchesIgnoreAsciiCaseAt(QStringView text, qsizetype index, QStringView pattern);
-
-inline bool equalsIgnoreAsciiCase(QStringView a, QStringView b) {
-    return a.size() == b.size() && matchesIgnoreAsciiCaseAt(a, 0, b);
-}
-
-// First index at or after from where pattern begins, -1 if none. Compares in place with ASCII
-// folding and runs in time linear in what it scans, whatever the pattern.
-qsizetype indexOfIgnoreAsciiCase(QStringView text, QStringView pattern, qsizetype from = 0);
-// The same, case-sensitive or not.
+// The first index at or after from where pattern begins, case-sensitive or with ASCII folding;
+// -1 if none.
 qsizetype indexOfText(QStringView text, QStringView pattern, qsizetype from, bool caseSensitive);
 // Last index at or after from where pattern begins (ASCII folding), -1 if none.
 qsizetype lastIndexOfIgnoreAsciiCase(QStringView text, QStringView pattern, qsizetype from = 0);

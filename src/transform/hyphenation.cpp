@@ -1,10 +1,10 @@
 #include "transform/hyphenation.h"
 
+#include "app/case_rules.h"
 #include "app/command_context.h"
 #include "app/messages.h"
 #include "app/prompter.h"
 #include "editor/editor_buffer.h"
-#include "transform/protected_blocks.h"
 
 #include <array>
 
@@ -62,7 +62,7 @@ bool IsHyphenException(QStringView near, QStringView wide) {
 HyphenRemoval RemoveHyphenation(const QString& text) {
     HyphenRemoval result;
     const qsizetype n = text.size();
-    const qsizetype body = qMax<qsizetype>(findMarker(text, 0, QLatin1String("<body")), 0);
+    const qsizetype body = qMax<qsizetype>(indexOfIgnoringCase(text, u"<body"), 0);
     NextOccurrence lt(text, QLatin1Char('<'));
     NextOccurrence gt(text, QLatin1Char('>'));
     NextOccurrence ob(text, QLatin1Char('{'));

@@ -1,22 +1,20 @@
 #include "transform/protected_blocks.h"
 
+#include "app/case_rules.h"
+
 namespace {
 
 struct Markers {
-    QLatin1String open;
-    QLatin1String close;
+    QStringView open;
+    QStringView close;
     // "<!--" and the placeholder word.
-    QLatin1String placeholderStart;
+    QStringView placeholderStart;
 };
 
 Markers markersOf(ProtectedKind kind) {
     if (kind == ProtectedKind::Script)
-        return {QLatin1String("<script"), QLatin1String("</script>"), QLatin1String("<!--script")};
-    return {QLatin1String("<style"), QLatin1String("</style>"), QLatin1String("<!--style")};
-}
-
-bool isAsciiLetter(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+        return {u"<script", u"</script>", u"<!--script"};
+    return {u"<style", u"</style>", u"<!--style"};
 }
 
 bool isDigit(QChar c) {
@@ -26,7 +24,7 @@ bool isDigit(QChar c) {
 // A placeholder of the kind at `index` (any case, a number without leading zeros): the index
 // after its "-->" and its number's digits, or -1.
 qsizetype placeholderEnd(QStringView text, qsizetype index, const Markers& m, QStringView* digits) {
-    if (!markerAt(text, index, m.placeholderStart))
+    if (!matchesIgnoringCaseAt(text, index, m.placeholderStart))
         return -1;
     const qsizetype first = index + m.placeholderStart.size();
     qsizetype at = first;
@@ -35,7 +33,7 @@ qsizetype placeholderEnd(QStringView text, qsizetype index, const Markers& m, QS
     const qsizetype count = at - first;
     if (count == 0 || (count > 1 && text[first] == QLatin1Char('0')))
         return -1;
-    if (!markerAt(text, at, QLatin1String("-->")))
+    if (!matchesIgnoringCaseAt(text, at, u"-->"))
         return -1;
     if (digits)
         *digits = text.mid(first, count);
@@ -44,39 +42,9 @@ qsizetype placeholderEnd(QStringView text, qsizetype index, const Markers& m, QS
 
 } // namespace
 
-bool markerAt(QStringView text, qsizetype index, QLatin1String marker) {
-    if (index < 0 || text.size() - index < marker.size())
-        return false;
-    for (qsizetype k = 0; k < marker.size(); ++k) {
-        const char m = marker[k].toLatin1();
-        const QChar c = text[index + k];
-        if (c == QLatin1Char(m))
-            continue;
-        // Upper-casing also folds the few non-ASCII letters whose capital is an ASCII letter.
-        if (!isAsciiLetter(m) || c.toUpper() != QLatin1Char(char(m & ~0x20)))
-            return false;
-    }
-    return true;
-}
-
-qsizetype findMarker(QStringView text, qsizetype from, QLatin1String marker) {
-    if (marker.isEmpty())
-        return from <= text.size() ? from : -1;
-    const bool jump = !isAsciiLetter(marker[0].toLatin1());
-    for (qsizetype at = qMax<qsizetype>(from, 0); at < text.size(); ++at) {
-        if (jump) {
-            at = text.indexOf(marker[0], at);
-            if (at < 0)
-                return -1;
-        }
-        if (markerAt(text, at, marker))
-            return at;
-    }
-    return -1;
-}
-
 QString protectedPlaceholder(ProtectedKind kind, qsizetype index) {
-    return markersOf(kind).placeholderStart + QString::number(index) + QLatin1String("-->");
+    return markersOf(kind).placeholderStart.toString() + QString::number(index) +
+           QLatin1String("-->");
 }
 
 QString MaskProtectedBlocks(const QString& text, ProtectedKind kind, QStringList& saved) {
@@ -88,8 +56,8 @@ QString MaskProtectedBlocks(const QString& text, ProtectedKind kind, QStringList
     for (qsizetype at = text.indexOf(QLatin1Char('<')); at >= 0;
          at = text.indexOf(QLatin1Char('<'), at)) {
         qsizetype end = -1;
-        if (masking && markerAt(text, at, m.open)) {
-            const qsizetype close = findMarker(text, at + m.open.size(), m.close);
+        if (masking && matchesIgnoringCaseAt(text, at, m.open)) {
+            const qsizetype close = indexOfIgnoringCase(text, m.close, at + m.open.size());
             if (close < 0) {
                 saved.append(QString());
                 masking = false;

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QLatin1String>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -35,8 +34,3 @@ struct ProtectedBlockLists {
 // written inside a style block comes back when the script blocks are restored last.
 QString MaskScriptAndStyle(const QString& text, ProtectedBlockLists& lists);
 QString RestoreStyleAndScript(const QString& text, const ProtectedBlockLists& lists);
-
-// Whether `text` holds the ASCII `marker` at `index`, ignoring case (both sides upper-cased).
-bool markerAt(QStringView text, qsizetype index, QLatin1String marker);
-// The index of the first `marker` at or after `from`, ignoring case; -1 when there is none.
-qsizetype findMarker(QStringView text, qsizetype from, QLatin1String marker);
