@@ -5,7 +5,13 @@
 #include "app/main_actions.h"
 #include "app/message_box_prompter.h"
 #include "app/qt_translations.h"
+#include "app/outside_controller.h"
+#include "app/print_controller.h"
 #include "app/recent_files.h"
+#include "app/scratch_controller.h"
+#include "app/scratch_window.h"
+#include "app/search_controller.h"
+#include "app/setup_controller.h"
 #include "app/settings.h"
 #include "app/status_panels.h"
 #include "app/status_text.h"
@@ -16,11 +22,19 @@
 #include "editor/highlighters.h"
 #include "editor/scintilla_buffer.h"
 #include "editor/tag_completion.h"
+#include "markup/css_controller.h"
+#include "markup/doctype_controller.h"
+#include "markup/entities_controller.h"
+#include "markup/forms_controller.h"
+#include "markup/link_controller.h"
 #include "markup/wrap_controller.h"
 #include "platform/data_folder.h"
 #include "platform/platform.h"
 #include "tables/new_table_controller.h"
 #include "tables/table_controller.h"
+#include "transform/code_check_controller.h"
+#include "transform/files_controller.h"
+#include "transform/remove_format_controller.h"
 #include "transform/transform_controller.h"
 
 #include <Qsci/qsciscintilla.h>
@@ -58,6 +72,7 @@ TMainForm::TMainForm(Platform& platform, Prompter* prompter, QWidget* parent)
     m_actions = new MainActions(this);
     m_status = new StatusPanels(statusBar());
     m_recent = std::make_unique<RecentFiles>();
+    m_scratch = new TFormText(this);
 
     m_document = std::make_unique<Document>(*m_buffer, m_prompter, m_messages);
     // Where the open dialog starts with no document: the home folder is where pages live here.
@@ -111,6 +126,19 @@ void TMainForm::createControllers() {
     new ImageController(*this);
     new FramesController(*this);
     new ObjectController(*this);
+    new LinkController(*this);
+    new FormsController(*this);
+    new EntitiesController(*this);
+    new CssController(*this);
+    new DocTypeController(*this);
+    new CodeCheckController(*this);
+    new RemoveFormatController(*this);
+    new SearchController(*this);
+    new FilesController(*this);
+    new PrintController(*this);
+    new ScratchController(*this);
+    new SetupController(*this);
+    new OutsideController(*this);
     m_actions->toolBar2->setVisible(!m_actions->toolBar2->actions().isEmpty());
 }
 

@@ -17,6 +17,7 @@ class QsciScintilla;
 class RecentFiles;
 class StatusPanels;
 class TagCompletion;
+class TFormText;
 struct EditorSettings;
 
 // The main window: one document in the source editor, its menus, toolbars and status bar.
@@ -41,6 +42,8 @@ public:
     int uiLanguage() const { return m_uiLanguage; }
     Prompter& prompter() const { return m_prompter; }
     Platform& platform() const { return m_platform; }
+    // The one scratch window, shared by the commands that show text in it.
+    TFormText& scratchWindow() const { return *m_scratch; }
     // The editor, the prompter and the current message table, for a command.
     CommandContext commandContext() const;
 
@@ -88,5 +91,6 @@ private:
     std::unique_ptr<EditorSettings> m_settings;
     MainActions* m_actions;
     StatusPanels* m_status;
+    TFormText* m_scratch;
     bool m_closeAsked = false;
 };

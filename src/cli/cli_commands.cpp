@@ -11,6 +11,9 @@ const std::vector<CliCommand>& cliCommands() {
         addWrapCommands(all);
         addTableCommands(all);
         addTransformCommands(all);
+        addCodeCheckCommands(all);
+        addDocumentCommands(all);
+        addEntityCommands(all);
         return all;
     }();
     return commands;

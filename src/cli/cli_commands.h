@@ -32,6 +32,9 @@ struct CliCommand {
 void addWrapCommands(std::vector<CliCommand>& commands);
 void addTableCommands(std::vector<CliCommand>& commands);
 void addTransformCommands(std::vector<CliCommand>& commands);
+void addCodeCheckCommands(std::vector<CliCommand>& commands);
+void addDocumentCommands(std::vector<CliCommand>& commands);
+void addEntityCommands(std::vector<CliCommand>& commands);
 
 // Every command hexlume-cli knows, in the order --help lists them.
 const std::vector<CliCommand>& cliCommands();

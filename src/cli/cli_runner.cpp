@@ -3,6 +3,7 @@
 #include "app/messages.h"
 #include "app/scripted_prompter.h"
 #include "cli/cli_commands.h"
+#include "cli/cli_files_replace.h"
 #include "editor/memory_buffer.h"
 
 #include <QJsonArray>
@@ -68,6 +69,9 @@ const QStringList answerWords{QStringLiteral("yes"),    QStringLiteral("no"),
 
 CliResult runCli(const QStringList& arguments,
                  const std::function<QByteArray()>& readStandardInput) {
+    // Works on many files with options of its own, not on one document.
+    if (!arguments.isEmpty() && arguments.first() == QLatin1String("files-replace"))
+        return runFilesReplace(arguments.mid(1));
     int selStart = 0;
     int selLength = 0;
     QStringList answers;

@@ -1,0 +1,5 @@
+#include "cli/cli_commands.h"
+
+void addDocumentCommands(std::vector<CliCommand>& commands) {
+    (void)commands;
+}

@@ -1,0 +1,5 @@
+#include "cli/cli_commands.h"
+
+void addEntityCommands(std::vector<CliCommand>& commands) {
+    (void)commands;
+}
