@@ -142,13 +142,6 @@ QString TableDialogOk(TableFields& fields) {
     return BuildTableMarkup(fields);
 }
 
-QString Color2HTML(const RgbColour& colour) {
-    QString out = QStringLiteral("#");
-    for (int byte : {colour.red, colour.green, colour.blue})
-        out += QStringLiteral("%1").arg(byte & 0xFF, 2, 16, QLatin1Char('0')).toUpper();
-    return out;
-}
-
 std::optional<RgbColour> readColourText(const QString& text) {
     const qsizetype start = text.startsWith(QLatin1Char('#')) ? 1 : 0;
     if (text.size() < start + 6)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "markup/html_color.h"
+
 #include <QString>
 
 #include <functional>
@@ -49,16 +51,6 @@ QString BuildTableMarkup(const TableFields& fields);
 
 // OK: repairs the fields, then builds the markup (the dialog's Tabelle).
 QString TableDialogOk(TableFields& fields);
-
-struct RgbColour {
-    int red = 0;
-    int green = 0;
-    int blue = 0;
-    bool operator==(const RgbColour&) const = default;
-};
-
-// "#RRGGBB" with upper-case hex digits.
-QString Color2HTML(const RgbColour& colour);
 
 // Reads a colour field for the preview: an optional leading "#", then six hex digits for red,
 // green and blue. Anything else is no colour.
