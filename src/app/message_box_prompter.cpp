@@ -67,6 +67,10 @@ Prompter::Placement MessageBoxPrompter::choosePlacement(const QString& text) {
     return Placement::Cancel;
 }
 
+int MessageBoxPrompter::chooseDocType() {
+    return m_docTypeDialog ? m_docTypeDialog() : 0;
+}
+
 QString MessageBoxPrompter::chooseOpenFile(const QString& folder, const QString& filter) {
     return QFileDialog::getOpenFileName(m_parent, QString(), folder, filter);
 }

@@ -18,6 +18,7 @@ public:
     Answer askYesNoCancel(const QString& text) override;
     Answer askOkCancel(const QString& text) override;
     Placement choosePlacement(const QString& text) override;
+    int chooseDocType() override;
     QString chooseOpenFile(const QString& folder, const QString& filter) override;
     QString chooseSaveFile(const QString& folder, const QString& fileName,
                            const QString& filter) override;
@@ -27,7 +28,11 @@ public:
         m_placementDialog = std::move(dialog);
     }
 
+    // The window's document-type dialog; without one the choice is cancelled.
+    void setDocTypeDialog(std::function<int()> dialog) { m_docTypeDialog = std::move(dialog); }
+
 private:
     QWidget* m_parent;
     std::function<Placement(const QString&)> m_placementDialog;
+    std::function<int()> m_docTypeDialog;
 };

@@ -21,6 +21,9 @@ public:
     virtual Answer askOkCancel(const QString& text) = 0;
     // The before/behind choice; text is the question the dialog shows.
     virtual Placement choosePlacement(const QString& text) = 0;
+    // The document-type dialog: the chosen type's code (1-3 HTML 4, 11-13 XHTML, 21-23
+    // HTML 5), 0 when cancelled.
+    virtual int chooseDocType() = 0;
 
     // File choosers; an empty result means the user cancelled. filter uses Qt's notation.
     virtual QString chooseOpenFile(const QString& folder, const QString& filter) = 0;

@@ -1,5 +1,35 @@
 #include "app/scripted_prompter.h"
 
+namespace {
+
+struct DocTypeAnswer {
+    const char* word;
+    int code;
+};
+
+constexpr DocTypeAnswer docTypeAnswers[] = {
+    {"html4-transitional", 1},
+    {"html4-strict", 2},
+    {"html4-frameset", 3},
+    {"xhtml-transitional", 11},
+    {"xhtml-strict", 12},
+    {"xhtml-frameset", 13},
+    {"html5", 21},
+    {"cancel", 0},
+};
+
+} // namespace
+
+const QStringList& docTypeAnswerWords() {
+    static const QStringList words = [] {
+        QStringList all;
+        for (const DocTypeAnswer& a : docTypeAnswers)
+            all << QLatin1String(a.word);
+        return all;
+    }();
+    return words;
+}
+
 QString ScriptedPrompter::takeAnswer() {
     return m_answers.isEmpty() ? QString() : m_answers.takeFirst();
 }
@@ -41,6 +71,15 @@ Prompter::Placement ScriptedPrompter::choosePlacement(const QString& text) {
     if (word == QLatin1String("behind"))
         return Placement::Behind;
     return Placement::Cancel;
+}
+
+int ScriptedPrompter::chooseDocType() {
+    m_messages.append(QStringLiteral("DocType"));
+    const QString word = takeAnswer().toLower();
+    for (const DocTypeAnswer& a : docTypeAnswers)
+        if (word == QLatin1String(a.word))
+            return a.code;
+    return 0;
 }
 
 QString ScriptedPrompter::chooseOpenFile(const QString& folder, const QString&) {

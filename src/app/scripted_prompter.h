@@ -4,6 +4,9 @@
 
 #include <QStringList>
 
+// The words that answer the document-type choice, in the dialog's order, then "cancel".
+const QStringList& docTypeAnswerWords();
+
 // Answers questions from a list of words and records every text shown, in order.
 // Used by hexlume-cli and the tests. With no answer left a question gets its cancelling
 // answer (No for Yes/No) and a file chooser returns nothing.
@@ -24,6 +27,9 @@ public:
     Answer askOkCancel(const QString& text) override;
     // "before" or "behind"; any other word or none cancels.
     Placement choosePlacement(const QString& text) override;
+    // A document-type word (docTypeAnswerWords); any other word or none cancels. Records the
+    // dialog's caption "DocType" like a question.
+    int chooseDocType() override;
     QString chooseOpenFile(const QString& folder, const QString& filter) override;
     QString chooseSaveFile(const QString& folder, const QString& fileName,
                            const QString& filter) override;

@@ -26,6 +26,8 @@ struct CliCommand {
     QString name;
     QString summary;
     std::function<void(CliContext&)> run;
+    // False for a command that makes its document itself (new): FILE is not read.
+    bool readsDocument = true;
 };
 
 // The command groups, each beside its area's commands (cli_<area>_commands.cpp).

@@ -1,5 +1,37 @@
 #include "cli/cli_commands.h"
 
+#include "app/document.h"
+#include "editor/editor_buffer.h"
+#include "markup/doctype_command.h"
+#include "transform/remove_format.h"
+
 void addDocumentCommands(std::vector<CliCommand>& commands) {
-    (void)commands;
+    commands.push_back({QStringLiteral("doctype"),
+                        QStringLiteral("put the declaration of the answered document type in "
+                                       "front (XHTML: namespace on <html>)"),
+                        [](CliContext& c) { Doctype1Click(c.command()); }});
+    commands.push_back({QStringLiteral("remove-formatting"),
+                        QStringLiteral("strip inline formatting and headings from the element "
+                                       "around the caret"),
+                        [](CliContext& c) { RemoveFormat1Click(c.editor); }});
+    commands.push_back({QStringLiteral("new"),
+                        QStringLiteral("a new page: answer yes, then the document type; reads "
+                                       "no FILE"),
+                        [](CliContext& c) {
+                            Document document(c.editor, c.prompter, c.messages);
+                            document.chooseDocType = [&c] {
+                                return docTypeChoice(c.prompter.chooseDocType());
+                            };
+                            document.FileNew();
+                        },
+                        false});
+    commands.push_back({QStringLiteral("save"),
+                        QStringLiteral("write the document as Save does, with the generator "
+                                       "element in its head"),
+                        [](CliContext& c) {
+                            if (c.editor.isEmpty())
+                                return;
+                            StampGeneratorKeepingSelection(c.editor);
+                            c.editor.setModified(false);
+                        }});
 }

@@ -10,6 +10,11 @@ class RemoveFormatController : public QObject {
 public:
     explicit RemoveFormatController(TMainForm& window);
 
+    void RemoveFormat1Click();
+
 private:
+    // GotoLineAndCenter: the caret already stands on the line; the view puts it in the middle.
+    void centreLine(int line);
+
     TMainForm& m_window;
 };
