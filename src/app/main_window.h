@@ -69,10 +69,6 @@ private:
     void showRecentFiles();
     void OpenRecentFile(int slot);
     void DelLastClick();
-    void setBookmark(int number);
-    void gotoBookmark(int number);
-    void clearBookmarks();
-    void refreshBookmarkChecks();
     void showAbout();
     bool acceptsDrop(const class QMimeData* data) const;
     void openDropped(const class QMimeData* data);
