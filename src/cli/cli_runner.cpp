@@ -24,12 +24,19 @@ const char* const usageText =
     "Options:\n"
     "  --select START[:LENGTH]  selection before the command, in UTF-16 code units over the\n"
     "                           text with CR LF line breaks (default 0:0)\n"
-    "  --answer WORD            answers the next question: yes, no, cancel, ok, before, behind\n"
+    "  --answer WORD            answers the next question: yes, no, cancel, ok, before, behind;\n"
+    "                           the document type: html4-transitional, html4-strict,\n"
+    "                           html4-frameset, xhtml-transitional, xhtml-strict,\n"
+    "                           xhtml-frameset, html5 or cancel\n"
     "  --lang en|de             language of the messages (default en)\n"
     "  --json                   print a JSON object instead of the document\n"
     "  --help                   show this help\n"
     "\n"
     "Exit status: 0 the command ran, 1 FILE cannot be read, 2 usage error.\n"
+    "\n"
+    "Many files at once (see hexlume-cli files-replace --help):\n"
+    "  hexlume-cli files-replace --search TEXT [--replace TEXT] [--case-sensitive]\n"
+    "                            [--whole-word] [--all] [--search-only] FILE...\n"
     "\n"
     "Commands:\n";
 
@@ -61,9 +68,16 @@ bool parseSelection(const QString& value, int& start, int& length) {
     return true;
 }
 
-const QStringList answerWords{QStringLiteral("yes"),    QStringLiteral("no"),
-                              QStringLiteral("cancel"), QStringLiteral("ok"),
-                              QStringLiteral("before"), QStringLiteral("behind")};
+const QStringList& answerWords() {
+    static const QStringList words = [] {
+        QStringList all{QStringLiteral("yes"), QStringLiteral("no"),     QStringLiteral("cancel"),
+                        QStringLiteral("ok"),  QStringLiteral("before"), QStringLiteral("behind")};
+        all += docTypeAnswerWords();
+        all.removeDuplicates();
+        return all;
+    }();
+    return words;
+}
 
 } // namespace
 
@@ -90,9 +104,9 @@ CliResult runCli(const QStringList& arguments,
             if (!hasValue || !parseSelection(arguments[++i], selStart, selLength))
                 return usageError(QStringLiteral("--select needs START[:LENGTH]"));
         } else if (arg == QLatin1String("--answer")) {
-            if (!hasValue || !answerWords.contains(arguments[i + 1]))
+            if (!hasValue || !answerWords().contains(arguments[i + 1]))
                 return usageError(QStringLiteral("--answer needs one of: ") +
-                                  answerWords.join(QStringLiteral(", ")));
+                                  answerWords().join(QStringLiteral(", ")));
             answers << arguments[++i];
         } else if (arg == QLatin1String("--lang")) {
             const QString value = hasValue ? arguments[++i] : QString();
@@ -115,7 +129,9 @@ CliResult runCli(const QStringList& arguments,
 
     const QString path = positional.size() == 2 ? positional[1] : QStringLiteral("-");
     std::optional<LoadedDocument> loaded;
-    if (path == QLatin1String("-")) {
+    if (!command->readsDocument) {
+        loaded = LoadedDocument{};
+    } else if (path == QLatin1String("-")) {
         loaded = decodeDocument(readStandardInput ? readStandardInput() : QByteArray());
     } else {
         loaded = loadDocumentFile(path);
