@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "app/about_box.h"
 #include "app/document.h"
 #include "app/language_applier.h"
 #include "app/main_actions.h"
@@ -179,15 +180,6 @@ void TMainForm::connectActions() {
         ApplyLanguage();
     });
     connect(a.about, &QAction::triggered, this, [this] { showAbout(); });
-
-    for (int n = 0; n < 10; ++n) {
-        connect(a.setBookmarkItems[n], &QAction::triggered, this, [this, n] { setBookmark(n); });
-        connect(a.gotoBookmarkItems[n], &QAction::triggered, this, [this, n] { gotoBookmark(n); });
-    }
-    connect(a.deleteBookmarks, &QAction::triggered, this, [this] { clearBookmarks(); });
-    // New and every load clear the bookmarks too; the check marks follow when shown.
-    for (QMenu* menu : {a.setBookmarkMenu, a.gotoBookmarkMenu})
-        connect(menu, &QMenu::aboutToShow, this, [this] { refreshBookmarkChecks(); });
 }
 
 void TMainForm::startUp(const QStringList& arguments) {
@@ -256,7 +248,6 @@ void TMainForm::showRecentFiles() {
 void TMainForm::OpenRecentFile(int slot) {
     if (m_recent->canOpen(slot))
         m_document->OpenAfterAsking(m_recent->path(slot));
-    refreshBookmarkChecks();
 }
 
 void TMainForm::DelLastClick() {
@@ -266,43 +257,8 @@ void TMainForm::DelLastClick() {
     m_actions->delLast->setVisible(false);
 }
 
-void TMainForm::setBookmark(int number) {
-    if (m_buffer->lineCount() < 1)
-        return;
-    m_buffer->clearBookmark(number);
-    m_buffer->setBookmark(number, m_buffer->caretLine() - 1);
-    refreshBookmarkChecks();
-}
-
-void TMainForm::gotoBookmark(int number) {
-    const int line = m_buffer->bookmark(number);
-    if (line >= 0) {
-        m_editor->setCursorPosition(line, 0);
-        m_editor->ensureLineVisible(line);
-    }
-    refreshBookmarkChecks();
-}
-
-void TMainForm::clearBookmarks() {
-    m_buffer->clearAllBookmarks();
-    refreshBookmarkChecks();
-}
-
-void TMainForm::refreshBookmarkChecks() {
-    for (int n = 0; n < 10; ++n) {
-        const bool set = m_buffer->bookmark(n) >= 0;
-        m_actions->setBookmarkItems[n]->setChecked(set);
-        m_actions->gotoBookmarkItems[n]->setChecked(set);
-    }
-}
-
 void TMainForm::showAbout() {
-    QMessageBox::about(this, QStringLiteral("Hexlume"),
-                       QStringLiteral("<b>Hexlume</b> %1<br><br>%2")
-                           .arg(m_platform.programVersion(),
-                                m_uiLanguage == UiEnglish
-                                    ? QStringLiteral("An editor for HTML and XHTML by hand.")
-                                    : QStringLiteral("Ein Editor für HTML und XHTML von Hand.")));
+    HelpAbout(this, m_platform, m_uiLanguage);
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
@@ -329,7 +285,6 @@ bool TMainForm::acceptsDrop(const QMimeData* data) const {
 void TMainForm::openDropped(const QMimeData* data) {
     // Only the first file is taken; a folder gives the load error like any unreadable path.
     m_document->OpenAfterAsking(data->urls().first().toLocalFile());
-    refreshBookmarkChecks();
 }
 
 void TMainForm::dragEnterEvent(QDragEnterEvent* event) {

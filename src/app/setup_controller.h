@@ -2,6 +2,7 @@
 
 #include <QObject>
 
+class TFormSetup;
 class TMainForm;
 
 // The settings dialog and re-reading the settings after it.
@@ -10,6 +11,10 @@ class SetupController : public QObject {
 public:
     explicit SetupController(TMainForm& window);
 
+    TFormSetup& dialog() const { return *m_dialog; }
+    void Settings2Click();
+
 private:
     TMainForm& m_window;
+    TFormSetup* m_dialog;
 };

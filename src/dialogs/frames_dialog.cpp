@@ -1,5 +1,6 @@
 #include "dialogs/frames_dialog.h"
 
+#include "app/help.h"
 #include "dialogs/dialog_parts.h"
 
 #include <QDialogButtonBox>
@@ -125,6 +126,8 @@ TFormFrames::TFormFrames(QWidget* parent) : QDialog(parent) {
     }
 
     const OkCancelButtons buttons = makeOkCancelButtons(this);
+    addHelpButton(buttons.box, 210);
+    installHelpKey(this, 210);
     m_ok = buttons.ok;
     m_cancel = buttons.cancel;
     connect(m_ok, &QPushButton::clicked, this, [this] { BasicFrameset(); });

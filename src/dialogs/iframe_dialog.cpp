@@ -1,5 +1,6 @@
 #include "dialogs/iframe_dialog.h"
 
+#include "app/help.h"
 #include "dialogs/dialog_parts.h"
 
 #include "app/icons.h"
@@ -67,6 +68,8 @@ TFormIFrame::TFormIFrame(QWidget* parent) : QDialog(parent) {
     form->addRow(m_sourceLabel, sourceRow);
 
     const OkCancelButtons buttons = makeOkCancelButtons(this);
+    addHelpButton(buttons.box, 210);
+    installHelpKey(this, 210);
     m_cancel = buttons.cancel;
     connect(buttons.ok, &QPushButton::clicked, this, [this] { MakeFrame(); });
 

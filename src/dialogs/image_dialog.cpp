@@ -1,5 +1,6 @@
 #include "dialogs/image_dialog.h"
 
+#include "app/help.h"
 #include "app/prompter.h"
 #include "dialogs/image_map_geometry.h"
 #include "dialogs/image_preview.h"
@@ -253,6 +254,8 @@ void TFormImage::buildControls() {
     BitBtn3 = named<QPushButton>(m_column, "BitBtn3");
     BitBtn3->setAutoDefault(false);
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(newHelpButton(200, m_column));
+    installHelpKey(this, 200);
     buttons->addStretch();
     buttons->addWidget(ButtonOnly);
     buttons->addWidget(BitBtn3);

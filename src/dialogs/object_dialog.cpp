@@ -1,5 +1,6 @@
 #include "dialogs/object_dialog.h"
 
+#include "app/help.h"
 #include "dialogs/dialog_parts.h"
 
 #include <QComboBox>
@@ -135,6 +136,8 @@ TFormObject::TFormObject(QWidget* parent) : QDialog(parent) {
     listHead->addWidget(m_delete);
 
     const OkCancelButtons buttons = makeOkCancelButtons(this);
+    addHelpButton(buttons.box, 140);
+    installHelpKey(this, 140);
     m_cancel = buttons.cancel;
     connect(buttons.ok, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
 

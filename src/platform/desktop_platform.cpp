@@ -1,6 +1,7 @@
 #include "platform/desktop_platform.h"
 
 #include "platform/data_folder.h"
+#include "platform/installer_request.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -48,10 +49,21 @@ bool DesktopPlatform::startProgramElevated(const QString& program, const QString
 }
 
 void DesktopPlatform::requestInstaller(const QString& request) {
-    const QString installer = programFolder() + QStringLiteral("hexlume-install");
-    if (!QFileInfo(installer).isExecutable())
+    const QString installer = installerProgram();
+    if (installer.isEmpty())
         return;
-    startProgramElevated(installer, QProcess::splitCommand(request));
+    startProgramElevated(installer,
+                         installerArguments(programVersion(), programFileName(), uiLanguage(),
+                                            installerRequestWords(request)));
+}
+
+QString DesktopPlatform::installerProgram() const {
+    const QString installer = programFolder() + QStringLiteral("hexlume-install");
+    return QFileInfo(installer).isExecutable() ? installer : QString();
+}
+
+QString DesktopPlatform::programFileName() const {
+    return QFileInfo(QCoreApplication::applicationFilePath()).fileName();
 }
 
 void DesktopPlatform::pause(int milliseconds) {

@@ -14,6 +14,8 @@ public:
     bool startProgram(const QString& program, const QStringList& arguments) override;
     bool startProgramElevated(const QString& program, const QStringList& arguments) override;
     void requestInstaller(const QString& request) override;
+    QString installerProgram() const override;
+    QString programFileName() const override;
     void pause(int milliseconds) override;
     QStringList installedFonts() const override;
 };

@@ -25,12 +25,24 @@ public:
     // Starts a program with raised rights; false on refusal or failure.
     virtual bool startProgramElevated(const QString& program, const QStringList& arguments) = 0;
     // Asks the installer helper to carry out a request with raised rights; nothing happens
-    // when the helper is not installed.
+    // when the helper is not installed. The request is its words joined by blanks; the last
+    // word never holds a blank, so a path before it may.
     virtual void requestInstaller(const QString& request) = 0;
+    // The installer helper's path; empty when it is not installed.
+    virtual QString installerProgram() const = 0;
     // Waits without handling events (the retries after an installer request).
     virtual void pause(int milliseconds) = 0;
 
     virtual QStringList installedFonts() const = 0;
     // The program's version, four numbers.
     virtual QString programVersion() const { return QStringLiteral(HEXLUME_VERSION); }
+    // The file name part of the running program's path.
+    virtual QString programFileName() const = 0;
+
+    // Every installer request names the UI language; the window keeps it current.
+    void setUiLanguage(int language) { m_uiLanguage = language; }
+    int uiLanguage() const { return m_uiLanguage; }
+
+private:
+    int m_uiLanguage = 1;
 };

@@ -1,5 +1,6 @@
 #include "tables/ins_tr_dialog.h"
 
+#include "app/help.h"
 #include "tables/table_edit.h"
 
 #include <QFrame>
@@ -12,6 +13,7 @@
 
 TFormInsTR::TFormInsTR(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FormInsTR"));
+    installHelpKey(this, 150);
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
     auto named = [this](const char* name) {

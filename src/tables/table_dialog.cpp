@@ -1,5 +1,6 @@
 #include "tables/table_dialog.h"
 
+#include "app/help.h"
 #include "app/text_rules.h"
 
 #include <QCheckBox>
@@ -157,6 +158,8 @@ TFormTable::TFormTable(QWidget* parent) : QDialog(parent) {
     m_ok = named(buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole), "BitBtn1");
     m_cancel = named(buttons->addButton(CancelText.in(TLanguage), QDialogButtonBox::RejectRole),
                      "BitBtn2");
+    addHelpButton(buttons, 150);
+    installHelpKey(this, 150);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(table);

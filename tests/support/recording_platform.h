@@ -11,6 +11,8 @@ public:
     QString languageName = QStringLiteral("English");
     bool startSucceeds = true;
     QStringList fonts{QStringLiteral("Arial"), QStringLiteral("Courier New")};
+    // Empty: no installer helper is installed.
+    QString installerPath;
 
     // One line per request: "open URL", "start PROGRAM ARGS", "elevated ...",
     // "installer REQUEST", "pause MS".
@@ -41,4 +43,6 @@ public:
         calls << QStringLiteral("pause ") + QString::number(milliseconds);
     }
     QStringList installedFonts() const override { return fonts; }
+    QString installerProgram() const override { return installerPath; }
+    QString programFileName() const override { return QStringLiteral("hexlume"); }
 };
