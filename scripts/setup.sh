@@ -7,6 +7,7 @@ packages=(
     qt6-base-dev libgl-dev qt6-svg-dev qt6-image-formats-plugins libqscintilla2-qt6-dev qt6-translations-l10n
     libgtest-dev libbenchmark-dev
     fonts-liberation xvfb xauth python3
+    tidy
 )
 
 missing=()

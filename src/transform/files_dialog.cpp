@@ -1,5 +1,7 @@
 #include "transform/files_dialog.h"
 
+#include "dialogs/dialog_parts.h"
+
 #include "app/help.h"
 #include "app/icons.h"
 #include "app/main_window.h"
@@ -32,11 +34,6 @@ constexpr qint64 TurnMilliseconds = 30;
 // Message lines of the main table for files that cannot be read or written.
 constexpr int MsgCannotOpen = 22;
 constexpr int MsgCannotSave = 24;
-
-template <typename W> W* named(W* widget, const char* name) {
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
 
 QLineEdit* counter(const char* name) {
     auto* edit = named(new QLineEdit, name);
