@@ -1,5 +1,8 @@
 #include "app/about_box.h"
 
+#include "app/ui_text.h"
+#include "dialogs/dialog_parts.h"
+
 #include "app/help.h"
 #include "platform/platform.h"
 
@@ -12,16 +15,10 @@
 
 namespace {
 
-struct Texts {
-    const char* german;
-    const char* english;
-    QString in(int language) const { return QString::fromUtf8(language == 1 ? english : german); }
-};
-
-const Texts Caption{"Info", "About"};
-const Texts Description{"Der Editor für HTML und XHTML von Hand.",
-                        "The editor for HTML and XHTML by hand."};
-const Texts Address{"https://hexlume.example.org/de/", "https://hexlume.example.org/en/"};
+const UiText Caption{"Info", "About"};
+const UiText Description{"Der Editor für HTML und XHTML von Hand.",
+                         "The editor for HTML and XHTML by hand."};
+const UiText Address{"https://hexlume.example.org/de/", "https://hexlume.example.org/en/"};
 
 } // namespace
 

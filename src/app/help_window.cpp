@@ -1,5 +1,8 @@
 #include "app/help_window.h"
 
+#include "app/ui_text.h"
+#include "dialogs/dialog_parts.h"
+
 #include <QAction>
 #include <QGuiApplication>
 #include <QScreen>
@@ -19,16 +22,10 @@ constexpr Topic Topics[] = {
     {150, "tables.html"}, {200, "image.html"},   {210, "frames.html"},
 };
 
-struct Texts {
-    const char* german;
-    const char* english;
-    QString in(int language) const { return QString::fromUtf8(language == 1 ? english : german); }
-};
-
-const Texts BackText{"Zurück", "Back"};
-const Texts ForwardText{"Vor", "Forward"};
-const Texts ContentsText{"Inhalt", "Contents"};
-const Texts TitleText{"Hexlume-Hilfe", "Hexlume Help"};
+const UiText BackText{"Zurück", "Back"};
+const UiText ForwardText{"Vor", "Forward"};
+const UiText ContentsText{"Inhalt", "Contents"};
+const UiText TitleText{"Hexlume-Hilfe", "Hexlume Help"};
 
 // The desktop's icon where its theme has one, else the bundled picture.
 QIcon icon(const char* theme, const char* bundled) {

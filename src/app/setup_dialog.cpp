@@ -1,5 +1,8 @@
 #include "app/setup_dialog.h"
 
+#include "app/ui_text.h"
+#include "dialogs/dialog_parts.h"
+
 #include "app/help.h"
 #include "app/icons.h"
 #include "app/settings_file.h"
@@ -25,45 +28,34 @@
 namespace {
 
 // The dialog's texts that follow the UI language, German first.
-struct Texts {
-    const char* german;
-    const char* english;
-    QString in(int language) const { return QString::fromUtf8(language == 1 ? english : german); }
-};
-
-const Texts Caption{"Einstellungen", "Settings"};
-const Texts FontSizeText{"Schriftgrösse", "Font size"};
-const Texts NumberingText{"Zeilennummerierung", "Line numbering"};
-const Texts OnText{"An", "On"};
-const Texts OffText{"Aus", "Off"};
-const Texts FtpText{"FTP Login", "FTP Login"};
-const Texts UserText{"User", "User"};
-const Texts PasswordText{"Passwort", "Password"};
-const Texts ServerText{"Server", "Server"};
-const Texts AnonymousText{"Anonym", "Anonymous"};
-const Texts ClientText{"Ftp-Client", "Ftp-Client"};
-const Texts CharsetText{"HTML Charset", "HTML Charset"};
-const Texts BrowserText{"Externer Browser", "External browser"};
-const Texts ColoursText{"Farben", "Colors"};
-const Texts KeywordText{"Schlüsselwort", "Keyword"};
-const Texts ParameterText{"Parameter", "Parameter"};
-const Texts ValuesText{"Werte", "Values"};
-const Texts CommentText{"Kommentar", "Comment"};
-const Texts EntitiesText{"Entities", "Entities"};
-const Texts UpdateText{"Automatisch nach Updates suchen (empfohlen)",
-                       "Automatically check for updates (recomended)"};
-const Texts CancelText{"Abbrechen", "Cancel"};
+const UiText Caption{"Einstellungen", "Settings"};
+const UiText FontSizeText{"Schriftgrösse", "Font size"};
+const UiText NumberingText{"Zeilennummerierung", "Line numbering"};
+const UiText OnText{"An", "On"};
+const UiText OffText{"Aus", "Off"};
+const UiText FtpText{"FTP Login", "FTP Login"};
+const UiText UserText{"User", "User"};
+const UiText PasswordText{"Passwort", "Password"};
+const UiText ServerText{"Server", "Server"};
+const UiText AnonymousText{"Anonym", "Anonymous"};
+const UiText ClientText{"Ftp-Client", "Ftp-Client"};
+const UiText CharsetText{"HTML Charset", "HTML Charset"};
+const UiText BrowserText{"Externer Browser", "External browser"};
+const UiText ColoursText{"Farben", "Colors"};
+const UiText KeywordText{"Schlüsselwort", "Keyword"};
+const UiText ParameterText{"Parameter", "Parameter"};
+const UiText ValuesText{"Werte", "Values"};
+const UiText CommentText{"Kommentar", "Comment"};
+const UiText EntitiesText{"Entities", "Entities"};
+const UiText UpdateText{"Automatisch nach Updates suchen (empfohlen)",
+                        "Automatically check for updates (recomended)"};
+const UiText CancelText{"Abbrechen", "Cancel"};
 // The colour buttons' hint is German in both languages.
-const Texts ColourHint{"Farbe auswählen", "Farbe auswählen"};
-const Texts BrowseHint{"Durchsuchen", "Open path"};
-const Texts HelpHint{"Hilfe (F1)", "Help (F1)"};
+const UiText ColourHint{"Farbe auswählen", "Farbe auswählen"};
+const UiText BrowseHint{"Durchsuchen", "Open path"};
+const UiText HelpHint{"Hilfe (F1)", "Help (F1)"};
 
 const char* const FontSizes[] = {"8", "9", "10", "12", "14", "16", "18", "20", "24", "26", "28"};
-
-template <typename W> W* named(W* widget, const char* name) {
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
 
 QPushButton* toolButton(const char* name, const QIcon& icon) {
     auto* button = named(new QPushButton(icon, QString()), name);
@@ -309,8 +301,8 @@ void TFormSetup::applyLanguage() {
     findChild<QLabel*>(QStringLiteral("LabelCharset"))->setText(CharsetText.in(l));
     m_browserLabel->setText(BrowserText.in(l));
     m_colours->setTitle(ColoursText.in(l));
-    const Texts* rowTexts[] = {&KeywordText, &ParameterText, &ValuesText, &CommentText,
-                               &EntitiesText};
+    const UiText* rowTexts[] = {&KeywordText, &ParameterText, &ValuesText, &CommentText,
+                                &EntitiesText};
     for (int i = 0; i < 5; ++i) {
         m_rows[i].label->setText(rowTexts[i]->in(l));
         m_rows[i].button->setToolTip(ColourHint.in(l));

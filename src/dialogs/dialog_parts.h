@@ -9,6 +9,12 @@ class QLineEdit;
 class QPushButton;
 class QWidget;
 
+// Names a widget where it is made, so tests and the language switch find it.
+template <typename W> W* named(W* widget, const char* name) {
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
 // Widgets the insertion dialogs build alike, named so tests and the language switch find them.
 QLineEdit* namedField(const char* name, const QString& text = QString());
 QLabel* namedLabel(const char* name, const QString& text, QWidget* buddy);

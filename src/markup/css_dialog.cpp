@@ -1,5 +1,8 @@
 #include "markup/css_dialog.h"
 
+#include "app/ui_text.h"
+#include "dialogs/dialog_parts.h"
+
 #include "app/help.h"
 #include "app/icons.h"
 #include "markup/html_color.h"
@@ -23,27 +26,16 @@
 namespace {
 
 // The dialog's texts that follow its language, German first.
-struct Texts {
-    const char* german;
-    const char* english;
-    QString in(int sprache) const { return QString::fromUtf8(sprache == 0 ? german : english); }
-};
-
-const Texts MiscCaption{"Verschiedenes/Position", "Misc/Position"};
-const Texts BorderCaption{"Rahmen", "Border"};
-const Texts FontCaption{"Schrift", "Font"};
-const Texts BackgroundCaption{"Hintergrund", "Background"};
-const Texts LinkStylesCaption{"Link Styles verwenden", "Use link styles"};
-const Texts CancelCaption{"Abbrechen", "Cancel"};
-const Texts ColourHint{"Farbe wählen", "Choose colour"};
-const Texts HelpHint{"Hilfe", "Help"};
+const UiText MiscCaption{"Verschiedenes/Position", "Misc/Position"};
+const UiText BorderCaption{"Rahmen", "Border"};
+const UiText FontCaption{"Schrift", "Font"};
+const UiText BackgroundCaption{"Hintergrund", "Background"};
+const UiText LinkStylesCaption{"Link Styles verwenden", "Use link styles"};
+const UiText CancelCaption{"Abbrechen", "Cancel"};
+const UiText ColourHint{"Farbe wählen", "Choose colour"};
+const UiText HelpHint{"Hilfe", "Help"};
 
 constexpr int HelpContext = 140;
-
-template <typename W> W* named(W* widget, const char* name) {
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
 
 QLineEdit* edit(const char* name) {
     return named(new QLineEdit, name);

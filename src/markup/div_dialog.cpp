@@ -1,5 +1,8 @@
 #include "markup/div_dialog.h"
 
+#include "app/ui_text.h"
+#include "dialogs/dialog_parts.h"
+
 #include "app/help.h"
 #include "app/icons.h"
 #include "app/prompter.h"
@@ -18,22 +21,11 @@
 
 namespace {
 
-struct Texts {
-    const char* german;
-    const char* english;
-    QString in(int sprache) const { return QString::fromUtf8(sprache == 0 ? german : english); }
-};
-
-const Texts CancelCaption{"Abbrechen", "Cancel"};
-const Texts LookupHint{"Style im Dokument anzeigen", "Show the style in the document"};
-const Texts ClearHint{"Style leeren", "Clear the style"};
+const UiText CancelCaption{"Abbrechen", "Cancel"};
+const UiText LookupHint{"Style im Dokument anzeigen", "Show the style in the document"};
+const UiText ClearHint{"Style leeren", "Clear the style"};
 
 constexpr int HelpContext = 140;
-
-template <typename W> W* named(W* widget, const char* name) {
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
 
 QToolButton* iconButton(const char* name, const QString& icon) {
     auto* button = named(new QToolButton, name);

@@ -1,5 +1,8 @@
 #include "tables/table_dialog.h"
 
+#include "app/ui_text.h"
+#include "dialogs/dialog_parts.h"
+
 #include "app/help.h"
 #include "app/text_rules.h"
 
@@ -19,35 +22,24 @@
 namespace {
 
 // The dialog's texts that follow the UI language, German first.
-struct Texts {
-    const char* german;
-    const char* english;
-    QString in(int language) const { return QString::fromUtf8(language == 0 ? german : english); }
-};
-
-const Texts Caption{"Tabelle", "Table"};
-const Texts CancelText{"Abbrechen", "Cancel"};
-const Texts BehindText{"Hinter Auswahl einfügen", "Insert behind selection"};
-const Texts RowsHint{"Tabellenzeilen (TR)", "Table rows (TR)"};
-const Texts ColsHint{"Tabellenzellen (TD)", "Table data/cells (TD)"};
-const Texts TableWidthHint{"Tabellenbreite", "Table width"};
-const Texts TableHeightHint{"Tabellenhöhe", "Table height"};
-const Texts TableAlignHint{"Ausrichtung", "Ausrichtung"};
-const Texts BorderHint{"Rahmenstärke", "Table border width"};
-const Texts PaddingHint{"Zellenzwischenraum", "Cellpadding"};
-const Texts SpacingHint{"Zellenabstand", "Cellspacing"};
-const Texts CellWidthHint{"Breite", "Width"};
-const Texts CellHeightHint{"Höhe", "Height"};
-const Texts CellAlignHint{"Ausrichtung", "Alignment"};
-const Texts ValignHint{"Vertikale Ausrichtung", "Vertical Alignment"};
-const Texts ColourHint{"Hintergrungfarbe wählen", "Choose background color"};
-const Texts ColspanHint{"Spaltenbereich", "Colspan"};
-const Texts RowspanHint{"Zeilenbereich", "Rowspan"};
-
-template <typename W> W* named(W* widget, const char* name) {
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
+const UiText Caption{"Tabelle", "Table"};
+const UiText CancelText{"Abbrechen", "Cancel"};
+const UiText BehindText{"Hinter Auswahl einfügen", "Insert behind selection"};
+const UiText RowsHint{"Tabellenzeilen (TR)", "Table rows (TR)"};
+const UiText ColsHint{"Tabellenzellen (TD)", "Table data/cells (TD)"};
+const UiText TableWidthHint{"Tabellenbreite", "Table width"};
+const UiText TableHeightHint{"Tabellenhöhe", "Table height"};
+const UiText TableAlignHint{"Ausrichtung", "Ausrichtung"};
+const UiText BorderHint{"Rahmenstärke", "Table border width"};
+const UiText PaddingHint{"Zellenzwischenraum", "Cellpadding"};
+const UiText SpacingHint{"Zellenabstand", "Cellspacing"};
+const UiText CellWidthHint{"Breite", "Width"};
+const UiText CellHeightHint{"Höhe", "Height"};
+const UiText CellAlignHint{"Ausrichtung", "Alignment"};
+const UiText ValignHint{"Vertikale Ausrichtung", "Vertical Alignment"};
+const UiText ColourHint{"Hintergrungfarbe wählen", "Choose background color"};
+const UiText ColspanHint{"Spaltenbereich", "Colspan"};
+const UiText RowspanHint{"Zeilenbereich", "Rowspan"};
 
 QLineEdit* edit(const char* name) {
     return named(new QLineEdit, name);
@@ -183,7 +175,7 @@ void TFormTable::applyLanguage() {
     setWindowTitle(Caption.in(l));
     m_cancel->setText(CancelText.in(l));
     m_behind->setText(BehindText.in(l));
-    const std::pair<QWidget*, const Texts*> hints[] = {
+    const std::pair<QWidget*, const UiText*> hints[] = {
         {m_rows, &RowsHint},
         {m_cols, &ColsHint},
         {m_tableWidth, &TableWidthHint},
