@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QHash>
 #include <QLabel>
 #include <QMenu>
 #include <QTemporaryDir>
@@ -140,6 +141,36 @@ private slots:
                 QVERIFY2(!a->toolTip().isEmpty(), qPrintable(a->objectName()));
             }
         }
+    }
+
+    // Actions of the dialogs and side windows the main window owns have shortcuts of their own.
+    static bool belongsToTheMainWindow(QObject* o, QWidget* window) {
+        for (QObject* p = o->parent(); p; p = p->parent()) {
+            auto* w = qobject_cast<QWidget*>(p);
+            if (w && w->isWindow() && !qobject_cast<QMenu*>(w))
+                return w == window;
+        }
+        return false;
+    }
+
+    void noTwoMenuCommandsShareAShortcut() {
+        // Qt runs neither command of an ambiguous shortcut.
+        ScriptedPrompter prompter;
+        TMainForm window(m_platform, &prompter);
+        window.startUp({});
+        QHash<QString, QString> owner;
+        for (QAction* a : window.findChildren<QAction*>()) {
+            if (!belongsToTheMainWindow(a, &window))
+                continue;
+            for (const QKeySequence& keys : a->shortcuts()) {
+                const QString text = keys.toString();
+                const QString name = a->objectName().isEmpty() ? a->text() : a->objectName();
+                if (owner.contains(text) && owner[text] != name)
+                    QFAIL(qPrintable(text + " on " + owner[text] + " and " + name));
+                owner.insert(text, name);
+            }
+        }
+        QVERIFY(owner.contains(QStringLiteral("Ctrl+M")) && owner.contains(QStringLiteral("F3")));
     }
 
     void bookmarksSetGotoAndClearFromThePopup() {
