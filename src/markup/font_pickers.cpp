@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QFontInfo>
 #include <QPainter>
 #include <QPalette>
 #include <QPixmap>
@@ -75,7 +76,11 @@ FontPickers::FontPickers(
     ComboFont1->setEditable(true);
     ComboFont1->setInsertPolicy(QComboBox::NoInsert);
     ComboFont1->addItems(fonts);
-    ComboFont1->setCurrentIndex(fonts.indexOf(QStringLiteral("Arial")));
+    // Without Arial itself, the family the desktop shows for "Arial" (a metric twin).
+    int arial = int(fonts.indexOf(QStringLiteral("Arial")));
+    if (arial < 0)
+        arial = int(fonts.indexOf(QFontInfo(QFont(QStringLiteral("Arial"))).family()));
+    ComboFont1->setCurrentIndex(arial);
     ComboFont1->setMinimumContentsLength(11);
     ComboFont1->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
 
