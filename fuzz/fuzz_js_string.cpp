@@ -1,6 +1,7 @@
 // The JavaScript string of random text: never crashes, and read back as a script reads it
 // (quoted pieces joined by "+", unescaped) gives exactly the trimmed text's lines.
 
+#include "app/text_rules.h"
 #include "fuzz_input.h"
 #include "markup/js_string.h"
 
@@ -14,16 +15,6 @@ QString textFrom(const uint8_t* data, size_t size) {
     static const char16_t* const pieces[] = {u"'",  u"\\", u"\\'", u"\r\n",   u"\r", u"\n",  u"  ",
                                              u"\t", u"+",  u";",   u"\u00e4", u"\"", u"''+", u"';"};
     return textFromPieces(data, size, pieces);
-}
-
-QString trimmed(const QString& text) {
-    qsizetype start = 0;
-    qsizetype end = text.size();
-    while (start < end && text[start].unicode() <= 0x20)
-        ++start;
-    while (end > start && text[end - 1].unicode() <= 0x20)
-        --end;
-    return text.mid(start, end - start);
 }
 
 // The lines the script's pieces stand for; aborts on anything that is not a well-formed
@@ -66,7 +57,7 @@ QStringList readBack(const QString& script) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QString text = textFrom(data, size);
     const QString script = JavaScriptString(text);
-    const QString s = trimmed(text);
+    const QString s = trimBlank(text).toString();
     if (s.isEmpty()) {
         check(script.isEmpty());
         return 0;

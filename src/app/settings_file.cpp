@@ -25,13 +25,7 @@ std::optional<int> parseSettingsNumber(const QString& text) {
 }
 
 QString trimSettingsText(const QString& text) {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text[begin].unicode() <= 0x20)
-        ++begin;
-    while (end > begin && text[end - 1].unicode() <= 0x20)
-        --end;
-    return text.mid(begin, end - begin);
+    return trimBlank(text).toString();
 }
 
 bool isBlankSettingsLine(const QString& line) {

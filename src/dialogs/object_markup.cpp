@@ -36,17 +36,6 @@ QString attribute(const QString& caption, const QString& value) {
     return QLatin1Char(' ') + caption + QStringLiteral("=\"") + value + QLatin1Char('"');
 }
 
-QString trimmed(const QString& text) {
-    // Trimming as the blank test counts blanks: everything up to U+0020.
-    qsizetype from = 0;
-    qsizetype to = text.size();
-    while (from < to && text.at(from).unicode() <= 0x20)
-        ++from;
-    while (to > from && text.at(to - 1).unicode() <= 0x20)
-        --to;
-    return text.mid(from, to - from);
-}
-
 } // namespace
 
 const QString FlashCabinetAddress =
@@ -200,7 +189,7 @@ QString MakeTag(const ObjectFields& f) {
                   attribute(QStringLiteral("height"), f.EditHeight) +
                   attribute(QStringLiteral("border"), f.EditBorder);
     // An image map name only counts once the user wrote more than the bare "#".
-    if (trimmed(f.EditMap) != QLatin1String("#"))
+    if (trimBlank(f.EditMap) != QLatin1String("#"))
         tag += attribute(QStringLiteral("usemap"), f.EditMap);
     tag += QStringLiteral(">") + NL;
     if (!isBlankText(f.parameters))

@@ -66,13 +66,7 @@ void appendDeclarations(QString& out, const CssFields& fields, const auto& decla
 } // namespace
 
 QString TrimBlanks(QStringView text) {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text[begin].unicode() <= 0x20)
-        ++begin;
-    while (end > begin && text[end - 1].unicode() <= 0x20)
-        --end;
-    return text.mid(begin, end - begin).toString();
+    return trimBlank(text).toString();
 }
 
 const QStringList& CssChoices::position() {

@@ -3,6 +3,7 @@
 #include "app/command_context.h"
 #include "app/messages.h"
 #include "app/prompter.h"
+#include "app/text_rules.h"
 #include "editor/editor_buffer.h"
 
 #include <iterator>
@@ -44,21 +45,6 @@ constexpr SpecialEntity Specials[] = {
     {"ToolButton13", "&", L("&amp;")},    {"ToolButton11", "€", L("&euro;")},
     {"ToolButton24", "Ø", L("&Oslash;")}, {"ToolButton1", "Space", L("&nbsp;")},
 };
-
-bool isBlankUnit(QChar c) {
-    return c.unicode() <= 0x20;
-}
-
-// Trimmed as the program trims: every character up to U+0020 at both ends.
-QStringView trimBlank(QStringView text) {
-    qsizetype start = 0;
-    qsizetype end = text.size();
-    while (start < end && isBlankUnit(text[start]))
-        ++start;
-    while (end > start && isBlankUnit(text[end - 1]))
-        --end;
-    return text.mid(start, end - start);
-}
 
 } // namespace
 

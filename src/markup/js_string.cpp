@@ -1,20 +1,11 @@
 #include "markup/js_string.h"
 
+#include "app/text_rules.h"
+
 #include <QList>
 #include <QStringView>
 
 namespace {
-
-// Trimmed as the program trims: every character up to U+0020 at both ends.
-QStringView trimBlank(QStringView text) {
-    qsizetype start = 0;
-    qsizetype end = text.size();
-    while (start < end && text[start].unicode() <= 0x20)
-        ++start;
-    while (end > start && text[end - 1].unicode() <= 0x20)
-        --end;
-    return text.mid(start, end - start);
-}
 
 // A line ends at CR LF, a lone CR or a lone LF, as in the text box the lines were once put
 // through. Lines are never split at a width: the result does not depend on a font.

@@ -9,24 +9,13 @@ namespace {
 
 const QString NL = QStringLiteral("\r\n");
 
-// Trimming as the dialog does it: every character up to U+0020 at both ends.
-QString trimBlank(const QString& text) {
-    qsizetype start = 0;
-    qsizetype end = text.size();
-    while (start < end && text[start].unicode() <= 0x20)
-        ++start;
-    while (end > start && text[end - 1].unicode() <= 0x20)
-        --end;
-    return text.mid(start, end - start);
-}
-
 // name="value" followed by a blank; nothing when the field is blank.
 void appendAttribute(QString& out, const char* name, const QString& field, bool trimValue) {
     if (isBlankText(field))
         return;
     out += QLatin1String(name);
     out += QLatin1String("=\"");
-    out += trimValue ? trimBlank(field) : field;
+    out += trimValue ? trimBlank(field).toString() : field;
     out += QLatin1String("\" ");
 }
 
@@ -57,7 +46,7 @@ int hexDigit(QChar c) {
 } // namespace
 
 std::optional<int> readWholeNumber(const QString& text) {
-    const QString t = trimBlank(text);
+    const QString t = trimBlank(text).toString();
     qsizetype i = 0;
     bool negative = false;
     if (i < t.size() && (t[i] == QLatin1Char('+') || t[i] == QLatin1Char('-'))) {

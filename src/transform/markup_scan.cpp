@@ -24,16 +24,6 @@ bool closesProtectedPlaceholder(QStringView text, qsizetype gt) {
     return false;
 }
 
-QStringView trimBlank(QStringView text) {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && isBlankUnit(text[begin]))
-        ++begin;
-    while (end > begin && isBlankUnit(text[end - 1]))
-        --end;
-    return text.mid(begin, end - begin);
-}
-
 qsizetype ForwardCharSearch::next(qsizetype from) {
     if (m_from >= 0 && from >= m_from && (m_at < 0 || from <= m_at))
         return m_at;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/text_rules.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -18,7 +20,6 @@ bool closesProtectedPlaceholder(QStringView text, qsizetype gt);
 inline bool isBlankUnit(QChar c) {
     return c.unicode() <= 0x20;
 }
-QStringView trimBlank(QStringView text);
 
 // "The first occurrence at or after `from`" for queries whose `from` never moves back: the last
 // answer is kept, so a run of queries reads the text once. Used where a literal step would
