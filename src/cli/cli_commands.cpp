@@ -1,5 +1,13 @@
 #include "cli/cli_commands.h"
 
+#include "features/check_html/cli_code_check_commands.h"
+#include "features/doctype/cli_document_commands.h"
+#include "features/entities/cli_entity_commands.h"
+#include "features/remove_formatting/cli_remove_format_commands.h"
+#include "features/tables/cli_table_commands.h"
+#include "features/text_transforms/cli_transform_commands.h"
+#include "features/wrapping/cli_wrap_commands.h"
+
 const std::vector<CliCommand>& cliCommands() {
     static const std::vector<CliCommand> commands = [] {
         std::vector<CliCommand> all{
@@ -13,6 +21,7 @@ const std::vector<CliCommand>& cliCommands() {
         addTransformCommands(all);
         addCodeCheckCommands(all);
         addDocumentCommands(all);
+        addRemoveFormattingCommands(all);
         addEntityCommands(all);
         return all;
     }();

@@ -1,10 +1,10 @@
 #include "cli/cli_runner.h"
 
-#include "app/messages.h"
-#include "app/scripted_prompter.h"
 #include "cli/cli_commands.h"
-#include "cli/cli_files_replace.h"
-#include "editor/memory_buffer.h"
+#include "features/files_replace/cli_files_replace.h"
+#include "foundation/document/memory_buffer.h"
+#include "foundation/messages/messages.h"
+#include "foundation/messages/scripted_prompter.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/highlighter_kind.h"
+#include "foundation/document/highlighter_kind.h"
 
 #include <QPointer>
 

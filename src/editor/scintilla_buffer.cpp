@@ -1,8 +1,8 @@
 #include "editor/scintilla_buffer.h"
 
-#include "editor/line_breaks.h"
 #include "editor/undo_guard.h"
 #include "editor/wrap_pause.h"
+#include "foundation/document/line_breaks.h"
 
 #include <Qsci/qsciscintilla.h>
 

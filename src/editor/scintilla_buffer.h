@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/editor_buffer.h"
+#include "foundation/document/editor_buffer.h"
 
 #include <QByteArray>
 #include <QPointer>

@@ -1,6 +1,6 @@
-#include "app/document_file.h"
 #include "cli/cli_commands.h"
 #include "cli/cli_runner.h"
+#include "foundation/document/document_file.h"
 #include "test_paths.h"
 
 #include <QDir>

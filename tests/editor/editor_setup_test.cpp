@@ -1,6 +1,6 @@
 #include "editor/editor_setup.h"
 
-#include "editor/editor_buffer.h"
+#include "foundation/document/editor_buffer.h"
 
 #include <Qsci/qsciscintilla.h>
 

@@ -7,6 +7,7 @@ QString corpusPagesFolder() {
     return QDir(dir).exists() ? QDir(dir).absolutePath() : QString();
 }
 
-QString testDataFolder() {
-    return QStringLiteral(HEXLUME_SOURCE_DIR "/tests/data");
+QString featureTestData(const QString& feature) {
+    return QStringLiteral(HEXLUME_SOURCE_DIR "/tests/features/") + feature +
+           QStringLiteral("/data");
 }

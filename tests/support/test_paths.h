@@ -4,5 +4,5 @@
 
 // The shared corpus of real pages beside the repository; empty when it is not there.
 QString corpusPagesFolder();
-// The repository's tests/data folder.
-QString testDataFolder();
+// The golden files of a feature: tests/features/<feature>/data.
+QString featureTestData(const QString& feature);

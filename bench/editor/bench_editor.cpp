@@ -1,0 +1,110 @@
+// Opening and saving large documents through the QScintilla adapter, and the editor's start
+// to its first shown window.
+
+#include "big_document.h"
+#include "editor/scintilla_buffer.h"
+#include "features/tables/element_locator.h"
+#include "foundation/commands/command_context.h"
+#include "foundation/document/document_file.h"
+#include "foundation/messages/messages.h"
+#include "foundation/messages/scripted_prompter.h"
+#include "platform/desktop_platform.h"
+#include "shell/main_window.h"
+
+#include <Qsci/qsciscintilla.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QTest>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void BM_EditorOpen(benchmark::State& state) {
+    const QString path = bigDocument(int(state.range(0)));
+    if (path.isEmpty()) {
+        state.SkipWithError("make_big.py failed");
+        return;
+    }
+    QsciScintilla editor;
+    ScintillaBuffer buffer(&editor);
+    for (auto _ : state) {
+        std::optional<LoadedDocument> doc = loadDocumentFile(path);
+        buffer.loadText(doc->text);
+    }
+    state.SetBytesProcessed(state.iterations() * QFile(path).size());
+}
+
+void BM_EditorSave(benchmark::State& state) {
+    const QString path = bigDocument(int(state.range(0)));
+    std::optional<LoadedDocument> doc = path.isEmpty() ? std::nullopt : loadDocumentFile(path);
+    if (!doc) {
+        state.SkipWithError("no document");
+        return;
+    }
+    QsciScintilla editor;
+    ScintillaBuffer buffer(&editor);
+    buffer.loadText(doc->text);
+    const QString target = scratchFolder().filePath(QStringLiteral("editor-saved.html"));
+    for (auto _ : state)
+        writeFileSafely(target, encodeDocument(buffer.text(), doc->format));
+    state.SetBytesProcessed(state.iterations() * QFile(path).size());
+}
+
+// The select-cell command as the window runs it: the text comes out of the control first.
+void BM_SelectCellInEditorNearEnd(benchmark::State& state) {
+    const QString path = bigDocument(int(state.range(0)));
+    std::optional<LoadedDocument> doc = path.isEmpty() ? std::nullopt : loadDocumentFile(path);
+    if (!doc) {
+        state.SkipWithError("no document");
+        return;
+    }
+    const qsizetype cell = doc->text.lastIndexOf(QLatin1String("<td"));
+    if (cell < 0) {
+        state.SkipWithError("no table cell in the page");
+        return;
+    }
+    QsciScintilla editor;
+    ScintillaBuffer buffer(&editor);
+    buffer.loadText(doc->text);
+    ScriptedPrompter prompter;
+    MessageTable messages;
+    const int caret = int(doc->text.indexOf(QLatin1Char('>'), cell)) + 1;
+    for (auto _ : state) {
+        buffer.setSelStart(caret);
+        benchmark::DoNotOptimize(
+            SelectEnclosingElement(CommandContext{buffer, prompter, messages}, cellTags()));
+    }
+}
+
+void BM_StartUpToFirstShownWindow(benchmark::State& state) {
+    QTemporaryDir data;
+    qputenv("XDG_DATA_HOME", data.path().toUtf8());
+    DesktopPlatform platform;
+    for (auto _ : state) {
+        ScriptedPrompter prompter;
+        MainWindow window(platform, &prompter);
+        window.show();
+        window.startUp({});
+        if (!QTest::qWaitForWindowExposed(&window))
+            state.SkipWithError("window not shown");
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_EditorOpen)->Arg(1)->Arg(10)->Arg(50)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EditorSave)->Arg(1)->Arg(10)->Arg(50)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SelectCellInEditorNearEnd)->Arg(1)->Arg(10)->Arg(50)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StartUpToFirstShownWindow)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,1 +1,0 @@
-list(APPEND HX_BENCH_SOURCES bench_transform.cpp)

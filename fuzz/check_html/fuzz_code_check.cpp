@@ -1,0 +1,97 @@
+// The whole code check on the editor buffer: never crashes, hangs or reads outside the text,
+// and gives the text, report and caret of the literal steps, whose empty-element removal
+// edits the editor through its selection one element at a time.
+
+#include "features/check_html/code_check.h"
+#include "features/check_html/empty_elements.h"
+#include "features/check_html/tag_balance.h"
+#include "foundation/commands/command_context.h"
+#include "foundation/document/memory_buffer.h"
+#include "foundation/messages/scripted_prompter.h"
+#include "fuzz_input.h"
+#include "reference_code_check.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+QString textFrom(const uint8_t* data, size_t size) {
+    static const char16_t* const pieces[] = {u"<body>",
+                                             u"<html>",
+                                             u"</html>",
+                                             u"<head>",
+                                             u"</head>",
+                                             u"</body>",
+                                             u"<div",
+                                             u"</div>",
+                                             u"<span>",
+                                             u"</span>",
+                                             u"<SPAN ",
+                                             u"<font>",
+                                             u"</font>",
+                                             u"<a href=x>",
+                                             u"</a>",
+                                             u"<h1>",
+                                             u"</h1>",
+                                             u"&nbsp",
+                                             u"&nbsp;",
+                                             u" ",
+                                             u"\r\n",
+                                             u"<",
+                                             u">",
+                                             u"=",
+                                             u"\"",
+                                             u"<b>",
+                                             u"</b>",
+                                             u"<td>",
+                                             u"<tr",
+                                             u"<table>",
+                                             u"<!iv",
+                                             u"<!d>",
+                                             u"<script>",
+                                             u"</script>",
+                                             u"<meta name=generator content=x>",
+                                             u"<!DOCTYPE html>"};
+    return textFromPieces(data, size, pieces);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const MessageTable messages;
+    MemoryBuffer fast(textFrom(data, size));
+    // As the editor holds it: lines joined by CR LF.
+    const QString text = fast.text();
+    ScriptedPrompter prompter;
+    CheckHtmlCommand({fast, prompter, messages}, UiEnglish);
+    check(fast.isModified() && prompter.messages().size() == 1);
+    check(fast.selStart() >= 0 && fast.selStart() + fast.selLength() <= fast.text().size());
+    // The literal steps are quadratic; they judge the small inputs.
+    if (text.size() > 600)
+        return 0;
+
+    for (const auto& kind : literal::emptiedKinds()) {
+        MemoryBuffer one(text);
+        MemoryBuffer slow(text);
+        check(RemoveEmptyElements(one, kind.first, kind.second) ==
+              literal::removeEmptyElements(slow, kind.first, kind.second));
+        check(one.text() == slow.text() && one.selStart() == slow.selStart() &&
+              one.selLength() == slow.selLength());
+    }
+
+    MemoryBuffer slow(text);
+    QString report;
+    slow.setText(literal::correctMarkup(text, messages, report));
+    int count = 0;
+    for (const auto& kind : literal::emptiedKinds())
+        count += literal::removeEmptyElements(slow, kind.first, kind.second);
+    slow.setText(literal::trim(FlagDisabledBlockTags(slow.text())));
+    StampGenerator(slow);
+    QString box = messages.message(32) + QStringLiteral("\r\n") + report;
+    if (count > 0)
+        box += QStringLiteral("\r\nBlank tags removed.");
+    check(fast.text() == slow.text());
+    check(prompter.messages().first() == box);
+    return 0;
+}

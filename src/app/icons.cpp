@@ -1,6 +1,0 @@
-#include "app/icons.h"
-
-QIcon themedIcon(const QString& name) {
-    return QIcon::fromTheme(name,
-                            QIcon(QStringLiteral(":/icons/") + name + QStringLiteral(".svg")));
-}

@@ -1,0 +1,181 @@
+#include "features/check_html/normalize_tag.h"
+
+#include "features/check_html/markup_scan.h"
+#include "features/check_html/markup_text.h"
+#include "foundation/text/case_rules.h"
+#include "foundation/text/text_rules.h"
+
+namespace {
+
+constexpr int MaxValues = 11;
+
+struct ValueRange {
+    qsizetype start;
+    qsizetype end;
+};
+
+qsizetype indexOfUnit(QStringView tag, char16_t unit, qsizetype from) {
+    for (qsizetype i = from; i < tag.size(); ++i)
+        if (tag[i].unicode() == unit)
+            return i;
+    return -1;
+}
+
+// Tags are short: a plain loop beats a library search set up per tag.
+
+// "=" directly followed by a double quote.
+qsizetype indexOfQuotedEquals(QStringView tag, qsizetype from) {
+    for (qsizetype i = from; i + 1 < tag.size(); ++i)
+        if (tag[i].unicode() == u'=' && tag[i + 1].unicode() == u'"')
+            return i;
+    return -1;
+}
+
+// The attribute values of a tag ("<" ... ">"), in the tag's own positions. A value follows
+// "=\"" or, when the rest holds none, "="; it ends before the next double quote or, when there
+// is none, before the next blank. The next value is looked for after the previous one.
+int findValues(QStringView tag, ValueRange (&values)[MaxValues]) {
+    qsizetype from = 0;
+    int count = 0;
+    while (count < MaxValues) {
+        qsizetype start = indexOfQuotedEquals(tag, from);
+        if (start >= 0) {
+            start += 2;
+        } else {
+            start = indexOfUnit(tag, u'=', from);
+            if (start < 0)
+                break;
+            ++start;
+        }
+        qsizetype end = indexOfUnit(tag, u'"', start);
+        if (end < 0)
+            end = indexOfUnit(tag, u' ', start);
+        if (end < 0)
+            break;
+        values[count++] = {start, end};
+        from = end;
+    }
+    return count;
+}
+
+QString placeholderOf(int k) {
+    return QStringLiteral("param") + QString::number(k);
+}
+
+// The steps as written, with the "param" placeholders: needed when the tag itself holds
+// "param", where putting the values back may land on the tag's own text instead.
+QString normalizeWithPlaceholders(QStringView tagView) {
+    QString tag = tagView.toString();
+    QString values[MaxValues];
+    int count = 0;
+    qsizetype from = 0;
+    while (count < MaxValues) {
+        qsizetype start = tag.indexOf(u"=\"", from);
+        if (start >= 0) {
+            start += 2;
+        } else {
+            start = tag.indexOf(QLatin1Char('='), from);
+            if (start < 0)
+                break;
+            ++start;
+        }
+        qsizetype end = tag.indexOf(QLatin1Char('"'), start);
+        if (end < 0)
+            end = tag.indexOf(QLatin1Char(' '), start);
+        if (end < 0)
+            break;
+        values[count] = tag.mid(start, end - start);
+        const QString placeholder = placeholderOf(count);
+        tag.replace(start, end - start, placeholder);
+        from = start + placeholder.size();
+        ++count;
+    }
+    tag = asciiLower(tag);
+    for (int k = 0; k < count; ++k) {
+        const QString placeholder = placeholderOf(k);
+        const qsizetype at = indexOfIgnoreAsciiCase(tag, placeholder);
+        if (at >= 0)
+            tag.replace(at, placeholder.size(), values[k]);
+    }
+    return tag;
+}
+
+// Lowers the tag where it stands, its values excepted. The usual tag holds no "param", where
+// this is what the steps give; returns false, having changed nothing, for one that does.
+bool normalizeInPlace(QChar* tag, qsizetype size) {
+    const QStringView view(tag, size);
+    ValueRange values[MaxValues];
+    const int count = findValues(view, values);
+    static constexpr char16_t param[] = u"param";
+    int matched = 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t lower = foldAs<CaseRule::Ascii>(tag[i].unicode());
+        // "param" has no border, so a mismatch restarts at its first letter.
+        matched = lower == param[matched] ? matched + 1 : (lower == u'p' ? 1 : 0);
+        if (matched == 5)
+            return false;
+    }
+    int k = 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        while (k < count && i >= values[k].end)
+            ++k;
+        if (!(k < count && i >= values[k].start))
+            tag[i] = QChar(foldAs<CaseRule::Ascii>(tag[i].unicode()));
+    }
+    return true;
+}
+
+bool opensEmptyElement(QStringView tag) {
+    const QStringView first = tag.left(4);
+    return first.contains(u"<br") || first.contains(u"<hr") || first == u"<img" || first == u"<inp";
+}
+
+} // namespace
+
+QString NormalizeTag(QStringView text) {
+    const qsizetype gt = text.indexOf(QLatin1Char('>'));
+    if (gt < 0)
+        return {};
+    QString tag = text.left(gt + 1).toString();
+    if (!normalizeInPlace(tag.data(), tag.size()))
+        tag = normalizeWithPlaceholders(text.left(gt + 1));
+    return tag;
+}
+
+void NormalizeTags(MarkupText& text) {
+    const MarkupText::Positions& openings = text.openings();
+    const MarkupText::Positions& closings = text.closings();
+    QChar* units = text.data();
+    std::vector<MarkupText::Edit> edits;
+    size_t nextClosing = 0;
+    qsizetype from = 0;
+    for (size_t i = 0; i < openings.size(); ++i) {
+        const qsizetype lt = openings[i];
+        if (lt < from)
+            continue;
+        while (nextClosing < closings.size() && closings[nextClosing] < lt)
+            ++nextClosing;
+        if (nextClosing == closings.size())
+            break;
+        const qsizetype gt = closings[nextClosing];
+        const qsizetype size = gt + 1 - lt;
+        if (!normalizeInPlace(units + lt, size)) {
+            // The steps may move a "<" inside the tag; the positions follow.
+            const QString normalized = normalizeWithPlaceholders(QStringView(units + lt, size));
+            text.overwrite(lt, normalized);
+        }
+        const QStringView tag(units + lt, size);
+        // A tag that ends with a placeholder's ">" keeps it whole.
+        if (opensEmptyElement(tag) && !tag.endsWith(u"/>") &&
+            !closesProtectedPlaceholder(tag, size - 1))
+            edits.push_back({gt, 1, u" />"});
+        from = gt + 1;
+    }
+    text.apply(edits);
+}
+
+QString NormalizeTags(const QString& text) {
+    MarkupText markup(text);
+    NormalizeTags(markup);
+    return markup.takeText();
+}

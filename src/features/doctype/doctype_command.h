@@ -1,0 +1,49 @@
+#pragma once
+
+#include "foundation/commands/command_context.h"
+#include "foundation/document/document.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class EditorBuffer;
+
+// The document-type dialog as data: which item of each radio group is chosen. Every opening
+// starts from the first items, HTML 4 and Transitional.
+struct DocTypeFields {
+    int documentIndex = 0;      // 0 HTML 4, 1 XHTML, 2 HTML 5
+    int specificationIndex = 0; // 0 Transitional, 1 Strict, 2 Frameset
+};
+
+// DType after the dialog closed: the code on OK, 0 on Cancel.
+int docTypeResult(const DocTypeFields& fields, bool accepted);
+
+// The dialog's texts in one language (0 German, anything else English).
+struct DocTypeDialogTexts {
+    QString caption;
+    QString documentGroup;
+    QStringList documentItems;
+    QString specificationGroup;
+    QStringList specificationItems;
+    QString note;
+    QString ok;
+    QString cancel;
+};
+DocTypeDialogTexts docTypeDialogTexts(int language);
+
+// The box the Doctype command shows after giving the root element its XHTML namespace.
+QString runCodeCheckNote(int language);
+
+// What New puts first: the declaration and the XHTML root for a code; nullopt for 0 (Cancel).
+std::optional<Document::DocType> docTypeChoice(int code);
+
+// Save's stamp: StampGenerator, then the selection put back on the same characters, so saving
+// never moves the caret (the stamp itself selects, or rewrites the whole text).
+void StampGeneratorKeepingSelection(EditorBuffer& editor);
+
+// The Doctype command: asks for a type and puts its declaration in front of the first line;
+// an XHTML type also gets its namespace on the first plain "<html>" and a hint to run the
+// code check.
+void Doctype1Click(const CommandContext& context);

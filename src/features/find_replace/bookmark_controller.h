@@ -1,0 +1,43 @@
+#pragma once
+
+#include "foundation/document/editor_buffer.h"
+
+#include <QList>
+#include <QObject>
+
+#include <array>
+
+class FeatureContext;
+class QAction;
+class QMenu;
+
+// The ten bookmarks: the editor pop-up's submenus with their check marks, the gutter click and
+// the digits the gutter draws for them.
+class BookmarkController : public QObject {
+    Q_OBJECT
+public:
+    explicit BookmarkController(FeatureContext& context);
+
+    // Set bookmark N (N01Click ... N91Click): at the caret's line and column.
+    void setBookmark(int number);
+    // Go to bookmark N (N02Click ... N92Click).
+    void gotoBookmark(int number);
+    void DeleteBookmark1Click();
+    // A click in the gutter on a 0-based line.
+    void SynMemo1GutterClick(int line);
+    // Item N of both submenus is checked while bookmark N is set.
+    void refreshChecks();
+
+private:
+    void createMenus();
+    void applyLanguage();
+
+    FeatureContext& m_context;
+    QMenu* m_setMenu;
+    QMenu* m_gotoMenu;
+    QList<QAction*> m_setItems;
+    QList<QAction*> m_gotoItems;
+    // The column each bookmark was set at (from 1); the control keeps only the line, which
+    // moves with edits.
+    std::array<int, EditorBuffer::BookmarkCount> m_columns{};
+};

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "features/frames_objects/frames_markup.h"
+
+#include <QDialog>
+
+#include <functional>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+// The frameset dialog: layout, borders and four frame groups; OK builds the whole page.
+// Created once; the fields keep what the user left in them.
+class TFormFrames : public QDialog {
+    Q_OBJECT
+public:
+    explicit TFormFrames(QWidget* parent = nullptr);
+
+    int Sprache = 0;
+    QString FrameSeite; // the built page; empty unless OK built one
+
+    // Asks for a frame's file; returns its path, or nothing when cancelled.
+    std::function<QString()> chooseSourceFile;
+
+    // Shows the texts of Sprache, empties FrameSeite and runs modally.
+    int exec() override;
+
+    FramesFields fields() const;
+
+private:
+    struct FrameGroup {
+        QGroupBox* group;
+        QCheckBox* noresize;
+        QLineEdit* height;
+        QLineEdit* width;
+        QComboBox* scrolling;
+        QLineEdit* source;
+        QPushButton* sourceButton;
+    };
+
+    void FormShow();
+    void BasicFrameset();
+    void OpenSourceFile(int frame);
+    void enableFrames();
+
+    QRadioButton* m_layouts[3];
+    QCheckBox* m_borders;
+    FrameGroup m_frames[4];
+    QPushButton* m_ok;
+    QPushButton* m_cancel;
+};

@@ -1,0 +1,68 @@
+#include "features/links/font_markup.h"
+
+#include "foundation/document/editor_buffer.h"
+#include "foundation/markup/blank_selection.h"
+
+#include <array>
+
+namespace {
+
+const std::array<NamedColour, 20> kNamedColours{{
+    {QLatin1String("Black"), {0x00, 0x00, 0x00}},
+    {QLatin1String("Maroon"), {0x80, 0x00, 0x00}},
+    {QLatin1String("Green"), {0x00, 0x80, 0x00}},
+    {QLatin1String("Olive green"), {0x80, 0x80, 0x00}},
+    {QLatin1String("Navy blue"), {0x00, 0x00, 0x80}},
+    {QLatin1String("Purple"), {0x80, 0x00, 0x80}},
+    {QLatin1String("Teal"), {0x00, 0x80, 0x80}},
+    {QLatin1String("Gray"), {0x80, 0x80, 0x80}},
+    {QLatin1String("Silver"), {0xC0, 0xC0, 0xC0}},
+    {QLatin1String("Red"), {0xFF, 0x00, 0x00}},
+    {QLatin1String("Lime"), {0x00, 0xFF, 0x00}},
+    {QLatin1String("Yellow"), {0xFF, 0xFF, 0x00}},
+    {QLatin1String("Blue"), {0x00, 0x00, 0xFF}},
+    {QLatin1String("Fuchsia"), {0xFF, 0x00, 0xFF}},
+    {QLatin1String("Aqua"), {0x00, 0xFF, 0xFF}},
+    {QLatin1String("White"), {0xFF, 0xFF, 0xFF}},
+    {QLatin1String("Money green"), {0xC0, 0xDC, 0xC0}},
+    {QLatin1String("Sky blue"), {0xA6, 0xCA, 0xF0}},
+    {QLatin1String("Cream"), {0xFF, 0xFB, 0xF0}},
+    {QLatin1String("Medium gray"), {0xA0, 0xA0, 0xA4}},
+}};
+
+const std::array<QLatin1String, 14> kSizes{
+    QLatin1String("8"),  QLatin1String("9"),  QLatin1String("10"), QLatin1String("11"),
+    QLatin1String("12"), QLatin1String("14"), QLatin1String("16"), QLatin1String("18"),
+    QLatin1String("20"), QLatin1String("22"), QLatin1String("24"), QLatin1String("26"),
+    QLatin1String("28"), QLatin1String("30")};
+
+} // namespace
+
+QString FontSpanOpen(const FontSpanFields& f) {
+    QString style;
+    if (!f.ComboFont1.trimmed().isEmpty())
+        style += QStringLiteral(" font-family:") + f.ComboFont1 + u';';
+    if (!f.EditSize.trimmed().isEmpty())
+        style += QStringLiteral(" font-size:") + f.EditSize + QStringLiteral("px;");
+    if (f.ComboColor)
+        style += QStringLiteral(" color:") + Color2HTML(*f.ComboColor) + u';';
+    return QStringLiteral("<span style=\"") + style + QStringLiteral("\">");
+}
+
+void Font3Click(EditorBuffer& editor, const FontSpanFields& fields) {
+    DropBlankSelection(editor);
+    editor.setSelText(FontSpanOpen(fields) + editor.selText() + QStringLiteral(" </span>"));
+}
+
+void InsertColourCode(EditorBuffer& editor, const RgbColour& colour) {
+    editor.setSelLength(0);
+    editor.setSelText(Color2HTML(colour));
+}
+
+std::span<const NamedColour> namedColours() {
+    return kNamedColours;
+}
+
+std::span<const QLatin1String> fontSizeItems() {
+    return kSizes;
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "foundation/markup/html_color.h"
+
+#include <QLatin1String>
+#include <QString>
+
+#include <optional>
+#include <span>
+
+class EditorBuffer;
+
+// The standard toolbar's font pickers as the font command reads them.
+struct FontSpanFields {
+    QString ComboFont1;
+    // nullopt is the colour picker's "no colour".
+    std::optional<RgbColour> ComboColor = RgbColour{0, 0, 0};
+    QString EditSize;
+};
+
+// The opening tag "<span style=\"...\">" with the family, size and colour that are set.
+QString FontSpanOpen(const FontSpanFields& fields);
+
+// Font3Click: drops a blank selection and wraps the selection in the styled SPAN; the caret
+// ends after " </span>".
+void Font3Click(EditorBuffer& editor, const FontSpanFields& fields);
+
+// Color1Click after the colour dialog was confirmed: the colour's text goes in at the start of
+// the selection, whose text stays behind it.
+void InsertColourCode(EditorBuffer& editor, const RgbColour& colour);
+
+struct NamedColour {
+    QLatin1String name;
+    RgbColour colour;
+};
+// The colour picker's named colours, in the picker's order, starting with black.
+std::span<const NamedColour> namedColours();
+
+// The size box's items; it accepts free text too.
+std::span<const QLatin1String> fontSizeItems();

@@ -1,0 +1,91 @@
+#include "features/links/link_controller.h"
+
+#include "features/links/font_markup.h"
+#include "features/links/font_pickers.h"
+#include "features/links/link_dialog.h"
+#include "platform/platform.h"
+#include "widgets/feature_context.h"
+#include "widgets/icons.h"
+
+#include <QAction>
+#include <QColorDialog>
+#include <QMenu>
+#include <QToolBar>
+
+namespace {
+
+QAction* namedAction(QObject* parent, const char* name, const QString& text, const char* keys) {
+    auto* action = new QAction(text, parent);
+    action->setObjectName(QLatin1String(name));
+    if (keys)
+        action->setShortcut(QKeySequence(QLatin1String(keys)));
+    return action;
+}
+
+} // namespace
+
+LinkController::LinkController(FeatureContext& context)
+    : QObject(&context), m_context(context),
+      m_linkDialog(new TFormSettings(m_context.prompter(), m_context.window())) {
+    const FeatureMenus& a = m_context.menus();
+    // These captions are English words in both languages.
+    QAction* link = namedAction(a.html, "Link1", QStringLiteral("Link..."), "Ctrl+Alt+L");
+    QAction* colour = namedAction(a.html, "Color1", QStringLiteral("Color..."), "Ctrl+Alt+R");
+    QAction* font = namedAction(a.format, "Font3", QStringLiteral("Font..."), "Ctrl+Alt+F");
+    link->setIcon(themedIcon(QStringLiteral("insert-link")));
+    colour->setIcon(themedIcon(QStringLiteral("hx-color-code")));
+    font->setIcon(themedIcon(QStringLiteral("hx-font-span")));
+    a.html->addAction(link);
+    a.html->addAction(colour);
+    a.format->addAction(font);
+    connect(link, &QAction::triggered, this, [this] { Link1Click(); });
+    connect(colour, &QAction::triggered, this, [this] { Color1Click(); });
+    connect(font, &QAction::triggered, this, [this] { Font3Click(); });
+
+    QToolBar* bar = a.standardBar;
+    bar->addSeparator();
+    struct Button {
+        const char* name;
+        const char* icon;
+        int hintLine;
+        void (LinkController::*click)();
+    };
+    for (const Button& b :
+         {Button{"ToolButtonLink", "insert-link", 96, &LinkController::Link1Click},
+          Button{"ToolButtonColor", "hx-color-code", 94, &LinkController::Color1Click},
+          Button{"ToolButtonFont", "hx-font-span", 98, &LinkController::Font3Click}}) {
+        QAction* button = bar->addAction(themedIcon(QLatin1String(b.icon)), QString());
+        button->setObjectName(QLatin1String(b.name));
+        m_context.hintFromMessage(button, b.hintLine);
+        connect(button, &QAction::triggered, this, b.click);
+    }
+    m_pickers = new FontPickers(bar, m_context.platform().installedFonts(),
+                                [this](const RgbColour& initial) { return chooseColour(initial); });
+    m_pickers->applyLanguage(m_context.uiLanguage());
+    connect(&m_context, &FeatureContext::languageChanged, this,
+            [this] { m_pickers->applyLanguage(m_context.uiLanguage()); });
+}
+
+void LinkController::Link1Click() {
+    ::Link1Click(m_context.buffer(), m_linkDialog->fields, m_context.uiLanguage(),
+                 [this] { m_linkDialog->exec(); });
+}
+
+void LinkController::Color1Click() {
+    if (const std::optional<RgbColour> chosen = chooseColour(m_lastColour)) {
+        m_lastColour = *chosen;
+        InsertColourCode(m_context.buffer(), *chosen);
+    }
+}
+
+void LinkController::Font3Click() {
+    ::Font3Click(m_context.buffer(), m_pickers->fields());
+}
+
+std::optional<RgbColour> LinkController::chooseColour(const RgbColour& initial) {
+    const QColor chosen = QColorDialog::getColor(QColor(initial.red, initial.green, initial.blue),
+                                                 m_context.window());
+    if (!chosen.isValid())
+        return std::nullopt;
+    return RgbColour{chosen.red(), chosen.green(), chosen.blue()};
+}

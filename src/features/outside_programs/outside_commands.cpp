@@ -1,0 +1,137 @@
+#include "features/outside_programs/outside_commands.h"
+
+#include "foundation/commands/command_context.h"
+#include "foundation/document/document_file.h"
+#include "foundation/document/editor_buffer.h"
+#include "foundation/messages/messages.h"
+#include "foundation/messages/prompter.h"
+#include "foundation/settings/settings.h"
+#include "foundation/text/text_rules.h"
+#include "platform/installer_request.h"
+#include "platform/platform.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QUrl>
+
+namespace {
+
+constexpr int MsgNoFileLoaded = 20;
+constexpr int MsgCannotSave = 24;
+constexpr int MsgDeleteBackups = 53;
+constexpr int MsgUpdateFailed = 55;
+constexpr int MsgNoFtpServer = 215;
+
+// A program named in the settings, else the desktop's handler: a stale path (one carried
+// over from another system, say) must not leave the command without any effect.
+void startOrOpen(Platform& platform, const QString& program, const QString& argument,
+                 const QString& target) {
+    if (!isBlankText(program) && platform.startProgram(program.trimmed(), {argument}))
+        return;
+    platform.openDocument(target);
+}
+
+// The German line ends in a blank, the English one does not.
+QString withName(const QString& line, const QString& name) {
+    return line.endsWith(QLatin1Char(' ')) ? line + name : line + QLatin1Char(' ') + name;
+}
+
+void reportInstaller(const CommandContext& context, InstallerResult result) {
+    if (result == InstallerResult::Failed)
+        context.prompter.error(context.messages.message(MsgUpdateFailed));
+}
+
+} // namespace
+
+QString browserAddress(const QString& path) {
+    return QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString(QUrl::FullyEncoded);
+}
+
+void ToolButtonBrowserClick(const CommandContext& context, const QString& fileName,
+                            const DocumentFormat& format, const QString& browserPath,
+                            Platform& platform) {
+    if (fileName.isEmpty() || asciiLower(fileName) == QLatin1String("untitled")) {
+        context.prompter.error(context.messages.message(MsgNoFileLoaded));
+        return;
+    }
+    if (!writeFileSafely(fileName, encodeDocument(context.editor.text(), format))) {
+        context.prompter.error(withName(context.messages.message(MsgCannotSave), fileName));
+        return;
+    }
+    if (isBlankText(browserPath))
+        platform.openDocument(fileName);
+    else
+        startOrOpen(platform, browserPath, browserAddress(fileName), fileName);
+}
+
+QString ftpAddress(const EditorSettings& settings) {
+    const QString server = settings.ftpServer.trimmed();
+    // Without a user name there is nothing to log in with; the server asks, or lets in
+    // anonymously.
+    if (settings.ftpLoginMode == QLatin1String("Anonymous") || isBlankText(settings.ftpUser))
+        return QStringLiteral("ftp://") + server;
+    return QStringLiteral("ftp://") +
+           QString::fromLatin1(QUrl::toPercentEncoding(settings.ftpUser)) + QLatin1Char(':') +
+           QString::fromLatin1(QUrl::toPercentEncoding(settings.ftpPassword)) + QLatin1Char('@') +
+           server;
+}
+
+void FTP1Click(const CommandContext& context, const EditorSettings& settings, Platform& platform) {
+    if (isBlankText(settings.ftpServer)) {
+        context.prompter.information(context.messages.message(MsgNoFtpServer));
+        return;
+    }
+    const QString address = ftpAddress(settings);
+    // The Windows file manager is what older settings name; here the desktop's handler
+    // stands in for it.
+    const QString client = settings.ftpClient.trimmed();
+    const QString program = client.mid(
+        qMax(client.lastIndexOf(QLatin1Char('/')), client.lastIndexOf(QLatin1Char('\\'))) + 1);
+    const bool fileManager = asciiLower(program) == QLatin1String("explorer.exe");
+    startOrOpen(platform, fileManager ? QString() : client, address, address);
+}
+
+InstallerResult RunInstaller(Platform& platform, int uiLanguage, const QString& word1,
+                             const QString& word2) {
+    const QString installer = platform.installerProgram();
+    if (installer.isEmpty())
+        return InstallerResult::NotInstalled;
+    const QStringList arguments = installerArguments(
+        platform.programVersion(), platform.programFileName(), uiLanguage, {word1, word2});
+    return platform.startProgramElevated(installer, arguments) ? InstallerResult::Started
+                                                               : InstallerResult::Failed;
+}
+
+void NachUpdatesuchen1Click(const CommandContext& context, Platform& platform) {
+    reportInstaller(context,
+                    RunInstaller(platform, context.messages.language(), QString(), QString()));
+}
+
+void startUpUpdateCheck(const CommandContext& context, Platform& platform, bool updateCheck) {
+    if (!updateCheck)
+        return;
+    reportInstaller(context, RunInstaller(platform, context.messages.language(),
+                                          QStringLiteral("default"), QStringLiteral("check")));
+}
+
+QString backupChooserFolder(const QString& fileName) {
+    if (fileName.isEmpty() || asciiLower(fileName) == QLatin1String("untitled"))
+        return QString();
+    return QFileInfo(fileName).absolutePath();
+}
+
+int deleteBackupFiles(const CommandContext& context, const QStringList& chosen) {
+    if (chosen.isEmpty())
+        return 0;
+    QString question = context.messages.message(MsgDeleteBackups) + QStringLiteral("\r\n\r\n");
+    for (const QString& path : chosen)
+        question += QFileInfo(path).fileName() + QStringLiteral("\r\n");
+    if (context.prompter.askYesNo(question) == Prompter::Answer::No)
+        return 0;
+    int deleted = 0;
+    for (const QString& path : chosen) {
+        if (QFile::remove(path))
+            ++deleted;
+    }
+    return deleted;
+}

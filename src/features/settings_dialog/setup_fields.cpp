@@ -1,0 +1,151 @@
+#include "features/settings_dialog/setup_fields.h"
+
+#include "foundation/settings/settings_file.h"
+#include "platform/data_folder.h"
+
+#include <QFileInfo>
+
+namespace {
+
+struct CharsetItem {
+    const char* item;
+    const char* region;
+};
+
+constexpr CharsetItem Charsets[] = {
+    {"ISO-8859-1", "West Europe"},      {"ISO-8859-13", "Baltic"},
+    {"ISO-8859-7", "Modern Greek"},     {"ISO-8859-2", "East Europe"},
+    {"ISO-8859-5", "Russian/Cyrillic"}, {"UTF-8", "UTF-8"},
+    {"Windows-1252", "West Europe"},    {"Windows-1251", "Russian/Cyrillic"},
+    {"Windows-1253", "Modern Greek"},   {"Windows-1250", "East Europe"},
+    {"Windows-1256", "Arabic/Persian"},
+};
+constexpr int CharsetCount = int(std::size(Charsets));
+
+QString lineAt(const QStringList& lines, int index) {
+    return index < lines.size() ? lines[index] : QString();
+}
+
+void takeUnlessBlank(const QString& line, QString& field) {
+    if (!isBlankSettingsLine(line))
+        field = line;
+}
+
+// A line break inside a field would shift every later line of the file.
+QString oneLine(QString text) {
+    text.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return text;
+}
+
+// The main window deletes a settings file whose line 9 or 10 is no number, and every other
+// setting with it; a colour that is no number is written blank, which keeps the colour.
+QString colourLine(const QString& edit) {
+    const std::optional<int> value = setupColourValue(edit);
+    return value ? QString::number(*value) : QString();
+}
+
+} // namespace
+
+const QStringList& charsetItems() {
+    static const QStringList items = [] {
+        QStringList list;
+        for (const CharsetItem& charset : Charsets)
+            list << QLatin1String(charset.item);
+        return list;
+    }();
+    return items;
+}
+
+QString charsetRegion(int index) {
+    if (index < 0 || index >= CharsetCount)
+        return QString();
+    return QLatin1String(Charsets[index].region);
+}
+
+int charsetIndexOf(const QString& line) {
+    if (isBlankSettingsLine(line))
+        return 0;
+    int found = 0;
+    for (int i = 0; i < CharsetCount; ++i) {
+        if (line == QLatin1String(Charsets[i].item))
+            found = i;
+    }
+    return found;
+}
+
+void readSetupLines(const QStringList& lines, SetupFields& fields) {
+    using namespace SettingsLine;
+    takeUnlessBlank(lineAt(lines, FontName), fields.Edit1);
+    takeUnlessBlank(lineAt(lines, FontSize), fields.Edit2);
+    fields.ZeilenNummern = lineAt(lines, LineNumbers) != QLatin1String("false");
+    takeUnlessBlank(lineAt(lines, FtpUser), fields.EditUser);
+    takeUnlessBlank(lineAt(lines, FtpPassword), fields.MaskEditPass);
+    takeUnlessBlank(lineAt(lines, FtpServer), fields.EditServer);
+    fields.CheckAnonym = lineAt(lines, FtpLoginMode) != QLatin1String("UserLogin");
+    fields.ComboISO = charsetIndexOf(lineAt(lines, Charset));
+    takeUnlessBlank(lineAt(lines, Browser), fields.EditBrowser);
+    takeUnlessBlank(lineAt(lines, KeywordColour), fields.EditIdentifier);
+    takeUnlessBlank(lineAt(lines, IdentifierColour), fields.EditParameter);
+    // A line with fewer fields leaves the edits after the last one as they were.
+    const QStringList colours = splitColourFields(lineAt(lines, ValueCommentEntityColours));
+    QString* edits[] = {&fields.EditValue, &fields.EditComment, &fields.EditAnd};
+    for (int i = 0; i < colours.size() && i < 3; ++i)
+        *edits[i] = colours[i];
+    fields.reserved = {lineAt(lines, Reserved12), lineAt(lines, Reserved13),
+                       lineAt(lines, Reserved14)};
+    fields.saveEncoding = lineAt(lines, SaveEncoding);
+    const QString client = lineAt(lines, FtpClient);
+    fields.EditClient = isBlankSettingsLine(client) ? QStringLiteral("explorer.exe") : client;
+    fields.CheckBoxUpdate = trimSettingsText(lineAt(lines, UpdateCheck)) != QLatin1String("false");
+}
+
+QStringList setupFileLines(const SetupFields& f) {
+    const int charset = f.ComboISO >= 0 && f.ComboISO < CharsetCount ? f.ComboISO : 0;
+    QStringList lines{
+        f.Edit1,
+        f.Edit2,
+        f.ZeilenNummern ? QStringLiteral("true") : QStringLiteral("false"),
+        f.EditUser,
+        f.MaskEditPass,
+        f.EditServer,
+        f.CheckAnonym ? QStringLiteral("Anonymous") : QStringLiteral("UserLogin"),
+        charsetItems()[charset],
+        f.EditBrowser,
+        colourLine(f.EditIdentifier),
+        colourLine(f.EditParameter),
+        trimSettingsText(f.EditValue) + QLatin1Char(';') + trimSettingsText(f.EditComment) +
+            QLatin1Char(';') + trimSettingsText(f.EditAnd),
+        lineAt(f.reserved, 0),
+        lineAt(f.reserved, 1),
+        lineAt(f.reserved, 2),
+        QString::number(f.PLanguage),
+        f.saveEncoding,
+        trimSettingsText(f.EditClient),
+        f.CheckBoxUpdate ? QStringLiteral("true") : QStringLiteral("false"),
+    };
+    for (QString& line : lines)
+        line = oneLine(line);
+    return lines;
+}
+
+std::optional<int> setupColourValue(const QString& text) {
+    return parseSettingsNumber(trimSettingsText(text));
+}
+
+SetupFileState readSetupFile(const QString& iniPath, SetupFields& fields) {
+    const QString path = settingsFilePath(iniPath);
+    if (!QFileInfo::exists(path))
+        return SetupFileState::Missing;
+    const std::optional<QStringList> lines = readSettingsFile(path);
+    if (!lines)
+        return SetupFileState::Unreadable;
+    readSetupLines(*lines, fields);
+    return SetupFileState::Read;
+}
+
+bool writeSetupFile(const QString& iniPath, const SetupFields& fields) {
+    ensureFolder(iniPath);
+    return writeSettingsFile(settingsFilePath(iniPath), setupFileLines(fields));
+}

@@ -1,0 +1,8 @@
+#pragma once
+
+#include "foundation/commands/cli_command.h"
+
+#include <vector>
+
+// hexlume-cli's commands of this feature, appended in the order --help lists them.
+void addTransformCommands(std::vector<CliCommand>& commands);

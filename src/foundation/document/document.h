@@ -1,0 +1,85 @@
+#pragma once
+
+#include "foundation/document/document_file.h"
+#include "foundation/document/highlighter_kind.h"
+
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+class EditorBuffer;
+class MessageTable;
+class Prompter;
+
+// The one open document from new to saved: its file name, encoding and line breaks, and
+// the file commands that act on it. The window only gathers choices and shows state.
+class Document {
+public:
+    Document(EditorBuffer& editor, Prompter& prompter, const MessageTable& messages);
+
+    // Hooks the window fills in.
+    std::function<void(const QString&)> fileNameSet; // status panel, recent files
+    std::function<void(HighlighterKind)> highlighterChosen;
+    // Filled by the document-type feature: asks for a type, returns the declaration line and
+    // whether the root is XHTML; nullopt when cancelled.
+    struct DocType {
+        QString declaration;
+        bool xhtml = false;
+    };
+    std::function<std::optional<DocType>()> chooseDocType;
+    // Filled by the document-type feature: puts the generator element into the head.
+    std::function<void()> stampGenerator;
+    // Told when reading or writing a file starts (true) and ends (false): large files take a
+    // while, and the window shows it.
+    std::function<void(bool)> busy;
+
+    // Settings the document uses: charset of new documents and the plain-save key.
+    void setCharset(const QString& charset) { m_charset = charset; }
+    void setSaveEncodingKey(const QString& key) { m_saveEncodingKey = key; }
+    // Folder where the open dialog starts when no document is open.
+    void setDefaultFolder(const QString& folder) { m_defaultFolder = folder; }
+
+    const QString& FFileName() const { return m_fileName; }
+    QString untitledName() const;
+    const DocumentFormat& format() const { return m_format; }
+    bool saveCancelled() const { return m_saveCancelled; }
+
+    void FileNew();
+    // New with a ready page (the frameset command): asks about unsaved changes first.
+    bool FileNewWithPage(const QString& page);
+    void FileOpen();
+    // Loads a file; on failure the open document stays exactly as it was.
+    bool LoadDocument(const QString& path);
+    // A dropped file or a recent file: asks about unsaved changes first.
+    void OpenAfterAsking(const QString& path);
+    void FileSave();
+    void FileSaveAs();
+    void ASCIITextspeichern1Click();
+    void Utf8speichern1Click();
+    bool SaveWithEncoding(const QString& path, const QString& key);
+    void AskSaveChanges();
+    // The close query: true when the window may close.
+    bool FormCloseQuery();
+
+    // The skeleton of a new page; empty declaration means none.
+    static QString skeleton(const QString& declaration, bool xhtml, const QString& charset);
+
+private:
+    void SetDocumentFileName(const QString& path);
+    bool writeBytes(const QString& path, const QByteArray& bytes);
+    bool writePlain(const QString& path);
+    void saveAsWithKey(const QString& key);
+
+    EditorBuffer& m_editor;
+    Prompter& m_prompter;
+    const MessageTable& m_messages;
+    QString m_fileName;
+    DocumentFormat m_format;
+    bool m_saveCancelled = false;
+    QString m_charset = QStringLiteral("ISO-8859-1");
+    QString m_saveEncodingKey;
+    QString m_defaultFolder;
+    QString m_lastSaveFolder;
+    QString m_lastSaveName;
+};

@@ -1,0 +1,138 @@
+#include "foundation/settings/settings.h"
+
+#include "foundation/messages/messages.h"
+#include "foundation/settings/settings_file.h"
+#include "foundation/settings/settings_storage.h"
+#include "platform/platform.h"
+
+#include <QFile>
+
+namespace {
+
+const QString DefaultCharset = QStringLiteral("ISO-8859-1");
+// Written into lines the file lacks.
+const QString PaddingLine = QStringLiteral(" ");
+// A short file grows to two lines more than it needs; readers ignore the extra ones.
+constexpr int PaddedLineCount = 21;
+
+QString lineAt(const QStringList& lines, int index) {
+    return index < lines.size() ? lines[index] : QString();
+}
+
+// Any field that is no number ends the line; the fields before it stay applied.
+void applyColourFields(const QString& line, EditorSettings& settings) {
+    const QStringList fields = splitColourFields(line);
+    const std::optional<int> value = parseSettingsNumber(fields[0]);
+    if (!value)
+        return;
+    settings.valueColour = value;
+    for (int i = 1; i < fields.size(); ++i) {
+        if (fields[i].isEmpty())
+            continue;
+        const std::optional<int> colour = parseSettingsNumber(fields[i]);
+        if (!colour)
+            return;
+        (i == 1 ? settings.commentColour : settings.entityColour) = colour;
+    }
+}
+
+// false as soon as a colour line that must be a number is not one.
+bool applyOptionalColour(const QString& line, std::optional<int>& colour) {
+    if (isBlankSettingsLine(line))
+        return true;
+    const std::optional<int> value = parseSettingsNumber(line);
+    if (!value)
+        return false;
+    colour = value;
+    return true;
+}
+
+// Lines 1 to 18 in order; false at the first line that makes the file unusable.
+bool applyLines(const QStringList& lines, const Platform& platform, EditorSettings& settings) {
+    using namespace SettingsLine;
+    const QString fontSize = lineAt(lines, FontSize);
+    if (!isBlankSettingsLine(fontSize)) {
+        if (const std::optional<int> size = parseSettingsNumber(fontSize))
+            settings.fontSize = size;
+    }
+    settings.lineNumbers = lineAt(lines, LineNumbers) != QStringLiteral("false");
+    settings.ftpUser = lineAt(lines, FtpUser);
+    settings.ftpPassword = lineAt(lines, FtpPassword);
+    settings.ftpServer = lineAt(lines, FtpServer);
+    settings.ftpLoginMode = lineAt(lines, FtpLoginMode);
+    const QString charset = lineAt(lines, Charset);
+    settings.charset = isBlankSettingsLine(charset) ? DefaultCharset : charset;
+    settings.browserPath = lineAt(lines, Browser);
+    if (!applyOptionalColour(lineAt(lines, KeywordColour), settings.keywordColour))
+        return false;
+    if (!applyOptionalColour(lineAt(lines, IdentifierColour), settings.identifierColour))
+        return false;
+    applyColourFields(lineAt(lines, ValueCommentEntityColours), settings);
+
+    const QString language = lineAt(lines, UiLanguage);
+    if (isBlankSettingsLine(language)) {
+        settings.uiLanguage = platform.systemLanguageName().contains(QStringLiteral("Deutsch"))
+                                  ? UiGerman
+                                  : UiEnglish;
+    } else {
+        const std::optional<int> value = parseSettingsNumber(language);
+        if (!value)
+            return false;
+        settings.uiLanguage = *value;
+    }
+    settings.saveEncoding = lineAt(lines, SaveEncoding);
+    settings.ftpClient = lineAt(lines, FtpClient);
+    settings.updateCheck = trimSettingsText(lineAt(lines, UpdateCheck)) != QStringLiteral("false");
+    return true;
+}
+
+} // namespace
+
+SettingsLoadResult LoadSettings(const QString& dataFolder, const Platform& platform,
+                                EditorSettings& settings) {
+    settings.ftpUser.clear();
+    settings.ftpPassword.clear();
+    settings.ftpServer.clear();
+    settings.ftpLoginMode = QStringLiteral("Anonymous");
+
+    const QString path = settingsFilePath(dataFolder);
+    const std::optional<QStringList> lines = readSettingsFile(path);
+    if (!lines) {
+        // Line numbering and the update check keep their values: off and on at start-up.
+        settings.uiLanguage = platform.inputLanguageIsGermanGermany() ? UiGerman : UiEnglish;
+        settings.charset = DefaultCharset;
+        return SettingsLoadResult::NoFile;
+    }
+    if (!applyLines(*lines, platform, settings)) {
+        QFile::remove(path);
+        return SettingsLoadResult::BadFileDeleted;
+    }
+    return SettingsLoadResult::Applied;
+}
+
+bool WriteBackSettings(const QString& dataFolder, const EditorSettings& settings,
+                       Platform& platform) {
+    using namespace SettingsLine;
+    const QString path = settingsFilePath(dataFolder);
+    QStringList lines;
+    if (const std::optional<QStringList> read = readSettingsFile(path)) {
+        lines = *read;
+        if (lines.size() < LineCount) {
+            while (lines.size() < PaddedLineCount)
+                lines << PaddingLine;
+        }
+    } else {
+        for (int i = 0; i < LineCount; ++i)
+            lines << PaddingLine;
+    }
+    lines[UiLanguage] = QString::number(settings.uiLanguage);
+    lines[SaveEncoding] = settings.saveEncoding;
+    lines[FtpClient] = settings.ftpClient;
+    lines[UpdateCheck] = settings.updateCheck ? QStringLiteral("true") : QStringLiteral("false");
+
+    if (writeSettingsFile(path, lines))
+        return true;
+    requestDeleteByInstaller(platform, path);
+    platform.pause(400);
+    return writeSettingsFile(path, lines);
+}

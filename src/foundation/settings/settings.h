@@ -1,0 +1,50 @@
+#pragma once
+
+#include "foundation/messages/messages.h"
+
+#include <QString>
+
+#include <optional>
+
+class Platform;
+
+// What the main window takes from Html.ini. The defaults are a first start's; an empty optional
+// leaves the editor's or the highlighter's own value in place.
+struct EditorSettings {
+    std::optional<int> fontSize;
+    bool lineNumbers = false;
+    QString ftpUser;
+    QString ftpPassword;
+    QString ftpServer;
+    QString ftpLoginMode = QStringLiteral("Anonymous");
+    QString charset = QStringLiteral("ISO-8859-1");
+    QString browserPath;
+    // Toolkit colour values: red in the lowest byte, then green, then blue.
+    std::optional<int> keywordColour;
+    std::optional<int> identifierColour;
+    std::optional<int> valueColour;
+    std::optional<int> commentColour;
+    std::optional<int> entityColour;
+    int uiLanguage = UiEnglish;
+    // Lines 16 and 17 exactly as read, so that the write-back keeps them.
+    QString saveEncoding;
+    QString ftpClient = QStringLiteral("explorer.exe");
+    bool updateCheck = true;
+};
+
+enum class SettingsLoadResult {
+    NoFile,         // first start: language from the input language
+    Applied,        // every line applied
+    BadFileDeleted, // a line 9, 10 or 15 was no number; the lines before it were applied
+};
+
+// Reads Html.ini into the settings the main window holds; lines that are blank where a value
+// is optional leave the current value.
+SettingsLoadResult LoadSettings(const QString& dataFolder, const Platform& platform,
+                                EditorSettings& settings);
+
+// Stores the language, save encoding, FTP client and update check in lines 15 to 18, keeping
+// every other line as read. false when the file could not be written, even after asking the
+// installer to delete it.
+bool WriteBackSettings(const QString& dataFolder, const EditorSettings& settings,
+                       Platform& platform);

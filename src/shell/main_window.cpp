@@ -1,0 +1,339 @@
+#include "shell/main_window.h"
+
+#include "editor/editor_setup.h"
+#include "editor/highlighters.h"
+#include "editor/scintilla_buffer.h"
+#include "editor/tag_completion.h"
+#include "features/check_html/code_check_controller.h"
+#include "features/doctype/doctype_controller.h"
+#include "features/entities/entities_controller.h"
+#include "features/files_replace/files_controller.h"
+#include "features/find_replace/search_controller.h"
+#include "features/forms/forms_controller.h"
+#include "features/frames_objects/frames_controller.h"
+#include "features/frames_objects/object_controller.h"
+#include "features/images/image_controller.h"
+#include "features/links/link_controller.h"
+#include "features/outside_programs/outside_controller.h"
+#include "features/printing/print_controller.h"
+#include "features/remove_formatting/remove_format_controller.h"
+#include "features/scratch_window/scratch_controller.h"
+#include "features/settings_dialog/setup_controller.h"
+#include "features/styles/css_controller.h"
+#include "features/tables/new_table_controller.h"
+#include "features/tables/table_controller.h"
+#include "features/text_transforms/transform_controller.h"
+#include "features/wrapping/wrap_controller.h"
+#include "foundation/document/document.h"
+#include "foundation/messages/status_text.h"
+#include "foundation/settings/recent_files.h"
+#include "foundation/settings/settings.h"
+#include "platform/data_folder.h"
+#include "platform/platform.h"
+#include "shell/about_box.h"
+#include "shell/main_actions.h"
+#include "shell/message_box_prompter.h"
+#include "shell/qt_translations.h"
+#include "shell/status_panels.h"
+#include "widgets/feature_context.h"
+
+#include <Qsci/qsciscintilla.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QScreen>
+#include <QStatusBar>
+#include <QToolBar>
+
+MainWindow::MainWindow(Platform& platform, Prompter* prompter, QWidget* parent)
+    : QMainWindow(parent), m_platform(platform),
+      m_ownPrompter(prompter ? nullptr : std::make_unique<MessageBoxPrompter>(this)),
+      m_prompter(prompter ? *prompter : *m_ownPrompter),
+      m_settings(std::make_unique<EditorSettings>()) {
+    setObjectName(QStringLiteral("mainWindow"));
+    setWindowTitle(QStringLiteral("Hexlume"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/hexlume.svg")));
+
+    m_editor = new QsciScintilla(this);
+    m_editor->setObjectName(QStringLiteral("editor"));
+    setupEditor(m_editor);
+    setCentralWidget(m_editor);
+    m_buffer = std::make_unique<ScintillaBuffer>(m_editor);
+    m_highlighters = std::make_unique<Highlighters>(m_editor);
+    m_highlighters->attach(HighlighterKind::Html);
+    m_completion = new TagCompletion(m_editor);
+
+    m_actions = new MainActions(this);
+    m_status = new StatusPanels(statusBar());
+    m_recent = std::make_unique<RecentFiles>();
+
+    m_document = std::make_unique<Document>(*m_buffer, m_prompter, m_messages);
+    // Where the open dialog starts with no document: the home folder is where pages live here.
+    m_document->setDefaultFolder(QDir::homePath());
+    m_document->fileNameSet = [this](const QString& path) {
+        m_status->setFileName(path);
+        if (path != m_document->untitledName()) {
+            m_recent->AddRecentFile(path);
+            showRecentFiles();
+        }
+    };
+    m_document->busy = [](bool on) {
+        if (on)
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+        else
+            QApplication::restoreOverrideCursor();
+    };
+    m_document->highlighterChosen = [this](HighlighterKind kind) { m_highlighters->attach(kind); };
+
+    m_context = new FeatureContext(this, m_editor, *m_buffer, *m_document, m_prompter, m_messages,
+                                   m_platform, m_actions->featureMenus());
+    m_actions->bindCaptions(*m_context);
+    connectActions();
+    createFeatures();
+    setAcceptDrops(true);
+    m_editor->viewport()->installEventFilter(this);
+    m_editor->installEventFilter(this);
+    m_editor->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_editor, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { m_actions->editorPopup->exec(m_editor->mapToGlobal(at)); });
+    connect(m_editor, &QsciScintilla::cursorPositionChanged, this, [this] { updateCaretStatus(); });
+    connect(m_editor, &QsciScintilla::selectionChanged, this, [this] { updateCaretStatus(); });
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        resize(initialWindowSize(screen->size(), QSize(800, 600)));
+        move(screen->availableGeometry().center() - rect().center());
+    }
+    m_status->setFileName(QString());
+    updateCaretStatus();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::createFeatures() {
+    FeatureContext& context = *m_context;
+    context.switchLanguage = [this](int uiLanguage) { setUiLanguage(uiLanguage); };
+    context.reloadSettings = [this] { loadSettings(); };
+    context.showWordWrapState = [this](const QString& text) { m_status->setWordWrap(text); };
+    if (auto* boxes = dynamic_cast<MessageBoxPrompter*>(m_ownPrompter.get())) {
+        context.usePlacementDialog = [boxes](auto dialog) {
+            boxes->setPlacementDialog(std::move(dialog));
+        };
+        context.useDocTypeDialog = [boxes](auto dialog) {
+            boxes->setDocTypeDialog(std::move(dialog));
+        };
+    }
+    // Each owns its menu items, toolbar buttons and dialogs; the order is the toolbars' order.
+    new WrapController(context);
+    new TableController(context);
+    new NewTableController(context);
+    new TransformController(context);
+    new ImageController(context);
+    new FramesController(context);
+    new ObjectController(context);
+    new LinkController(context);
+    new FormsController(context);
+    new EntitiesController(context);
+    new CssController(context);
+    new DocTypeController(context);
+    new CodeCheckController(context);
+    new RemoveFormatController(context);
+    new SearchController(context);
+    new FilesController(context);
+    new PrintController(context);
+    new ScratchController(context);
+    new SetupController(context);
+    new OutsideController(context);
+    m_actions->tableBar->setVisible(!m_actions->tableBar->actions().isEmpty());
+}
+
+void MainWindow::connectActions() {
+    MainActions& a = *m_actions;
+    Document& d = *m_document;
+    for (QAction* item : {a.newItem, a.newButton})
+        connect(item, &QAction::triggered, this, [&d] { d.FileNew(); });
+    for (QAction* item : {a.openItem, a.openButton})
+        connect(item, &QAction::triggered, this, [&d] { d.FileOpen(); });
+    for (QAction* item : {a.saveItem, a.saveButton})
+        connect(item, &QAction::triggered, this, [&d] { d.FileSave(); });
+    connect(a.saveAsItem, &QAction::triggered, this, [&d] { d.FileSaveAs(); });
+    connect(a.saveAsAnsiItem, &QAction::triggered, this, [&d] { d.ASCIITextspeichern1Click(); });
+    connect(a.saveAsUtf8Item, &QAction::triggered, this, [&d] { d.Utf8speichern1Click(); });
+    connect(a.exitItem, &QAction::triggered, this, &QWidget::close);
+    connect(a.clearRecentFilesItem, &QAction::triggered, this, [this] { clearRecentFiles(); });
+    for (int slot = 0; slot < a.recentFileItems.size(); ++slot)
+        connect(a.recentFileItems[slot], &QAction::triggered, this,
+                [this, slot] { openRecentFile(slot); });
+
+    for (QAction* undo : {a.undoItem, a.undoButton, a.popupUndoItem})
+        connect(undo, &QAction::triggered, m_editor, &QsciScintilla::undo);
+    for (QAction* cut : {a.cutItem, a.cutButton, a.popupCutItem})
+        connect(cut, &QAction::triggered, m_editor, &QsciScintilla::cut);
+    for (QAction* copy : {a.copyItem, a.copyButton, a.popupCopyItem})
+        connect(copy, &QAction::triggered, m_editor, &QsciScintilla::copy);
+    for (QAction* paste : {a.pasteItem, a.pasteButton, a.popupPasteItem})
+        connect(paste, &QAction::triggered, m_editor, &QsciScintilla::paste);
+    connect(a.selectAllItem, &QAction::triggered, m_editor, [this] { m_editor->selectAll(true); });
+
+    connect(a.englishItem, &QAction::triggered, this, [this] { setUiLanguage(UiEnglish); });
+    connect(a.germanItem, &QAction::triggered, this, [this] { setUiLanguage(UiGerman); });
+    connect(a.aboutItem, &QAction::triggered, this, [this] { showAbout(); });
+}
+
+void MainWindow::startUp(const QStringList& arguments) {
+    m_buffer->clearAllBookmarks();
+    ensureFolder(m_platform.dataFolder());
+    loadSettings();
+    applyLanguage();
+    updateCaretStatus();
+    m_editor->setFocus();
+    // The list is read before a file named on the command line opens, so that file joins it
+    // instead of being overwritten by the stored list.
+    m_recent->LoadRecentFiles(m_platform.dataFolder());
+    showRecentFiles();
+    if (!arguments.isEmpty() && QFileInfo(arguments.first()).isFile())
+        m_document->LoadDocument(arguments.first());
+}
+
+void MainWindow::loadSettings() {
+    ::LoadSettings(m_platform.dataFolder(), m_platform, *m_settings);
+    const EditorSettings& s = *m_settings;
+    if (s.fontSize)
+        m_highlighters->setFontSize(*s.fontSize);
+    setLineNumbers(m_editor, s.lineNumbers);
+    m_highlighters->applyColours(s.keywordColour, s.identifierColour, s.valueColour,
+                                 s.commentColour, s.entityColour);
+    m_document->setCharset(s.charset);
+    m_document->setSaveEncodingKey(s.saveEncoding);
+    m_uiLanguage = s.uiLanguage;
+}
+
+void MainWindow::writeBackSettings() {
+    m_settings->uiLanguage = m_uiLanguage;
+    if (!::WriteBackSettings(m_platform.dataFolder(), *m_settings, m_platform))
+        m_prompter.error(m_messages.message(24) + m_platform.dataFolder() +
+                         QStringLiteral("Html.ini"));
+}
+
+void MainWindow::setUiLanguage(int uiLanguage) {
+    m_uiLanguage = uiLanguage;
+    applyLanguage();
+}
+
+void MainWindow::applyLanguage() {
+    m_messages.setLanguage(m_uiLanguage);
+    useQtTranslations(m_uiLanguage);
+    (m_uiLanguage == UiEnglish ? m_actions->englishItem : m_actions->germanItem)->setChecked(true);
+    updateCaretStatus();
+    m_context->applyLanguage();
+}
+
+void MainWindow::updateCaretStatus() {
+    m_status->setCaret(
+        formatCaretStatus(m_messages.message(2), m_buffer->caretLine(), m_buffer->caretColumn()));
+    m_status->setSelStart(m_buffer->selStart());
+}
+
+void MainWindow::showRecentFiles() {
+    const QList<QAction*>& items = m_actions->recentFileItems;
+    for (int slot = 0; slot < items.size(); ++slot) {
+        if (!m_recent->isFilled(slot))
+            continue;
+        items[slot]->setText(m_recent->displayName(slot));
+        items[slot]->setStatusTip(m_recent->path(slot));
+        items[slot]->setToolTip(m_recent->path(slot));
+        items[slot]->setVisible(true);
+    }
+    m_actions->clearRecentFilesItem->setVisible(m_recent->anyFilled());
+}
+
+void MainWindow::openRecentFile(int slot) {
+    if (m_recent->canOpen(slot))
+        m_document->OpenAfterAsking(m_recent->path(slot));
+}
+
+void MainWindow::clearRecentFiles() {
+    m_recent->clear(m_platform.dataFolder());
+    for (QAction* item : m_actions->recentFileItems)
+        item->setVisible(false);
+    m_actions->clearRecentFilesItem->setVisible(false);
+}
+
+void MainWindow::showAbout() {
+    HelpAbout(this, m_platform, m_uiLanguage);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!m_document->FormCloseQuery()) {
+        writeBackSettings();
+        event->ignore();
+        return;
+    }
+    writeBackSettings();
+    m_recent->SaveRecentFiles(m_platform.dataFolder(), m_platform);
+    event->accept();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    setRightEdge(m_editor, rightEdgeColumn(m_editor->width()));
+    updateCaretStatus();
+}
+
+bool MainWindow::acceptsDrop(const QMimeData* data) const {
+    return data && data->hasUrls() && !data->urls().isEmpty() && data->urls().first().isLocalFile();
+}
+
+void MainWindow::openDropped(const QMimeData* data) {
+    // Only the first file is taken; a folder gives the load error like any unreadable path.
+    m_document->OpenAfterAsking(data->urls().first().toLocalFile());
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (acceptsDrop(event->mimeData()))
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    if (!acceptsDrop(event->mimeData()))
+        return;
+    event->acceptProposedAction();
+    openDropped(event->mimeData());
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // Only these events are looked at: others also arrive while the editor is destroyed.
+    switch (event->type()) {
+    case QEvent::KeyRelease:
+    case QEvent::MouseButtonRelease:
+        updateCaretStatus();
+        break;
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        // The editor would insert a dropped file's path as text; files open instead.
+        auto* drag = static_cast<QDragMoveEvent*>(event);
+        if (acceptsDrop(drag->mimeData())) {
+            drag->acceptProposedAction();
+            return true;
+        }
+        break;
+    }
+    case QEvent::Drop: {
+        auto* drop = static_cast<QDropEvent*>(event);
+        if (acceptsDrop(drop->mimeData())) {
+            drop->acceptProposedAction();
+            openDropped(drop->mimeData());
+            return true;
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}

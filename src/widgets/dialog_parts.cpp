@@ -1,0 +1,34 @@
+#include "widgets/dialog_parts.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+QLineEdit* namedField(const char* name, const QString& text) {
+    auto* edit = new QLineEdit(text);
+    edit->setObjectName(QLatin1String(name));
+    return edit;
+}
+
+QLabel* namedLabel(const char* name, const QString& text, QWidget* buddy) {
+    auto* label = new QLabel(text);
+    label->setObjectName(QLatin1String(name));
+    label->setBuddy(buddy);
+    return label;
+}
+
+OkCancelButtons makeOkCancelButtons(QDialog* dialog) {
+    auto* ok = new QPushButton(QStringLiteral("OK"));
+    ok->setObjectName(QStringLiteral("BitBtn1"));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton;
+    cancel->setObjectName(QStringLiteral("BitBtn2"));
+    cancel->setAutoDefault(false);
+    QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+    auto* box = new QDialogButtonBox;
+    box->addButton(ok, QDialogButtonBox::AcceptRole);
+    box->addButton(cancel, QDialogButtonBox::RejectRole);
+    return {box, ok, cancel};
+}

@@ -1,0 +1,120 @@
+#pragma once
+
+#include "foundation/commands/command_context.h"
+#include "foundation/messages/captions.h"
+#include "foundation/messages/messages.h"
+#include "foundation/messages/prompter.h"
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+
+class Document;
+class EditorBuffer;
+class Platform;
+class QAction;
+class QMenu;
+class QToolBar;
+class QWidget;
+class QsciScintilla;
+
+// Where a feature adds its menu items and buttons. The anchors are the window's own items that
+// features insert before or after, so the menus keep their order whichever feature comes first.
+struct FeatureMenus {
+    QMenu* file = nullptr;
+    // The separator above Exit: the file commands of features go before it.
+    QAction* fileEnd = nullptr;
+    QMenu* edit = nullptr;
+    QMenu* html = nullptr;
+    // Submenus of the HTML menu.
+    QMenu* format = nullptr;
+    QMenu* table = nullptr;
+    QMenu* frames = nullptr;
+    QMenu* extras = nullptr;
+    QMenu* help = nullptr;
+    // The About item: help items go before it.
+    QAction* about = nullptr;
+    // The editor's pop-up menu.
+    QMenu* editorPopup = nullptr;
+    QToolBar* standardBar = nullptr;
+    QAction* saveButton = nullptr;
+    QAction* undoButton = nullptr;
+    // The second bar: tables, forms, preview, search.
+    QToolBar* tableBar = nullptr;
+};
+
+// A control whose caption or hint comes from a message line at every language switch.
+struct CaptionBinding {
+    QPointer<QObject> control;
+    int line;
+    CaptionKind kind;
+};
+
+// What the main window hands each feature: the document and its editor, where to ask and tell,
+// the language, and where to add menu items and buttons. Features see the window only through
+// this, so none of them depends on it.
+class FeatureContext : public QObject {
+    Q_OBJECT
+public:
+    FeatureContext(QWidget* window, QsciScintilla* editor, EditorBuffer& buffer, Document& document,
+                   Prompter& prompter, const MessageTable& messages, Platform& platform,
+                   const FeatureMenus& menus);
+
+    // The parent of a feature's dialogs and windows.
+    QWidget* window() const { return m_window; }
+    QsciScintilla* editor() const { return m_editor; }
+    EditorBuffer& buffer() const { return m_buffer; }
+    Document& document() const { return m_document; }
+    Prompter& prompter() const { return m_prompter; }
+    const MessageTable& messages() const { return m_messages; }
+    int uiLanguage() const;
+    Platform& platform() const { return m_platform; }
+    const FeatureMenus& menus() const { return m_menus; }
+    // The editor, the prompter and the current message table, for a command.
+    CommandContext commandContext() const { return {m_buffer, m_prompter, m_messages}; }
+
+    // The text of a menu, menu item or toolbar button comes from a message line at every
+    // language switch. A hint is a button's text, tooltip and status tip.
+    void captionFromMessage(QMenu* menu, int line);
+    void captionFromMessage(QAction* item, int line);
+    void hintFromMessage(QAction* button, int line);
+    const QList<CaptionBinding>& captionBindings() const { return m_bindings; }
+
+    // Called by the window after the message table switched language.
+    void applyLanguage();
+
+    // Services of the window that a feature asks for; the window fills them in.
+    // Switches the UI language as the language menu does.
+    std::function<void(int uiLanguage)> switchLanguage;
+    // Reads the settings file again and applies it to the editor.
+    std::function<void()> reloadSettings;
+    // Shows the word-wrap state in the status bar.
+    std::function<void(const QString& text)> showWordWrapState;
+    // Shows the shared scratch window modally, in the given language.
+    std::function<void(int uiLanguage)> showScratchWindowModal;
+    // The window's message boxes ask these questions with a feature's own dialog; a prompter
+    // given to the window (tests, scripts) answers them itself.
+    std::function<void(std::function<Prompter::Placement(const QString&)>)> usePlacementDialog;
+    std::function<void(std::function<int()>)> useDocTypeDialog;
+
+signals:
+    // After every caption from the message table changed language; features rewrite what the
+    // table does not cover.
+    void languageChanged();
+
+private:
+    void bind(QObject* control, int line, CaptionKind kind);
+    void apply(const CaptionBinding& binding) const;
+
+    QWidget* m_window;
+    QsciScintilla* m_editor;
+    EditorBuffer& m_buffer;
+    Document& m_document;
+    Prompter& m_prompter;
+    const MessageTable& m_messages;
+    Platform& m_platform;
+    FeatureMenus m_menus;
+    QList<CaptionBinding> m_bindings;
+};

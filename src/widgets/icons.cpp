@@ -1,0 +1,6 @@
+#include "widgets/icons.h"
+
+QIcon themedIcon(const QString& name) {
+    return QIcon::fromTheme(name,
+                            QIcon(QStringLiteral(":/icons/") + name + QStringLiteral(".svg")));
+}

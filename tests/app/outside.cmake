@@ -1,2 +1,0 @@
-hx_add_core_test(outside_commands_tests ${CMAKE_CURRENT_LIST_DIR}/outside_commands_test.cpp)
-hx_add_qt_test(outside_window_test ${CMAKE_CURRENT_LIST_DIR}/outside_window_test.cpp)

@@ -1,0 +1,158 @@
+// The one-pass steps against their literal rendering (code_check_literal.h) on thousands of
+// random texts made of the pieces each step reacts to.
+
+#include "features/check_html/attribute_quoting.h"
+#include "features/check_html/code_check.h"
+#include "features/check_html/correct_markup.h"
+#include "features/check_html/empty_elements.h"
+#include "features/check_html/markup_text.h"
+#include "features/check_html/normalize_tag.h"
+#include "features/check_html/tag_balance.h"
+#include "foundation/commands/command_context.h"
+#include "foundation/document/memory_buffer.h"
+#include "foundation/messages/scripted_prompter.h"
+#include "reference_code_check.h"
+
+#include <QRandomGenerator>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+QString randomText(QRandomGenerator& random, const QStringList& pieces, int maxPieces) {
+    QString text;
+    const int count = random.bounded(0, maxPieces + 1);
+    for (int i = 0; i < count; ++i)
+        text += pieces[random.bounded(int(pieces.size()))];
+    return text;
+}
+
+// Runs `check` on `rounds` random texts; stops at the first failure, showing its text.
+void onRandomTexts(quint32 seed, int rounds, const QStringList& pieces, int maxPieces,
+                   const std::function<void(const QString&)>& check) {
+    QRandomGenerator random(seed);
+    for (int round = 0; round < rounds && !testing::Test::HasFailure(); ++round) {
+        const QString text = randomText(random, pieces, maxPieces);
+        SCOPED_TRACE(shown(text));
+        check(text);
+    }
+}
+
+const QString longRun = QString(140, QLatin1Char('v'));
+
+} // namespace
+
+TEST(CodeCheckAgainstLiteralSteps, AttributeQuoting) {
+    const QStringList pieces = QStringLiteral("<body|<BODY>|<|>|=|=|\"| |a|x=|=\"|<p "
+                                              "|<!--script0-->|<!--style12-->|<!--script01-->|\r\n")
+                                   .split(u'|')
+                               << longRun;
+    onRandomTexts(1, 4000, pieces, 30, [](const QString& text) {
+        ASSERT_EQ(shown(QuoteAttributeValues(text)), shown(literal::quoteAttributes(text)));
+    });
+}
+
+TEST(CodeCheckAgainstLiteralSteps, TagNormalisation) {
+    const QStringList pieces = QStringLiteral("<|>|=|\"| "
+                                              "|A|b|param|PARAM1|aram0|=\"|Param10|<BR|<hr|<IMG|<"
+                                              "inp|/>|<!--script0-->|x<br>|=p|<<br>")
+                                   .split(u'|');
+    onRandomTexts(2, 4000, pieces, 30, [](const QString& text) {
+        ASSERT_EQ(shown(NormalizeTags(text)), shown(literal::normalizeTags(text)));
+        if (text.startsWith(QLatin1Char('<'))) {
+            ASSERT_EQ(shown(NormalizeTag(text)), shown(literal::normalizeTag(text)));
+        }
+    });
+}
+
+TEST(CodeCheckAgainstLiteralSteps, SpacesTableAndLineJoining) {
+    const QStringList pieces =
+        QStringLiteral("<|>| |a|<b |<strong|\r\n|\r|\n|<b>|</b>|<B>|<br>|<br "
+                       "/>|&nbsp;|<strong>|</strong>|<i>|</i>|<u>|</u>|<o:p>|<tr>|</tr>")
+            .split(u'|');
+    onRandomTexts(3, 4000, pieces, 30, [](const QString& text) {
+        QString spaces = text;
+        for (int pass = 0; pass < 2; ++pass)
+            spaces = literal::replaceAll(literal::replaceAll(spaces, "< ", "<"), " >", ">");
+        ASSERT_EQ(shown(RemoveSpacesInTagBrackets(text)), shown(spaces));
+        QString table = text;
+        for (const auto& row : literal::replacementTable())
+            table = literal::replaceAll(table, row.first, row.second);
+        ASSERT_EQ(shown(ApplyReplacementTable(text)), shown(table));
+        ASSERT_EQ(shown(JoinLinesInsideTags(text)), shown(literal::joinLines(text)));
+    });
+}
+
+TEST(CodeCheckAgainstLiteralSteps, TagBalance) {
+    const QStringList pieces =
+        QStringLiteral(
+            "<div|</div>|<DIV>|>|x|<b>|</b>|<a |</a>|<tr|</tr>|<td|</TD>|<strong>|</strong>")
+            .split(u'|');
+    const auto& pairs = literal::balancedPairs();
+    QRandomGenerator choice(40);
+    onRandomTexts(4, 4000, pieces, 24, [&](const QString& text) {
+        const auto& pair = pairs[choice.bounded(int(pairs.size()))];
+        QString fast = text;
+        QString fastReport;
+        CheckTagBalance(pair.first, pair.second, fast, MessageTable(), fastReport);
+        QString report;
+        ASSERT_EQ(shown(fast), shown(literal::checkTagBalance(pair.first, pair.second, text,
+                                                              MessageTable(), report)));
+        ASSERT_EQ(shown(fastReport), shown(report));
+    });
+}
+
+TEST(CodeCheckAgainstLiteralSteps, EmptyElementsThroughTheEditor) {
+    const QStringList pieces =
+        QStringLiteral("<span|<SPAN>|>|</span>| |&nbsp|&nbsp;|x|<h1>|</h1>|<a href=x>|</a>|\r\n|<")
+            .split(u'|');
+    const auto& kinds = literal::emptiedKinds();
+    QRandomGenerator choice(50);
+    onRandomTexts(5, 4000, pieces, 24, [&](const QString& text) {
+        const auto& kind = kinds[choice.bounded(int(kinds.size()))];
+        MemoryBuffer fast(text);
+        MemoryBuffer slow(text);
+        ASSERT_EQ(RemoveEmptyElements(fast, kind.first, kind.second),
+                  literal::removeEmptyElements(slow, kind.first, kind.second));
+        ASSERT_EQ(shown(fast.text()), shown(slow.text()));
+        ASSERT_EQ(fast.selStart(), slow.selStart());
+        ASSERT_EQ(fast.selLength(), slow.selLength());
+    });
+}
+
+TEST(CodeCheckAgainstLiteralSteps, WholeCheck) {
+    const QStringList pieces =
+        QStringLiteral(
+            "<html>|<head>|</head>|<body|<BODY>|</body>|</html>|<!DOCTYPE HTML PUBLIC "
+            "\"x\">|<script>a=1 > "
+            "<b</script>|<style>p{}</style>|<SCRIPT>|<p>|E=mc2|<div|</div>|<span>|</span>|<b>|</"
+            "b>|<td width=1>|</td>|<tr>|<a  href=x>|</a>|<br>|&nbsp;|&NBSP;| "
+            "|\r\n|<|>|=|\"|A|<h1>|</h1>|<meta name=generator content=x>|param|<PARAM a=\"<\">")
+            .split(u'|');
+    onRandomTexts(6, 1500, pieces, 40, [](const QString& text) {
+        const MessageTable messages;
+        QString unused;
+        ASSERT_TRUE(CorrectMarkupText(text, messages, unused).bracketsMatchText());
+        MemoryBuffer fast(text);
+        ScriptedPrompter fastPrompter;
+        CheckHtmlCommand({fast, fastPrompter, messages}, UiEnglish);
+
+        MemoryBuffer slow(text);
+        QString report;
+        slow.setText(literal::correctMarkup(text, messages, report));
+        int count = 0;
+        for (const auto& kind : literal::emptiedKinds())
+            count += literal::removeEmptyElements(slow, kind.first, kind.second);
+        slow.setText(literal::trim(FlagDisabledBlockTags(slow.text())));
+        StampGenerator(slow);
+        QString box = messages.message(32) + QStringLiteral("\r\n") + report;
+        if (count > 0)
+            box += QStringLiteral("\r\nBlank tags removed.");
+
+        ASSERT_EQ(shown(fast.text()), shown(slow.text()));
+        ASSERT_EQ(shown(fastPrompter.messages().join(u'|')), shown(box));
+        ASSERT_TRUE(fast.isModified());
+    });
+}

@@ -1,0 +1,113 @@
+#include "features/doctype/doctype_dialog.h"
+#include "foundation/document/editor_buffer.h"
+#include "foundation/markup/doctype.h"
+#include "foundation/messages/scripted_prompter.h"
+#include "shell/main_window.h"
+#include "window_test.h"
+
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "file_bytes.h"
+#include "modal_dialog.h"
+
+class DocTypeDialogTest : public WindowTest {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QVERIFY(m_home.isValid()); }
+
+    void okGivesTheCodeAndEveryOpeningStartsOnHtml4Transitional() {
+        TFormDocType dialog;
+        dialog.Language = UiEnglish;
+        QStringList titles;
+        whenModalOf<TFormDocType>([&](TFormDocType* d) {
+            titles << d->windowTitle() << d->RadioGroup1->title() << d->RadioGroup2->title()
+                   << d->documentItems[1]->text() << d->BitBtn2->text();
+            QTest::mouseClick(d->documentItems[1], Qt::LeftButton, {}, QPoint(6, 6));
+            QTest::mouseClick(d->specificationItems[1], Qt::LeftButton, {}, QPoint(6, 6));
+            QTest::mouseClick(d->BitBtn1, Qt::LeftButton);
+        });
+        QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+        QCOMPARE(dialog.DType, 12);
+        QCOMPARE(titles, (QStringList{QStringLiteral("DocType"), QStringLiteral("Document"),
+                                      QStringLiteral("Specification"), QStringLiteral("XHTML"),
+                                      QStringLiteral("Cancel")}));
+
+        // Reopened in German: back on the first items; Cancel gives 0.
+        dialog.Language = UiGerman;
+        bool firstItems = false;
+        QString note;
+        QString cancel;
+        whenModalOf<TFormDocType>([&](TFormDocType* d) {
+            firstItems = d->documentItems[0]->isChecked() && d->specificationItems[0]->isChecked();
+            note = d->Label1->text();
+            cancel = d->BitBtn2->text();
+            QTest::mouseClick(d->documentItems[2], Qt::LeftButton, {}, QPoint(6, 6));
+            QTest::mouseClick(d->BitBtn2, Qt::LeftButton);
+        });
+        QCOMPARE(dialog.exec(), int(QDialog::Rejected));
+        QCOMPARE(dialog.DType, 0);
+        QVERIFY(firstItems);
+        QCOMPARE(cancel, QStringLiteral("Abbrechen"));
+        QCOMPARE(note, QStringLiteral("Wenn Sie sich nicht mit den DocType Spezifikationen "
+                                      "auskennen, verwenden Sie die Voreinstellungen."));
+
+        // Enter takes the defaults, Esc cancels.
+        whenModalOf<TFormDocType>([](TFormDocType* d) { QTest::keyClick(d, Qt::Key_Return); });
+        dialog.exec();
+        QCOMPARE(dialog.DType, 1);
+        whenModalOf<TFormDocType>([](TFormDocType* d) { QTest::keyClick(d, Qt::Key_Escape); });
+        dialog.exec();
+        QCOMPARE(dialog.DType, 0);
+    }
+
+    void doctypeCommandThroughTheWindowShowsTheDialogAndTheBox() {
+        MainWindow window(m_platform);
+        window.show();
+        window.buffer().loadText(QStringLiteral("<HTML>\r\n<body></body>\r\n</HTML>"));
+        QString box;
+        whenModalOf<TFormDocType>([&](TFormDocType* d) {
+            QTest::mouseClick(d->documentItems[1], Qt::LeftButton, {}, QPoint(6, 6));
+            QTest::mouseClick(d->specificationItems[1], Qt::LeftButton, {}, QPoint(6, 6));
+            // The information box follows once the dialog has closed.
+            whenModalOf<QMessageBox>([&](QMessageBox* m) {
+                box = m->text();
+                m->accept();
+            });
+            QTest::mouseClick(d->BitBtn1, Qt::LeftButton);
+        });
+        action(window, "Doctype1")->trigger();
+        QCOMPARE(box, QStringLiteral("Run code check (HTML menu) please."));
+        QCOMPARE(window.buffer().text(), DocTypeDeclaration(12) + QStringLiteral("\r\n") +
+                                             xhtmlRootElement() +
+                                             QStringLiteral("\r\n<body></body>\r\n</HTML>"));
+    }
+
+    void newAsksForTheTypeAndSaveStampsTheGenerator() {
+        ScriptedPrompter prompter({QStringLiteral("yes"), QStringLiteral("xhtml-transitional")});
+        MainWindow window(m_platform, &prompter);
+        window.show();
+        action(window, "newItem")->trigger();
+        QVERIFY(window.buffer().text().startsWith(DocTypeDeclaration(11) + QStringLiteral("\r\n") +
+                                                  xhtmlRootElement() + QStringLiteral("\r\n")));
+
+        const QString path = QDir(m_home.path()).filePath(QStringLiteral("new.html"));
+        prompter.addFile(path);
+        action(window, "saveAsItem")->trigger();
+        QVERIFY(!readFileBytes(path).contains("content=Hexlume"));
+        window.buffer().setSelStart(0);
+        window.buffer().setSelText(QStringLiteral(" "));
+        action(window, "saveItem")->trigger();
+        QVERIFY(readFileBytes(path).contains("<meta name=GENERATOR content=Hexlume>\r\n</head>"));
+        QVERIFY(!window.buffer().isModified());
+    }
+};
+
+QTEST_MAIN(DocTypeDialogTest)
+#include "doctype_dialog_test.moc"

@@ -1,0 +1,386 @@
+#include "features/files_replace/files_run.h"
+#include "features/files_replace/files_search.h"
+#include "foundation/document/document_file.h"
+#include "foundation/text/text_rules.h"
+
+#include "file_bytes.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include <unistd.h>
+
+namespace {
+
+bool isWordCharacterLiterally(QChar c) {
+    return (c.unicode() >= 65 && c.unicode() <= 122) || (c.unicode() >= 48 && c.unicode() <= 57);
+}
+
+// The find as first described: both texts lower-cased, a plain search from the start, and a
+// rejected whole-word find searched again from its position + the length + 1.
+qsizetype literalFindMatch(QString text, QString search, bool caseSensitive, bool wholeWord,
+                           qsizetype start) {
+    if (!caseSensitive) {
+        text = asciiLower(text);
+        search = asciiLower(search);
+    }
+    if (search.isEmpty())
+        return -1;
+    qsizetype at = text.indexOf(search, std::max<qsizetype>(start, 1) - 1);
+    while (at >= 0) {
+        const qsizetype after = at + search.size();
+        const bool wordBefore = at > 0 && isWordCharacterLiterally(text[at - 1]);
+        const bool wordAfter = after < text.size() && isWordCharacterLiterally(text[after]);
+        if (!wholeWord || (!wordBefore && !wordAfter))
+            return at + 1;
+        at = text.indexOf(search, at + search.size() + 1);
+    }
+    return -1;
+}
+
+// The per-file loop as first described: every replacement is written to the file and the
+// file is read again before the next search.
+int literalSearchReplaceInFile(const QString& path, const FilesSearchOptions& o) {
+    std::optional<LoadedDocument> document = loadDocumentFile(path);
+    QString text = document->text;
+    DocumentFormat format = document->format;
+    qsizetype position = 1;
+    int total = 0;
+    for (;;) {
+        if (position >= text.size())
+            break;
+        const qsizetype found =
+            literalFindMatch(text, o.search, o.caseSensitive, o.wholeWord, position);
+        if (found == -1)
+            break;
+        ++total;
+        if (!o.searchOnly) {
+            text.replace(found - 1, o.search.size(), o.replace);
+            EXPECT_TRUE(writeFileSafely(path, encodeDocument(text, format)));
+            document = loadDocumentFile(path);
+            text = document->text;
+            format = document->format;
+            position = found + o.replace.size() + 2;
+        } else {
+            position = found + o.search.size() + 2;
+        }
+        if (!o.all)
+            break;
+    }
+    return total;
+}
+
+class FilesSearchTest : public ::testing::Test {
+protected:
+    QString path(const QString& name) const { return QDir(dir.path()).filePath(name); }
+    QString write(const QString& name, const QByteArray& bytes) {
+        const QString p = path(name);
+        EXPECT_TRUE(writeFileBytes(p, bytes));
+        return p;
+    }
+    // An hour in the past, so that a rewrite shows in the time stamp.
+    static void ageFile(const QString& p) {
+        QFile f(p);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(f.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                                  QFileDevice::FileModificationTime));
+    }
+    static QDateTime modified(const QString& p) { return QFileInfo(p).lastModified(); }
+
+    QTemporaryDir dir;
+};
+
+FilesSearchOptions options(const QString& search, bool all = true, bool searchOnly = true,
+                           const QString& replace = QString()) {
+    FilesSearchOptions o;
+    o.search = search;
+    o.replace = replace;
+    o.all = all;
+    o.searchOnly = searchOnly;
+    return o;
+}
+
+} // namespace
+
+TEST(FindMatchTest, WholeWordCaseAndStart) {
+    const struct {
+        const char* text;
+        const char* search;
+        bool caseSensitive;
+        bool wholeWord;
+        qsizetype start;
+        qsizetype expected;
+    } cases[] = {
+        {"cat, cats and concat", "cat", false, true, 1, 1},
+        {"cat, cats and concat", "cat", false, true, 2, -1},
+        {"cat_", "cat", false, true, 1, -1},   // "_" lies among the word characters
+        {"x[cat]", "cat", false, true, 1, -1}, // "[" and "]" too
+        {"(cat)", "cat", false, true, 1, 2},
+        {"cat.", "cat", false, true, 1, 1}, // at the very start
+        {"a--", "-", false, true, 1, -1},   // a rejected find skips one character
+        {"a- -", "-", false, true, 1, 4},
+        {"xABC", "abc", false, false, 1, 2},
+        {"xABC", "abc", true, false, 1, -1},
+        {"\xc3\x84rger", "\xc3\xa4rger", false, false, 1, -1}, // only A-Z fold
+        {"abcabc", "abc", false, false, -5, 1},                // a start below 1 is 1
+        {"abcabc", "abc", false, false, 2, 4},
+        {"abc", "abc", false, false, 4, -1},
+        {"abc", "", false, false, 1, -1},
+    };
+    for (const auto& c : cases) {
+        const QString text = QString::fromUtf8(c.text);
+        const QString search = QString::fromUtf8(c.search);
+        EXPECT_EQ(FindMatch(text, search, c.caseSensitive, c.wholeWord, c.start), c.expected)
+            << c.text << " / " << c.search << " from " << c.start;
+        EXPECT_EQ(literalFindMatch(text, search, c.caseSensitive, c.wholeWord, c.start), c.expected)
+            << c.text;
+    }
+}
+
+TEST(FilesMatchStartsTest, NextSearchStartsTwoCharactersAfterAMatch) {
+    const struct {
+        const char* text;
+        const char* search;
+        bool all;
+        QList<qsizetype> expected;
+    } cases[] = {
+        {"abab", "ab", true, {0}},      // the second match begins right after the first
+        {"ab_ab", "ab", true, {0}},     // and one character after it
+        {"ab__ab", "ab", true, {0, 4}}, // two characters after it counts
+        {"ab ab ab", "ab", false, {0}}, // without "all" only the first
+        {"a", "a", true, {}},           // no search starts at the last character
+        {"a__a", "a", true, {0}},       {"a___a", "a", true, {0, 4}}, {"", "a", true, {}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(filesMatchStarts(QString::fromUtf8(c.text),
+                                   options(QString::fromUtf8(c.search), c.all)),
+                  c.expected)
+            << c.text;
+}
+
+// Whatever the text, the options and the file's encoding, one pass in memory finds the same
+// matches and leaves the same bytes as writing and reading the file after every replacement.
+TEST_F(FilesSearchTest, OnePassGivesWhatWritingAfterEveryMatchGives) {
+    std::mt19937 random(20240611);
+    const QStringList textPieces{"a", "b",  "A",  "B",      "_",      " ",      "[",
+                                 "0", "ab", "AB", "\u00e4", "\u00e9", "\u00df", "\r\n"};
+    const QStringList searchPieces{"a", "b", "A", "_", " ", "\u00e4", "["};
+    const QStringList replacePieces{"a", "b", "B", "_", " ", "\u00e4", "\u00e9", "\u00df"};
+    const DocumentFormat formats[] = {
+        {TextEncoding::Utf8, false, LineBreakStyle::CrLf, true},
+        {TextEncoding::Utf8, true, LineBreakStyle::Lf, false},
+        {TextEncoding::Utf16LE, true, LineBreakStyle::Lf, true},
+        {TextEncoding::Utf16BE, true, LineBreakStyle::Cr, false},
+        {TextEncoding::Ansi, false, LineBreakStyle::CrLf, false},
+    };
+    auto pick = [&random](const QStringList& pieces, int from, int to) {
+        QString s;
+        const int n = std::uniform_int_distribution<int>(from, to)(random);
+        for (int i = 0; i < n; ++i)
+            s += pieces[std::uniform_int_distribution<qsizetype>(0, pieces.size() - 1)(random)];
+        return s;
+    };
+    for (int round = 0; round < 300; ++round) {
+        const DocumentFormat& format = formats[round % std::size(formats)];
+        // Every fourth file mixes lone CRs and LFs, which the editor would write as CR LF.
+        const bool mixed = round % 4 == 3;
+        QByteArray bytes = encodeDocument(pick(textPieces, 0, 30), format);
+        if (mixed)
+            bytes = encodeDocument(QString(), {format.encoding, format.byteOrderMark,
+                                               LineBreakStyle::Lf, false}) +
+                    encodeDocument(pick(textPieces, 0, 10),
+                                   {format.encoding, false, LineBreakStyle::Cr, true}) +
+                    encodeDocument(pick(textPieces, 0, 20),
+                                   {format.encoding, false, LineBreakStyle::Lf, false});
+        FilesSearchOptions o = options(pick(searchPieces, 1, 3), random() % 2, random() % 3 == 0,
+                                       pick(replacePieces, 0, 4));
+        o.caseSensitive = random() % 2;
+        o.wholeWord = random() % 2;
+        const QString mine = write(QStringLiteral("mine.txt"), bytes);
+        const QString theirs = write(QStringLiteral("theirs.txt"), bytes);
+
+        const FileOutcome outcome = SearchReplaceInFile(mine, o);
+        const int literalTotal = literalSearchReplaceInFile(theirs, o);
+        SCOPED_TRACE(bytes.toHex().toStdString() + " search " + o.search.toStdString() +
+                     " replace " + o.replace.toStdString());
+        ASSERT_EQ(outcome.failure, FileOutcome::Failure::None);
+        ASSERT_EQ(outcome.matches, literalTotal);
+        if (mixed) {
+            const auto a = decodeDocument(readFileBytes(mine));
+            const auto b = decodeDocument(readFileBytes(theirs));
+            ASSERT_EQ(a->text, b->text);
+            ASSERT_EQ(a->format.finalLineBreak, b->format.finalLineBreak);
+        } else {
+            ASSERT_EQ(readFileBytes(mine), readFileBytes(theirs));
+        }
+        if (o.searchOnly) {
+            ASSERT_FALSE(outcome.rewritten);
+        }
+    }
+}
+
+TEST_F(FilesSearchTest, SearchOnlyNeverTouchesAFile) {
+    const QByteArray bytes("<p>word and word</p>\r\n");
+    const QString p = write(QStringLiteral("page.html"), bytes);
+    ageFile(p);
+    const QDateTime before = modified(p);
+    const FileOutcome outcome = SearchReplaceInFile(p, options(QStringLiteral("word")));
+    EXPECT_EQ(outcome.matches, 2);
+    EXPECT_FALSE(outcome.rewritten);
+    EXPECT_EQ(modified(p), before);
+    EXPECT_EQ(readFileBytes(p), bytes);
+}
+
+TEST_F(FilesSearchTest, ReplaceWritesOnlyFilesThatChange) {
+    const QString none = write(QStringLiteral("none.html"), "nothing here");
+    const QString same = write(QStringLiteral("same.html"), "keep Word");
+    const QString other = write(QStringLiteral("other.html"), "keep word");
+    for (const QString& p : {none, same, other})
+        ageFile(p);
+    const QDateTime noneBefore = modified(none);
+    const QDateTime sameBefore = modified(same);
+    FilesRun run({none, same, other},
+                 options(QStringLiteral("word"), true, false, QStringLiteral("Word")));
+    while (!run.isFinished())
+        run.step();
+    EXPECT_EQ(run.totalMatches(), 2);
+    EXPECT_EQ(run.rewrittenFiles(), QStringList{other});
+    EXPECT_EQ(modified(none), noneBefore);
+    EXPECT_EQ(modified(same), sameBefore);
+    EXPECT_EQ(readFileBytes(other), QByteArray("keep Word"));
+}
+
+// Only the matches change; the mark, the encoding and every line break stay as they were,
+// also where the file mixes break styles the editor itself would unify.
+TEST_F(FilesSearchTest, ReplaceKeepsEncodingAndLineBreaksByteForByte) {
+    const QString search = QStringLiteral("alt");
+    const QString replacement = QStringLiteral("neu\u00e4\u20ac");
+    const struct {
+        const char* name;
+        TextEncoding encoding;
+        bool mark;
+        QString before; // the breaks as the bytes hold them
+        int matches;
+    } cases[] = {
+        {"utf8-mark-crlf", TextEncoding::Utf8, true, QStringLiteral("x alt\r\nalt y\r\n"), 2},
+        {"utf8-lf-no-final", TextEncoding::Utf8, false, QStringLiteral("\u00fc alt\nalt"), 2},
+        {"utf16le-mixed", TextEncoding::Utf16LE, true, QStringLiteral("alt\r\nb\nalt\rc alt"), 3},
+        {"utf16be-cr", TextEncoding::Utf16BE, true, QStringLiteral("alt\r\u00fc\ralt\r"), 2},
+        {"ansi-mixed", TextEncoding::Ansi, false, QStringLiteral("\u00fc alt\r\n\nalt\r"), 2},
+        {"utf8-astral", TextEncoding::Utf8, false, QStringLiteral("\U0001F600alt \U0001F600 alt"),
+         2},
+    };
+    auto encoded = [](const QString& text, TextEncoding encoding, bool mark) {
+        // No break conversion: CR LF style turns lone CR and LF into CR LF, so encode
+        // piecewise around the breaks.
+        QByteArray out = encodeDocument(QString(), {encoding, mark, LineBreakStyle::CrLf, false});
+        qsizetype from = 0;
+        for (qsizetype i = 0; i <= text.size(); ++i) {
+            if (i < text.size() && text[i] != u'\r' && text[i] != u'\n')
+                continue;
+            out += encodeDocument(text.mid(from, i - from),
+                                  {encoding, false, LineBreakStyle::CrLf, false});
+            if (i < text.size())
+                out += encodeDocument(
+                    QString(), {encoding, false,
+                                text[i] == u'\r' ? LineBreakStyle::Cr : LineBreakStyle::Lf, true});
+            from = i + 1;
+        }
+        return out;
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString p = write(QString::fromLatin1(c.name), encoded(c.before, c.encoding, c.mark));
+        const QString after = QString(c.before).replace(search, replacement);
+        const FileOutcome outcome =
+            SearchReplaceInFile(p, options(search, true, false, replacement));
+        EXPECT_EQ(outcome.matches, c.matches);
+        EXPECT_TRUE(outcome.rewritten);
+        EXPECT_EQ(readFileBytes(p).toHex(), encoded(after, c.encoding, c.mark).toHex());
+    }
+    // Deleting what stands between a lone CR and a lone LF must not merge two breaks into one.
+    const QString between = write(QStringLiteral("between"), "a\rx\ny");
+    SearchReplaceInFile(between, options(QStringLiteral("x"), true, false, QString()));
+    EXPECT_EQ(decodeDocument(readFileBytes(between))->text, QStringLiteral("a\r\n\r\ny"));
+    // A character the code page lacks becomes "?" as in every save in that code page.
+    const QString ansi = write(QStringLiteral("ansi"), "\xfc alt");
+    SearchReplaceInFile(ansi, options(search, true, false, QStringLiteral("\u0151")));
+    EXPECT_EQ(readFileBytes(ansi), QByteArray("\xfc ?"));
+}
+
+TEST_F(FilesSearchTest, FilesThatCannotBeReadOrWrittenAreReportedAndLeftAsTheyWere) {
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder")));
+    const QString folder = path(QStringLiteral("folder"));
+    const QString vanished = path(QStringLiteral("vanished.html"));
+    const QString oddUtf16 = write(QStringLiteral("odd.txt"), QByteArray("\xff\xfe"
+                                                                         "a\0b",
+                                                                         5));
+    const QString readOnly = write(QStringLiteral("locked.html"), "a word");
+    ASSERT_TRUE(QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+
+    const FilesSearchOptions replace = options(QStringLiteral("word"), true, false, "w");
+    for (const QString& p : {folder, vanished, oddUtf16}) {
+        const FileOutcome outcome = SearchReplaceInFile(p, replace);
+        EXPECT_EQ(outcome.failure, FileOutcome::Failure::Read) << p.toStdString();
+        EXPECT_FALSE(outcome.reason.isEmpty());
+    }
+    const FileOutcome locked = SearchReplaceInFile(readOnly, replace);
+    EXPECT_EQ(locked.failure, FileOutcome::Failure::Write);
+    EXPECT_EQ(readFileBytes(readOnly), QByteArray("a word"));
+    EXPECT_EQ(SearchReplaceInFile(readOnly, options(QStringLiteral("word"))).failure,
+              FileOutcome::Failure::None);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2); // no temporary file left
+
+    if (geteuid() != 0) {
+        const QString unreadable = write(QStringLiteral("secret.html"), "word");
+        QFile::setPermissions(unreadable, QFileDevice::WriteOwner);
+        EXPECT_EQ(SearchReplaceInFile(unreadable, replace).failure, FileOutcome::Failure::Read);
+    }
+}
+
+TEST_F(FilesSearchTest, ReplaceKeepsPermissionsAndWritesThroughLinks) {
+    const QString target = write(QStringLiteral("target.html"), "old");
+    const auto mode = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
+    ASSERT_TRUE(QFile::setPermissions(target, mode));
+    const QString link = path(QStringLiteral("link.html"));
+    ASSERT_TRUE(QFile::link(target, link));
+    EXPECT_TRUE(
+        SearchReplaceInFile(link, options(QStringLiteral("old"), true, false, "new")).rewritten);
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(readFileBytes(target), QByteArray("new"));
+    EXPECT_EQ(QFile::permissions(target) & 0x7077, mode & 0x7077);
+}
+
+TEST_F(FilesSearchTest, RunStopsAtAFailureOrGoesOnAndStopsWhenAsked) {
+    const QString a = write(QStringLiteral("a.html"), "word");
+    const QString missing = path(QStringLiteral("missing.html"));
+    const QString c = write(QStringLiteral("c.html"), "word word");
+    const FilesSearchOptions replace = options(QStringLiteral("word"), true, false, "w");
+
+    FilesRun stopping({a, missing, c}, replace);
+    while (!stopping.isFinished())
+        stopping.step();
+    EXPECT_EQ(stopping.filesDone(), 2);
+    EXPECT_TRUE(stopping.hadFailure());
+    EXPECT_EQ(stopping.totalMatches(), 1);
+    EXPECT_EQ(readFileBytes(c), QByteArray("word word"));
+
+    FilesRun goingOn({missing, c}, options(QStringLiteral("word")));
+    goingOn.setStopAtFailure(false);
+    while (!goingOn.isFinished())
+        goingOn.step();
+    EXPECT_EQ(goingOn.totalMatches(), 1); // not "all": the first match of a file only
+
+    FilesRun stopped({a, c}, replace);
+    stopped.step();
+    stopped.stop();
+    EXPECT_TRUE(stopped.isFinished());
+    EXPECT_EQ(readFileBytes(c), QByteArray("word word"));
+}

@@ -1,0 +1,205 @@
+#include "features/settings_dialog/setup_fields.h"
+#include "foundation/settings/settings.h"
+#include "foundation/settings/settings_cipher.h"
+#include "foundation/settings/settings_file.h"
+
+#include "file_bytes.h"
+#include "recording_platform.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class SetupFileTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString folder = dir.path() + QStringLiteral("/redodaze/");
+    QString path = settingsFilePath(folder);
+
+    void SetUp() override { QDir().mkpath(folder); }
+    void writePlain(const QByteArray& bytes) { ASSERT_TRUE(writeFileBytes(path, bytes)); }
+    QStringList writtenLines() { return *readSettingsFile(path); }
+};
+
+// A file as the dialog and the main window write it, with the reserved lines in use.
+const QStringList FullFile{
+    QStringLiteral("Courier New"), QStringLiteral("12"),     QStringLiteral("false"),
+    QStringLiteral("anna"),        QStringLiteral("secret"), QStringLiteral("ftp.example.org"),
+    QStringLiteral("UserLogin"),   QStringLiteral("UTF-8"),  QStringLiteral("/usr/bin/firefox"),
+    QStringLiteral("8388608"),     QStringLiteral("255"),    QStringLiteral("1;2;3"),
+    QStringLiteral("reserved 12"), QStringLiteral(" "),      QStringLiteral("r14;x"),
+    QStringLiteral("1"),           QStringLiteral("ASCII"),  QStringLiteral("/usr/bin/lftp"),
+    QStringLiteral("false"),
+};
+
+QByteArray joined(const QStringList& lines) {
+    return lines.join(QStringLiteral("\r\n")).toUtf8() + "\r\n";
+}
+
+QStringList withLine(QStringList lines, int index, const QString& value) {
+    lines[index] = value;
+    return lines;
+}
+
+} // namespace
+
+TEST(SetupFieldsTest, Charset_ItemSelectsItsIndexAndRegion_UnknownGivesFirst) {
+    struct Case {
+        const char* line;
+        int index;
+        const char* region;
+    };
+    const Case cases[] = {
+        {"Windows-1251", 7, "Russian/Cyrillic"},
+        {"ISO-8859-13", 1, "Baltic"},
+        {"Windows-1256", 10, "Arabic/Persian"},
+        {"UTF-8", 5, "UTF-8"},
+        {"latin1", 0, "West Europe"},
+        {"utf-8", 0, "West Europe"},
+        {" UTF-8", 0, "West Europe"},
+        {"", 0, "West Europe"},
+    };
+    for (const Case& c : cases) {
+        SetupFields fields;
+        fields.ComboISO = 3;
+        QStringList lines(19);
+        lines[SettingsLine::Charset] = QLatin1String(c.line);
+        readSetupLines(lines, fields);
+        EXPECT_EQ(fields.ComboISO, c.index) << c.line;
+        EXPECT_EQ(charsetRegion(fields.ComboISO), QLatin1String(c.region)) << c.line;
+    }
+    SetupFields unknown;
+    readSetupLines(withLine(FullFile, SettingsLine::Charset, QStringLiteral("latin1")), unknown);
+    EXPECT_EQ(setupFileLines(unknown)[SettingsLine::Charset], QStringLiteral("ISO-8859-1"));
+}
+
+TEST(SetupFieldsTest, BlankLinesKeepTheControlsValues_OtherLinesFollowTheirRules) {
+    SetupFields fields;
+    fields.Edit1 = QStringLiteral("Courier New");
+    fields.Edit2 = QStringLiteral("10");
+    fields.EditUser = QStringLiteral("kept user");
+    fields.MaskEditPass = QStringLiteral("kept pass");
+    fields.EditServer = QStringLiteral("kept.server");
+    fields.EditBrowser = QStringLiteral("/kept/browser");
+    fields.EditIdentifier = QStringLiteral("128");
+    fields.EditParameter = QStringLiteral("0");
+    fields.EditComment = QStringLiteral("32768");
+    fields.EditAnd = QStringLiteral("255");
+    // As the main window's write-back pads a short file: single blanks.
+    QStringList lines(19, QStringLiteral(" "));
+    lines[SettingsLine::ValueCommentEntityColours] = QStringLiteral(" 77 ");
+    lines[SettingsLine::UpdateCheck] = QStringLiteral(" false\t");
+    readSetupLines(lines, fields);
+
+    EXPECT_EQ(fields.Edit1, QStringLiteral("Courier New"));
+    EXPECT_EQ(fields.Edit2, QStringLiteral("10"));
+    EXPECT_EQ(fields.EditUser, QStringLiteral("kept user"));
+    EXPECT_EQ(fields.MaskEditPass, QStringLiteral("kept pass"));
+    EXPECT_EQ(fields.EditServer, QStringLiteral("kept.server"));
+    EXPECT_EQ(fields.EditBrowser, QStringLiteral("/kept/browser"));
+    EXPECT_EQ(fields.EditIdentifier, QStringLiteral("128"));
+    EXPECT_EQ(fields.EditParameter, QStringLiteral("0"));
+    // A line 11 with one field sets only the first edit.
+    EXPECT_EQ(fields.EditValue, QStringLiteral("77"));
+    EXPECT_EQ(fields.EditComment, QStringLiteral("32768"));
+    EXPECT_EQ(fields.EditAnd, QStringLiteral("255"));
+    EXPECT_TRUE(fields.ZeilenNummern); // only exactly "false" turns numbering off
+    EXPECT_TRUE(fields.CheckAnonym);   // only exactly "UserLogin" is a user login
+    EXPECT_EQ(fields.EditClient, QStringLiteral("explorer.exe"));
+    EXPECT_FALSE(fields.CheckBoxUpdate); // line 18 is trimmed
+
+    readSetupLines(withLine(FullFile, SettingsLine::FtpLoginMode, QStringLiteral("userlogin")),
+                   fields);
+    EXPECT_TRUE(fields.CheckAnonym);
+    readSetupLines(withLine(FullFile, SettingsLine::LineNumbers, QStringLiteral("False")), fields);
+    EXPECT_TRUE(fields.ZeilenNummern);
+}
+
+TEST(SetupFieldsTest, ColourThatIsNoNumber_IsWrittenBlank_SoTheWindowKeepsTheFile) {
+    SetupFields fields;
+    readSetupLines(FullFile, fields);
+    fields.EditIdentifier = QStringLiteral("red");
+    fields.EditParameter = QStringLiteral(" 4210752 ");
+    const QStringList lines = setupFileLines(fields);
+    EXPECT_EQ(lines[SettingsLine::KeywordColour], QString());
+    EXPECT_EQ(lines[SettingsLine::IdentifierColour], QStringLiteral("4210752"));
+
+    QTemporaryDir dir;
+    const QString folder = dir.path() + QLatin1Char('/');
+    ASSERT_TRUE(writeSetupFile(folder, fields));
+    RecordingPlatform platform;
+    EditorSettings settings;
+    EXPECT_EQ(LoadSettings(folder, platform, settings), SettingsLoadResult::Applied);
+    EXPECT_EQ(settings.ftpServer, QStringLiteral("ftp.example.org"));
+    EXPECT_EQ(settings.identifierColour, 4210752);
+}
+
+TEST(SetupFieldsTest, LineBreakTypedIntoAField_DoesNotShiftLaterLines) {
+    SetupFields fields;
+    readSetupLines(FullFile, fields);
+    fields.MaskEditPass = QStringLiteral("pa\r\nss\nw\rd");
+    const QStringList lines = setupFileLines(fields);
+    EXPECT_EQ(lines[SettingsLine::FtpPassword], QStringLiteral("pa ss w d"));
+    EXPECT_EQ(lines[SettingsLine::FtpServer], QStringLiteral("ftp.example.org"));
+}
+
+TEST_F(SetupFileTest,
+       ConfirmingWithoutChanges_RewritesPlainOrEncipheredFileEncipheredAndUnchanged) {
+    for (const QByteArray& stored : {joined(FullFile), encipherSettings(joined(FullFile))}) {
+        writePlain(stored);
+        SetupFields fields;
+        fields.PLanguage = 1;
+        ASSERT_EQ(readSetupFile(folder, fields), SetupFileState::Read);
+        EXPECT_FALSE(fields.CheckAnonym);
+        ASSERT_TRUE(writeSetupFile(folder, fields));
+        // Line 13's single blank, the reserved lines and line 16 are carried through as read.
+        EXPECT_EQ(readFileBytes(path), encipherSettings(joined(FullFile)));
+    }
+}
+
+TEST_F(SetupFileTest, MissingFile_LeavesTheFieldsAndOkCreatesFolderAndFile) {
+    QDir(folder).removeRecursively();
+    SetupFields fields;
+    fields.EditServer = QStringLiteral("typed.before");
+    ASSERT_EQ(readSetupFile(folder, fields), SetupFileState::Missing);
+    EXPECT_EQ(fields.EditServer, QStringLiteral("typed.before"));
+    EXPECT_FALSE(fields.ZeilenNummern); // as the window shows a first start
+    ASSERT_TRUE(writeSetupFile(folder, fields));
+    const QStringList lines = writtenLines();
+    ASSERT_EQ(lines.size(), 19);
+    EXPECT_EQ(lines[SettingsLine::FtpServer], QStringLiteral("typed.before"));
+    EXPECT_EQ(lines[SettingsLine::Charset], QStringLiteral("ISO-8859-1"));
+    EXPECT_EQ(lines[SettingsLine::FtpClient], QStringLiteral("explorer.exe"));
+}
+
+TEST_F(SetupFileTest, DamagedFiles_NeverCrashAndUndecodableOnesLeaveTheFields) {
+    // UTF-16 with an odd byte count cannot be decoded without loss.
+    writePlain(QByteArray("\xFF\xFE\x41\x00\x42", 5));
+    SetupFields fields;
+    fields.EditUser = QStringLiteral("kept");
+    EXPECT_EQ(readSetupFile(folder, fields), SetupFileState::Unreadable);
+    EXPECT_EQ(fields.EditUser, QStringLiteral("kept"));
+
+    // A short file: the lines it lacks read as empty.
+    writePlain("Arial\r\n14\r\nfalse\r\n");
+    fields.saveEncoding = QStringLiteral("stale");
+    ASSERT_EQ(readSetupFile(folder, fields), SetupFileState::Read);
+    EXPECT_EQ(fields.Edit2, QStringLiteral("14"));
+    EXPECT_EQ(fields.saveEncoding, QString());
+    EXPECT_TRUE(fields.CheckBoxUpdate);
+
+    QByteArray noise;
+    for (int i = 0; i < 4096; ++i)
+        noise += char((i * 131 + 7) % 256);
+    writePlain(noise);
+    EXPECT_EQ(readSetupFile(folder, fields), SetupFileState::Read);
+    EXPECT_EQ(setupFileLines(fields).size(), 19);
+
+    QFile::remove(path);
+    QDir().mkpath(path); // a folder where the file should be
+    EXPECT_EQ(readSetupFile(folder, fields), SetupFileState::Unreadable);
+    EXPECT_FALSE(writeSetupFile(folder, fields));
+}

@@ -1,0 +1,252 @@
+#include "file_bytes.h"
+#include "foundation/document/document.h"
+#include "foundation/document/editor_buffer.h"
+#include "foundation/messages/scripted_prompter.h"
+#include "shell/main_actions.h"
+#include "shell/main_window.h"
+#include "shell/status_panels.h"
+#include "widgets/feature_context.h"
+#include "window_test.h"
+
+#include <Qsci/qsciscintilla.h>
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QHash>
+#include <QLabel>
+#include <QMenu>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
+
+class MainWindowTest : public WindowTest {
+    Q_OBJECT
+
+private:
+    QString dataFolder() const { return m_home.filePath(QStringLiteral("redodaze/")); }
+
+    static QMenu* menu(MainWindow& w, const char* name) {
+        return w.findChild<QMenu*>(QLatin1String(name));
+    }
+
+private slots:
+    void initTestCase() { QVERIFY(m_home.isValid()); }
+
+    void newTypeSaveCloseReopenFromRecentFiles() {
+        const QString page = m_home.filePath(QStringLiteral("my page.html"));
+        {
+            ScriptedPrompter prompter;
+            MainWindow window(m_platform, &prompter);
+            window.show();
+            window.startUp({});
+            QVERIFY(QDir(dataFolder()).exists());
+
+            prompter.addAnswer(QStringLiteral("yes")); // "New HTML doc?"
+            action(window, "newItem")->trigger();
+            QVERIFY(window.buffer().text().startsWith(QStringLiteral("<html>\r\n<head>")));
+            QCOMPARE(window.statusPanels().panel(3)->text(), QStringLiteral("Untitled"));
+
+            window.buffer().setSelStart(0);
+            window.editor()->setFocus();
+            QTest::keyClicks(window.editor(), QStringLiteral("Hi "));
+            QVERIFY(window.buffer().text().startsWith(QStringLiteral("Hi <html>")));
+            QVERIFY(window.buffer().isModified());
+            QCOMPARE(window.statusPanels().panel(1)->text(), QStringLiteral("3"));
+
+            prompter.addFile(page);
+            action(window, "saveAsItem")->trigger();
+            QVERIFY(!window.buffer().isModified());
+            QCOMPARE(window.document().FFileName(), page);
+            QVERIFY(action(window, "recentFile4")->isVisible());
+            QCOMPARE(action(window, "recentFile4")->text(), QStringLiteral("my page.html"));
+
+            QTest::keyClicks(window.editor(), QStringLiteral("more"));
+            prompter.clearMessages();
+            prompter.addAnswer(QStringLiteral("no")); // "Save changes to: my page.html"
+            QVERIFY(window.close());
+            QCOMPARE(prompter.messages().size(), 1);
+            QVERIFY(prompter.messages().first().endsWith(QStringLiteral(" my page.html")));
+        }
+        QVERIFY(QFile::exists(dataFolder() + QStringLiteral("Html.ini")));
+        QVERIFY(QFile::exists(dataFolder() + QStringLiteral("files.txt")));
+        QCOMPARE(QFile(dataFolder() + QStringLiteral("Html.ini")).permissions() &
+                     (QFile::ReadGroup | QFile::ReadOther),
+                 QFile::Permissions());
+
+        ScriptedPrompter prompter;
+        MainWindow window(m_platform, &prompter);
+        window.show();
+        window.startUp({});
+        QAction* recent = action(window, "recentFile4");
+        QVERIFY(recent->isVisible());
+        QCOMPARE(recent->statusTip(), page);
+        QVERIFY(action(window, "clearRecentFilesItem")->isVisible());
+        recent->trigger();
+        QCOMPARE(window.document().FFileName(), page);
+        QVERIFY(window.buffer().text().startsWith(QStringLiteral("Hi <html>")));
+        QVERIFY(!window.buffer().text().contains(QStringLiteral("more")));
+        QVERIFY(QFile::exists(m_home.filePath(QStringLiteral("my page.BAK"))));
+        QVERIFY(prompter.messages().isEmpty());
+
+        action(window, "clearRecentFilesItem")->trigger();
+        QVERIFY(!recent->isVisible());
+        QVERIFY(!action(window, "clearRecentFilesItem")->isVisible());
+        QVERIFY(!QFile::exists(dataFolder() + QStringLiteral("files.txt")));
+    }
+
+    void languageSwitchRewritesCaptionsHintsAndBookmarks() {
+        ScriptedPrompter prompter;
+        MainWindow window(m_platform, &prompter);
+        window.startUp({});
+
+        action(window, "englishItem")->trigger();
+        QCOMPARE(menu(window, "fileMenu")->title(), QStringLiteral("File"));
+        QCOMPARE(action(window, "newItem")->text(), QStringLiteral("New"));
+        QCOMPARE(action(window, "newButton")->toolTip(), QStringLiteral("New document"));
+        QCOMPARE(action(window, "SetBookmark0")->text(), QStringLiteral("Bookmark 0"));
+        QCOMPARE(action(window, "GotoBookmark9")->text(), QStringLiteral("Bookmark 9"));
+        QCOMPARE(menu(window, "htmlMenu")->title(), QStringLiteral("HTML"));
+        QVERIFY(window.statusPanels().panel(0)->text().startsWith(QStringLiteral("Row ")));
+
+        action(window, "germanItem")->trigger();
+        QCOMPARE(menu(window, "fileMenu")->title(), QStringLiteral("Datei"));
+        QCOMPARE(action(window, "newItem")->text(), QStringLiteral("Neu"));
+        QCOMPARE(action(window, "SetBookmark3")->text(), QStringLiteral("Lesezeichen 3"));
+        QCOMPARE(menu(window, "htmlMenu")->title(), QStringLiteral("HTML"));
+        QVERIFY(window.statusPanels().panel(0)->text().startsWith(QStringLiteral("Zeile: ")));
+        // Qt's own buttons follow, so a German question is not answered with "Yes".
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Ja"));
+
+        // The question on closing follows the language too.
+        window.buffer().loadText(QStringLiteral("x"));
+        window.buffer().setModified(true);
+        action(window, "englishItem")->trigger();
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Yes"));
+        prompter.addAnswer(QStringLiteral("cancel"));
+        QVERIFY(!window.close());
+        QCOMPARE(prompter.messages().last(), QStringLiteral("Save changes to: untitled.html"));
+        prompter.addAnswer(QStringLiteral("no"));
+        QVERIFY(window.close());
+    }
+
+    // Which message line captions which control: every toolbar-hint line and menu line once,
+    // the bookmark prefix excepted (its items append their digit), line 184 on the FTP button
+    // and the FTP item.
+    void messageLinesCaptionEachControlOnce() {
+        ScriptedPrompter prompter;
+        MainWindow window(m_platform, &prompter);
+        auto lines = [](std::initializer_list<std::pair<int, int>> ranges) {
+            QList<int> all;
+            for (const auto& [first, last] : ranges)
+                for (int n = first; n <= last; ++n)
+                    all << n;
+            return all;
+        };
+        QList<int> hints = lines({{56, 75}, {85, 86}, {89, 110}, {113, 123}, {184, 184}});
+        QList<int> captions = lines({{129, 138},
+                                     {140, 161},
+                                     {164, 168},
+                                     {179, 185},
+                                     {187, 188},
+                                     {199, 205},
+                                     {207, 208},
+                                     {210, 212},
+                                     {214, 214}});
+        QSet<QObject*> controls[2];
+        for (const CaptionBinding& binding : window.featureContext().captionBindings()) {
+            QVERIFY(binding.control);
+            const bool hint = binding.kind == CaptionKind::Hint;
+            QVERIFY2((hint ? hints : captions).removeOne(binding.line),
+                     qPrintable(QString::number(binding.line) + binding.control->objectName()));
+            QVERIFY2(!controls[hint].contains(binding.control),
+                     qPrintable(binding.control->objectName()));
+            controls[hint].insert(binding.control);
+        }
+        QCOMPARE(hints, QList<int>());
+        QCOMPARE(captions, QList<int>());
+        window.startUp({});
+        action(window, "englishItem")->trigger();
+        QCOMPARE(action(window, "ToolButtonFtp")->toolTip(), QStringLiteral("FTP"));
+    }
+
+    void everyToolbarButtonHasAnIconAndAHint() {
+        ScriptedPrompter prompter;
+        MainWindow window(m_platform, &prompter);
+        window.startUp({});
+        for (QToolBar* bar : window.findChildren<QToolBar*>()) {
+            for (QAction* a : bar->actions()) {
+                if (a->isSeparator())
+                    continue;
+                QVERIFY2(!a->icon().isNull(), qPrintable(a->objectName()));
+                QVERIFY2(!a->toolTip().isEmpty(), qPrintable(a->objectName()));
+            }
+        }
+    }
+
+    // Actions of the dialogs and side windows the main window owns have shortcuts of their own.
+    static bool belongsToTheMainWindow(QObject* o, QWidget* window) {
+        for (QObject* p = o->parent(); p; p = p->parent()) {
+            auto* w = qobject_cast<QWidget*>(p);
+            if (w && w->isWindow() && !qobject_cast<QMenu*>(w))
+                return w == window;
+        }
+        return false;
+    }
+
+    void noTwoMenuCommandsShareAShortcut() {
+        // Qt runs neither command of an ambiguous shortcut.
+        ScriptedPrompter prompter;
+        MainWindow window(m_platform, &prompter);
+        window.startUp({});
+        QHash<QString, QString> owner;
+        for (QAction* a : window.findChildren<QAction*>()) {
+            if (!belongsToTheMainWindow(a, &window))
+                continue;
+            for (const QKeySequence& keys : a->shortcuts()) {
+                const QString text = keys.toString();
+                const QString name = a->objectName().isEmpty() ? a->text() : a->objectName();
+                if (owner.contains(text) && owner[text] != name)
+                    QFAIL(qPrintable(text + " on " + owner[text] + " and " + name));
+                owner.insert(text, name);
+            }
+        }
+        QVERIFY(owner.contains(QStringLiteral("Ctrl+M")) && owner.contains(QStringLiteral("F3")));
+    }
+
+    void bookmarksSetGotoAndClearFromThePopup() {
+        ScriptedPrompter prompter;
+        MainWindow window(m_platform, &prompter);
+        window.startUp({});
+        window.buffer().loadText(QStringLiteral("a\r\nb\r\nc"));
+        window.buffer().setSelStart(3); // line 2
+        action(window, "SetBookmark4")->trigger();
+        QCOMPARE(window.buffer().bookmark(4), 1);
+        QVERIFY(action(window, "GotoBookmark4")->isChecked());
+        window.buffer().setSelStart(0);
+        action(window, "GotoBookmark4")->trigger();
+        QCOMPARE(window.buffer().caretLine(), 2);
+        action(window, "DeleteBookmark1")->trigger();
+        QCOMPARE(window.buffer().bookmark(4), -1);
+        QVERIFY(!action(window, "SetBookmark4")->isChecked());
+    }
+
+    void commandLineFileIsOpened() {
+        const QString path = m_home.filePath(QStringLiteral("arg.css"));
+        QVERIFY(writeFileBytes(path, "p { }\n"));
+        ScriptedPrompter prompter;
+        MainWindow window(m_platform, &prompter);
+        // Relative, as typed in a shell.
+        QDir::setCurrent(m_home.path());
+        window.startUp({QStringLiteral("arg.css")});
+        QCOMPARE(window.document().FFileName(), path);
+        QCOMPARE(window.buffer().text(), QStringLiteral("p { }"));
+        // The stored list is read first, so the opened file joins it.
+        QCOMPARE(action(window, "recentFile4")->statusTip(), path);
+        QVERIFY(action(window, "recentFile4")->isVisible());
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"
