@@ -64,7 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // As the editor holds it: lines joined by CR LF.
     const QString text = fast.text();
     ScriptedPrompter prompter;
-    CheckHtmlCommand({fast, prompter, messages}, UiEnglish);
+    CheckHtmlCommand({fast, prompter, messages}, UiLanguage::English);
     check(fast.isModified() && prompter.messages().size() == 1);
     check(fast.selStart() >= 0 && fast.selStart() + fast.selLength() <= fast.text().size());
     // The literal steps are quadratic; they judge the small inputs.

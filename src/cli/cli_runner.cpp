@@ -89,7 +89,7 @@ CliResult runCli(const QStringList& arguments,
     int selStart = 0;
     int selLength = 0;
     QStringList answers;
-    int language = UiEnglish;
+    UiLanguage language = UiLanguage::English;
     bool json = false;
     QStringList positional;
 
@@ -112,7 +112,7 @@ CliResult runCli(const QStringList& arguments,
             const QString value = hasValue ? arguments[++i] : QString();
             if (value != QLatin1String("en") && value != QLatin1String("de"))
                 return usageError(QStringLiteral("--lang needs en or de"));
-            language = value == QLatin1String("de") ? UiGerman : UiEnglish;
+            language = value == QLatin1String("de") ? UiLanguage::German : UiLanguage::English;
         } else if (arg.startsWith(QLatin1String("--"))) {
             return usageError(QStringLiteral("unknown option ") + arg);
         } else {

@@ -1,9 +1,9 @@
 #include "platform/installer_request.h"
 
 QStringList installerArguments(const QString& version, const QString& programFileName,
-                               int uiLanguage, const QStringList& requestWords) {
+                               UiLanguage uiLanguage, const QStringList& requestWords) {
     QStringList arguments{QStringLiteral("hexlume"), version, programFileName,
-                          QString::number(uiLanguage)};
+                          QString::number(uiLanguageNumber(uiLanguage))};
     for (const QString& word : requestWords) {
         const QString trimmed = word.trimmed();
         if (!trimmed.isEmpty())

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "foundation/messages/ui_language.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -40,9 +42,9 @@ public:
     virtual QString programFileName() const = 0;
 
     // Every installer request names the UI language; the window keeps it current.
-    void setUiLanguage(int language) { m_uiLanguage = language; }
-    int uiLanguage() const { return m_uiLanguage; }
+    void setUiLanguage(UiLanguage language) { m_uiLanguage = language; }
+    UiLanguage uiLanguage() const { return m_uiLanguage; }
 
 private:
-    int m_uiLanguage = 1;
+    UiLanguage m_uiLanguage = UiLanguage::English;
 };

@@ -74,7 +74,7 @@ TAboutBox::TAboutBox(Platform& platform, QWidget* parent) : QDialog(parent), m_p
     installHelpKey(this, 50, [this] { return Language; });
 }
 
-QString TAboutBox::webAddress(int language) {
+QString TAboutBox::webAddress(UiLanguage language) {
     return Address.in(language);
 }
 
@@ -91,7 +91,7 @@ int TAboutBox::ShowModal() {
     return exec();
 }
 
-void HelpAbout(QWidget* parent, Platform& platform, int language) {
+void HelpAbout(QWidget* parent, Platform& platform, UiLanguage language) {
     // Kept with the window like every dialog, so a help window opened from it stays open.
     auto* box = parent->findChild<TAboutBox*>(QString(), Qt::FindDirectChildrenOnly);
     if (!box)

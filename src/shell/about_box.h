@@ -1,5 +1,7 @@
 #pragma once
 
+#include "foundation/messages/ui_language.h"
+
 #include <QDialog>
 
 class Platform;
@@ -13,14 +15,14 @@ public:
 
     // Set before showing.
     QString Version;
-    int Language = 1;
+    UiLanguage Language = UiLanguage::English;
 
     int ShowModal();
     // Sets the texts for Language and Version; ShowModal does it too.
     void FormShow();
 
     // The address the link shows, by language.
-    static QString webAddress(int language);
+    static QString webAddress(UiLanguage language);
 
 private:
     Platform& m_platform;
@@ -30,4 +32,4 @@ private:
 };
 
 // HelpAbout: the version of the running program, shown in the UI language.
-void HelpAbout(QWidget* parent, Platform& platform, int language);
+void HelpAbout(QWidget* parent, Platform& platform, UiLanguage language);

@@ -117,7 +117,7 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::createFeatures() {
     FeatureContext& context = *m_context;
-    context.switchLanguage = [this](int uiLanguage) { setUiLanguage(uiLanguage); };
+    context.switchLanguage = [this](UiLanguage uiLanguage) { setUiLanguage(uiLanguage); };
     context.reloadSettings = [this] { loadSettings(); };
     context.showWordWrapState = [this](const QString& text) { m_status->setWordWrap(text); };
     if (auto* boxes = dynamic_cast<MessageBoxPrompter*>(m_ownPrompter.get())) {
@@ -180,8 +180,9 @@ void MainWindow::connectActions() {
         connect(paste, &QAction::triggered, m_editor, &QsciScintilla::paste);
     connect(a.selectAllItem, &QAction::triggered, m_editor, [this] { m_editor->selectAll(true); });
 
-    connect(a.englishItem, &QAction::triggered, this, [this] { setUiLanguage(UiEnglish); });
-    connect(a.germanItem, &QAction::triggered, this, [this] { setUiLanguage(UiGerman); });
+    connect(a.englishItem, &QAction::triggered, this,
+            [this] { setUiLanguage(UiLanguage::English); });
+    connect(a.germanItem, &QAction::triggered, this, [this] { setUiLanguage(UiLanguage::German); });
     connect(a.aboutItem, &QAction::triggered, this, [this] { showAbout(); });
 }
 
@@ -220,7 +221,7 @@ void MainWindow::writeBackSettings() {
                          QStringLiteral("Html.ini"));
 }
 
-void MainWindow::setUiLanguage(int uiLanguage) {
+void MainWindow::setUiLanguage(UiLanguage uiLanguage) {
     m_uiLanguage = uiLanguage;
     applyLanguage();
 }
@@ -228,7 +229,8 @@ void MainWindow::setUiLanguage(int uiLanguage) {
 void MainWindow::applyLanguage() {
     m_messages.setLanguage(m_uiLanguage);
     useQtTranslations(m_uiLanguage);
-    (m_uiLanguage == UiEnglish ? m_actions->englishItem : m_actions->germanItem)->setChecked(true);
+    (m_uiLanguage == UiLanguage::English ? m_actions->englishItem : m_actions->germanItem)
+        ->setChecked(true);
     updateCaretStatus();
     m_context->applyLanguage();
 }

@@ -41,11 +41,11 @@ public:
     StatusPanels& statusPanels() const { return *m_status; }
     FeatureContext& featureContext() const { return *m_context; }
     const MessageTable& messages() const { return m_messages; }
-    int uiLanguage() const { return m_uiLanguage; }
+    UiLanguage uiLanguage() const { return m_uiLanguage; }
     Prompter& prompter() const { return m_prompter; }
     Platform& platform() const { return m_platform; }
 
-    void setUiLanguage(int uiLanguage);
+    void setUiLanguage(UiLanguage uiLanguage);
     void loadSettings();
     void writeBackSettings();
 
@@ -72,7 +72,7 @@ private:
     std::unique_ptr<Prompter> m_ownPrompter;
     Prompter& m_prompter;
     MessageTable m_messages;
-    int m_uiLanguage = UiEnglish;
+    UiLanguage m_uiLanguage = UiLanguage::English;
     QsciScintilla* m_editor;
     std::unique_ptr<EditorBuffer> m_buffer;
     std::unique_ptr<Highlighters> m_highlighters;

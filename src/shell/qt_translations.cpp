@@ -6,9 +6,9 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
-void useQtTranslations(int uiLanguage) {
+void useQtTranslations(UiLanguage uiLanguage) {
     static QTranslator* german = nullptr;
-    if (uiLanguage != UiEnglish) {
+    if (uiLanguage != UiLanguage::English) {
         if (german)
             return;
         auto* translator = new QTranslator(QCoreApplication::instance());

@@ -11,7 +11,7 @@ FeatureContext::FeatureContext(QWidget* window, QsciScintilla* editor, EditorBuf
     : QObject(window), m_window(window), m_editor(editor), m_buffer(buffer), m_document(document),
       m_prompter(prompter), m_messages(messages), m_platform(platform), m_menus(menus) {}
 
-int FeatureContext::uiLanguage() const {
+UiLanguage FeatureContext::uiLanguage() const {
     return m_messages.language();
 }
 

@@ -69,7 +69,7 @@ public:
     Document& document() const { return m_document; }
     Prompter& prompter() const { return m_prompter; }
     const MessageTable& messages() const { return m_messages; }
-    int uiLanguage() const;
+    UiLanguage uiLanguage() const;
     Platform& platform() const { return m_platform; }
     const FeatureMenus& menus() const { return m_menus; }
     // The editor, the prompter and the current message table, for a command.
@@ -87,13 +87,13 @@ public:
 
     // Services of the window that a feature asks for; the window fills them in.
     // Switches the UI language as the language menu does.
-    std::function<void(int uiLanguage)> switchLanguage;
+    std::function<void(UiLanguage uiLanguage)> switchLanguage;
     // Reads the settings file again and applies it to the editor.
     std::function<void()> reloadSettings;
     // Shows the word-wrap state in the status bar.
     std::function<void(const QString& text)> showWordWrapState;
     // Shows the shared scratch window modally, in the given language.
-    std::function<void(int uiLanguage)> showScratchWindowModal;
+    std::function<void(UiLanguage uiLanguage)> showScratchWindowModal;
     // The window's message boxes ask these questions with a feature's own dialog; a prompter
     // given to the window (tests, scripts) answers them itself.
     std::function<void(std::function<Prompter::Placement(const QString&)>)> usePlacementDialog;

@@ -34,7 +34,7 @@ HelpWindow& sharedHelpWindow(QWidget* owner) {
 
 } // namespace
 
-void ShowHelpContext(QWidget* from, int context, int uiLanguage) {
+void ShowHelpContext(QWidget* from, int context, UiLanguage uiLanguage) {
     HelpWindow& window = sharedHelpWindow(ownerFor(from));
     window.showTopic(uiLanguage, context);
     window.show();

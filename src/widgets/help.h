@@ -1,5 +1,7 @@
 #pragma once
 
+#include "foundation/messages/ui_language.h"
+
 #include <functional>
 
 class QAbstractButton;
@@ -9,10 +11,10 @@ class QWidget;
 
 // The UI language a help topic opens in, asked at the moment help is wanted, so that a window
 // which changes language shows help in its current one.
-using HelpLanguage = std::function<int()>;
+using HelpLanguage = std::function<UiLanguage()>;
 
 // Help topics by context number (0 is the contents), in the caller's UI language.
-void ShowHelpContext(QWidget* from, int context, int uiLanguage);
+void ShowHelpContext(QWidget* from, int context, UiLanguage uiLanguage);
 // F1 anywhere in the widget opens the topic.
 void installHelpKey(QWidget* widget, int context, HelpLanguage language);
 // A dialog's help button (SpeedButton1), opening the topic.

@@ -81,17 +81,18 @@ QList<int> HelpWindow::contexts() {
     return numbers;
 }
 
-QUrl HelpWindow::topicUrl(int language, int context) {
+QUrl HelpWindow::topicUrl(UiLanguage language, int context) {
     const char* page = Topics[0].page;
     for (const Topic& topic : Topics) {
         if (topic.context == context)
             page = topic.page;
     }
-    const QString folder = language == 1 ? QStringLiteral("en") : QStringLiteral("de");
+    const QString folder =
+        language == UiLanguage::English ? QStringLiteral("en") : QStringLiteral("de");
     return QUrl(QStringLiteral("qrc:/help/%1/%2").arg(folder, QLatin1String(page)));
 }
 
-void HelpWindow::showTopic(int language, int context) {
+void HelpWindow::showTopic(UiLanguage language, int context) {
     if (language != m_language) {
         m_language = language;
         applyLanguage();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "foundation/messages/ui_language.h"
+
 #include <QList>
 #include <QMainWindow>
 #include <QUrl>
@@ -15,13 +17,13 @@ public:
     explicit HelpWindow(QWidget* parent = nullptr);
 
     // 1 English, otherwise German; 0 is the contents, an unknown number gives the contents.
-    void showTopic(int language, int context);
-    int language() const { return m_language; }
+    void showTopic(UiLanguage language, int context);
+    UiLanguage language() const { return m_language; }
     QTextBrowser* browser() const { return m_browser; }
 
     // The context numbers that have a page of their own, the contents first.
     static QList<int> contexts();
-    static QUrl topicUrl(int language, int context);
+    static QUrl topicUrl(UiLanguage language, int context);
 
 private:
     void applyLanguage();
@@ -31,5 +33,5 @@ private:
     QAction* m_back;
     QAction* m_forward;
     QAction* m_contents;
-    int m_language = 1;
+    UiLanguage m_language = UiLanguage::English;
 };

@@ -426,38 +426,38 @@ TEST(MessageTables, FilesAreUtf8WithLfOnly) {
 
 TEST(MessageTable, SetLanguageOneIsEnglishAnyOtherValueGerman) {
     MessageTable table;
-    table.setLanguage(UiEnglish);
-    EXPECT_EQ(table.language(), UiEnglish);
+    table.setLanguage(UiLanguage::English);
+    EXPECT_EQ(table.language(), UiLanguage::English);
     EXPECT_EQ(table.message(129), QStringLiteral("File"));
     EXPECT_EQ(table.message(21), QStringLiteral("Save changes to:"));
 
-    table.setLanguage(UiGerman);
-    EXPECT_EQ(table.language(), UiGerman);
+    table.setLanguage(UiLanguage::German);
+    EXPECT_EQ(table.language(), UiLanguage::German);
     EXPECT_EQ(table.message(129), QStringLiteral("Datei"));
 
     for (int other : {2, -1, 7}) {
-        table.setLanguage(UiEnglish);
-        table.setLanguage(other);
-        EXPECT_EQ(table.language(), UiGerman) << other;
+        table.setLanguage(UiLanguage::English);
+        table.setLanguage(uiLanguageFromNumber(other));
+        EXPECT_EQ(table.language(), UiLanguage::German) << other;
         EXPECT_EQ(table.message(132), QStringLiteral("Neu")) << other;
     }
 }
 
 TEST(MessageTable, UntitledNameIsTheSameInBothLanguages) {
     MessageTable table;
-    table.setLanguage(UiGerman);
+    table.setLanguage(UiLanguage::German);
     const QString german = table.message(0);
-    table.setLanguage(UiEnglish);
+    table.setLanguage(UiLanguage::English);
     EXPECT_EQ(german, QStringLiteral("Untitled"));
     EXPECT_EQ(table.message(0), german);
 }
 
 TEST(MessageTable, HelpFileFollowsTheLanguage) {
     MessageTable table;
-    table.setLanguage(UiEnglish);
+    table.setLanguage(UiLanguage::English);
     EXPECT_EQ(table.helpFile(QStringLiteral("/opt/hexlume/")),
               QStringLiteral("/opt/hexlume/editorhlpe.chm"));
-    table.setLanguage(UiGerman);
+    table.setLanguage(UiLanguage::German);
     EXPECT_EQ(table.helpFile(QStringLiteral("/opt/hexlume/")),
               QStringLiteral("/opt/hexlume/editorhlp.chm"));
 }

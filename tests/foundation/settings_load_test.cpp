@@ -53,11 +53,11 @@ protected:
 TEST_F(LoadSettingsTest, MissingFile_FirstStartTakesLanguageFromInputLanguage) {
     platform.germanInput = true;
     EXPECT_EQ(LoadSettings(folder, platform, settings), SettingsLoadResult::NoFile);
-    EXPECT_EQ(settings.uiLanguage, 0);
+    EXPECT_EQ(settings.uiLanguage, UiLanguage::German);
 
     platform.germanInput = false;
     EXPECT_EQ(LoadSettings(folder, platform, settings), SettingsLoadResult::NoFile);
-    EXPECT_EQ(settings.uiLanguage, 1);
+    EXPECT_EQ(settings.uiLanguage, UiLanguage::English);
     EXPECT_TRUE(platform.calls.isEmpty());
 }
 
@@ -94,7 +94,7 @@ TEST_F(LoadSettingsTest, EncipheredFile_AppliesEveryLine) {
     EXPECT_EQ(settings.valueColour, 255);
     EXPECT_EQ(settings.commentColour, 8421376);
     EXPECT_EQ(settings.entityColour, 128);
-    EXPECT_EQ(settings.uiLanguage, 0);
+    EXPECT_EQ(settings.uiLanguage, UiLanguage::German);
     EXPECT_EQ(settings.saveEncoding, QStringLiteral("UTF-8"));
     EXPECT_EQ(settings.ftpClient, QStringLiteral("/usr/bin/filezilla"));
     EXPECT_FALSE(settings.updateCheck);
@@ -151,7 +151,7 @@ TEST_F(LoadSettingsTest, FontSizeThatIsNoNumber_IsIgnored) {
     writeWithLine(SettingsLine::FontSize, QStringLiteral("big"));
     EXPECT_EQ(LoadSettings(folder, platform, settings), SettingsLoadResult::Applied);
     EXPECT_EQ(settings.fontSize, 10);
-    EXPECT_EQ(settings.uiLanguage, 0);
+    EXPECT_EQ(settings.uiLanguage, UiLanguage::German);
     EXPECT_TRUE(fileExists());
 }
 
@@ -187,13 +187,13 @@ TEST_F(LoadSettingsTest, NoNumberInLine10_DeletesFileButKeepsValuesReadBefore) {
     // Nothing after the bad line.
     EXPECT_EQ(settings.identifierColour, std::nullopt);
     EXPECT_EQ(settings.valueColour, std::nullopt);
-    EXPECT_EQ(settings.uiLanguage, 1);
+    EXPECT_EQ(settings.uiLanguage, UiLanguage::English);
     EXPECT_EQ(settings.saveEncoding, QString());
     EXPECT_TRUE(settings.updateCheck);
 }
 
 TEST_F(LoadSettingsTest, NoNumberInLine9Or15_DeletesFile) {
-    for (const int line : {int(SettingsLine::KeywordColour), int(SettingsLine::UiLanguage)}) {
+    for (const int line : {int(SettingsLine::KeywordColour), int(SettingsLine::Language)}) {
         writeWithLine(line, QStringLiteral("1 "));
         EXPECT_EQ(LoadSettings(folder, platform, settings), SettingsLoadResult::BadFileDeleted)
             << line;
@@ -202,18 +202,18 @@ TEST_F(LoadSettingsTest, NoNumberInLine9Or15_DeletesFile) {
 }
 
 TEST_F(LoadSettingsTest, BlankLanguageLine_ChoosesGermanWhenSystemLanguageNameSaysDeutsch) {
-    writeWithLine(SettingsLine::UiLanguage, QStringLiteral(" "));
+    writeWithLine(SettingsLine::Language, QStringLiteral(" "));
     platform.languageName = QStringLiteral("Deutsch");
     LoadSettings(folder, platform, settings);
-    EXPECT_EQ(settings.uiLanguage, 0);
+    EXPECT_EQ(settings.uiLanguage, UiLanguage::German);
 
     platform.languageName = QStringLiteral("English");
     LoadSettings(folder, platform, settings);
-    EXPECT_EQ(settings.uiLanguage, 1);
+    EXPECT_EQ(settings.uiLanguage, UiLanguage::English);
     // The input language only counts at the first start.
     platform.germanInput = true;
     LoadSettings(folder, platform, settings);
-    EXPECT_EQ(settings.uiLanguage, 1);
+    EXPECT_EQ(settings.uiLanguage, UiLanguage::English);
 }
 
 TEST_F(LoadSettingsTest, SaveEncodingAndFtpClient_AreKeptExactlyAsRead) {
@@ -235,7 +235,7 @@ TEST_F(LoadSettingsTest, ShortFile_MissingLinesReadAsEmpty) {
     EXPECT_FALSE(settings.lineNumbers);
     EXPECT_EQ(settings.ftpLoginMode, QString());
     EXPECT_EQ(settings.charset, QStringLiteral("ISO-8859-1"));
-    EXPECT_EQ(settings.uiLanguage, 0);
+    EXPECT_EQ(settings.uiLanguage, UiLanguage::German);
     EXPECT_EQ(settings.ftpClient, QString());
     EXPECT_TRUE(settings.updateCheck);
 }

@@ -34,21 +34,21 @@ QByteArray blankLines(int count) {
 } // namespace
 
 TEST_F(WriteBackSettingsTest, MissingFile_WritesNineteenLinesBlankUpToLine14) {
-    settings.uiLanguage = 0;
+    settings.uiLanguage = UiLanguage::German;
     ASSERT_TRUE(WriteBackSettings(folder, settings, platform));
     EXPECT_EQ(readDeciphered(), blankLines(15) + "0\r\n\r\nexplorer.exe\r\ntrue\r\n");
     EXPECT_TRUE(platform.calls.isEmpty());
 }
 
 TEST_F(WriteBackSettingsTest, StoresLanguageSaveEncodingFtpClientAndUpdateCheck) {
-    settings.uiLanguage = 1;
+    settings.uiLanguage = UiLanguage::English;
     settings.saveEncoding = QStringLiteral("utf-8");
     settings.ftpClient = QStringLiteral("/opt/ftp client/bin");
     settings.updateCheck = false;
     ASSERT_TRUE(WriteBackSettings(folder, settings, platform));
     const QStringList lines = *readSettingsFile(path);
     ASSERT_EQ(lines.size(), SettingsLine::LineCount);
-    EXPECT_EQ(lines[SettingsLine::UiLanguage], QStringLiteral("1"));
+    EXPECT_EQ(lines[SettingsLine::Language], QStringLiteral("1"));
     EXPECT_EQ(lines[SettingsLine::SaveEncoding], QStringLiteral("utf-8"));
     EXPECT_EQ(lines[SettingsLine::FtpClient], QStringLiteral("/opt/ftp client/bin"));
     EXPECT_EQ(lines[SettingsLine::UpdateCheck], QStringLiteral("false"));
@@ -61,7 +61,7 @@ TEST_F(WriteBackSettingsTest, KeepsLines0To14ByteForByte) {
                                            "reserved 12\r\n\r\nkqo\r\n")
                                 .toUtf8();
     writeRaw(encipherSettings(head + "1\r\nASCII\r\nexplorer.exe\r\ntrue\r\n"));
-    settings.uiLanguage = 0;
+    settings.uiLanguage = UiLanguage::German;
     settings.saveEncoding = QStringLiteral("default");
     ASSERT_TRUE(WriteBackSettings(folder, settings, platform));
     EXPECT_EQ(readDeciphered(), head + "0\r\ndefault\r\nexplorer.exe\r\ntrue\r\n");

@@ -17,7 +17,7 @@ class HelpWindowTest : public WindowTest {
 private slots:
     void everyTopic_OpensANonEmptyPageInBothLanguages() {
         HelpWindow window;
-        for (int language : {0, 1}) {
+        for (UiLanguage language : {UiLanguage::German, UiLanguage::English}) {
             for (int context : HelpWindow::contexts()) {
                 window.showTopic(language, context);
                 const QUrl url = HelpWindow::topicUrl(language, context);
@@ -28,8 +28,10 @@ private slots:
             }
         }
         // An unknown number shows the contents rather than an empty window.
-        QCOMPARE(HelpWindow::topicUrl(1, 4711), HelpWindow::topicUrl(1, 0));
-        QVERIFY(HelpWindow::topicUrl(0, 90) != HelpWindow::topicUrl(1, 90));
+        QCOMPARE(HelpWindow::topicUrl(UiLanguage::English, 4711),
+                 HelpWindow::topicUrl(UiLanguage::English, 0));
+        QVERIFY(HelpWindow::topicUrl(UiLanguage::German, 90) !=
+                HelpWindow::topicUrl(UiLanguage::English, 90));
     }
 
     void everyLinkOfEveryPage_LeadsToAPageOfTheSameLanguage() {
@@ -65,13 +67,13 @@ private slots:
         QTest::keyClick(&dialog, Qt::Key_F1);
         auto* help = window.findChild<HelpWindow*>();
         QVERIFY(help);
-        QCOMPARE(help->browser()->source(), HelpWindow::topicUrl(UiGerman, 150));
-        QCOMPARE(help->language(), int(UiGerman));
+        QCOMPARE(help->browser()->source(), HelpWindow::topicUrl(UiLanguage::German, 150));
+        QCOMPARE(help->language(), UiLanguage::German);
 
         action(window, "englishItem")->trigger();
         ShowHelpContext(&window, 210, window.uiLanguage());
         QCOMPARE(window.findChildren<HelpWindow*>().size(), 1);
-        QCOMPARE(help->browser()->source(), HelpWindow::topicUrl(UiEnglish, 210));
+        QCOMPARE(help->browser()->source(), HelpWindow::topicUrl(UiLanguage::English, 210));
         QVERIFY(!help->testAttribute(Qt::WA_QuitOnClose));
     }
 };

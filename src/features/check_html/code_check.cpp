@@ -47,13 +47,13 @@ CodeCheckOutcome CheckHtmlText(const QString& text, const MessageTable& messages
     return outcome;
 }
 
-QString emptyTagsNote(int uiLanguage) {
-    return uiLanguage == UiEnglish ? QStringLiteral("Blank tags removed.")
-                                   : QStringLiteral("Leere Tags entfernt.");
+QString emptyTagsNote(UiLanguage uiLanguage) {
+    return uiLanguage == UiLanguage::English ? QStringLiteral("Blank tags removed.")
+                                             : QStringLiteral("Leere Tags entfernt.");
 }
 
 QString codeCheckReport(const CodeCheckOutcome& outcome, const MessageTable& messages,
-                        int uiLanguage) {
+                        UiLanguage uiLanguage) {
     QString report =
         messages.message(CodeCheckFinishedLine) + QStringLiteral("\r\n") + outcome.report;
     if (outcome.emptyCount > 0)
@@ -69,11 +69,11 @@ CodeCheckOutcome RunCodeCheck(EditorBuffer& editor, const MessageTable& messages
 }
 
 void FinishCodeCheck(const CommandContext& context, const CodeCheckOutcome& outcome,
-                     int uiLanguage) {
+                     UiLanguage uiLanguage) {
     context.prompter.information(codeCheckReport(outcome, context.messages, uiLanguage));
     context.editor.setModified(true);
 }
 
-void CheckHtmlCommand(const CommandContext& context, int uiLanguage) {
+void CheckHtmlCommand(const CommandContext& context, UiLanguage uiLanguage) {
     FinishCodeCheck(context, RunCodeCheck(context.editor, context.messages), uiLanguage);
 }

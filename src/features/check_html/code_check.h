@@ -1,5 +1,7 @@
 #pragma once
 
+#include "foundation/messages/ui_language.h"
+
 #include <QString>
 
 class EditorBuffer;
@@ -21,11 +23,11 @@ struct CodeCheckOutcome {
 CodeCheckOutcome CheckHtmlText(const QString& text, const MessageTable& messages);
 
 // The note about removed empty elements; these two texts are not in the message table.
-QString emptyTagsNote(int uiLanguage);
+QString emptyTagsNote(UiLanguage uiLanguage);
 
 // The text of the closing information box.
 QString codeCheckReport(const CodeCheckOutcome& outcome, const MessageTable& messages,
-                        int uiLanguage);
+                        UiLanguage uiLanguage);
 
 // The command's work on the editor: the whole text rewritten as one edit, then the generator
 // element stamped.
@@ -33,7 +35,7 @@ CodeCheckOutcome RunCodeCheck(EditorBuffer& editor, const MessageTable& messages
 // Its end: the report in an information box, and the document marked modified even when
 // nothing had to change.
 void FinishCodeCheck(const CommandContext& context, const CodeCheckOutcome& outcome,
-                     int uiLanguage);
+                     UiLanguage uiLanguage);
 
 // The command "Prüfe HTML" / "Check HTML": both of the above.
-void CheckHtmlCommand(const CommandContext& context, int uiLanguage);
+void CheckHtmlCommand(const CommandContext& context, UiLanguage uiLanguage);

@@ -10,12 +10,12 @@ int docTypeResult(const DocTypeFields& fields, bool accepted) {
     return accepted ? docTypeCode(fields.documentIndex, fields.specificationIndex) : 0;
 }
 
-DocTypeDialogTexts docTypeDialogTexts(int language) {
+DocTypeDialogTexts docTypeDialogTexts(UiLanguage language) {
     const QStringList documents{QStringLiteral("HTML 4"), QStringLiteral("XHTML"),
                                 QStringLiteral("HTML 5")};
     const QStringList specifications{QStringLiteral("Transitional"), QStringLiteral("Strict"),
                                      QStringLiteral("Frameset")};
-    if (language == UiGerman)
+    if (language == UiLanguage::German)
         return {QStringLiteral("DocType"),
                 QStringLiteral("Dokument"),
                 documents,
@@ -36,8 +36,8 @@ DocTypeDialogTexts docTypeDialogTexts(int language) {
             QStringLiteral("Cancel")};
 }
 
-QString runCodeCheckNote(int language) {
-    return language == UiGerman
+QString runCodeCheckNote(UiLanguage language) {
+    return language == UiLanguage::German
                ? QStringLiteral("Bitte führen Sie eine Codeprüfung (HTML-Menü) durch.")
                : QStringLiteral("Run code check (HTML menu) please.");
 }

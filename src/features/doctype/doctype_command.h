@@ -1,5 +1,7 @@
 #pragma once
 
+#include "foundation/messages/ui_language.h"
+
 #include "foundation/commands/command_context.h"
 #include "foundation/document/document.h"
 
@@ -31,10 +33,10 @@ struct DocTypeDialogTexts {
     QString ok;
     QString cancel;
 };
-DocTypeDialogTexts docTypeDialogTexts(int language);
+DocTypeDialogTexts docTypeDialogTexts(UiLanguage language);
 
 // The box the Doctype command shows after giving the root element its XHTML namespace.
-QString runCodeCheckNote(int language);
+QString runCodeCheckNote(UiLanguage language);
 
 // What New puts first: the declaration and the XHTML root for a code; nullopt for 0 (Cancel).
 std::optional<Document::DocType> docTypeChoice(int code);

@@ -20,7 +20,7 @@ public:
     explicit TFormDocType(QWidget* parent = nullptr);
 
     // 0 German, anything else English; read when the dialog opens.
-    int Language = UiGerman;
+    UiLanguage Language = UiLanguage::German;
     // The chosen type's code after OK, 0 after Cancel.
     int DType = 0;
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "foundation/messages/ui_language.h"
+
 #include "features/entities/js_string.h"
 
 #include <QLatin1String>
@@ -51,7 +53,7 @@ QString SpecialSampleText();
 
 // What TFormSpecial holds besides its sample editor.
 struct SpecialFields {
-    int Language = 0;
+    UiLanguage Language = UiLanguage::German;
     QString Edit1;
     QString sCode;
 };

@@ -111,7 +111,7 @@ int TFormSpecial::exec() {
 }
 
 void TFormSpecial::FormShow() {
-    const SpecialTexts& t = Language == 0 ? german : english;
+    const SpecialTexts& t = Language == UiLanguage::German ? german : english;
     setWindowTitle(QString::fromUtf8(t.caption));
     m_codeLabel->setText(QString::fromUtf8(t.keyCode));
     m_keyCode->setText(QString::fromUtf8(t.keyCode));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "foundation/messages/ui_language.h"
+
 #include "features/entities/entities.h"
 
 #include <QDialog>
@@ -17,7 +19,7 @@ class TFormSpecial : public QDialog {
 public:
     explicit TFormSpecial(QWidget* parent = nullptr);
 
-    int Language = 0;
+    UiLanguage Language = UiLanguage::German;
     QString sCode; // what the command inserts, however the dialog closes
 
     // Clears sCode and Edit1 and sets the texts for Language, then runs modally.

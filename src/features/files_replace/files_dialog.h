@@ -1,5 +1,7 @@
 #pragma once
 
+#include "foundation/messages/ui_language.h"
+
 #include "features/files_replace/files_dialog_state.h"
 #include "features/files_replace/files_run.h"
 
@@ -31,7 +33,7 @@ public:
     ~TFormFiles() override;
 
     // 0 German, anything else English; set before showing.
-    int Sprache = 0;
+    UiLanguage Sprache = UiLanguage::German;
     // Where the open dialog starts; emptied when the window closes.
     QString CurDir;
 

@@ -58,9 +58,9 @@ FilesListEntry entryFor(const QString& path) {
 
 } // namespace
 
-QString filesText(FilesText text, int language) {
+QString filesText(FilesText text, UiLanguage language) {
     const TextPair& pair = texts[std::size_t(text)];
-    return QString::fromUtf8(language == 0 ? pair.german : pair.english);
+    return QString::fromUtf8(language == UiLanguage::German ? pair.german : pair.english);
 }
 
 void FilesDialogState::countLists() {

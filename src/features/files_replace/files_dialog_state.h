@@ -1,5 +1,7 @@
 #pragma once
 
+#include "foundation/messages/ui_language.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -38,7 +40,7 @@ enum class FilesText {
     NoResultListFile,
 };
 // language: 0 German, anything else English.
-QString filesText(FilesText text, int language);
+QString filesText(FilesText text, UiLanguage language);
 
 // An entry of the search or result list: the name shown and the file it stands for.
 struct FilesListEntry {

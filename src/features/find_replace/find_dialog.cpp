@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-QString searchDialogText(SearchText key, int uiLanguage) {
+QString searchDialogText(SearchText key, UiLanguage uiLanguage) {
     struct Pair {
         const char16_t* german;
         const char16_t* english;
@@ -27,7 +27,7 @@ QString searchDialogText(SearchText key, int uiLanguage) {
         {u"Abbrechen", u"Cancel"},
     };
     const Pair& pair = texts[int(key)];
-    return QString::fromUtf16(uiLanguage == UiGerman ? pair.german : pair.english);
+    return QString::fromUtf16(uiLanguage == UiLanguage::German ? pair.german : pair.english);
 }
 
 FindDialog::FindDialog(QWidget* parent) : QDialog(parent) {
@@ -72,10 +72,10 @@ FindDialog::FindDialog(QWidget* parent) : QDialog(parent) {
     grid->addLayout(buttons, 0, 2, 2, 1);
     grid->setSizeConstraint(QLayout::SetFixedSize);
 
-    setLanguage(UiGerman);
+    setLanguage(UiLanguage::German);
 }
 
-void FindDialog::setLanguage(int uiLanguage) {
+void FindDialog::setLanguage(UiLanguage uiLanguage) {
     setWindowTitle(searchDialogText(SearchText::FindTitle, uiLanguage));
     FindLabel->setText(searchDialogText(SearchText::FindWhat, uiLanguage));
     MatchCase->setText(searchDialogText(SearchText::MatchCase, uiLanguage));

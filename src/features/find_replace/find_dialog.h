@@ -1,5 +1,7 @@
 #pragma once
 
+#include "foundation/messages/ui_language.h"
+
 #include "features/find_replace/text_find.h"
 
 #include <QDialog>
@@ -22,7 +24,7 @@ enum class SearchText {
     ReplaceAll,
     Cancel,
 };
-QString searchDialogText(SearchText key, int uiLanguage);
+QString searchDialogText(SearchText key, UiLanguage uiLanguage);
 
 // The modeless find dialog: downward only, match case and whole word. The user keeps working
 // in the editor while it is open; Esc closes it and it keeps its texts for the next opening.
@@ -31,7 +33,7 @@ class FindDialog : public QDialog {
 public:
     explicit FindDialog(QWidget* parent = nullptr);
 
-    void setLanguage(int uiLanguage);
+    void setLanguage(UiLanguage uiLanguage);
     FindFields fields() const;
 
     QLabel* FindLabel;

@@ -70,10 +70,10 @@ ReplaceDialog::ReplaceDialog(QWidget* parent) : QDialog(parent) {
     grid->addLayout(buttons, 0, 2, 4, 1);
     grid->setSizeConstraint(QLayout::SetFixedSize);
 
-    setLanguage(UiGerman);
+    setLanguage(UiLanguage::German);
 }
 
-void ReplaceDialog::setLanguage(int uiLanguage) {
+void ReplaceDialog::setLanguage(UiLanguage uiLanguage) {
     setWindowTitle(searchDialogText(SearchText::ReplaceTitle, uiLanguage));
     FindLabel->setText(searchDialogText(SearchText::FindWhat, uiLanguage));
     ReplaceLabel->setText(searchDialogText(SearchText::ReplaceWith, uiLanguage));

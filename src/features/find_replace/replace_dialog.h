@@ -1,5 +1,7 @@
 #pragma once
 
+#include "foundation/messages/ui_language.h"
+
 #include "features/find_replace/text_find.h"
 
 #include <QDialog>
@@ -16,7 +18,7 @@ class ReplaceDialog : public QDialog {
 public:
     explicit ReplaceDialog(QWidget* parent = nullptr);
 
-    void setLanguage(int uiLanguage);
+    void setLanguage(UiLanguage uiLanguage);
     ReplaceFields fields() const;
     // Opening the dialog from the menu starts with both texts empty.
     void clearTexts();

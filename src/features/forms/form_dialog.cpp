@@ -108,7 +108,7 @@ int TFormFormular::exec() {
 
 void TFormFormular::FormShow() {
     FormCode.clear();
-    const FormTexts& t = Sprache == 0 ? german : english;
+    const FormTexts& t = Sprache == UiLanguage::German ? german : english;
     m_input->setText(QString::fromUtf8(t.input));
     m_upload->setText(QString::fromUtf8(t.upload));
     m_submitBox->setText(QString::fromUtf8(t.submit));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "foundation/messages/ui_language.h"
+
 #include "features/forms/form_markup.h"
 
 #include <QDialog>
@@ -17,7 +19,7 @@ class TFormFormular : public QDialog {
 public:
     explicit TFormFormular(QWidget* parent = nullptr);
 
-    int Sprache = 0;
+    UiLanguage Sprache = UiLanguage::German;
     QString FormCode; // empty unless OK built the form
 
     // Clears FormCode and sets the texts for Sprache, then runs modally.

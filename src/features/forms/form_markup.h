@@ -1,5 +1,7 @@
 #pragma once
 
+#include "foundation/messages/ui_language.h"
+
 #include <QLatin1String>
 #include <QString>
 #include <QStringList>
@@ -37,7 +39,7 @@ QStringList InputTypeNames();
 // What TFormInput holds besides InpTyp and NotInput: the field texts and the two labels the
 // type set-up rewrites.
 struct InputFields {
-    int Sprache = 0;
+    UiLanguage Sprache = UiLanguage::German;
     QString type; // ComboBoxType's text as typed
     QString EditName = QStringLiteral("Input1");
     QString EditSize = QStringLiteral("50");
@@ -84,7 +86,7 @@ void InsertInputCode(EditorBuffer& editor, bool accepted, const QString& htmCode
 
 // What TFormFormular holds.
 struct FormFields {
-    int Sprache = 0;
+    UiLanguage Sprache = UiLanguage::German;
     QString EditName = QStringLiteral("MyForm");
     QString EditAction = QStringLiteral("mailto:name@example.com");
     QString Method = QStringLiteral("get");

@@ -117,7 +117,7 @@ int TFormInput::exec() {
 
 void TFormInput::FormShow() {
     HTMCode.clear();
-    const InputTexts& t = Sprache == 0 ? german : english;
+    const InputTexts& t = Sprache == UiLanguage::German ? german : english;
     m_imageLabel->setText(QString::fromUtf8(t.image));
     m_browse->setToolTip(QString::fromUtf8(t.browse));
     m_cancel->setText(QString::fromUtf8(t.cancel));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "foundation/messages/ui_language.h"
+
 #include "features/forms/form_markup.h"
 
 #include <QDialog>
@@ -18,7 +20,7 @@ class TFormInput : public QDialog {
 public:
     explicit TFormInput(QWidget* parent = nullptr);
 
-    int Sprache = 0;
+    UiLanguage Sprache = UiLanguage::German;
     // InpTyp and NotInput as the last command left them.
     InputDialogState state;
     QString HTMCode; // empty unless OK built markup

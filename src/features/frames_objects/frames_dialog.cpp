@@ -152,7 +152,7 @@ int TFormFrames::exec() {
 
 void TFormFrames::FormShow() {
     FrameSeite.clear();
-    const FramesTexts& t = Sprache == 0 ? german : english;
+    const FramesTexts& t = Sprache == UiLanguage::German ? german : english;
     m_borders->setText(tr8(t.borders));
     m_borders->setToolTip(tr8(t.bordersHint));
     for (FrameGroup& g : m_frames) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "foundation/messages/ui_language.h"
+
 #include "features/frames_objects/frames_markup.h"
 
 #include <QDialog>
@@ -20,7 +22,7 @@ class TFormFrames : public QDialog {
 public:
     explicit TFormFrames(QWidget* parent = nullptr);
 
-    int Sprache = 0;
+    UiLanguage Sprache = UiLanguage::German;
     QString FrameSeite; // the built page; empty unless OK built one
 
     // Asks for a frame's file; returns its path, or nothing when cancelled.

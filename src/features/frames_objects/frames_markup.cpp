@@ -34,8 +34,8 @@ int frameCount(FrameLayout layout) {
     return 2;
 }
 
-QString NoFramesText(int language) {
-    return language == 0
+QString NoFramesText(UiLanguage language) {
+    return language == UiLanguage::German
                ? QStringLiteral(
                      "<p>Wird angezeigt, wenn der Browser keine Frames darstellen kann.</p>")
                : QStringLiteral("<p>Will be displayed if browser is unabled to handle frames.</p>");

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "foundation/messages/ui_language.h"
+
 #include <QString>
 
 #include <array>
@@ -18,7 +20,7 @@ struct FrameFields {
 
 // What TFormFrames holds; the defaults are the dialog's first state.
 struct FramesFields {
-    int Sprache = 0; // 0 German, anything else English
+    UiLanguage Sprache = UiLanguage::German;
     FrameLayout layout = FrameLayout::Two;
     bool borders = true;
     std::array<FrameFields, 4> frames{
@@ -32,7 +34,7 @@ struct FramesFields {
 int frameCount(FrameLayout layout);
 
 // The text of the noframes body in the dialog's language.
-QString NoFramesText(int language);
+QString NoFramesText(UiLanguage language);
 
 // The complete frameset page (FrameSeite) the OK button builds.
 QString BasicFrameset(const FramesFields& fields);

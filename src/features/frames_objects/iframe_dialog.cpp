@@ -87,7 +87,7 @@ int TFormIFrame::exec() {
 
 void TFormIFrame::FormShow() {
     iFrameSource.clear();
-    const IFrameTexts& t = Sprache == 0 ? german : english;
+    const IFrameTexts& t = Sprache == UiLanguage::German ? german : english;
     m_sourceLabel->setText(QString::fromUtf8(t.source));
     m_name->setToolTip(QString::fromUtf8(t.nameHint));
     m_width->setToolTip(QString::fromUtf8(t.widthHint));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "foundation/messages/ui_language.h"
+
 #include "features/frames_objects/iframe_markup.h"
 
 #include <QDialog>
@@ -17,7 +19,7 @@ class TFormIFrame : public QDialog {
 public:
     explicit TFormIFrame(QWidget* parent = nullptr);
 
-    int Sprache = 0;
+    UiLanguage Sprache = UiLanguage::German;
     QString iFrameSource; // the built element; empty unless OK built one
 
     // Asks for the frame's file; returns its path, or nothing when cancelled.

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "foundation/messages/ui_language.h"
+
 #include <QString>
 
 class EditorBuffer;
 
 // What TFormIFrame holds; the defaults are the dialog's first state.
 struct IFrameFields {
-    int Sprache = 0;
+    UiLanguage Sprache = UiLanguage::German;
     QString EditName = QStringLiteral("Inline Page");
     QString EditBreite = QStringLiteral("400");
     QString EditHohe = QStringLiteral("400");

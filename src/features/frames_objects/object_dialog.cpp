@@ -159,7 +159,7 @@ int TFormObject::exec() {
 }
 
 void TFormObject::FormShow() {
-    const ObjectTexts& t = Sprache == 0 ? german : english;
+    const ObjectTexts& t = Sprache == UiLanguage::German ? german : english;
     for (size_t i = 0; i < m_hinted.size(); ++i) {
         const QString hint = QString::fromUtf8(t.hints[i]);
         m_hinted[i]->setToolTip(hint);

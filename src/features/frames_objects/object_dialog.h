@@ -1,5 +1,7 @@
 #pragma once
 
+#include "foundation/messages/ui_language.h"
+
 #include "features/frames_objects/object_markup.h"
 
 #include <QDialog>
@@ -19,7 +21,7 @@ class TFormObject : public QDialog {
 public:
     explicit TFormObject(QWidget* parent = nullptr);
 
-    int Sprache = 0;
+    UiLanguage Sprache = UiLanguage::German;
     QString ObjectTag; // the built element; empty unless OK built one
 
     // Resets the dialog as every showing does, then runs modally.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "foundation/messages/ui_language.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -11,7 +13,7 @@ enum class ObjectType { None = -1, Flash, Data, Java, ActiveX };
 // What TFormObject holds: the field texts, the label captions that name three of the
 // attributes, and the parameter box (lines joined by CR LF).
 struct ObjectFields {
-    int Sprache = 0;
+    UiLanguage Sprache = UiLanguage::German;
     ObjectType type = ObjectType::None;
     QString EditClass;
     QString EditCode;

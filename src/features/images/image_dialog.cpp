@@ -288,7 +288,7 @@ void TFormImage::connectControls() {
 }
 
 QString TFormImage::text(const char* german, const char* english) const {
-    return QString::fromUtf8(Sprache == UiGerman ? german : english);
+    return QString::fromUtf8(Sprache == UiLanguage::German ? german : english);
 }
 
 void TFormImage::applyLanguage() {

@@ -26,7 +26,7 @@ class TFormImage : public QDialog {
 public:
     TFormImage(Prompter& prompter, QWidget* parent = nullptr);
 
-    int Sprache = UiGerman;
+    UiLanguage Sprache = UiLanguage::German;
     // The markup to insert; empty unless OK produced some.
     QString ImageSrc;
     // Full path of the loaded picture.

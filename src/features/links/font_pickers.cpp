@@ -166,8 +166,8 @@ FontSpanFields FontPickers::fields() const {
     return f;
 }
 
-void FontPickers::applyLanguage(int language) {
-    const PickerHints& hints = language == 0 ? kGermanHints : kEnglishHints;
+void FontPickers::applyLanguage(UiLanguage language) {
+    const PickerHints& hints = language == UiLanguage::German ? kGermanHints : kEnglishHints;
     const char* texts[] = {hints.font, hints.colour, hints.size};
     QComboBox* boxes[] = {ComboFont1, ComboColor, EditSize};
     for (int i = 0; i < 3; ++i) {

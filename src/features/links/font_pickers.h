@@ -1,5 +1,7 @@
 #pragma once
 
+#include "foundation/messages/ui_language.h"
+
 #include "features/links/font_markup.h"
 
 #include <QObject>
@@ -21,7 +23,7 @@ public:
 
     // What the pickers hold now; a system colour is resolved to what it currently stands for.
     FontSpanFields fields() const;
-    void applyLanguage(int language);
+    void applyLanguage(UiLanguage language);
 
     QComboBox* ComboFont1;
     QComboBox* ComboColor;

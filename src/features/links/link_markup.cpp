@@ -130,8 +130,8 @@ const std::array<QLatin1String, 4> LinkTargetFrames = {
     QLatin1String("_blank"), QLatin1String("_self"), QLatin1String("_top"),
     QLatin1String("_parent")};
 
-const LinkTexts& linkTexts(int language) {
-    return language == 0 ? germanTexts : englishTexts;
+const LinkTexts& linkTexts(UiLanguage language) {
+    return language == UiLanguage::German ? germanTexts : englishTexts;
 }
 
 void ChooseLinkProtocol(LinkFields& f, LinkProtocol protocol) {
@@ -212,7 +212,7 @@ LinkSelection ClassifyLinkSelection(const QString& s) {
     return result;
 }
 
-void Link1Click(EditorBuffer& editor, LinkFields& dialog, int uiLanguage,
+void Link1Click(EditorBuffer& editor, LinkFields& dialog, UiLanguage uiLanguage,
                 const std::function<void()>& runDialog) {
     DropBlankSelection(editor);
     dialog.LinkTyp = 0;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "foundation/messages/ui_language.h"
+
 #include <QLatin1String>
 #include <QString>
 
@@ -20,7 +22,7 @@ struct LinkFields {
     // The protocol shown at opening: 0 or 1 web link, 2 e-mail, 3 anchor.
     int LinkTyp = 0;
     // 0 German, anything else English.
-    int DLanguage = 0;
+    UiLanguage DLanguage = UiLanguage::German;
     LinkProtocol protocol = LinkProtocol::Http;
     QString Label1 = QStringLiteral("Url");
     QString EditName;    // the link target
@@ -47,7 +49,7 @@ struct LinkTexts {
     QString emailInvalid;
     QString targetMissing;
 };
-const LinkTexts& linkTexts(int language);
+const LinkTexts& linkTexts(UiLanguage language);
 
 // The target frame picker's items.
 extern const std::array<QLatin1String, 4> LinkTargetFrames;
@@ -77,5 +79,5 @@ LinkSelection ClassifyLinkSelection(const QString& selected);
 
 // The link command: fills the dialog from the selection, runs it (runDialog shows it modally,
 // which opens it with OpenLinkDialog) and writes LinkStart over the selection unless empty.
-void Link1Click(EditorBuffer& editor, LinkFields& dialog, int uiLanguage,
+void Link1Click(EditorBuffer& editor, LinkFields& dialog, UiLanguage uiLanguage,
                 const std::function<void()>& runDialog);

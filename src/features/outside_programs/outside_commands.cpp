@@ -91,7 +91,7 @@ void FTP1Click(const CommandContext& context, const EditorSettings& settings, Pl
     startOrOpen(platform, fileManager ? QString() : client, address, address);
 }
 
-InstallerResult RunInstaller(Platform& platform, int uiLanguage, const QString& word1,
+InstallerResult RunInstaller(Platform& platform, UiLanguage uiLanguage, const QString& word1,
                              const QString& word2) {
     const QString installer = platform.installerProgram();
     if (installer.isEmpty())

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "foundation/messages/ui_language.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -28,7 +30,7 @@ void FTP1Click(const CommandContext& context, const EditorSettings& settings, Pl
 enum class InstallerResult { NotInstalled, Started, Failed };
 // Starts the installer helper with raised rights and the request words (either may be
 // empty); nothing happens when it is not installed.
-InstallerResult RunInstaller(Platform& platform, int uiLanguage, const QString& word1,
+InstallerResult RunInstaller(Platform& platform, UiLanguage uiLanguage, const QString& word1,
                              const QString& word2);
 // The update check from the menu, and the one at start-up when the settings ask for it; a
 // helper that fails to start or is refused raised rights is reported.

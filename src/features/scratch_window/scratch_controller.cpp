@@ -30,8 +30,8 @@ ScratchController::ScratchController(FeatureContext& context)
     m_context.captionFromMessage(item, 185);
     connect(item, &QAction::triggered, this, [this] { Startsimpletexteditor1Click(); });
 
-    m_context.showScratchWindowModal = [this](int uiLanguage) {
-        m_scratch->AppLanguage = uiLanguage == 0 ? 0 : 1;
+    m_context.showScratchWindowModal = [this](UiLanguage language) {
+        m_scratch->AppLanguage = language;
         m_scratch->showModal();
     };
 }

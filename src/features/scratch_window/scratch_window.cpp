@@ -179,7 +179,8 @@ void TFormText::FormShow() {
 
 void TFormText::applyHints() {
     for (const ScratchButton& b : kButtons) {
-        const QString hint = QString::fromUtf8(AppLanguage == 1 ? b.englishHint : b.germanHint);
+        const QString hint =
+            QString::fromUtf8(AppLanguage == UiLanguage::English ? b.englishHint : b.germanHint);
         QAction* action = findChild<QToolButton*>(QLatin1String(b.name))->defaultAction();
         action->setText(hint);
         action->setToolTip(hint);
@@ -227,7 +228,8 @@ void TFormText::ToolButton13Click() {
 }
 
 bool TFormText::LoadFromFile(const QString& path) {
-    const ScratchErrors& errors = AppLanguage == 1 ? kEnglishErrors : kGermanErrors;
+    const ScratchErrors& errors =
+        AppLanguage == UiLanguage::English ? kEnglishErrors : kGermanErrors;
     QFile file(path);
     QByteArray bytes;
     if (file.open(QIODevice::ReadOnly))
@@ -249,7 +251,8 @@ bool TFormText::LoadFromFile(const QString& path) {
 }
 
 bool TFormText::SaveToFile(const QString& path) {
-    const ScratchErrors& errors = AppLanguage == 1 ? kEnglishErrors : kGermanErrors;
+    const ScratchErrors& errors =
+        AppLanguage == UiLanguage::English ? kEnglishErrors : kGermanErrors;
     // The raw text keeps non-breaking spaces; lines are separated by the paragraph mark there.
     QString text = m_memo->document()->toRawText();
     text.replace(QChar::ParagraphSeparator, u'\n');

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "foundation/messages/ui_language.h"
+
 #include "foundation/document/document_file.h"
 
 #include <QMainWindow>
@@ -17,7 +19,7 @@ public:
     explicit TFormText(QWidget* parent = nullptr);
 
     // 1 English, otherwise German; set before showing.
-    int AppLanguage = 1;
+    UiLanguage AppLanguage = UiLanguage::English;
 
     // Modeless, from the Extras menu.
     void showModeless();

@@ -63,7 +63,7 @@ void SetupController::Settings2Click() {
 
     // Either way the file is read again. The dialog has no control for the language, so the
     // one chosen in the menu stays, even when the file still holds an older one.
-    const int language = m_context.uiLanguage();
+    const UiLanguage language = m_context.uiLanguage();
     m_context.reloadSettings();
     m_context.switchLanguage(language);
     m_context.editor()->recolor();

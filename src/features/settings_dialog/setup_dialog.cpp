@@ -286,7 +286,7 @@ void TFormSetup::BitBtn1Click() {
 }
 
 void TFormSetup::applyLanguage() {
-    const int l = PLanguage;
+    const UiLanguage l = PLanguage;
     setWindowTitle(Caption.in(l));
     m_fontSizeLabel->setText(FontSizeText.in(l));
     m_numbering->setTitle(NumberingText.in(l));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "foundation/messages/ui_language.h"
+
 #include "features/settings_dialog/setup_fields.h"
 
 #include <QColor>
@@ -26,7 +28,7 @@ public:
 
     // Set by the main window before showing: the UI language (1 English, otherwise German)
     // and the data folder that holds Html.ini.
-    int PLanguage = 0;
+    UiLanguage PLanguage = UiLanguage::German;
     QString IniPath;
 
     // The colour dialog and the program chooser; tests put their own in.

@@ -120,7 +120,7 @@ QStringList setupFileLines(const SetupFields& f) {
         lineAt(f.reserved, 0),
         lineAt(f.reserved, 1),
         lineAt(f.reserved, 2),
-        QString::number(f.PLanguage),
+        QString::number(uiLanguageNumber(f.PLanguage)),
         f.saveEncoding,
         trimSettingsText(f.EditClient),
         f.CheckBoxUpdate ? QStringLiteral("true") : QStringLiteral("false"),

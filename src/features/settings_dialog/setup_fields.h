@@ -1,5 +1,7 @@
 #pragma once
 
+#include "foundation/messages/ui_language.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -24,7 +26,7 @@ struct SetupFields {
     QString EditComment;
     QString EditAnd;
     bool CheckBoxUpdate = true;
-    int PLanguage = 0;
+    UiLanguage PLanguage = UiLanguage::German;
     // Carried through as read.
     QStringList reserved{QString(), QString(), QString()};
     QString saveEncoding;

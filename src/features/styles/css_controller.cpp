@@ -29,7 +29,7 @@ CssController::CssController(FeatureContext& context)
     : QObject(&context), m_context(context), m_css(new TFormCss(m_context.window())) {
     TFormDIV::LookupServices services;
     services.documentText = [this] { return m_context.buffer().text(); };
-    services.showScratchWindow = [this](int sprache) {
+    services.showScratchWindow = [this](UiLanguage sprache) {
         if (m_context.showScratchWindowModal)
             m_context.showScratchWindowModal(sprache);
     };

@@ -270,7 +270,7 @@ TFormCss::TFormCss(QWidget* parent) : QDialog(parent) {
 }
 
 void TFormCss::applyLanguage() {
-    const int s = Sprache;
+    const UiLanguage s = Sprache;
     m_miscGroup->setTitle(MiscCaption.in(s));
     m_borderGroup->setTitle(BorderCaption.in(s));
     m_fontGroup->setTitle(FontCaption.in(s));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "foundation/messages/ui_language.h"
+
 #include "features/styles/css_markup.h"
 
 #include <QDialog>
@@ -21,7 +23,7 @@ public:
     explicit TFormCss(QWidget* parent = nullptr);
 
     // Set by the caller before showing: 0 German, otherwise English; block or one-line mode.
-    int Sprache = 1;
+    UiLanguage Sprache = UiLanguage::English;
     bool OneLine = false;
     // The style text after OK; empty after Cancel.
     QString MyStyle;

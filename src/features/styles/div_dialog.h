@@ -1,5 +1,7 @@
 #pragma once
 
+#include "foundation/messages/ui_language.h"
+
 #include "features/styles/div_markup.h"
 
 #include <QDialog>
@@ -24,7 +26,7 @@ public:
     struct LookupServices {
         std::function<QString()> documentText;
         // Opens the scratch window modally; the result is on the clipboard by then.
-        std::function<void(int sprache)> showScratchWindow;
+        std::function<void(UiLanguage sprache)> showScratchWindow;
         Prompter* prompter = nullptr;
     };
 
@@ -32,7 +34,7 @@ public:
 
     // Set by the caller: 0 DIV, 1 SPAN; 0 German, otherwise English.
     int Typ = DivTyp;
-    int Sprache = 1;
+    UiLanguage Sprache = UiLanguage::English;
     // The opening tag after OK (empty after Cancel) and its closing tag.
     QString HtmlCode;
     QString HTMClose;

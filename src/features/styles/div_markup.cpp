@@ -113,8 +113,8 @@ QString DivLookupResult(QStringView documentText, DivLookup kind, QStringView fi
     return FindStyleRule(documentText, key);
 }
 
-QString DivLookupMessage(int sprache) {
-    return sprache == 0
+QString DivLookupMessage(UiLanguage sprache) {
+    return sprache == UiLanguage::German
                ? QStringLiteral("Style im Dokument nicht gefunden. Prüfen Sie externe CSS "
                                 "Datei(en).")
                : QStringLiteral("Style not found in document. Check external CSS file(s).");

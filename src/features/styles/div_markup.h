@@ -1,5 +1,7 @@
 #pragma once
 
+#include "foundation/messages/ui_language.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -52,7 +54,7 @@ QString FindStyleRule(QStringView documentText, QStringView key);
 QString CollectStyleBlocks(QStringView documentText);
 
 // Shown when a look-up finds nothing; German for 0, English otherwise.
-QString DivLookupMessage(int sprache);
+QString DivLookupMessage(UiLanguage sprache);
 
 // Div1Click and Span1Click after the dialog: htmlCode + selection + the closing literal. A
 // blank htmlCode (Cancel) changes nothing; a selection of blanks is wrapped like any other.

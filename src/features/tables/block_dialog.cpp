@@ -52,7 +52,7 @@ void TFormBlock::setItemIndex(int index) {
 }
 
 void TFormBlock::showEvent(QShowEvent* event) {
-    const bool german = Sprache == UiGerman;
+    const bool german = Sprache == UiLanguage::German;
     RadioGroup1->setTitle(german ? QStringLiteral("Auswählen") : QStringLiteral("Select"));
     BitBtn2->setText(german ? QStringLiteral("Abbrechen") : QStringLiteral("Cancel"));
     QDialog::showEvent(event);

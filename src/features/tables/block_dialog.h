@@ -16,7 +16,7 @@ public:
     explicit TFormBlock(QWidget* parent = nullptr);
 
     // 0 German, anything else English; read when the dialog opens.
-    int Sprache = UiGerman;
+    UiLanguage Sprache = UiLanguage::German;
 
     // The chosen item of RadioGroup1: 0 "<div>", 1 "<span>".
     int itemIndex() const;

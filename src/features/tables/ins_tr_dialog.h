@@ -18,7 +18,7 @@ public:
     // The user pressed Cancel or Esc.
     bool Abbruch = false;
     // 0 German, anything else English; read when the dialog opens.
-    int Sprache = UiGerman;
+    UiLanguage Sprache = UiLanguage::German;
 
     QLabel* Label1;
     QPushButton* BitBtn1;

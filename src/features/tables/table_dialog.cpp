@@ -171,7 +171,7 @@ TFormTable::TFormTable(QWidget* parent) : QDialog(parent) {
 }
 
 void TFormTable::applyLanguage() {
-    const int l = TLanguage;
+    const UiLanguage l = TLanguage;
     setWindowTitle(Caption.in(l));
     m_cancel->setText(CancelText.in(l));
     m_behind->setText(BehindText.in(l));

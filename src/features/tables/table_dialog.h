@@ -1,5 +1,7 @@
 #pragma once
 
+#include "foundation/messages/ui_language.h"
+
 #include "features/tables/table_markup.h"
 
 #include <QDialog>
@@ -19,7 +21,7 @@ public:
     explicit TFormTable(QWidget* parent = nullptr);
 
     // Set by the caller before showing.
-    int TLanguage = 1;
+    UiLanguage TLanguage = UiLanguage::English;
     bool NewTable = true;
     // The markup after OK; empty after Cancel or closing.
     QString Tabelle;

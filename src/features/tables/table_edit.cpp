@@ -26,8 +26,8 @@ QString newRowMarkup() {
     return QStringLiteral("<tr>") + newCellMarkup() + QStringLiteral("</tr>");
 }
 
-InsTrTexts insTrTexts(int uiLanguage) {
-    if (uiLanguage == UiGerman)
+InsTrTexts insTrTexts(UiLanguage uiLanguage) {
+    if (uiLanguage == UiLanguage::German)
         return {QStringLiteral("TR/TD"),
                 QStringLiteral("TR/TD einfügen..."),
                 QStringLiteral("Vor akt. Position"),

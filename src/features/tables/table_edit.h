@@ -1,5 +1,7 @@
 #pragma once
 
+#include "foundation/messages/ui_language.h"
+
 #include "features/tables/element_locator.h"
 
 #include <QString>
@@ -20,7 +22,7 @@ struct InsTrTexts {
     QString endOfTable;
     QString cancel;
 };
-InsTrTexts insTrTexts(int uiLanguage);
+InsTrTexts insTrTexts(UiLanguage uiLanguage);
 
 // Turns the selection or caret into an empty selection in front of (or behind) the cell or
 // row around it; a selection that already is such an element is used as it is.

@@ -19,9 +19,9 @@ QStringList loadTable(const QString& resource) {
 
 MessageTable::MessageTable() : m_active(&english()) {}
 
-void MessageTable::setLanguage(int uiLanguage) {
-    m_language = uiLanguage == UiEnglish ? UiEnglish : UiGerman;
-    m_active = m_language == UiEnglish ? &english() : &german();
+void MessageTable::setLanguage(UiLanguage language) {
+    m_language = language;
+    m_active = m_language == UiLanguage::English ? &english() : &german();
 }
 
 QString MessageTable::message(int n) const {
@@ -39,6 +39,6 @@ const QStringList& MessageTable::english() {
 }
 
 QString MessageTable::helpFile(const QString& programFolder) const {
-    return programFolder + (m_language == UiEnglish ? QStringLiteral("editorhlpe.chm")
-                                                    : QStringLiteral("editorhlp.chm"));
+    return programFolder + (m_language == UiLanguage::English ? QStringLiteral("editorhlpe.chm")
+                                                              : QStringLiteral("editorhlp.chm"));
 }

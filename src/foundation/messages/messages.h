@@ -1,10 +1,9 @@
 #pragma once
 
+#include "foundation/messages/ui_language.h"
+
 #include <QString>
 #include <QStringList>
-
-// UiLanguage values.
-enum UiLanguageValue { UiGerman = 0, UiEnglish = 1 };
 
 // The two numbered message tables and the active one.
 class MessageTable {
@@ -13,9 +12,8 @@ public:
 
     MessageTable();
 
-    // 1 makes English active, any other value German.
-    void setLanguage(int uiLanguage);
-    int language() const { return m_language; }
+    void setLanguage(UiLanguage language);
+    UiLanguage language() const { return m_language; }
     // Line n of the active table.
     QString message(int n) const;
 
@@ -26,6 +24,6 @@ public:
     QString helpFile(const QString& programFolder) const;
 
 private:
-    int m_language = UiEnglish;
+    UiLanguage m_language = UiLanguage::English;
     const QStringList* m_active;
 };

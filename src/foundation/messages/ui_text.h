@@ -8,7 +8,7 @@
 struct UiText {
     const char* german;
     const char* english;
-    QString in(int language) const {
-        return QString::fromUtf8(language == UiGerman ? german : english);
+    QString in(UiLanguage language) const {
+        return QString::fromUtf8(language == UiLanguage::German ? german : english);
     }
 };

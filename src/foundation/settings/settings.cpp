@@ -69,16 +69,16 @@ bool applyLines(const QStringList& lines, const Platform& platform, EditorSettin
         return false;
     applyColourFields(lineAt(lines, ValueCommentEntityColours), settings);
 
-    const QString language = lineAt(lines, UiLanguage);
+    const QString language = lineAt(lines, Language);
     if (isBlankSettingsLine(language)) {
         settings.uiLanguage = platform.systemLanguageName().contains(QStringLiteral("Deutsch"))
-                                  ? UiGerman
-                                  : UiEnglish;
+                                  ? UiLanguage::German
+                                  : UiLanguage::English;
     } else {
         const std::optional<int> value = parseSettingsNumber(language);
         if (!value)
             return false;
-        settings.uiLanguage = *value;
+        settings.uiLanguage = uiLanguageFromNumber(*value);
     }
     settings.saveEncoding = lineAt(lines, SaveEncoding);
     settings.ftpClient = lineAt(lines, FtpClient);
@@ -99,7 +99,8 @@ SettingsLoadResult LoadSettings(const QString& dataFolder, const Platform& platf
     const std::optional<QStringList> lines = readSettingsFile(path);
     if (!lines) {
         // Line numbering and the update check keep their values: off and on at start-up.
-        settings.uiLanguage = platform.inputLanguageIsGermanGermany() ? UiGerman : UiEnglish;
+        settings.uiLanguage =
+            platform.inputLanguageIsGermanGermany() ? UiLanguage::German : UiLanguage::English;
         settings.charset = DefaultCharset;
         return SettingsLoadResult::NoFile;
     }
@@ -125,7 +126,7 @@ bool WriteBackSettings(const QString& dataFolder, const EditorSettings& settings
         for (int i = 0; i < LineCount; ++i)
             lines << PaddingLine;
     }
-    lines[UiLanguage] = QString::number(settings.uiLanguage);
+    lines[Language] = QString::number(uiLanguageNumber(settings.uiLanguage));
     lines[SaveEncoding] = settings.saveEncoding;
     lines[FtpClient] = settings.ftpClient;
     lines[UpdateCheck] = settings.updateCheck ? QStringLiteral("true") : QStringLiteral("false");

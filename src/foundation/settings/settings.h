@@ -25,7 +25,7 @@ struct EditorSettings {
     std::optional<int> valueColour;
     std::optional<int> commentColour;
     std::optional<int> entityColour;
-    int uiLanguage = UiEnglish;
+    UiLanguage uiLanguage = UiLanguage::English;
     // Lines 16 and 17 exactly as read, so that the write-back keeps them.
     QString saveEncoding;
     QString ftpClient = QStringLiteral("explorer.exe");

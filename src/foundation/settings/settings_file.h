@@ -23,7 +23,7 @@ enum : int {
     Reserved12 = 12,
     Reserved13 = 13,
     Reserved14 = 14,
-    UiLanguage = 15,
+    Language = 15,
     SaveEncoding = 16,
     FtpClient = 17,
     UpdateCheck = 18,

@@ -137,7 +137,7 @@ TEST(CodeCheckAgainstLiteralSteps, WholeCheck) {
         ASSERT_TRUE(CorrectMarkupText(text, messages, unused).bracketsMatchText());
         MemoryBuffer fast(text);
         ScriptedPrompter fastPrompter;
-        CheckHtmlCommand({fast, fastPrompter, messages}, UiEnglish);
+        CheckHtmlCommand({fast, fastPrompter, messages}, UiLanguage::English);
 
         MemoryBuffer slow(text);
         QString report;

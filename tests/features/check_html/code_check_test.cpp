@@ -220,7 +220,7 @@ TEST(CheckTagBalance, DisablesAndReportsAsTheExamplesSay) {
     }
 
     MessageTable german;
-    german.setLanguage(UiGerman);
+    german.setLanguage(UiLanguage::German);
     QString text = QStringLiteral("<div>");
     QString report;
     CheckTagBalance(u"<div", u"</div>", text, german, report);
@@ -280,7 +280,7 @@ TEST(CheckHtmlCommand, RewritesStampsReportsAndMarksModified) {
                        "</html>\r\n");
     MemoryBuffer editor(page);
     ScriptedPrompter prompter;
-    CheckHtmlCommand({editor, prompter, english()}, UiEnglish);
+    CheckHtmlCommand({editor, prompter, english()}, UiLanguage::English);
     EXPECT_EQ(editor.text(),
               QStringLiteral("<!DOCTYPE html>\r\n  <html><head><title>T</title><meta "
                              "name=GENERATOR content=Hexlume>\r\n</head><body><div><!CheckThis>a"
@@ -291,10 +291,10 @@ TEST(CheckHtmlCommand, RewritesStampsReportsAndMarksModified) {
     EXPECT_TRUE(editor.isModified());
 
     MessageTable german;
-    german.setLanguage(UiGerman);
+    german.setLanguage(UiLanguage::German);
     MemoryBuffer again(page);
     ScriptedPrompter asked;
-    CheckHtmlCommand({again, asked, german}, UiGerman);
+    CheckHtmlCommand({again, asked, german}, UiLanguage::German);
     EXPECT_EQ(asked.messages(),
               QStringList{QStringLiteral("Codeprüfung beendet.\r\n\r\nFür <div  schließende(s) "
                                          "Tag(s) fehlen.\r\n1</div> fehlend\r\nLeere Tags "
@@ -305,7 +305,7 @@ TEST(CheckHtmlCommand, RewritesStampsReportsAndMarksModified) {
         editor.text().replace(QLatin1String("<div><!CheckThis>a"), QLatin1String("<div>a</div>"));
     MemoryBuffer tidy(clean);
     ScriptedPrompter quiet;
-    CheckHtmlCommand({tidy, quiet, english()}, UiEnglish);
+    CheckHtmlCommand({tidy, quiet, english()}, UiLanguage::English);
     EXPECT_EQ(tidy.text(), clean);
     EXPECT_EQ(quiet.messages(), QStringList{QStringLiteral("Code check finished.\r\n")});
     EXPECT_TRUE(tidy.isModified());
@@ -322,7 +322,7 @@ TEST(CheckHtmlCommand, GoldenPages) {
         ASSERT_TRUE(input && expected) << name.toStdString();
         MemoryBuffer editor(input->text);
         ScriptedPrompter prompter;
-        CheckHtmlCommand({editor, prompter, english()}, UiEnglish);
+        CheckHtmlCommand({editor, prompter, english()}, UiLanguage::English);
         EXPECT_EQ(editor.text(), expected->text) << name.toStdString();
     }
 }

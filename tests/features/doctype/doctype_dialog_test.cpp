@@ -24,7 +24,7 @@ private slots:
 
     void okGivesTheCodeAndEveryOpeningStartsOnHtml4Transitional() {
         TFormDocType dialog;
-        dialog.Language = UiEnglish;
+        dialog.Language = UiLanguage::English;
         QStringList titles;
         whenModalOf<TFormDocType>([&](TFormDocType* d) {
             titles << d->windowTitle() << d->RadioGroup1->title() << d->RadioGroup2->title()
@@ -40,7 +40,7 @@ private slots:
                                       QStringLiteral("Cancel")}));
 
         // Reopened in German: back on the first items; Cancel gives 0.
-        dialog.Language = UiGerman;
+        dialog.Language = UiLanguage::German;
         bool firstItems = false;
         QString note;
         QString cancel;

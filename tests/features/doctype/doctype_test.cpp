@@ -94,28 +94,28 @@ TEST(DoctypeCommand, PrependsTheDeclarationAndNamespacesAPlainXhtmlRoot) {
     const struct {
         const char* text;
         const char* answer;
-        int language;
+        UiLanguage language;
         QString result; // empty: unchanged
         QString shown;  // after "DocType"
     } rows[] = {
         // A root in capitals without attributes takes the namespace; the box follows.
-        {"<HTML>\r\n<html></HTML>", "xhtml-strict", UiEnglish,
+        {"<HTML>\r\n<html></HTML>", "xhtml-strict", UiLanguage::English,
          DocTypeDeclaration(12) + QStringLiteral("\r\n") + XhtmlRoot +
              QStringLiteral("\r\n<html></HTML>"),
          box},
         // With attributes the root keeps its form, and the box still asks for the check.
-        {"<html lang=\"de\"></html>", "xhtml-frameset", UiGerman,
+        {"<html lang=\"de\"></html>", "xhtml-frameset", UiLanguage::German,
          DocTypeDeclaration(13) + QStringLiteral("\r\n<html lang=\"de\"></html>"),
          QStringLiteral("Bitte führen Sie eine Codeprüfung (HTML-Menü) durch.")},
         // A declaration already there stays: the new one goes in front of it.
         {"<!DOCTYPE html>\r\n<html></html>",
          "html4-strict",
-         UiEnglish,
+         UiLanguage::English,
          DocTypeDeclaration(2) + QStringLiteral("\r\n<!DOCTYPE html>\r\n<html></html>"),
          {}},
-        {"<html></html>", "cancel", UiEnglish, {}, {}},
-        {"<html></html>", "yes", UiEnglish, {}, {}},
-        {"<html></html>", nullptr, UiEnglish, {}, {}},
+        {"<html></html>", "cancel", UiLanguage::English, {}, {}},
+        {"<html></html>", "yes", UiLanguage::English, {}, {}},
+        {"<html></html>", nullptr, UiLanguage::English, {}, {}},
     };
     for (const auto& row : rows) {
         const QString text = QString::fromUtf8(row.text);

@@ -91,7 +91,7 @@ TEST(NumericCharRefCommand, ReplacesTheWholeSelectionOrAsksForOne) {
 
     b = markedBuffer(QStringLiteral("x|y"));
     MakeEntitieCommand({*b, prompter, table});
-    table.setLanguage(UiGerman);
+    table.setLanguage(UiLanguage::German);
     MakeEntitieCommand({*b, prompter, table});
     EXPECT_EQ(prompter.messages(),
               QStringList({QStringLiteral("To get the HTML code of a character select it first!"),

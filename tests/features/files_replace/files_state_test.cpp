@@ -49,7 +49,7 @@ TEST(FilesDialogStateTest, ShowFileFallsBackToTheFileNamedLast) {
     EXPECT_EQ(state.fileToShow(FilesDialogState::List::Search, -1), QString());
     EXPECT_EQ(FilesDialogState::noFileMessage(FilesDialogState::List::Result),
               FilesText::NoResultListFile);
-    EXPECT_EQ(filesText(FilesText::NoResultListFile, 1),
+    EXPECT_EQ(filesText(FilesText::NoResultListFile, UiLanguage::English),
               "Please select a file an the result list.");
     state.fileName = "/last/processed.html";
     EXPECT_EQ(state.fileToShow(FilesDialogState::List::Result, -1), "/last/processed.html");

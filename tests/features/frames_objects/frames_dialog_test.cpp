@@ -60,7 +60,7 @@ private slots:
         trigger(window, "Frameset1");
 
         FramesFields defaults;
-        defaults.Sprache = UiEnglish;
+        defaults.Sprache = UiLanguage::English;
         QCOMPARE(window.buffer().text(), BasicFrameset(defaults));
         QVERIFY(window.buffer().isModified());
         QCOMPARE(window.document().FFileName(), QStringLiteral("Untitled"));
@@ -89,7 +89,7 @@ private slots:
         trigger(window, "Frameset1");
 
         FramesFields expected;
-        expected.Sprache = UiEnglish;
+        expected.Sprache = UiLanguage::English;
         expected.layout = FrameLayout::Four;
         expected.borders = false;
         expected.frames[2].noresize = false;

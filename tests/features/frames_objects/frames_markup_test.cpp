@@ -14,7 +14,7 @@ const QString EnglishTail =
 
 FramesFields english() {
     FramesFields f;
-    f.Sprache = 1;
+    f.Sprache = UiLanguage::English;
     return f;
 }
 
@@ -118,12 +118,11 @@ TEST(BasicFrameset, OnlyTheFramesOfTheChosenLayoutAreRead) {
 
 TEST(BasicFrameset, NoFramesTextFollowsTheLanguage) {
     FramesFields f;
-    f.Sprache = 0;
+    f.Sprache = UiLanguage::German;
     EXPECT_TRUE(BasicFrameset(f).contains(QStringLiteral(
         "<body>\r\n<p>Wird angezeigt, wenn der Browser keine Frames darstellen kann.</p>\r\n"
         "</body>")));
-    // Every language other than 0 is English.
-    f.Sprache = 7;
+    f.Sprache = UiLanguage::English;
     EXPECT_TRUE(BasicFrameset(f).endsWith(EnglishTail));
 }
 

@@ -15,7 +15,7 @@ TEST(MakeFrame, Defaults_ElementThenFallbackParagraphEachOnItsOwnLine) {
 
 TEST(MakeFrame, FieldsAsTypedInBothLanguages) {
     IFrameFields f;
-    f.Sprache = 0;
+    f.Sprache = UiLanguage::German;
     f.EditName = QStringLiteral(" n ");
     f.EditBreite = QString();
     f.EditHohe = QStringLiteral("50%");
@@ -26,7 +26,7 @@ TEST(MakeFrame, FieldsAsTypedInBothLanguages) {
     EXPECT_TRUE(german.contains(
         QStringLiteral("<a href=\"http://www.example.com/a.htm\"> n </a></p>\r\n")));
     // The fallback is for the page's visitors, not the editor's user.
-    f.Sprache = 1;
+    f.Sprache = UiLanguage::English;
     EXPECT_EQ(MakeFrame(f), german);
 }
 

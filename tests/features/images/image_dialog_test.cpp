@@ -142,7 +142,7 @@ private:
     }
     // A shown dialog with a 100 x 80 picture and the map ticked in the given mode.
     void openMap(TFormImage& dialog, const char* shape, bool manual) {
-        dialog.Sprache = UiEnglish;
+        dialog.Sprache = UiLanguage::English;
         dialog.show();
         dialog.loadPicture(path("map.png"));
         click(dialog, "CheckMap");
@@ -202,21 +202,22 @@ private slots:
 
     void loadPicture_unreadable_showsErrorAndForgetsPicture_data() {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("language");
+        QTest::addColumn<UiLanguage>("language");
         QTest::addColumn<QString>("message");
-        QTest::newRow("text file") << "broken.png" << int(UiEnglish) << "Invalid image format";
-        QTest::newRow("german") << "broken.png" << int(UiGerman)
+        QTest::newRow("text file") << "broken.png" << UiLanguage::English << "Invalid image format";
+        QTest::newRow("german") << "broken.png" << UiLanguage::German
                                 << QString::fromUtf8("Ungültiges Grafikformat");
         QTest::newRow("png tried as bitmap")
-            << "png-as-bitmap.dat" << int(UiEnglish) << "Invalid image format";
+            << "png-as-bitmap.dat" << UiLanguage::English << "Invalid image format";
         QTest::newRow("png under .gif")
-            << "png-named.gif" << int(UiEnglish) << "Invalid image format";
-        QTest::newRow("missing file") << "none.png" << int(UiEnglish) << "Invalid image format";
+            << "png-named.gif" << UiLanguage::English << "Invalid image format";
+        QTest::newRow("missing file")
+            << "none.png" << UiLanguage::English << "Invalid image format";
     }
 
     void loadPicture_unreadable_showsErrorAndForgetsPicture() {
         QFETCH(QString, name);
-        QFETCH(int, language);
+        QFETCH(UiLanguage, language);
         QFETCH(QString, message);
         ScriptedPrompter prompter;
         TFormImage dialog(prompter);
@@ -329,7 +330,7 @@ private slots:
     void texts_followLanguage() {
         ScriptedPrompter prompter;
         TFormImage dialog(prompter);
-        dialog.Sprache = UiGerman;
+        dialog.Sprache = UiLanguage::German;
         dialog.show();
         QCOMPARE(child<QPushButton>(dialog, "BitBtn1")->text(), QString::fromUtf8("Öffnen"));
         QCOMPARE(child<QPushButton>(dialog, "BitBtn3")->text(), QStringLiteral("Abbrechen"));
@@ -339,7 +340,7 @@ private slots:
                  QString::fromUtf8("Dateiname ohne Pfadangaben einfügen"));
         QCOMPARE(text(dialog, "LabelRadius"), QStringLiteral("Rechts"));
         dialog.close();
-        dialog.Sprache = UiEnglish;
+        dialog.Sprache = UiLanguage::English;
         dialog.show();
         QCOMPARE(child<QPushButton>(dialog, "BitBtn1")->text(), QStringLiteral("Open"));
         QCOMPARE(child<QPushButton>(dialog, "BitBtn2")->toolTip(),
@@ -537,7 +538,7 @@ private slots:
         QCOMPARE(window.buffer().selText(), QStringLiteral("x"));
 
         whileShown([&](TFormImage& d) {
-            QCOMPARE(d.Sprache, int(UiEnglish));
+            QCOMPARE(d.Sprache, UiLanguage::English);
             d.loadPicture(picture);
             click(d, "ButtonOnly");
         });

@@ -7,8 +7,8 @@
 
 namespace {
 
-constexpr int German = 0;
-constexpr int English = 1;
+constexpr UiLanguage German = UiLanguage::German;
+constexpr UiLanguage English = UiLanguage::English;
 
 MemoryBuffer selecting(const QString& before, const QString& selected, const QString& after) {
     MemoryBuffer b(before + selected + after);
@@ -18,7 +18,7 @@ MemoryBuffer selecting(const QString& before, const QString& selected, const QSt
 
 // A dialog as the link command opens it, on the given protocol, with what the user typed.
 LinkFields dialogOn(LinkProtocol protocol, const QString& target, const QString& description,
-                    const QString& title = QString(), int language = English) {
+                    const QString& title = QString(), UiLanguage language = English) {
     LinkFields f;
     f.DLanguage = language;
     OpenLinkDialog(f);

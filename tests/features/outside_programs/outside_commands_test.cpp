@@ -136,7 +136,7 @@ TEST_F(OutsideCommandsTest, Installer_RequestWordsFollowVersionProgramAndLanguag
     EXPECT_TRUE(prompter.messages().isEmpty());
 
     platform.installerPath = QStringLiteral("/opt/hexlume/hexlume-install");
-    messages.setLanguage(UiGerman);
+    messages.setLanguage(UiLanguage::German);
     startUpUpdateCheck(context, platform, false);
     startUpUpdateCheck(context, platform, true);
     NachUpdatesuchen1Click(context, platform);
@@ -154,7 +154,8 @@ TEST(InstallerRequestTest, PathWithBlanksStaysOneArgument) {
     EXPECT_EQ(installerRequestWords(QStringLiteral(" /home/a b/Html.ini del ")),
               (QStringList{QStringLiteral("/home/a b/Html.ini"), QStringLiteral("del")}));
     EXPECT_EQ(installerRequestWords(QString()), QStringList());
-    EXPECT_EQ(installerArguments(QStringLiteral("1.2.3.4"), QStringLiteral("hexlume"), 1,
+    EXPECT_EQ(installerArguments(QStringLiteral("1.2.3.4"), QStringLiteral("hexlume"),
+                                 UiLanguage::English,
                                  {QStringLiteral("/a b/x"), QStringLiteral("del")}),
               (QStringList{QStringLiteral("hexlume"), QStringLiteral("1.2.3.4"),
                            QStringLiteral("hexlume"), QStringLiteral("1"), QStringLiteral("/a b/x"),

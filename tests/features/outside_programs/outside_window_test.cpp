@@ -126,11 +126,11 @@ private slots:
         auto* help = window.findChild<HelpWindow*>();
         QVERIFY(help);
         QTRY_VERIFY(help->isVisible());
-        QCOMPARE(help->browser()->source(), HelpWindow::topicUrl(UiEnglish, 60));
+        QCOMPARE(help->browser()->source(), HelpWindow::topicUrl(UiLanguage::English, 60));
 
         action(window, "germanItem")->trigger();
         action(window, "Help1")->trigger();
-        QCOMPARE(help->browser()->source(), HelpWindow::topicUrl(UiGerman, 0));
+        QCOMPARE(help->browser()->source(), HelpWindow::topicUrl(UiLanguage::German, 0));
 
         QString version;
         QUrl topic;
@@ -145,7 +145,7 @@ private slots:
         });
         action(window, "aboutItem")->trigger();
         QCOMPARE(version, QStringLiteral("Version ") + m_platform.programVersion());
-        QCOMPARE(topic, HelpWindow::topicUrl(UiGerman, 50));
+        QCOMPARE(topic, HelpWindow::topicUrl(UiLanguage::German, 50));
     }
 };
 

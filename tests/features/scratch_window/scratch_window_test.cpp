@@ -56,7 +56,7 @@ private slots:
     void opensWithTheClipboardTextWithoutWordWrap() {
         QApplication::clipboard()->setText(QStringLiteral("one\r\ntwo"));
         Scratch s;
-        s.window.AppLanguage = 0;
+        s.window.AppLanguage = UiLanguage::German;
         s.window.showModeless();
         QCOMPARE(s.window.Memo()->toPlainText(), QStringLiteral("one\ntwo"));
         QVERIFY(!s.window.wordWrap());
@@ -76,7 +76,7 @@ private slots:
         press(s.window, "ToolButton11");
         QVERIFY(!s.window.isVisible());
         QApplication::clipboard()->clear();
-        s.window.AppLanguage = 1;
+        s.window.AppLanguage = UiLanguage::English;
         s.window.showModeless();
         QVERIFY(s.window.Memo()->toPlainText().isEmpty());
         QVERIFY(s.window.CurrentFile().isEmpty());
@@ -177,7 +177,7 @@ private slots:
         item->trigger();
         TFormText& scratch = window.findChild<ScratchController*>()->scratchWindow();
         QVERIFY(scratch.isVisible());
-        QCOMPARE(scratch.AppLanguage, 0);
+        QCOMPARE(scratch.AppLanguage, UiLanguage::German);
         // The main window's hints for its own buttons of the same names stay its own.
         QCOMPARE(scratch.findChild<QToolButton*>(QStringLiteral("ToolButton1"))->toolTip(),
                  QStringLiteral("Neu"));

@@ -77,7 +77,7 @@ private slots:
     void showing_FillsControlsFromTheFileInTheDialogsLanguage() {
         writeIni(sampleFile());
         TFormSetup dialog;
-        dialog.PLanguage = 1;
+        dialog.PLanguage = UiLanguage::English;
         dialog.IniPath = folder();
         dialog.FormShow();
 
@@ -104,7 +104,7 @@ private slots:
         QCOMPARE(panelColour(dialog, "Panel4"), dialog.palette().color(QPalette::Button));
         QCOMPARE(panelColour(dialog, "Panel5"), QColor(0, 0, 255));
 
-        dialog.PLanguage = 0;
+        dialog.PLanguage = UiLanguage::German;
         dialog.FormShow();
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Einstellungen"));
         QCOMPARE(child<QPushButton>(dialog, "BitBtn10")->toolTip(), QStringLiteral("Durchsuchen"));
@@ -113,7 +113,7 @@ private slots:
     void changingControls_OkWritesTheFileExactly() {
         writeIni(sampleFile());
         TFormSetup dialog;
-        dialog.PLanguage = 1;
+        dialog.PLanguage = UiLanguage::English;
         dialog.IniPath = folder();
         dialog.chooseColour = [](const QColor&) { return std::optional<QColor>(QColor(1, 2, 3)); };
         dialog.chooseProgram = [](const QString&) { return QStringLiteral("/usr/bin/lftp"); };
@@ -180,7 +180,7 @@ private slots:
         ScriptedPrompter prompter;
         MainWindow window(m_platform, &prompter);
         window.startUp({});
-        QCOMPARE(window.uiLanguage(), int(UiGerman));
+        QCOMPARE(window.uiLanguage(), UiLanguage::German);
         action(window, "englishItem")->trigger();
 
         whenModalOf<TFormSetup>([&](TFormSetup* dialog) {
@@ -193,9 +193,9 @@ private slots:
         });
         action(window, "Settings2")->trigger();
 
-        QCOMPARE(window.uiLanguage(), int(UiEnglish));
+        QCOMPARE(window.uiLanguage(), UiLanguage::English);
         QCOMPARE(action(window, "newItem")->text(), QStringLiteral("New"));
-        QCOMPARE(writtenLines().value(SettingsLine::UiLanguage), QStringLiteral("1"));
+        QCOMPARE(writtenLines().value(SettingsLine::Language), QStringLiteral("1"));
         QCOMPARE(fontSize(window), 20);
         QVERIFY(!window.editor()->marginLineNumbers(0));
     }

@@ -151,7 +151,7 @@ TEST_F(SetupFileTest,
     for (const QByteArray& stored : {joined(FullFile), encipherSettings(joined(FullFile))}) {
         writePlain(stored);
         SetupFields fields;
-        fields.PLanguage = 1;
+        fields.PLanguage = UiLanguage::English;
         ASSERT_EQ(readSetupFile(folder, fields), SetupFileState::Read);
         EXPECT_FALSE(fields.CheckAnonym);
         ASSERT_TRUE(writeSetupFile(folder, fields));

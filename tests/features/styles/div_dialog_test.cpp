@@ -49,9 +49,9 @@ private:
     }
 
     // Loads the page, fills the class field, clicks its look-up button and closes the dialog.
-    void lookUpClass(const QString& page, const QString& klass, int language) {
+    void lookUpClass(const QString& page, const QString& klass, UiLanguage language) {
         buffer().loadText(page);
-        action(*m_window, language == 0 ? "germanItem" : "englishItem")->trigger();
+        action(*m_window, language == UiLanguage::German ? "germanItem" : "englishItem")->trigger();
         whenModalOf<TFormDIV>([&](TFormDIV* div) {
             retype(child<QLineEdit>(*div, "Edit1"), klass);
             click(*div, "SpeedButton2");
@@ -159,8 +159,8 @@ private slots:
         const QString page = QStringLiteral("<style>.Box{color:red}</style><p class=\"box\">");
         m_prompter.clearMessages();
         QGuiApplication::clipboard()->setText(QStringLiteral("old"));
-        lookUpClass(page, QStringLiteral("box"), 1);
-        lookUpClass(page, QStringLiteral("box"), 0);
+        lookUpClass(page, QStringLiteral("box"), UiLanguage::English);
+        lookUpClass(page, QStringLiteral("box"), UiLanguage::German);
         QCOMPARE(
             m_prompter.messages(),
             (QStringList{QStringLiteral("Style not found in document. Check external CSS file(s)."),
@@ -175,19 +175,21 @@ private slots:
         m_prompter.clearMessages();
         QString shown;
         closeScratchWindowWhenShown(&shown);
-        lookUpClass(page, QStringLiteral("Box"), 1);
+        lookUpClass(page, QStringLiteral("Box"), UiLanguage::English);
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral(".Box{color:red}"));
         QCOMPARE(shown, QStringLiteral(".Box{color:red}"));
 
-        m_window->findChild<ScratchController*>()->scratchWindow().AppLanguage = 1;
+        m_window->findChild<ScratchController*>()->scratchWindow().AppLanguage =
+            UiLanguage::English;
         closeScratchWindowWhenShown(&shown);
-        lookUpClass(page, QString(), 0);
+        lookUpClass(page, QString(), UiLanguage::German);
         const QString blocks =
             QStringLiteral("<style>.Box{color:red}</style>\r\n<STYLE>#a{}</STYLE>\r\n");
         QCOMPARE(QGuiApplication::clipboard()->text(), blocks);
         // The plain-text window shows line breaks as LF.
         QCOMPARE(shown, QString(blocks).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-        QCOMPARE(m_window->findChild<ScratchController*>()->scratchWindow().AppLanguage, 0);
+        QCOMPARE(m_window->findChild<ScratchController*>()->scratchWindow().AppLanguage,
+                 UiLanguage::German);
         QVERIFY(m_prompter.messages().isEmpty());
         QCOMPARE(buffer().text(), page);
     }

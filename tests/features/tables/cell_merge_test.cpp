@@ -21,7 +21,7 @@ struct Command {
 
     explicit Command(const QString& text, QStringList answers = {})
         : editor(markedBuffer(text)), prompter(std::move(answers)) {
-        messages.setLanguage(UiEnglish);
+        messages.setLanguage(UiLanguage::English);
     }
     CommandContext context() { return {*editor, prompter, messages}; }
     QString result() const { return marked(*editor); }

@@ -24,7 +24,7 @@ struct Selecting {
 
     Selecting(const char* text, const ElementTags& tags)
         : editor(markedBuffer(QString::fromUtf8(text))) {
-        messages.setLanguage(UiEnglish);
+        messages.setLanguage(UiLanguage::English);
         kind = SelectEnclosingElement(CommandContext{*editor, prompter, messages}, tags);
     }
     QString result() const { return marked(*editor); }

@@ -19,7 +19,7 @@ struct Editing {
     ScriptedPrompter prompter;
     MessageTable messages;
 
-    Editing(const char* text, QStringList answers, int language = UiEnglish)
+    Editing(const char* text, QStringList answers, UiLanguage language = UiLanguage::English)
         : editor(markedBuffer(QString::fromUtf8(text))), prompter(std::move(answers)) {
         messages.setLanguage(language);
     }
@@ -104,11 +104,11 @@ TEST(InsertRowOrCell, CellAtTheFirstCharacterShowsMessage19AndInsertsAtTheCaret)
 }
 
 TEST(InsertRowOrCell, QuestionFollowsTheUiLanguage) {
-    Editing e("|", {}, UiGerman);
+    Editing e("|", {}, UiLanguage::German);
     InsertRowOrCell(e.context(), true);
     EXPECT_EQ(e.prompter.messages(), QStringList{QStringLiteral("TR/TD einfügen...")});
-    EXPECT_EQ(insTrTexts(UiGerman).endOfTable, QStringLiteral("Ende Tabelle"));
-    EXPECT_EQ(insTrTexts(UiEnglish).behind, QStringLiteral("Behind current position"));
+    EXPECT_EQ(insTrTexts(UiLanguage::German).endOfTable, QStringLiteral("Ende Tabelle"));
+    EXPECT_EQ(insTrTexts(UiLanguage::English).behind, QStringLiteral("Behind current position"));
 }
 
 TEST(DeleteEnclosingElement, AnswerNoLeavesTheCellSelectedAndYesRemovesIt) {

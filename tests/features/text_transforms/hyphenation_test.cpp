@@ -162,7 +162,7 @@ TEST(RemoveHyphenationCommand, ShowsTheCountAndLeavesTheCaretAtTheLastRemoval) {
 
 TEST(RemoveHyphenationCommand, NothingToRemoveChangesNothingButStillReports) {
     MessageTable messages;
-    messages.setLanguage(UiGerman);
+    messages.setLanguage(UiLanguage::German);
     ScriptedPrompter prompter;
     MemoryBuffer editor(QStringLiteral("<body>up-to-date"));
     editor.select(6, 9);
