@@ -66,7 +66,7 @@ void BM_DoctypeXhtml(benchmark::State& state) {
 }
 
 void BM_StampGenerator(benchmark::State& state) {
-    runOnBuffer(state, [](MemoryBuffer& editor) { StampGenerator(editor); });
+    runOnBuffer(state, [](MemoryBuffer& editor) { stampGeneratorElement(editor); });
 }
 
 } // namespace

@@ -45,7 +45,7 @@ void BM_RemoveHyphenation(benchmark::State& state) {
 void BM_MaskAndRestoreBlocks(benchmark::State& state) {
     runRewrite(state, [](const QString& t) {
         ProtectedBlockLists lists;
-        return RestoreStyleAndScript(MaskScriptAndStyle(t, lists), lists);
+        return restoreStyleAndScript(maskScriptAndStyle(t, lists), lists);
     });
 }
 

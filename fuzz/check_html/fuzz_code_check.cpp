@@ -87,7 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const auto& kind : literal::emptiedKinds())
         count += literal::removeEmptyElements(slow, kind.first, kind.second);
     slow.setText(literal::trim(FlagDisabledBlockTags(slow.text())));
-    StampGenerator(slow);
+    stampGeneratorElement(slow);
     QString box = messages.message(32) + QStringLiteral("\r\n") + report;
     if (count > 0)
         box += QStringLiteral("\r\nBlank tags removed.");

@@ -22,15 +22,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size));
 
     ProtectedBlockLists lists;
-    const QString masked = MaskScriptAndStyle(text, lists);
-    check(RestoreStyleAndScript(masked, lists) == text);
+    const QString masked = maskScriptAndStyle(text, lists);
+    check(restoreStyleAndScript(masked, lists) == text);
     check(!holdsBlock(masked, u"<script", u"</script>"));
     check(!holdsBlock(masked, u"<style", u"</style>"));
 
     // Each kind on its own, too.
     for (ProtectedKind kind : {ProtectedKind::Script, ProtectedKind::Style}) {
         QStringList saved;
-        check(RestoreProtectedBlocks(MaskProtectedBlocks(text, kind, saved), kind, saved) == text);
+        check(restoreProtectedBlocks(maskProtectedBlocks(text, kind, saved), kind, saved) == text);
     }
     return 0;
 }

@@ -85,12 +85,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         check(after == built);
     }
 
-    const QString declaration = FindDocType(raw);
+    const QString declaration = findDocType(raw);
     check(declaration.isEmpty() ||
           (declaration.startsWith(QLatin1String("<!"), Qt::CaseInsensitive) &&
            declaration.endsWith(QLatin1Char('>'))));
     MemoryBuffer stamped(built);
-    StampGenerator(stamped);
+    stampGeneratorElement(stamped);
     check(stamped.text() == built || stamped.text().contains(generatorElement()));
     return 0;
 }

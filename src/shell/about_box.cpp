@@ -22,27 +22,27 @@ const UiText Address{"https://hexlume.example.org/de/", "https://hexlume.example
 
 } // namespace
 
-TAboutBox::TAboutBox(Platform& platform, QWidget* parent) : QDialog(parent), m_platform(platform) {
-    setObjectName(QStringLiteral("AboutBox"));
+AboutBox::AboutBox(Platform& platform, QWidget* parent) : QDialog(parent), m_platform(platform) {
+    setObjectName(QStringLiteral("aboutBox"));
 
     auto* picture = new QLabel;
     picture->setPixmap(QIcon(QStringLiteral(":/icons/hexlume.svg")).pixmap(64, 64));
     picture->setAlignment(Qt::AlignTop);
 
     auto* product = new QLabel(QStringLiteral("Hexlume"));
-    product->setObjectName(QStringLiteral("ProductName"));
+    product->setObjectName(QStringLiteral("productName"));
     QFont big = product->font();
     big.setPointSizeF(big.pointSizeF() * 1.8);
     big.setBold(true);
     product->setFont(big);
 
     m_version = new QLabel;
-    m_version->setObjectName(QStringLiteral("LabelVersion"));
+    m_version->setObjectName(QStringLiteral("versionLabel"));
     m_version->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_description = new QLabel;
-    m_description->setObjectName(QStringLiteral("Comments"));
+    m_description->setObjectName(QStringLiteral("descriptionLabel"));
     m_link = new QLabel;
-    m_link->setObjectName(QStringLiteral("LabelLink"));
+    m_link->setObjectName(QStringLiteral("linkLabel"));
     m_link->setCursor(Qt::PointingHandCursor);
     m_link->setTextInteractionFlags(Qt::TextBrowserInteraction);
     connect(m_link, &QLabel::linkActivated, this,
@@ -62,7 +62,7 @@ TAboutBox::TAboutBox(Platform& platform, QWidget* parent) : QDialog(parent), m_p
     top->addLayout(texts, 1);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("OKButton"));
+    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("okButton"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 
     auto* layout = new QVBoxLayout(this);
@@ -71,33 +71,32 @@ TAboutBox::TAboutBox(Platform& platform, QWidget* parent) : QDialog(parent), m_p
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    installHelpKey(this, 50, [this] { return Language; });
+    installHelpKey(this, 50, [this] { return m_language; });
 }
 
-QString TAboutBox::webAddress(UiLanguage language) {
+QString AboutBox::webAddress(UiLanguage language) {
     return Address.in(language);
 }
 
-void TAboutBox::FormShow() {
-    setWindowTitle(Caption.in(Language));
-    m_version->setText(QStringLiteral("Version ") + Version);
-    m_description->setText(Description.in(Language));
-    const QString address = webAddress(Language);
+void AboutBox::showTexts(const QString& version) {
+    setWindowTitle(Caption.in(m_language));
+    m_version->setText(QStringLiteral("Version ") + version);
+    m_description->setText(Description.in(m_language));
+    const QString address = webAddress(m_language);
     m_link->setText(QStringLiteral("<a href=\"%1\">%1</a>").arg(address.toHtmlEscaped()));
 }
 
-int TAboutBox::ShowModal() {
-    FormShow();
+int AboutBox::showModal(UiLanguage language, const QString& version) {
+    m_language = language;
+    showTexts(version);
     return exec();
 }
 
-void HelpAbout(QWidget* parent, Platform& platform, UiLanguage language) {
+void showAboutBox(QWidget* parent, Platform& platform, UiLanguage language) {
     // Kept with the window like every dialog, so a help window opened from it stays open.
-    auto* box = parent->findChild<TAboutBox*>(QString(), Qt::FindDirectChildrenOnly);
+    auto* box = parent->findChild<AboutBox*>(QString(), Qt::FindDirectChildrenOnly);
     if (!box)
-        box = new TAboutBox(platform, parent);
+        box = new AboutBox(platform, parent);
     const QString version = platform.programVersion();
-    box->Version = version.isEmpty() ? QStringLiteral("Not available") : version;
-    box->Language = language;
-    box->ShowModal();
+    box->showModal(language, version.isEmpty() ? QStringLiteral("Not available") : version);
 }

@@ -8,28 +8,26 @@ class Platform;
 class QLabel;
 
 // The About box: the product, its version and the project's web address.
-class TAboutBox : public QDialog {
+class AboutBox : public QDialog {
     Q_OBJECT
 public:
-    TAboutBox(Platform& platform, QWidget* parent = nullptr);
+    AboutBox(Platform& platform, QWidget* parent = nullptr);
 
-    // Set before showing.
-    QString Version;
-    UiLanguage Language = UiLanguage::English;
-
-    int ShowModal();
-    // Sets the texts for Language and Version; ShowModal does it too.
-    void FormShow();
+    // Shows the box modally with the texts of the language and the version.
+    int showModal(UiLanguage language, const QString& version);
 
     // The address the link shows, by language.
     static QString webAddress(UiLanguage language);
 
 private:
+    void showTexts(const QString& version);
+
     Platform& m_platform;
+    UiLanguage m_language = UiLanguage::English;
     QLabel* m_version;
     QLabel* m_description;
     QLabel* m_link;
 };
 
-// HelpAbout: the version of the running program, shown in the UI language.
-void HelpAbout(QWidget* parent, Platform& platform, UiLanguage language);
+// The version of the running program, shown in the UI language.
+void showAboutBox(QWidget* parent, Platform& platform, UiLanguage language);

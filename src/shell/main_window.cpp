@@ -79,7 +79,7 @@ MainWindow::MainWindow(Platform& platform, Prompter* prompter, QWidget* parent)
     m_document->fileNameSet = [this](const QString& path) {
         m_status->setFileName(path);
         if (path != m_document->untitledName()) {
-            m_recent->AddRecentFile(path);
+            m_recent->add(path);
             showRecentFiles();
         }
     };
@@ -156,14 +156,14 @@ void MainWindow::connectActions() {
     MainActions& a = *m_actions;
     Document& d = *m_document;
     for (QAction* item : {a.newItem, a.newButton})
-        connect(item, &QAction::triggered, this, [&d] { d.FileNew(); });
+        connect(item, &QAction::triggered, this, [&d] { d.newDocument(); });
     for (QAction* item : {a.openItem, a.openButton})
-        connect(item, &QAction::triggered, this, [&d] { d.FileOpen(); });
+        connect(item, &QAction::triggered, this, [&d] { d.open(); });
     for (QAction* item : {a.saveItem, a.saveButton})
-        connect(item, &QAction::triggered, this, [&d] { d.FileSave(); });
-    connect(a.saveAsItem, &QAction::triggered, this, [&d] { d.FileSaveAs(); });
-    connect(a.saveAsAnsiItem, &QAction::triggered, this, [&d] { d.ASCIITextspeichern1Click(); });
-    connect(a.saveAsUtf8Item, &QAction::triggered, this, [&d] { d.Utf8speichern1Click(); });
+        connect(item, &QAction::triggered, this, [&d] { d.save(); });
+    connect(a.saveAsItem, &QAction::triggered, this, [&d] { d.saveAs(); });
+    connect(a.saveAsAnsiItem, &QAction::triggered, this, [&d] { d.saveAsAnsi(); });
+    connect(a.saveAsUtf8Item, &QAction::triggered, this, [&d] { d.saveAsUtf8(); });
     connect(a.exitItem, &QAction::triggered, this, &QWidget::close);
     connect(a.clearRecentFilesItem, &QAction::triggered, this, [this] { clearRecentFiles(); });
     for (int slot = 0; slot < a.recentFileItems.size(); ++slot)
@@ -195,14 +195,14 @@ void MainWindow::startUp(const QStringList& arguments) {
     m_editor->setFocus();
     // The list is read before a file named on the command line opens, so that file joins it
     // instead of being overwritten by the stored list.
-    m_recent->LoadRecentFiles(m_platform.dataFolder());
+    m_recent->load(m_platform.dataFolder());
     showRecentFiles();
     if (!arguments.isEmpty() && QFileInfo(arguments.first()).isFile())
-        m_document->LoadDocument(arguments.first());
+        m_document->loadDocument(arguments.first());
 }
 
 void MainWindow::loadSettings() {
-    ::LoadSettings(m_platform.dataFolder(), m_platform, *m_settings);
+    ::loadSettings(m_platform.dataFolder(), m_platform, *m_settings);
     const EditorSettings& s = *m_settings;
     if (s.fontSize)
         m_highlighters->setFontSize(*s.fontSize);
@@ -216,7 +216,7 @@ void MainWindow::loadSettings() {
 
 void MainWindow::writeBackSettings() {
     m_settings->uiLanguage = m_uiLanguage;
-    if (!::WriteBackSettings(m_platform.dataFolder(), *m_settings, m_platform))
+    if (!::writeBackSettings(m_platform.dataFolder(), *m_settings, m_platform))
         m_prompter.error(m_messages.message(24) + m_platform.dataFolder() +
                          QStringLiteral("Html.ini"));
 }
@@ -256,7 +256,7 @@ void MainWindow::showRecentFiles() {
 
 void MainWindow::openRecentFile(int slot) {
     if (m_recent->canOpen(slot))
-        m_document->OpenAfterAsking(m_recent->path(slot));
+        m_document->openAfterAsking(m_recent->path(slot));
 }
 
 void MainWindow::clearRecentFiles() {
@@ -267,17 +267,17 @@ void MainWindow::clearRecentFiles() {
 }
 
 void MainWindow::showAbout() {
-    HelpAbout(this, m_platform, m_uiLanguage);
+    showAboutBox(this, m_platform, m_uiLanguage);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (!m_document->FormCloseQuery()) {
+    if (!m_document->closeQuery()) {
         writeBackSettings();
         event->ignore();
         return;
     }
     writeBackSettings();
-    m_recent->SaveRecentFiles(m_platform.dataFolder(), m_platform);
+    m_recent->save(m_platform.dataFolder(), m_platform);
     event->accept();
 }
 
@@ -293,7 +293,7 @@ bool MainWindow::acceptsDrop(const QMimeData* data) const {
 
 void MainWindow::openDropped(const QMimeData* data) {
     // Only the first file is taken; a folder gives the load error like any unreadable path.
-    m_document->OpenAfterAsking(data->urls().first().toLocalFile());
+    m_document->openAfterAsking(data->urls().first().toLocalFile());
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {

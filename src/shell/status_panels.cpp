@@ -5,9 +5,11 @@
 
 StatusPanels::StatusPanels(QStatusBar* bar) : QObject(bar) {
     static const int widths[4] = {120, 120, 60, 120};
+    static const char* const names[4] = {"caretPanel", "selectionStartPanel", "wordWrapPanel",
+                                         "fileNamePanel"};
     for (int i = 0; i < 4; ++i) {
         auto* label = new QLabel(bar);
-        label->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        label->setObjectName(QLatin1String(names[i]));
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         label->setMinimumWidth(widths[i]);
         // The caret panel grows for longer translations; the others keep their width.

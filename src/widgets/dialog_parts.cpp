@@ -21,10 +21,10 @@ QLabel* namedLabel(const char* name, const QString& text, QWidget* buddy) {
 
 OkCancelButtons makeOkCancelButtons(QDialog* dialog) {
     auto* ok = new QPushButton(QStringLiteral("OK"));
-    ok->setObjectName(QStringLiteral("BitBtn1"));
+    ok->setObjectName(QStringLiteral("okButton"));
     ok->setDefault(true);
     auto* cancel = new QPushButton;
-    cancel->setObjectName(QStringLiteral("BitBtn2"));
+    cancel->setObjectName(QStringLiteral("cancelButton"));
     cancel->setAutoDefault(false);
     QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
     auto* box = new QDialogButtonBox;

@@ -19,7 +19,7 @@ template <typename W> W* named(W* widget, const char* name) {
 QLineEdit* namedField(const char* name, const QString& text = QString());
 QLabel* namedLabel(const char* name, const QString& text, QWidget* buddy);
 
-// OK (BitBtn1, the default button) and Cancel (BitBtn2, rejects the dialog). The caller
+// OK (the default button) and Cancel (rejects the dialog). The caller
 // connects OK, since each dialog builds its result there.
 struct OkCancelButtons {
     QDialogButtonBox* box;

@@ -34,7 +34,7 @@ HelpWindow& sharedHelpWindow(QWidget* owner) {
 
 } // namespace
 
-void ShowHelpContext(QWidget* from, int context, UiLanguage uiLanguage) {
+void showHelpTopic(QWidget* from, int context, UiLanguage uiLanguage) {
     HelpWindow& window = sharedHelpWindow(ownerFor(from));
     window.showTopic(uiLanguage, context);
     window.show();
@@ -47,12 +47,12 @@ void installHelpKey(QWidget* widget, int context, HelpLanguage language) {
     key->setObjectName(QStringLiteral("HelpKey"));
     key->setContext(widget->isWindow() ? Qt::WindowShortcut : Qt::WidgetWithChildrenShortcut);
     QObject::connect(key, &QShortcut::activated, widget,
-                     [widget, context, language] { ShowHelpContext(widget, context, language()); });
+                     [widget, context, language] { showHelpTopic(widget, context, language()); });
 }
 
 void connectHelpButton(QAbstractButton* button, int context, HelpLanguage language) {
     QObject::connect(button, &QAbstractButton::clicked, button,
-                     [button, context, language] { ShowHelpContext(button, context, language()); });
+                     [button, context, language] { showHelpTopic(button, context, language()); });
 }
 
 QPushButton* newHelpButton(int context, HelpLanguage language, QWidget* parent) {
@@ -60,7 +60,7 @@ QPushButton* newHelpButton(int context, HelpLanguage language, QWidget* parent) 
         new QPushButton(QIcon::fromTheme(QStringLiteral("help-contents"),
                                          QIcon(QStringLiteral(":/icons/hx-help-topic.svg"))),
                         QString(), parent);
-    button->setObjectName(QStringLiteral("SpeedButton1"));
+    button->setObjectName(QStringLiteral("helpButton"));
     button->setAutoDefault(false);
     button->setToolTip(QStringLiteral("F1"));
     connectHelpButton(button, context, std::move(language));

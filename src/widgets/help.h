@@ -14,10 +14,10 @@ class QWidget;
 using HelpLanguage = std::function<UiLanguage()>;
 
 // Help topics by context number (0 is the contents), in the caller's UI language.
-void ShowHelpContext(QWidget* from, int context, UiLanguage uiLanguage);
+void showHelpTopic(QWidget* from, int context, UiLanguage uiLanguage);
 // F1 anywhere in the widget opens the topic.
 void installHelpKey(QWidget* widget, int context, HelpLanguage language);
-// A dialog's help button (SpeedButton1), opening the topic.
+// A dialog's help button, opening the topic.
 QPushButton* newHelpButton(int context, HelpLanguage language, QWidget* parent = nullptr);
 // The same in the box's help place.
 QAbstractButton* addHelpButton(QDialogButtonBox* box, int context, HelpLanguage language);

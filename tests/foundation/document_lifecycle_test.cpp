@@ -43,23 +43,23 @@ TEST_F(DocumentTest, FileNew_AsksBeforeDroppingModifiedTextAndCancelKeepsIt) {
     editor.loadText(QStringLiteral("precious"));
     editor.setModified(true);
     prompter.addAnswer(QStringLiteral("cancel"));
-    document.FileNew();
+    document.newDocument();
     EXPECT_EQ(prompter.messages(), QStringList{QStringLiteral("Save changes to: untitled.html")});
     EXPECT_EQ(editor.text(), QStringLiteral("precious"));
     EXPECT_TRUE(editor.isModified());
 }
 
 TEST_F(DocumentTest, FileNew_AnsweredNoLeavesOneBlankAndSaveTurnsIntoSaveAs) {
-    document.FileNew();
+    document.newDocument();
     EXPECT_EQ(prompter.messages(), QStringList{QStringLiteral("New HTML doc?")});
     EXPECT_EQ(editor.text(), QStringLiteral(" "));
     EXPECT_FALSE(editor.isModified());
-    EXPECT_EQ(document.FFileName(), QStringLiteral("Untitled"));
+    EXPECT_EQ(document.fileName(), QStringLiteral("Untitled"));
     EXPECT_TRUE(namesSet.contains(QStringLiteral("Untitled")));
 
     prompter.addFile(path(QStringLiteral("fresh.html")));
-    document.FileSave();
-    EXPECT_EQ(document.FFileName(), path(QStringLiteral("fresh.html")));
+    document.save();
+    EXPECT_EQ(document.fileName(), path(QStringLiteral("fresh.html")));
     EXPECT_EQ(readBytes(path(QStringLiteral("fresh.html"))),
               QByteArray(" \n").replace('\n', "\r\n"));
 }
@@ -67,7 +67,7 @@ TEST_F(DocumentTest, FileNew_AnsweredNoLeavesOneBlankAndSaveTurnsIntoSaveAs) {
 TEST_F(DocumentTest, FileNew_YesBuildsTheSkeletonWithTheCharsetAndMarksItModified) {
     document.setCharset(QStringLiteral("UTF-8"));
     prompter.addAnswer(QStringLiteral("yes"));
-    document.FileNew();
+    document.newDocument();
     const QString text = editor.text();
     EXPECT_TRUE(
         text.startsWith(QStringLiteral("<html>\r\n<head>\r\n<meta http-equiv=\"content-type\" "
@@ -82,7 +82,7 @@ TEST_F(DocumentTest, FileNew_DocTypeChoicePutsDeclarationFirstAndXhtmlRoot) {
         return std::optional<Document::DocType>({QStringLiteral("<!DOCTYPE x>"), true});
     };
     prompter.addAnswer(QStringLiteral("yes"));
-    document.FileNew();
+    document.newDocument();
     EXPECT_TRUE(editor.text().startsWith(
         QStringLiteral("<!DOCTYPE x>\r\n<html xmlns=\"http://www.w3.org/1999/xhtml\">\r\n<head>")));
 }
@@ -91,31 +91,31 @@ TEST_F(DocumentTest, LoadDocument_FailureLeavesTheOpenDocumentAsItWas) {
     editor.loadText(QStringLiteral("kept"));
     editor.setModified(true);
     writeBytes(path(QStringLiteral("a.htm")), "x");
-    ASSERT_TRUE(document.LoadDocument(path(QStringLiteral("a.htm"))));
+    ASSERT_TRUE(document.loadDocument(path(QStringLiteral("a.htm"))));
     editor.loadText(QStringLiteral("kept"));
     editor.setModified(true);
 
     for (const QString& bad : {path(QStringLiteral("missing.html")), dir.path()}) {
         prompter.clearMessages();
-        EXPECT_FALSE(document.LoadDocument(bad));
+        EXPECT_FALSE(document.loadDocument(bad));
         EXPECT_EQ(prompter.messages(), QStringList{QStringLiteral("Cannot open file:") + bad});
         EXPECT_EQ(editor.text(), QStringLiteral("kept"));
         EXPECT_TRUE(editor.isModified());
-        EXPECT_EQ(document.FFileName(), path(QStringLiteral("a.htm")));
+        EXPECT_EQ(document.fileName(), path(QStringLiteral("a.htm")));
     }
 }
 
 TEST_F(DocumentTest, LoadDocument_ChoosesHighlighterAndMakesTheBackupOnlyOnce) {
     writeBytes(path(QStringLiteral("style.CSS")), "p{}\n");
-    ASSERT_TRUE(document.LoadDocument(path(QStringLiteral("style.CSS"))));
+    ASSERT_TRUE(document.loadDocument(path(QStringLiteral("style.CSS"))));
     EXPECT_EQ(highlighter, HighlighterKind::Css);
     EXPECT_FALSE(editor.isModified());
     EXPECT_EQ(readBytes(path(QStringLiteral("style.BAK"))), QByteArray("p{}\n"));
 
     writeBytes(path(QStringLiteral("style.CSS")), "changed");
     writeBytes(path(QStringLiteral("style.html")), "other");
-    ASSERT_TRUE(document.LoadDocument(path(QStringLiteral("style.CSS"))));
-    ASSERT_TRUE(document.LoadDocument(path(QStringLiteral("style.html"))));
+    ASSERT_TRUE(document.loadDocument(path(QStringLiteral("style.CSS"))));
+    ASSERT_TRUE(document.loadDocument(path(QStringLiteral("style.html"))));
     EXPECT_EQ(highlighter, HighlighterKind::Html);
     EXPECT_EQ(readBytes(path(QStringLiteral("style.BAK"))), QByteArray("p{}\n"));
     EXPECT_TRUE(prompter.messages().isEmpty());
@@ -124,32 +124,32 @@ TEST_F(DocumentTest, LoadDocument_ChoosesHighlighterAndMakesTheBackupOnlyOnce) {
 TEST_F(DocumentTest, FileSave_RewritesTheFileInItsOwnEncodingAndLineBreaks) {
     const QByteArray original("\xFF\xFEh\0i\0\n\0", 8);
     writeBytes(path(QStringLiteral("u16.txt")), original);
-    ASSERT_TRUE(document.LoadDocument(path(QStringLiteral("u16.txt"))));
+    ASSERT_TRUE(document.loadDocument(path(QStringLiteral("u16.txt"))));
     editor.setModified(true);
-    document.FileSave();
+    document.save();
     EXPECT_EQ(readBytes(path(QStringLiteral("u16.txt"))), original);
     EXPECT_FALSE(editor.isModified());
 }
 
 TEST_F(DocumentTest, SaveFailures_ReportTheNameAndKeepTheModifiedFlag) {
     writeBytes(path(QStringLiteral("page.html")), "old");
-    ASSERT_TRUE(document.LoadDocument(path(QStringLiteral("page.html"))));
+    ASSERT_TRUE(document.loadDocument(path(QStringLiteral("page.html"))));
     editor.setSelText(QStringLiteral("new "));
 
     // Root can write anywhere, so the failure comes from a file standing where a folder must.
     const QString blocked = path(QStringLiteral("blocked"));
     writeBytes(blocked, "file, not folder");
     prompter.addFile(blocked + QStringLiteral("/page.html"));
-    document.FileSaveAs();
+    document.saveAs();
     EXPECT_EQ(prompter.messages().last(),
               QStringLiteral("Cannot save file: ") + blocked + QStringLiteral("/page.html"));
     EXPECT_TRUE(editor.isModified());
-    EXPECT_EQ(document.FFileName(), path(QStringLiteral("page.html")));
+    EXPECT_EQ(document.fileName(), path(QStringLiteral("page.html")));
 
     // Plain save onto a path that has become a folder: the message has no blank.
     ASSERT_TRUE(QFile::remove(path(QStringLiteral("page.html"))));
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("page.html")));
-    document.FileSave();
+    document.save();
     EXPECT_EQ(prompter.messages().last(),
               QStringLiteral("Cannot save file:") + path(QStringLiteral("page.html")));
     EXPECT_TRUE(editor.isModified());
@@ -157,9 +157,9 @@ TEST_F(DocumentTest, SaveFailures_ReportTheNameAndKeepTheModifiedFlag) {
 
 TEST_F(DocumentTest, FileSave_WritesSafelyOverTheOldFile) {
     writeBytes(path(QStringLiteral("page.html")), "old\n");
-    ASSERT_TRUE(document.LoadDocument(path(QStringLiteral("page.html"))));
+    ASSERT_TRUE(document.loadDocument(path(QStringLiteral("page.html"))));
     editor.setSelText(QStringLiteral("new "));
-    document.FileSave();
+    document.save();
     EXPECT_EQ(readBytes(path(QStringLiteral("page.html"))), QByteArray("new old\n"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2); // + page.BAK
 }
@@ -170,27 +170,27 @@ TEST_F(DocumentTest, FileSaveAs_AsksBeforeOverwritingAndOnlyOkProceeds) {
     editor.setModified(true);
     prompter.addFile(path(QStringLiteral("there.html")));
     prompter.addAnswer(QStringLiteral("cancel"));
-    document.FileSaveAs();
+    document.saveAs();
     EXPECT_EQ(prompter.messages(), QStringList{QStringLiteral("OK to overwrite there.html")});
     EXPECT_EQ(readBytes(path(QStringLiteral("there.html"))), QByteArray("theirs"));
 
     prompter.addFile(path(QStringLiteral("there.html")));
     prompter.addAnswer(QStringLiteral("ok"));
-    document.FileSaveAs();
+    document.saveAs();
     EXPECT_EQ(readBytes(path(QStringLiteral("there.html"))), QByteArray("mine\r\n"));
-    EXPECT_EQ(document.FFileName(), path(QStringLiteral("there.html")));
+    EXPECT_EQ(document.fileName(), path(QStringLiteral("there.html")));
     EXPECT_FALSE(editor.isModified());
 }
 
 TEST_F(DocumentTest, FileSaveAs_TxtWritesAnAnsiCopyAndKeepsTheDocument) {
     writeBytes(path(QStringLiteral("page.html")), "x");
-    ASSERT_TRUE(document.LoadDocument(path(QStringLiteral("page.html"))));
+    ASSERT_TRUE(document.loadDocument(path(QStringLiteral("page.html"))));
     editor.loadText(QStringLiteral("\u00e4\r\nb"));
     editor.setModified(true);
     prompter.addFile(path(QStringLiteral("notes.TXT")));
-    document.FileSaveAs();
+    document.saveAs();
     EXPECT_EQ(readBytes(path(QStringLiteral("notes.TXT"))), QByteArray("\xE4\r\nb\r\n"));
-    EXPECT_EQ(document.FFileName(), path(QStringLiteral("page.html")));
+    EXPECT_EQ(document.fileName(), path(QStringLiteral("page.html")));
     EXPECT_TRUE(editor.isModified());
 }
 
@@ -198,29 +198,29 @@ TEST_F(DocumentTest, EncodedSaves_WriteUtf8WithMarkOrAnsiWithoutChangingTheName)
     editor.loadText(QStringLiteral("\u00e4"));
     editor.setModified(true);
     prompter.addFile(path(QStringLiteral("u.html")));
-    document.Utf8speichern1Click();
+    document.saveAsUtf8();
     EXPECT_EQ(readBytes(path(QStringLiteral("u.html"))), QByteArray("\xEF\xBB\xBF\xC3\xA4"));
     EXPECT_FALSE(editor.isModified());
     prompter.addFile(path(QStringLiteral("a.html")));
-    document.ASCIITextspeichern1Click();
+    document.saveAsAnsi();
     EXPECT_EQ(readBytes(path(QStringLiteral("a.html"))), QByteArray("\xE4"));
-    EXPECT_TRUE(document.FFileName().isEmpty());
+    EXPECT_TRUE(document.fileName().isEmpty());
     // No overwrite question for these.
     EXPECT_TRUE(prompter.messages().isEmpty());
 }
 
 TEST_F(DocumentTest, FileSave_EncodingSettingIsExactExceptForDefault) {
     writeBytes(path(QStringLiteral("p.html")), "\xE4");
-    ASSERT_TRUE(document.LoadDocument(path(QStringLiteral("p.html"))));
+    ASSERT_TRUE(document.loadDocument(path(QStringLiteral("p.html"))));
     editor.setModified(true);
     document.setSaveEncodingKey(QStringLiteral("utf-8"));
-    document.FileSave();
+    document.save();
     EXPECT_EQ(readBytes(path(QStringLiteral("p.html"))), QByteArray("\xE4"));
     document.setSaveEncodingKey(QStringLiteral("UTF-8"));
-    document.FileSave();
+    document.save();
     EXPECT_EQ(readBytes(path(QStringLiteral("p.html"))), QByteArray("\xEF\xBB\xBF\xC3\xA4"));
     document.setSaveEncodingKey(QStringLiteral(" Default "));
-    document.FileSave();
+    document.save();
     // The document's own encoding (Windows-1252 here) again.
     EXPECT_EQ(readBytes(path(QStringLiteral("p.html"))), QByteArray("\xE4"));
 }
@@ -229,16 +229,16 @@ TEST_F(DocumentTest, CloseQuery_YesWithCancelledSaveAsDoesNotLoseTheWork) {
     editor.loadText(QStringLiteral("unsaved"));
     editor.setModified(true);
     prompter.addAnswer(QStringLiteral("yes")); // save changes? -> Save As, then cancelled
-    EXPECT_FALSE(document.FormCloseQuery());
+    EXPECT_FALSE(document.closeQuery());
     EXPECT_TRUE(document.saveCancelled());
 
     prompter.addAnswer(QStringLiteral("no"));
-    EXPECT_TRUE(document.FormCloseQuery());
+    EXPECT_TRUE(document.closeQuery());
 
     editor.loadText(QStringLiteral("  \r\n "));
     editor.setModified(true);
     prompter.clearMessages();
-    EXPECT_TRUE(document.FormCloseQuery());
+    EXPECT_TRUE(document.closeQuery());
     EXPECT_TRUE(prompter.messages().isEmpty());
 }
 
@@ -247,10 +247,10 @@ TEST_F(DocumentTest, OpenAfterAsking_CancelOpensNothing) {
     editor.loadText(QStringLiteral("work"));
     editor.setModified(true);
     prompter.addAnswer(QStringLiteral("cancel"));
-    document.OpenAfterAsking(path(QStringLiteral("b.html")));
+    document.openAfterAsking(path(QStringLiteral("b.html")));
     EXPECT_EQ(editor.text(), QStringLiteral("work"));
     prompter.addAnswer(QStringLiteral("no"));
-    document.OpenAfterAsking(path(QStringLiteral("b.html")));
+    document.openAfterAsking(path(QStringLiteral("b.html")));
     EXPECT_EQ(editor.text(), QStringLiteral("b"));
 }
 

@@ -11,7 +11,7 @@ TEST(Color2HTML, WritesRedGreenBlueAsUpperCaseHexPairs) {
         {{1, 171, 239}, "#01ABEF"}, {{255, 255, 255}, "#FFFFFF"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(Color2HTML(c.colour), QLatin1String(c.text)) << c.text;
+        EXPECT_EQ(colourToHtml(c.colour), QLatin1String(c.text)) << c.text;
 }
 
 TEST(HtmlToColor, ReadsTheFirstSixHexDigitsAsRedGreenBlue) {
@@ -30,11 +30,11 @@ TEST(HtmlToColor, ReadsTheFirstSixHexDigitsAsRedGreenBlue) {
         {"#0f08", {0, 0xFF, 0}},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(HtmlToColor(QString::fromLatin1(c.text)), c.colour) << c.text;
+        EXPECT_EQ(htmlToColour(QString::fromLatin1(c.text)), c.colour) << c.text;
 }
 
 TEST(HtmlToColor, GivesNoColourForTextsThatAreNoHexColour) {
     for (const char* bad : {"", "   ", "#", "#1", "#12", "#12345", "#GG0000", "red", "##123456",
                             "# 12345", "#-12345"})
-        EXPECT_FALSE(HtmlToColor(QString::fromLatin1(bad)).has_value()) << bad;
+        EXPECT_FALSE(htmlToColour(QString::fromLatin1(bad)).has_value()) << bad;
 }

@@ -34,14 +34,14 @@ protected:
 
 TEST_F(RecentFilesTest, FiveFiles_LeaveTheFourMostRecentNewestOnTop) {
     EXPECT_FALSE(recent.anyFilled());
-    recent.AddRecentFile(QStringLiteral("/s/a.htm"));
+    recent.add(QStringLiteral("/s/a.htm"));
     EXPECT_EQ(paths(), QStringList({"", "", "", "/s/a.htm"}));
     EXPECT_FALSE(recent.isFilled(2));
     EXPECT_TRUE(recent.anyFilled());
     for (const char* path : {"/s/b.htm", "/s/c.htm", "/s/d.htm"})
-        recent.AddRecentFile(QString::fromLatin1(path));
+        recent.add(QString::fromLatin1(path));
     EXPECT_EQ(paths(), QStringList({"/s/d.htm", "/s/c.htm", "/s/b.htm", "/s/a.htm"}));
-    recent.AddRecentFile(QStringLiteral("/s/e.htm"));
+    recent.add(QStringLiteral("/s/e.htm"));
     EXPECT_EQ(paths(), QStringList({"/s/e.htm", "/s/d.htm", "/s/c.htm", "/s/b.htm"}));
     EXPECT_EQ(recent.displayName(0), QStringLiteral("e.htm"));
     EXPECT_EQ(recent.displayName(3), QStringLiteral("b.htm"));
@@ -49,31 +49,31 @@ TEST_F(RecentFilesTest, FiveFiles_LeaveTheFourMostRecentNewestOnTop) {
 
 TEST_F(RecentFilesTest, ListedPath_DoesNotMove_AlsoInOtherLetterCase) {
     for (const char* path : {"/s/a.htm", "/s/b.htm", "/S/X.HTM"})
-        recent.AddRecentFile(QString::fromLatin1(path));
+        recent.add(QString::fromLatin1(path));
     const QStringList before = paths();
-    recent.AddRecentFile(QStringLiteral("/s/a.htm"));
-    recent.AddRecentFile(QStringLiteral("/s/x.htm"));
+    recent.add(QStringLiteral("/s/a.htm"));
+    recent.add(QStringLiteral("/s/x.htm"));
     EXPECT_EQ(paths(), before);
     EXPECT_EQ(recent.displayName(1), QStringLiteral("X.HTM"));
 }
 
 TEST_F(RecentFilesTest, LettersBeyondAToZ_AreNotFolded) {
-    recent.AddRecentFile(QStringLiteral("/s/Übung.htm"));
-    recent.AddRecentFile(QStringLiteral("/s/übung.htm"));
+    recent.add(QStringLiteral("/s/Übung.htm"));
+    recent.add(QStringLiteral("/s/übung.htm"));
     EXPECT_EQ(paths(), QStringList({"", "", QStringLiteral("/s/übung.htm"),
                                     QStringLiteral("/s/Übung.htm")}));
 }
 
 TEST_F(RecentFilesTest, SaveThenLoad_KeepsNamesAndPathsWithBlanksAndUmlauts) {
-    recent.AddRecentFile(QStringLiteral("/home/jürgen/Meine Seiten/größe.html"));
-    recent.AddRecentFile(QStringLiteral("/tmp/a b.htm"));
-    ASSERT_TRUE(recent.SaveRecentFiles(folder, platform));
+    recent.add(QStringLiteral("/home/jürgen/Meine Seiten/größe.html"));
+    recent.add(QStringLiteral("/tmp/a b.htm"));
+    ASSERT_TRUE(recent.save(folder, platform));
     EXPECT_EQ(readList(), QStringLiteral("\r\n\r\na b.htm\r\ngröße.html\r\n\r\n\r\n/tmp/a b.htm\r\n"
                                          "/home/jürgen/Meine Seiten/größe.html\r\n")
                               .toUtf8());
 
     RecentFiles loaded;
-    loaded.LoadRecentFiles(folder);
+    loaded.load(folder);
     for (int slot = 0; slot < RecentFiles::SlotCount; ++slot) {
         EXPECT_EQ(loaded.displayName(slot), recent.displayName(slot)) << slot;
         EXPECT_EQ(loaded.path(slot), recent.path(slot)) << slot;
@@ -84,7 +84,7 @@ TEST_F(RecentFilesTest, SaveThenLoad_KeepsNamesAndPathsWithBlanksAndUmlauts) {
 
 TEST_F(RecentFilesTest, LoadShortFile_MissingLinesReadAsEmpty) {
     writeList("a.htm\r\n \r\nc.htm\r\n\r\n/s/a.htm\r\n/s/b.htm");
-    recent.LoadRecentFiles(folder);
+    recent.load(folder);
     EXPECT_EQ(paths(), QStringList({"/s/a.htm", "/s/b.htm", "", ""}));
     EXPECT_TRUE(recent.isFilled(0));
     // A blank name leaves the slot empty even with a path.
@@ -95,21 +95,21 @@ TEST_F(RecentFilesTest, LoadShortFile_MissingLinesReadAsEmpty) {
 }
 
 TEST_F(RecentFilesTest, Clear_EmptiesSlotsAndDeletesTheFile_WhichNextSaveWritesEmpty) {
-    recent.AddRecentFile(QStringLiteral("/s/a.htm"));
-    ASSERT_TRUE(recent.SaveRecentFiles(folder, platform));
+    recent.add(QStringLiteral("/s/a.htm"));
+    ASSERT_TRUE(recent.save(folder, platform));
     recent.clear(folder);
     EXPECT_FALSE(recent.anyFilled());
     EXPECT_EQ(paths(), QStringList({"", "", "", ""}));
     EXPECT_FALSE(QFile::exists(listPath));
-    ASSERT_TRUE(recent.SaveRecentFiles(folder, platform));
+    ASSERT_TRUE(recent.save(folder, platform));
     EXPECT_EQ(readList(), QByteArray("\r\n").repeated(8));
 }
 
 TEST_F(RecentFilesTest, CanOpen_OnlyAnExistingFile) {
     writeList("");
-    recent.AddRecentFile(listPath);
-    recent.AddRecentFile(folder + QStringLiteral("gone.htm"));
-    recent.AddRecentFile(folder);
+    recent.add(listPath);
+    recent.add(folder + QStringLiteral("gone.htm"));
+    recent.add(folder);
     EXPECT_FALSE(recent.canOpen(1));
     EXPECT_FALSE(recent.canOpen(2));
     EXPECT_TRUE(recent.canOpen(3));
@@ -117,8 +117,8 @@ TEST_F(RecentFilesTest, CanOpen_OnlyAnExistingFile) {
 
 TEST_F(RecentFilesTest, UnwritableList_AsksInstallerToDeleteItAndRetriesOnce) {
     ASSERT_TRUE(QDir(folder).mkdir(QStringLiteral("files.txt")));
-    recent.AddRecentFile(QStringLiteral("/s/a.htm"));
-    EXPECT_FALSE(recent.SaveRecentFiles(folder, platform));
+    recent.add(QStringLiteral("/s/a.htm"));
+    EXPECT_FALSE(recent.save(folder, platform));
     EXPECT_EQ(platform.calls,
               QStringList({QStringLiteral("installer ") + listPath + QStringLiteral(" del"),
                            QStringLiteral("pause 300")}));
@@ -126,6 +126,6 @@ TEST_F(RecentFilesTest, UnwritableList_AsksInstallerToDeleteItAndRetriesOnce) {
 
 TEST_F(RecentFilesTest, UnreachableFolder_RetriesOnceWithoutInstallerRequest) {
     writeList("");
-    EXPECT_FALSE(recent.SaveRecentFiles(listPath + QStringLiteral("/redodaze/"), platform));
+    EXPECT_FALSE(recent.save(listPath + QStringLiteral("/redodaze/"), platform));
     EXPECT_EQ(platform.calls, QStringList({QStringLiteral("pause 300")}));
 }

@@ -35,60 +35,60 @@ TEST(SettingsCipher, DecipherUndoesEncipher_ForEveryByteAtEveryKeyPosition) {
 }
 
 TEST(IsEnciphered, PlainSettingsText_IsNotEnciphered) {
-    EXPECT_FALSE(IsEnciphered(QString::fromLatin1(PlainSettings)));
-    EXPECT_FALSE(IsEnciphered(QStringLiteral("Schriftgröße\r\nÜberall\r\n")));
-    EXPECT_FALSE(IsEnciphered(QString()));
+    EXPECT_FALSE(isEnciphered(QString::fromLatin1(PlainSettings)));
+    EXPECT_FALSE(isEnciphered(QStringLiteral("Schriftgröße\r\nÜberall\r\n")));
+    EXPECT_FALSE(isEnciphered(QString()));
 }
 
 TEST(IsEnciphered, EncipheredSettingsText_IsEnciphered) {
-    EXPECT_TRUE(IsEnciphered(readAsFile(encipherSettings(PlainSettings))));
+    EXPECT_TRUE(isEnciphered(readAsFile(encipherSettings(PlainSettings))));
     // A freshly padded file: blanks and line ends only.
     QByteArray padded;
     for (int i = 0; i < 19; ++i)
         padded += " \r\n";
-    EXPECT_TRUE(IsEnciphered(readAsFile(encipherSettings(padded))));
+    EXPECT_TRUE(isEnciphered(readAsFile(encipherSettings(padded))));
 }
 
 TEST(IsEnciphered, OnlyLineEndsTabsAndBlanks_IsNotEnciphered) {
-    EXPECT_FALSE(IsEnciphered(QStringLiteral("\r\n\r\n")));
-    EXPECT_FALSE(IsEnciphered(QStringLiteral(" \t \r\n \t")));
+    EXPECT_FALSE(isEnciphered(QStringLiteral("\r\n\r\n")));
+    EXPECT_FALSE(isEnciphered(QStringLiteral(" \t \r\n \t")));
 }
 
 TEST(IsEnciphered, NothingPrintableLeft_IsEnciphered) {
-    EXPECT_TRUE(IsEnciphered(QStringLiteral("\x01")));
-    EXPECT_TRUE(IsEnciphered(QStringLiteral("éü ö")));
+    EXPECT_TRUE(isEnciphered(QStringLiteral("\x01")));
+    EXPECT_TRUE(isEnciphered(QStringLiteral("éü ö")));
 }
 
 TEST(IsEnciphered, ComparesPrintableLengthWithRoundedLengthOverOnePointFour) {
     const QString four = QStringLiteral("éééé");
     // 11 / 1.4 = 7.86 rounds up to 8: seven printable of eleven is enciphered.
-    EXPECT_TRUE(IsEnciphered(QStringLiteral("abcdefg") + four));
-    EXPECT_FALSE(IsEnciphered(QStringLiteral("abcdefgh") + four.left(3)));
+    EXPECT_TRUE(isEnciphered(QStringLiteral("abcdefg") + four));
+    EXPECT_FALSE(isEnciphered(QStringLiteral("abcdefgh") + four.left(3)));
     // 10 / 1.4 = 7.14 rounds down to 7: seven printable of ten is not.
-    EXPECT_TRUE(IsEnciphered(QStringLiteral("abcdef") + four));
-    EXPECT_FALSE(IsEnciphered(QStringLiteral("abcdefg") + four.left(3)));
+    EXPECT_TRUE(isEnciphered(QStringLiteral("abcdef") + four));
+    EXPECT_FALSE(isEnciphered(QStringLiteral("abcdefg") + four.left(3)));
     // 7 / 1.4 = 5 exactly.
-    EXPECT_TRUE(IsEnciphered(QStringLiteral("abcd") + four.left(3)));
-    EXPECT_FALSE(IsEnciphered(QStringLiteral("abcde") + four.left(2)));
+    EXPECT_TRUE(isEnciphered(QStringLiteral("abcd") + four.left(3)));
+    EXPECT_FALSE(isEnciphered(QStringLiteral("abcde") + four.left(2)));
 }
 
 TEST(IsEnciphered, KqoIsRemovedInAnyCase) {
-    EXPECT_TRUE(IsEnciphered(QStringLiteral("KqOkQo\x01")));
+    EXPECT_TRUE(isEnciphered(QStringLiteral("KqOkQo\x01")));
     // Kept, "KqO" would leave P four of six, not below round(6 / 1.4) = 4.
-    EXPECT_TRUE(IsEnciphered(QStringLiteral("aKqO\x01\x01")));
+    EXPECT_TRUE(isEnciphered(QStringLiteral("aKqO\x01\x01")));
 }
 
 TEST(IsEnciphered, KqoFormedByRemovingBlanks_IsRemoved) {
     // Q is "\x01" once the blanks are gone and "kqo" with them.
-    EXPECT_TRUE(IsEnciphered(QStringLiteral("k q o\x01")));
+    EXPECT_TRUE(isEnciphered(QStringLiteral("k q o\x01")));
 }
 
 TEST(IsEnciphered, KqoFormedByRemovingKqo_IsKept) {
     // "k[kqo]qo" leaves "kqo", which is not removed again: P "kqo" of Q "kqo\x01".
-    EXPECT_FALSE(IsEnciphered(QStringLiteral("kkqoqo\x01")));
+    EXPECT_FALSE(isEnciphered(QStringLiteral("kkqoqo\x01")));
 }
 
 TEST(IsEnciphered, CrLfFormedByRemovingTabs_IsKept) {
     // CR LF pairs go before tabs, so "\r\t\n" leaves a CR LF that counts as unprintable.
-    EXPECT_TRUE(IsEnciphered(QStringLiteral("\r\t\n")));
+    EXPECT_TRUE(isEnciphered(QStringLiteral("\r\t\n")));
 }

@@ -52,11 +52,11 @@ protected:
 
 TEST_F(LoadSettingsTest, MissingFile_FirstStartTakesLanguageFromInputLanguage) {
     platform.germanInput = true;
-    EXPECT_EQ(LoadSettings(folder, platform, settings), SettingsLoadResult::NoFile);
+    EXPECT_EQ(loadSettings(folder, platform, settings), SettingsLoadResult::NoFile);
     EXPECT_EQ(settings.uiLanguage, UiLanguage::German);
 
     platform.germanInput = false;
-    EXPECT_EQ(LoadSettings(folder, platform, settings), SettingsLoadResult::NoFile);
+    EXPECT_EQ(loadSettings(folder, platform, settings), SettingsLoadResult::NoFile);
     EXPECT_EQ(settings.uiLanguage, UiLanguage::English);
     EXPECT_TRUE(platform.calls.isEmpty());
 }
@@ -67,7 +67,7 @@ TEST_F(LoadSettingsTest, MissingFile_ResetsFtpAndCharset_NoLineNumbers_UpdateChe
     settings.ftpServer = QStringLiteral("old");
     settings.ftpLoginMode = QStringLiteral("UserLogin");
     settings.charset = QStringLiteral("UTF-8");
-    LoadSettings(folder, platform, settings);
+    loadSettings(folder, platform, settings);
     EXPECT_EQ(settings.ftpUser, QString());
     EXPECT_EQ(settings.ftpPassword, QString());
     EXPECT_EQ(settings.ftpServer, QString());
@@ -80,7 +80,7 @@ TEST_F(LoadSettingsTest, MissingFile_ResetsFtpAndCharset_NoLineNumbers_UpdateChe
 
 TEST_F(LoadSettingsTest, EncipheredFile_AppliesEveryLine) {
     writeEnciphered(fullSettings());
-    EXPECT_EQ(LoadSettings(folder, platform, settings), SettingsLoadResult::Applied);
+    EXPECT_EQ(loadSettings(folder, platform, settings), SettingsLoadResult::Applied);
     EXPECT_EQ(settings.fontSize, 14);
     EXPECT_TRUE(settings.lineNumbers);
     EXPECT_EQ(settings.ftpUser, QStringLiteral("anna"));
@@ -105,7 +105,7 @@ TEST_F(LoadSettingsTest, PlainFileWithLineFeeds_IsReadLineByLine) {
     QByteArray bytes = crLfLines(fullSettings());
     bytes.replace("\r\n", "\n");
     writeRaw(bytes);
-    EXPECT_EQ(LoadSettings(folder, platform, settings), SettingsLoadResult::Applied);
+    EXPECT_EQ(loadSettings(folder, platform, settings), SettingsLoadResult::Applied);
     EXPECT_EQ(settings.browserPath, QStringLiteral("/usr/bin/firefox"));
     EXPECT_FALSE(settings.updateCheck);
 }
@@ -115,7 +115,7 @@ TEST_F(LoadSettingsTest, LineNumbers_OnUnlessLineIsExactlyFalse) {
         {" ", true}, {"", true}, {"false", false}, {"False", true}, {"false ", true}};
     for (const auto& [line, expected] : cases) {
         writeWithLine(SettingsLine::LineNumbers, QString::fromLatin1(line));
-        LoadSettings(folder, platform, settings);
+        loadSettings(folder, platform, settings);
         EXPECT_EQ(settings.lineNumbers, expected) << '"' << line << '"';
     }
 }
@@ -125,7 +125,7 @@ TEST_F(LoadSettingsTest, UpdateCheck_OnUnlessTrimmedLineIsFalse) {
         {" false\t", false}, {"FALSE", true}, {" ", true}, {"true", true}};
     for (const auto& [line, expected] : cases) {
         writeWithLine(SettingsLine::UpdateCheck, QString::fromLatin1(line));
-        LoadSettings(folder, platform, settings);
+        loadSettings(folder, platform, settings);
         EXPECT_EQ(settings.updateCheck, expected) << '"' << line << '"';
     }
 }
@@ -139,7 +139,7 @@ TEST_F(LoadSettingsTest, BlankLines_KeepCurrentValuesOrGiveDefaults) {
     lines[SettingsLine::KeywordColour] = QString();
     lines[SettingsLine::Charset] = QStringLiteral(" ");
     writeEnciphered(lines);
-    EXPECT_EQ(LoadSettings(folder, platform, settings), SettingsLoadResult::Applied);
+    EXPECT_EQ(loadSettings(folder, platform, settings), SettingsLoadResult::Applied);
     EXPECT_EQ(settings.fontSize, 10);
     EXPECT_EQ(settings.keywordColour, 1);
     EXPECT_EQ(settings.charset, QStringLiteral("ISO-8859-1"));
@@ -149,7 +149,7 @@ TEST_F(LoadSettingsTest, FontSizeThatIsNoNumber_IsIgnored) {
     settings.fontSize = 10;
 
     writeWithLine(SettingsLine::FontSize, QStringLiteral("big"));
-    EXPECT_EQ(LoadSettings(folder, platform, settings), SettingsLoadResult::Applied);
+    EXPECT_EQ(loadSettings(folder, platform, settings), SettingsLoadResult::Applied);
     EXPECT_EQ(settings.fontSize, 10);
     EXPECT_EQ(settings.uiLanguage, UiLanguage::German);
     EXPECT_TRUE(fileExists());
@@ -169,7 +169,7 @@ TEST_F(LoadSettingsTest, ColourTriple_AppliesFieldsUpToTheFirstError) {
         settings.commentColour = 2;
         settings.entityColour = 3;
         writeWithLine(SettingsLine::ValueCommentEntityColours, QString::fromLatin1(c.line));
-        EXPECT_EQ(LoadSettings(folder, platform, settings), SettingsLoadResult::Applied) << c.line;
+        EXPECT_EQ(loadSettings(folder, platform, settings), SettingsLoadResult::Applied) << c.line;
         EXPECT_EQ(settings.valueColour, c.value) << c.line;
         EXPECT_EQ(settings.commentColour, c.comment) << c.line;
         EXPECT_EQ(settings.entityColour, c.entity) << c.line;
@@ -178,7 +178,7 @@ TEST_F(LoadSettingsTest, ColourTriple_AppliesFieldsUpToTheFirstError) {
 
 TEST_F(LoadSettingsTest, NoNumberInLine10_DeletesFileButKeepsValuesReadBefore) {
     writeWithLine(SettingsLine::IdentifierColour, QStringLiteral("green"));
-    EXPECT_EQ(LoadSettings(folder, platform, settings), SettingsLoadResult::BadFileDeleted);
+    EXPECT_EQ(loadSettings(folder, platform, settings), SettingsLoadResult::BadFileDeleted);
     EXPECT_FALSE(fileExists());
     EXPECT_EQ(settings.fontSize, 14);
     EXPECT_EQ(settings.ftpUser, QStringLiteral("anna"));
@@ -195,7 +195,7 @@ TEST_F(LoadSettingsTest, NoNumberInLine10_DeletesFileButKeepsValuesReadBefore) {
 TEST_F(LoadSettingsTest, NoNumberInLine9Or15_DeletesFile) {
     for (const int line : {int(SettingsLine::KeywordColour), int(SettingsLine::Language)}) {
         writeWithLine(line, QStringLiteral("1 "));
-        EXPECT_EQ(LoadSettings(folder, platform, settings), SettingsLoadResult::BadFileDeleted)
+        EXPECT_EQ(loadSettings(folder, platform, settings), SettingsLoadResult::BadFileDeleted)
             << line;
         EXPECT_FALSE(fileExists()) << line;
     }
@@ -204,15 +204,15 @@ TEST_F(LoadSettingsTest, NoNumberInLine9Or15_DeletesFile) {
 TEST_F(LoadSettingsTest, BlankLanguageLine_ChoosesGermanWhenSystemLanguageNameSaysDeutsch) {
     writeWithLine(SettingsLine::Language, QStringLiteral(" "));
     platform.languageName = QStringLiteral("Deutsch");
-    LoadSettings(folder, platform, settings);
+    loadSettings(folder, platform, settings);
     EXPECT_EQ(settings.uiLanguage, UiLanguage::German);
 
     platform.languageName = QStringLiteral("English");
-    LoadSettings(folder, platform, settings);
+    loadSettings(folder, platform, settings);
     EXPECT_EQ(settings.uiLanguage, UiLanguage::English);
     // The input language only counts at the first start.
     platform.germanInput = true;
-    LoadSettings(folder, platform, settings);
+    loadSettings(folder, platform, settings);
     EXPECT_EQ(settings.uiLanguage, UiLanguage::English);
 }
 
@@ -221,7 +221,7 @@ TEST_F(LoadSettingsTest, SaveEncodingAndFtpClient_AreKeptExactlyAsRead) {
     lines[SettingsLine::SaveEncoding] = QStringLiteral("utf-8");
     lines[SettingsLine::FtpClient] = QStringLiteral(" ");
     writeEnciphered(lines);
-    LoadSettings(folder, platform, settings);
+    loadSettings(folder, platform, settings);
     EXPECT_EQ(settings.saveEncoding, QStringLiteral("utf-8"));
     EXPECT_EQ(settings.ftpClient, QStringLiteral(" "));
 }
@@ -230,7 +230,7 @@ TEST_F(LoadSettingsTest, ShortFile_MissingLinesReadAsEmpty) {
     settings.charset = QStringLiteral("UTF-8");
     platform.languageName = QStringLiteral("Deutsch (Deutschland)");
     writeEnciphered({QStringLiteral("Arial"), QStringLiteral("9"), QStringLiteral("false")});
-    EXPECT_EQ(LoadSettings(folder, platform, settings), SettingsLoadResult::Applied);
+    EXPECT_EQ(loadSettings(folder, platform, settings), SettingsLoadResult::Applied);
     EXPECT_EQ(settings.fontSize, 9);
     EXPECT_FALSE(settings.lineNumbers);
     EXPECT_EQ(settings.ftpLoginMode, QString());

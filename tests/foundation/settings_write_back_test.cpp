@@ -35,7 +35,7 @@ QByteArray blankLines(int count) {
 
 TEST_F(WriteBackSettingsTest, MissingFile_WritesNineteenLinesBlankUpToLine14) {
     settings.uiLanguage = UiLanguage::German;
-    ASSERT_TRUE(WriteBackSettings(folder, settings, platform));
+    ASSERT_TRUE(writeBackSettings(folder, settings, platform));
     EXPECT_EQ(readDeciphered(), blankLines(15) + "0\r\n\r\nexplorer.exe\r\ntrue\r\n");
     EXPECT_TRUE(platform.calls.isEmpty());
 }
@@ -45,7 +45,7 @@ TEST_F(WriteBackSettingsTest, StoresLanguageSaveEncodingFtpClientAndUpdateCheck)
     settings.saveEncoding = QStringLiteral("utf-8");
     settings.ftpClient = QStringLiteral("/opt/ftp client/bin");
     settings.updateCheck = false;
-    ASSERT_TRUE(WriteBackSettings(folder, settings, platform));
+    ASSERT_TRUE(writeBackSettings(folder, settings, platform));
     const QStringList lines = *readSettingsFile(path);
     ASSERT_EQ(lines.size(), SettingsLine::LineCount);
     EXPECT_EQ(lines[SettingsLine::Language], QStringLiteral("1"));
@@ -63,30 +63,30 @@ TEST_F(WriteBackSettingsTest, KeepsLines0To14ByteForByte) {
     writeRaw(encipherSettings(head + "1\r\nASCII\r\nexplorer.exe\r\ntrue\r\n"));
     settings.uiLanguage = UiLanguage::German;
     settings.saveEncoding = QStringLiteral("default");
-    ASSERT_TRUE(WriteBackSettings(folder, settings, platform));
+    ASSERT_TRUE(writeBackSettings(folder, settings, platform));
     EXPECT_EQ(readDeciphered(), head + "0\r\ndefault\r\nexplorer.exe\r\ntrue\r\n");
 }
 
 TEST_F(WriteBackSettingsTest, ShortFile_IsPaddedToTwentyOneLines) {
     writeRaw(encipherSettings("Arial\r\n9\r\n"));
-    ASSERT_TRUE(WriteBackSettings(folder, settings, platform));
+    ASSERT_TRUE(writeBackSettings(folder, settings, platform));
     EXPECT_EQ(readDeciphered(), "Arial\r\n9\r\n" + blankLines(13) +
                                     "1\r\n\r\nexplorer.exe\r\ntrue\r\n" + blankLines(2));
 }
 
 TEST_F(WriteBackSettingsTest, LongFile_KeepsItsExtraLines) {
     writeRaw(encipherSettings(blankLines(19) + "extra\r\n"));
-    ASSERT_TRUE(WriteBackSettings(folder, settings, platform));
+    ASSERT_TRUE(writeBackSettings(folder, settings, platform));
     EXPECT_EQ(readDeciphered(), blankLines(15) + "1\r\n\r\nexplorer.exe\r\ntrue\r\nextra\r\n");
 }
 
 TEST_F(WriteBackSettingsTest, PlainFileReadBack_IsStoredEnciphered) {
     const QByteArray plain = blankLines(15) + "0\r\nUTF-8\r\nexplorer.exe\r\nfalse\r\n";
     writeRaw(plain);
-    ASSERT_EQ(LoadSettings(folder, platform, settings), SettingsLoadResult::Applied);
+    ASSERT_EQ(loadSettings(folder, platform, settings), SettingsLoadResult::Applied);
     EXPECT_EQ(settings.saveEncoding, QStringLiteral("UTF-8"));
     EXPECT_FALSE(settings.updateCheck);
-    ASSERT_TRUE(WriteBackSettings(folder, settings, platform));
+    ASSERT_TRUE(writeBackSettings(folder, settings, platform));
     EXPECT_EQ(readRaw(), encipherSettings(plain));
 }
 
@@ -94,7 +94,7 @@ TEST_F(WriteBackSettingsTest, WrittenFile_IsReadableByOwnerOnly) {
     writeRaw(blankLines(19));
     QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                     QFileDevice::ReadGroup | QFileDevice::ReadOther);
-    ASSERT_TRUE(WriteBackSettings(folder, settings, platform));
+    ASSERT_TRUE(writeBackSettings(folder, settings, platform));
     const auto others = QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ReadOther |
                         QFileDevice::WriteOther;
     EXPECT_EQ(QFile::permissions(path) & others, QFileDevice::Permissions());
@@ -104,7 +104,7 @@ TEST_F(WriteBackSettingsTest, WrittenFile_IsReadableByOwnerOnly) {
 TEST_F(WriteBackSettingsTest, UnwritableFile_AsksInstallerToDeleteItAndRetriesOnce) {
     // A folder in the file's place cannot be replaced by a file.
     ASSERT_TRUE(QDir(folder).mkdir(QStringLiteral("Html.ini")));
-    EXPECT_FALSE(WriteBackSettings(folder, settings, platform));
+    EXPECT_FALSE(writeBackSettings(folder, settings, platform));
     EXPECT_EQ(platform.calls,
               QStringList({QStringLiteral("installer ") + path + QStringLiteral(" del"),
                            QStringLiteral("pause 400")}));
@@ -113,6 +113,6 @@ TEST_F(WriteBackSettingsTest, UnwritableFile_AsksInstallerToDeleteItAndRetriesOn
 TEST_F(WriteBackSettingsTest, UnreachableFolder_RetriesOnceWithoutInstallerRequest) {
     writeRaw("not a folder");
     const QString unreachable = path + QStringLiteral("/redodaze/");
-    EXPECT_FALSE(WriteBackSettings(unreachable, settings, platform));
+    EXPECT_FALSE(writeBackSettings(unreachable, settings, platform));
     EXPECT_EQ(platform.calls, QStringList({QStringLiteral("pause 400")}));
 }

@@ -8,7 +8,7 @@ namespace {
 
 int find(const char* text, const char* pattern, int start, int limit, bool wholeWord = false,
          bool caseSensitive = true) {
-    return FindInText(QString::fromUtf8(text), QString::fromUtf8(pattern), start, limit, wholeWord,
+    return findInText(QString::fromUtf8(text), QString::fromUtf8(pattern), start, limit, wholeWord,
                       caseSensitive);
 }
 
@@ -86,7 +86,7 @@ TEST(FindInText, FoldedSearchAgreesWithPlainSearchOnRandomTexts) {
         const QString lowerPattern = pattern.toLower();
         const qsizetype expected =
             start >= 1 && start <= text.size() ? lowerText.indexOf(lowerPattern, start - 1) : -1;
-        const int got = FindInText(text, pattern, start, int(text.size()), false, false);
+        const int got = findInText(text, pattern, start, int(text.size()), false, false);
         ASSERT_EQ(got, expected < 0 ? 0 : int(expected) + 1)
             << text.toStdString() << " / " << pattern.toStdString() << " from " << start;
     }
@@ -96,26 +96,26 @@ TEST(FindIgnoreCase, FindsTheFirstHundredCharactersOfALongNeedle) {
     const QString needle = QString(100, QLatin1Char('a')) + QString(50, QLatin1Char('b'));
     const QString haystack =
         QStringLiteral("xx") + QString(100, QLatin1Char('A')) + QStringLiteral("c");
-    EXPECT_EQ(FindIgnoreCase(needle, haystack, 1, 1000), 3);
+    EXPECT_EQ(findIgnoringCase(needle, haystack, 1, 1000), 3);
 }
 
 TEST(FindIgnoreCase, GivesZeroForBlankTextsAndAShortEditorText) {
-    EXPECT_EQ(FindIgnoreCase(u"<td", u"  \r\n", 1, 100), 0);
-    EXPECT_EQ(FindIgnoreCase(u"  ", u"a  b", 1, 100), 0);
+    EXPECT_EQ(findIgnoringCase(u"<td", u"  \r\n", 1, 100), 0);
+    EXPECT_EQ(findIgnoringCase(u"  ", u"a  b", 1, 100), 0);
     // The editor's whole text, not the haystack, must be as long as the needle...
-    EXPECT_EQ(FindIgnoreCase(u"<td", u"<TD>", 1, 2), 0);
-    EXPECT_EQ(FindIgnoreCase(u"<td", u"<TD>", 1, 3), 1);
+    EXPECT_EQ(findIgnoringCase(u"<td", u"<TD>", 1, 2), 0);
+    EXPECT_EQ(findIgnoringCase(u"<td", u"<TD>", 1, 3), 1);
     // ... and longer than the offset.
-    EXPECT_EQ(FindIgnoreCase(u"<td", u"<tr><td>", 5, 5), 0);
-    EXPECT_EQ(FindIgnoreCase(u"<td", u"<tr><td>", 5, 6), 5);
+    EXPECT_EQ(findIgnoringCase(u"<td", u"<tr><td>", 5, 5), 0);
+    EXPECT_EQ(findIgnoringCase(u"<td", u"<tr><td>", 5, 6), 5);
 }
 
 TEST(FindIgnoreCase, OffsetsCountFromOneAndBelowOneCountAsOne) {
-    EXPECT_EQ(FindIgnoreCase(u"b", u"abab", 0, 10), 2);
-    EXPECT_EQ(FindIgnoreCase(u"b", u"abab", -3, 10), 2);
-    EXPECT_EQ(FindIgnoreCase(u"b", u"abab", 3, 10), 4);
-    EXPECT_EQ(FindIgnoreCase(u"b", u"abab", 5, 10), 0);
-    EXPECT_EQ(FindIgnoreCase(u"ä", u"Ä", 1, 10), 0);
+    EXPECT_EQ(findIgnoringCase(u"b", u"abab", 0, 10), 2);
+    EXPECT_EQ(findIgnoringCase(u"b", u"abab", -3, 10), 2);
+    EXPECT_EQ(findIgnoringCase(u"b", u"abab", 3, 10), 4);
+    EXPECT_EQ(findIgnoringCase(u"b", u"abab", 5, 10), 0);
+    EXPECT_EQ(findIgnoringCase(u"ä", u"Ä", 1, 10), 0);
 }
 
 TEST(TextSearch, LastOccurrenceFromAStartIgnoringCase) {

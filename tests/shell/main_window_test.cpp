@@ -58,7 +58,7 @@ private slots:
             prompter.addFile(page);
             action(window, "saveAsItem")->trigger();
             QVERIFY(!window.buffer().isModified());
-            QCOMPARE(window.document().FFileName(), page);
+            QCOMPARE(window.document().fileName(), page);
             QVERIFY(action(window, "recentFile4")->isVisible());
             QCOMPARE(action(window, "recentFile4")->text(), QStringLiteral("my page.html"));
 
@@ -84,7 +84,7 @@ private slots:
         QCOMPARE(recent->statusTip(), page);
         QVERIFY(action(window, "clearRecentFilesItem")->isVisible());
         recent->trigger();
-        QCOMPARE(window.document().FFileName(), page);
+        QCOMPARE(window.document().fileName(), page);
         QVERIFY(window.buffer().text().startsWith(QStringLiteral("Hi <html>")));
         QVERIFY(!window.buffer().text().contains(QStringLiteral("more")));
         QVERIFY(QFile::exists(m_home.filePath(QStringLiteral("my page.BAK"))));
@@ -240,7 +240,7 @@ private slots:
         // Relative, as typed in a shell.
         QDir::setCurrent(m_home.path());
         window.startUp({QStringLiteral("arg.css")});
-        QCOMPARE(window.document().FFileName(), path);
+        QCOMPARE(window.document().fileName(), path);
         QCOMPARE(window.buffer().text(), QStringLiteral("p { }"));
         // The stored list is read first, so the opened file joins it.
         QCOMPARE(action(window, "recentFile4")->statusTip(), path);

@@ -71,7 +71,7 @@ private slots:
         QCOMPARE(help->language(), UiLanguage::German);
 
         action(window, "englishItem")->trigger();
-        ShowHelpContext(&window, 210, window.uiLanguage());
+        showHelpTopic(&window, 210, window.uiLanguage());
         QCOMPARE(window.findChildren<HelpWindow*>().size(), 1);
         QCOMPARE(help->browser()->source(), HelpWindow::topicUrl(UiLanguage::English, 210));
         QVERIFY(!help->testAttribute(Qt::WA_QuitOnClose));

@@ -64,7 +64,7 @@ QString codeCheckReport(const CodeCheckOutcome& outcome, const MessageTable& mes
 CodeCheckOutcome RunCodeCheck(EditorBuffer& editor, const MessageTable& messages) {
     CodeCheckOutcome outcome = CheckHtmlText(editor.text(), messages);
     editor.setText(outcome.text);
-    StampGenerator(editor);
+    stampGeneratorElement(editor);
     return outcome;
 }
 

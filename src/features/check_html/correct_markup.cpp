@@ -157,7 +157,7 @@ QString ApplyReplacementTable(const QString& text) {
 QString RepairSkeleton(const QString& text) {
     QString result = text;
     if (lacks(result, u"<html")) {
-        const QString docType = FindDocType(result);
+        const QString docType = findDocType(result);
         if (!docType.isEmpty())
             result.remove(indexOfIgnoreAsciiCase(result, docType), docType.size());
         result = docType + QStringLiteral("\r\n<html>") + result;
@@ -188,9 +188,9 @@ QString RepairSkeleton(const QString& text) {
 }
 
 MarkupText CorrectMarkupText(const QString& text, const MessageTable& messages, QString& report) {
-    const QString docType = FindDocType(text);
+    const QString docType = findDocType(text);
     ProtectedBlockLists blocks;
-    MarkupText markup(MaskScriptAndStyle(text, blocks));
+    MarkupText markup(maskScriptAndStyle(text, blocks));
     removeSpacesInTagBrackets(markup);
     markup.replaceAll(u"<a  href", u"<a href");
     markup.replaceAll(u"<a  name", u"<a name");
@@ -201,7 +201,7 @@ MarkupText CorrectMarkupText(const QString& text, const MessageTable& messages, 
         markup.overwrite(at, u"&nbsp;");
     applyReplacementTable(markup);
     joinLinesInsideTags(markup);
-    markup.reset(RepairSkeleton(RestoreStyleAndScript(markup.text(), blocks)));
+    markup.reset(RepairSkeleton(restoreStyleAndScript(markup.text(), blocks)));
     CheckTagBalances(BalancedPairs, markup, messages, report);
     markup.replaceAll(u"> <", u"><");
     // Normalising lowered the declaration; the remembered one gives its letters back.

@@ -17,7 +17,7 @@ void addDocumentCommands(std::vector<CliCommand>& commands) {
                             document.chooseDocType = [&c] {
                                 return docTypeChoice(c.prompter.chooseDocType());
                             };
-                            document.FileNew();
+                            document.newDocument();
                         },
                         false});
     commands.push_back({QStringLiteral("save"),

@@ -45,7 +45,7 @@ QString runCodeCheckNote(UiLanguage language) {
 std::optional<Document::DocType> docTypeChoice(int code) {
     if (code == 0)
         return std::nullopt;
-    return Document::DocType{DocTypeDeclaration(code), isXhtmlDocType(code)};
+    return Document::DocType{docTypeDeclaration(code), isXhtmlDocType(code)};
 }
 
 void StampGeneratorKeepingSelection(EditorBuffer& editor) {
@@ -53,7 +53,7 @@ void StampGeneratorKeepingSelection(EditorBuffer& editor) {
     const int caret = editor.caretOffset();
     const int anchor = caret == start ? start + editor.selLength() : start;
     const QString before = editor.text();
-    StampGenerator(editor);
+    stampGeneratorElement(editor);
     const QString after = editor.text();
     // The stamp changed one stretch: find it as the part between the common ends.
     const qsizetype shorter = qMin(before.size(), after.size());
@@ -79,7 +79,7 @@ void Doctype1Click(const CommandContext& context) {
     if (code == 0)
         return;
     const QString text = context.editor.text();
-    const QString declaration = DocTypeDeclaration(code) + QStringLiteral("\r\n");
+    const QString declaration = docTypeDeclaration(code) + QStringLiteral("\r\n");
     QString result;
     result.reserve(declaration.size() + text.size() + xhtmlRootElement().size());
     result += declaration;

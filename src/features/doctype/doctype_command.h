@@ -41,8 +41,8 @@ QString runCodeCheckNote(UiLanguage language);
 // What New puts first: the declaration and the XHTML root for a code; nullopt for 0 (Cancel).
 std::optional<Document::DocType> docTypeChoice(int code);
 
-// Save's stamp: StampGenerator, then the selection put back on the same characters, so saving
-// never moves the caret (the stamp itself selects, or rewrites the whole text).
+// Save's stamp: stampGeneratorElement, then the selection put back on the same characters, so
+// saving never moves the caret (the stamp itself selects, or rewrites the whole text).
 void StampGeneratorKeepingSelection(EditorBuffer& editor);
 
 // The Doctype command: asks for a type and puts its declaration in front of the first line;

@@ -44,7 +44,7 @@ FilesController::FilesController(FeatureContext& context)
 }
 
 void FilesController::MultiReplace1Click() {
-    const QString fileName = m_context.document().FFileName();
+    const QString fileName = m_context.document().fileName();
     if (!fileName.isEmpty() && asciiLower(fileName) != QLatin1String("untitled"))
         m_dialog->CurDir = QFileInfo(fileName).absolutePath();
     m_dialog->Sprache = m_context.uiLanguage();

@@ -440,5 +440,5 @@ void TFormFiles::ButtonResultOpenClick() {
 }
 
 void TFormFiles::SpeedButton1Click() {
-    ShowHelpContext(this, HelpContext, Sprache);
+    showHelpTopic(this, HelpContext, Sprache);
 }

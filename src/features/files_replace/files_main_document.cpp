@@ -19,7 +19,7 @@ QString comparablePath(const QString& path) {
 } // namespace
 
 QString FilesMainDocument::ownFile() const {
-    const QString name = m_document.FFileName().trimmed();
+    const QString name = m_document.fileName().trimmed();
     if (isBlankText(name) || name == m_document.untitledName() ||
         asciiLower(name) == QLatin1String("untitled"))
         return QString();
@@ -42,21 +42,21 @@ bool FilesMainDocument::isAmong(const QStringList& paths) const {
 bool FilesMainDocument::prepareReplaceRun(const QStringList& paths) {
     if (!m_editor.isModified() || !isAmong(paths))
         return true;
-    m_document.AskSaveChanges();
+    m_document.askSaveChanges();
     return !m_document.saveCancelled();
 }
 
 void FilesMainDocument::reloadIfRewritten(const QStringList& rewritten) {
     if (isAmong(rewritten))
-        m_document.LoadDocument(ownFile());
+        m_document.loadDocument(ownFile());
 }
 
 bool FilesMainDocument::showFile(const QString& path) {
     if (m_editor.isModified() && !m_editor.isBlank()) {
-        m_document.FileSave();
+        m_document.save();
         // A cancelled Save As or a failed save leaves the work unsaved: keep it on screen.
         if (m_editor.isModified())
             return false;
     }
-    return m_document.LoadDocument(path);
+    return m_document.loadDocument(path);
 }

@@ -41,7 +41,7 @@ int DocumentSearch::startAfterSelection(const EditorBuffer& editor) {
 int DocumentSearch::findAndSelect(EditorBuffer& editor, const QString& text, int start,
                                   bool wholeWord, bool matchCase) {
     const QString whole = editor.text();
-    const int d = FindInText(whole, text, start, int(whole.size()), wholeWord, matchCase);
+    const int d = findInText(whole, text, start, int(whole.size()), wholeWord, matchCase);
     if (d < 1)
         return 0;
     editor.setSelStart(int(indexOfPosition(d)));
@@ -71,7 +71,7 @@ SearchOutcome DocumentSearch::Findnext1Click(const CommandContext& context) {
     const QString whole = context.editor.text();
     const int start =
         m_last.nextStart >= 1 && m_last.nextStart <= whole.size() ? m_last.nextStart : 1;
-    const int d = FindInText(whole, m_last.text, start, int(whole.size()), m_last.wholeWord,
+    const int d = findInText(whole, m_last.text, start, int(whole.size()), m_last.wholeWord,
                              m_last.matchCase);
     if (d < 1) {
         m_last.nextStart = 1;

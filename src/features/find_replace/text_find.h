@@ -32,7 +32,7 @@ enum class SearchOutcome { Found, NotFound, Skipped };
 
 // Find, find next, replace and replace all on the one document.
 //
-// Finding goes through FindInText, so a search without match case folds only A-Z: "Ä" does not
+// Finding goes through findInText, so a search without match case folds only A-Z: "Ä" does not
 // find "ä". Replace all compares with the full case mapping, so there accented letters fold too.
 class DocumentSearch {
 public:

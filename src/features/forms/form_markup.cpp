@@ -206,7 +206,7 @@ QString FormMarkup(const FormFields& f) {
 }
 
 void PrepareFormCommand(EditorBuffer& editor) {
-    DropBlankSelection(editor);
+    dropBlankSelection(editor);
 }
 
 void InsertForm(EditorBuffer& editor, const QString& formCode) {

@@ -31,7 +31,7 @@ void FramesController::Frameset1Click() {
     m_frames->Sprache = m_context.uiLanguage();
     if (m_frames->exec() == QDialog::Rejected || m_frames->FrameSeite.isEmpty())
         return;
-    m_context.document().FileNewWithPage(m_frames->FrameSeite);
+    m_context.document().newWithPage(m_frames->FrameSeite);
 }
 
 void FramesController::iFrame1Click() {
@@ -43,7 +43,7 @@ void FramesController::iFrame1Click() {
 
 QString FramesController::chooseSourceFile() const {
     // Frame sources are names relative to the page, so the page's own folder is the start.
-    const QString name = m_context.document().FFileName();
+    const QString name = m_context.document().fileName();
     const QFileInfo file(name);
     const QString folder =
         !name.isEmpty() && file.isAbsolute() ? file.absolutePath() : QDir::homePath();

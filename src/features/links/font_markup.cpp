@@ -45,18 +45,18 @@ QString FontSpanOpen(const FontSpanFields& f) {
     if (!f.EditSize.trimmed().isEmpty())
         style += QStringLiteral(" font-size:") + f.EditSize + QStringLiteral("px;");
     if (f.ComboColor)
-        style += QStringLiteral(" color:") + Color2HTML(*f.ComboColor) + u';';
+        style += QStringLiteral(" color:") + colourToHtml(*f.ComboColor) + u';';
     return QStringLiteral("<span style=\"") + style + QStringLiteral("\">");
 }
 
 void Font3Click(EditorBuffer& editor, const FontSpanFields& fields) {
-    DropBlankSelection(editor);
+    dropBlankSelection(editor);
     editor.setSelText(FontSpanOpen(fields) + editor.selText() + QStringLiteral(" </span>"));
 }
 
 void InsertColourCode(EditorBuffer& editor, const RgbColour& colour) {
     editor.setSelLength(0);
-    editor.setSelText(Color2HTML(colour));
+    editor.setSelText(colourToHtml(colour));
 }
 
 std::span<const NamedColour> namedColours() {

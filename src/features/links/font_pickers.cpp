@@ -140,7 +140,7 @@ void FontPickers::colourChosen(int index) {
         return;
     }
     const QColor colour = toQColor(*chosen);
-    const QString name = Color2HTML(*chosen);
+    const QString name = colourToHtml(*chosen);
     int at = ComboColor->findText(name);
     if (at < 0) {
         at = customIndex();

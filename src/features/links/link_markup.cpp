@@ -214,7 +214,7 @@ LinkSelection ClassifyLinkSelection(const QString& s) {
 
 void Link1Click(EditorBuffer& editor, LinkFields& dialog, UiLanguage uiLanguage,
                 const std::function<void()>& runDialog) {
-    DropBlankSelection(editor);
+    dropBlankSelection(editor);
     dialog.LinkTyp = 0;
     const QString s = editor.selText();
     const LinkSelection found = ClassifyLinkSelection(s);

@@ -85,9 +85,8 @@ OutsideController::OutsideController(FeatureContext& context)
     connect(update, &QAction::triggered, this, [this] { NachUpdatesuchen1Click(); });
     connect(backups, &QAction::triggered, this, [this] { Deletebackupfiles1Click(); });
     connect(contents, &QAction::triggered, this, [this] { Help1Click(); });
-    connect(helpKey, &QAction::triggered, this, [this] {
-        ShowHelpContext(m_context.window(), MainWindowHelp, m_context.uiLanguage());
-    });
+    connect(helpKey, &QAction::triggered, this,
+            [this] { showHelpTopic(m_context.window(), MainWindowHelp, m_context.uiLanguage()); });
 
     chooseBackupFiles = [this](const QString& folder) {
         // Backups are written as ".BAK"; the pattern must find them whatever the case.
@@ -108,7 +107,7 @@ OutsideController::OutsideController(FeatureContext& context)
 
 EditorSettings OutsideController::currentSettings() const {
     EditorSettings settings;
-    LoadSettings(m_context.platform().dataFolder(), m_context.platform(), settings);
+    loadSettings(m_context.platform().dataFolder(), m_context.platform(), settings);
     return settings;
 }
 
@@ -119,7 +118,7 @@ void OutsideController::startUpCheck() {
 
 void OutsideController::ToolButtonBrowserClick() {
     const Document& document = m_context.document();
-    ::ToolButtonBrowserClick(m_context.commandContext(), document.FFileName(), document.format(),
+    ::ToolButtonBrowserClick(m_context.commandContext(), document.fileName(), document.format(),
                              currentSettings().browserPath, m_context.platform());
 }
 
@@ -135,10 +134,10 @@ void OutsideController::Deletebackupfiles1Click() {
     if (!chooseBackupFiles)
         return;
     const QStringList chosen =
-        chooseBackupFiles(backupChooserFolder(m_context.document().FFileName()));
+        chooseBackupFiles(backupChooserFolder(m_context.document().fileName()));
     deleteBackupFiles(m_context.commandContext(), chosen);
 }
 
 void OutsideController::Help1Click() {
-    ShowHelpContext(m_context.window(), 0, m_context.uiLanguage());
+    showHelpTopic(m_context.window(), 0, m_context.uiLanguage());
 }

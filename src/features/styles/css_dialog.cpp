@@ -386,7 +386,7 @@ void TFormCss::BitBtn5Click() {
 }
 
 void TFormCss::SpeedButton1Click() {
-    ShowHelpContext(this, HelpContext, Sprache);
+    showHelpTopic(this, HelpContext, Sprache);
 }
 
 void TFormCss::resetSwatch(QFrame* panel) {
@@ -397,12 +397,12 @@ void TFormCss::resetSwatch(QFrame* panel) {
 
 void TFormCss::pickColour(QLineEdit* field, QFrame* panel) {
     QColor initial = Qt::white;
-    if (const std::optional<RgbColour> c = HtmlToColor(field->text()))
+    if (const std::optional<RgbColour> c = htmlToColour(field->text()))
         initial = QColor(c->red, c->green, c->blue);
     const QColor chosen = QColorDialog::getColor(initial, this);
     if (!chosen.isValid())
         return;
-    field->setText(Color2HTML({chosen.red(), chosen.green(), chosen.blue()}));
+    field->setText(colourToHtml({chosen.red(), chosen.green(), chosen.blue()}));
     QPalette p = panel->palette();
     p.setColor(QPalette::Window, chosen);
     panel->setPalette(p);

@@ -189,7 +189,7 @@ void InsertStyleElement(EditorBuffer& editor, const QString& myStyle) {
     if (isBlankText(myStyle))
         return;
     const QString text = editor.text();
-    const int at = FindInText(text, u"</head>", 1, int(text.size()), false, false);
+    const int at = findInText(text, u"</head>", 1, int(text.size()), false, false);
     if (at > 0)
         editor.setSelStart(indexOfPosition(at));
     editor.setSelText(CrLf + myStyle + CrLf + editor.selText());

@@ -56,8 +56,8 @@ bool isDigit(QChar c) {
 MergeOutcome MergeCellRange(const QString& Sel) {
     MergeOutcome result;
     const int length = int(Sel.size());
-    const int b = FindInText(Sel, CellOpen, 1, length, false, false);
-    const int g = b > 0 ? FindInText(Sel, u">", b, length, false, false) : 0;
+    const int b = findInText(Sel, CellOpen, 1, length, false, false);
+    const int g = b > 0 ? findInText(Sel, u">", b, length, false, false) : 0;
     if (b <= 0 || g <= 0) {
         result.messageLine = SelectCellsMessage;
         return result;
@@ -110,7 +110,7 @@ QString SetCellSpan(const QString& Html, bool IsColspan, int SpanCount) {
         start = 1;
     else if (equalsIgnoreAsciiCase(head, u"<tr"))
         // Html is part of the editor's text, so the text is as long as the test there wants.
-        start = FindIgnoreCase(CellOpen, Html, 1, Html.size());
+        start = findIgnoringCase(CellOpen, Html, 1, Html.size());
     if (start <= 0 && matchesIgnoreAsciiCaseAt(Html, 0, CellOpen))
         start = 1;
     if (start <= 0)
@@ -159,7 +159,7 @@ void MergeSelectedCells(const CommandContext& context) {
     const int s0 = editor.selStart();
     MergeOutcome merged;
     try {
-        merged = MergeCellRange(CollapseWhitespace(selected));
+        merged = MergeCellRange(collapseWhitespace(selected));
         if (merged.messageLine == 0 && merged.spanCount > 1)
             merged.html = SetCellSpan(merged.html, true, merged.spanCount);
     } catch (const std::exception&) {

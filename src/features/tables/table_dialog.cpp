@@ -291,6 +291,6 @@ void TFormTable::pickColour(QLineEdit* field, QFrame* panel) {
     const QColor chosen = QColorDialog::getColor(initial, this);
     if (!chosen.isValid())
         return;
-    field->setText(Color2HTML({chosen.red(), chosen.green(), chosen.blue()}));
+    field->setText(colourToHtml({chosen.red(), chosen.green(), chosen.blue()}));
     setPreview(panel, field->text());
 }

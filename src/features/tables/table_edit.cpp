@@ -54,7 +54,7 @@ void PlaceInsertPoint(const CommandContext& context, bool After, bool IsCell) {
 
 void InsertRowOrCell(const CommandContext& context, bool IsCell) {
     EditorBuffer& editor = context.editor;
-    DropBlankSelection(editor);
+    dropBlankSelection(editor);
     const Prompter::Placement placement =
         context.prompter.choosePlacement(insTrTexts(context.messages.language()).label);
     if (placement == Prompter::Placement::Cancel)

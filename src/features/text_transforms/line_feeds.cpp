@@ -7,12 +7,12 @@
 
 QString RemoveLineFeeds(const QString& text) {
     ProtectedBlockLists blocks;
-    return RestoreStyleAndScript(JoinLines(MaskScriptAndStyle(text, blocks)), blocks);
+    return restoreStyleAndScript(joinLines(maskScriptAndStyle(text, blocks)), blocks);
 }
 
 QString InsertLineFeeds(const QString& text) {
     ProtectedBlockLists blocks;
-    const QString masked = MaskScriptAndStyle(text, blocks);
+    const QString masked = maskScriptAndStyle(text, blocks);
     QString out;
     out.reserve(masked.size() + 2 * masked.count(QLatin1Char('>')));
     qsizetype copied = 0;
@@ -23,7 +23,7 @@ QString InsertLineFeeds(const QString& text) {
         copied = at + 1;
     }
     out.append(QStringView(masked).mid(copied));
-    return RestoreStyleAndScript(out, blocks);
+    return restoreStyleAndScript(out, blocks);
 }
 
 void RemoveLineFeedsCommand(const CommandContext& context) {

@@ -152,10 +152,10 @@ WrapCommand AlignmentForTag(int tag) {
 
 void WrapSelection(EditorBuffer& editor, const WrapRow& row) {
     if (row.blankRule == BlankRule::Drop)
-        DropBlankSelection(editor);
+        dropBlankSelection(editor);
     const QString s = editor.selText();
     if (row.blankRule == BlankRule::DropAfterReading)
-        DropBlankSelection(editor);
+        dropBlankSelection(editor);
     editor.setSelText(QString(row.open) + s + row.close);
 }
 
@@ -193,6 +193,6 @@ QString ListReplacement(const QString& s, ListKind kind) {
 }
 
 void ListCommand(EditorBuffer& editor, ListKind kind) {
-    DropBlankSelection(editor);
+    dropBlankSelection(editor);
     editor.setSelText(ListReplacement(editor.selText(), kind));
 }

@@ -61,7 +61,7 @@ QString Document::untitledName() const {
     return m_messages.message(MsgUntitled);
 }
 
-void Document::SetDocumentFileName(const QString& path) {
+void Document::setFileName(const QString& path) {
     m_fileName = path;
     if (fileNameSet)
         fileNameSet(path);
@@ -91,13 +91,13 @@ QString Document::skeleton(const QString& declaration, bool xhtml, const QString
     return page;
 }
 
-void Document::FileNew() {
+void Document::newDocument() {
     // Unlike a bare reset, New never throws away unsaved work without asking.
-    AskSaveChanges();
+    askSaveChanges();
     if (m_saveCancelled)
         return;
     m_editor.clearAllBookmarks();
-    SetDocumentFileName(untitledName());
+    setFileName(untitledName());
     m_editor.loadText(QStringLiteral(" "));
     m_editor.setModified(false);
     m_editor.setSelStart(0);
@@ -112,12 +112,12 @@ void Document::FileNew() {
     m_editor.setModified(true);
 }
 
-bool Document::FileNewWithPage(const QString& page) {
-    AskSaveChanges();
+bool Document::newWithPage(const QString& page) {
+    askSaveChanges();
     if (m_saveCancelled)
         return false;
     m_editor.clearAllBookmarks();
-    SetDocumentFileName(untitledName());
+    setFileName(untitledName());
     m_editor.loadText(page);
     m_editor.setModified(true);
     m_editor.setSelStart(0);
@@ -126,9 +126,9 @@ bool Document::FileNewWithPage(const QString& page) {
     return true;
 }
 
-void Document::FileOpen() {
+void Document::open() {
     if (!m_editor.isEmpty() && m_editor.isModified()) {
-        AskSaveChanges();
+        askSaveChanges();
         if (m_saveCancelled)
             return;
     }
@@ -137,10 +137,10 @@ void Document::FileOpen() {
         hasFile && !m_fileName.isEmpty() ? folderOf(m_fileName) : m_defaultFolder;
     const QString path = m_prompter.chooseOpenFile(folder, openFilter);
     if (!path.isEmpty())
-        LoadDocument(path);
+        loadDocument(path);
 }
 
-bool Document::LoadDocument(const QString& givenPath) {
+bool Document::loadDocument(const QString& givenPath) {
     // A name from the command line may be relative; the document always knows its full path.
     const QString path = givenPath.isEmpty() ? givenPath : QFileInfo(givenPath).absoluteFilePath();
     std::optional<BusyScope> working(std::in_place, busy);
@@ -156,7 +156,7 @@ bool Document::LoadDocument(const QString& givenPath) {
         highlighterChosen(highlighterForPath(path));
     m_editor.loadText(loaded->text);
     m_format = loaded->format;
-    SetDocumentFileName(path);
+    setFileName(path);
     m_editor.setModified(false);
     working.reset();
 
@@ -166,10 +166,10 @@ bool Document::LoadDocument(const QString& givenPath) {
     return true;
 }
 
-void Document::OpenAfterAsking(const QString& path) {
-    AskSaveChanges();
+void Document::openAfterAsking(const QString& path) {
+    askSaveChanges();
     if (!m_saveCancelled)
-        LoadDocument(path);
+        loadDocument(path);
 }
 
 bool Document::writeBytes(const QString& path, const QByteArray& bytes) {
@@ -181,17 +181,17 @@ bool Document::writePlain(const QString& path) {
     return writeBytes(path, encodeDocument(m_editor.text(), m_format));
 }
 
-void Document::FileSave() {
+void Document::save() {
     m_saveCancelled = false;
     if (m_editor.isEmpty())
         return;
     if (m_fileName.isEmpty() || m_fileName == untitledName()) {
-        FileSaveAs();
+        saveAs();
         return;
     }
     if (!isBlankText(m_saveEncodingKey) &&
         asciiLower(m_saveEncodingKey.trimmed()) != QLatin1String("default")) {
-        SaveWithEncoding(m_fileName, m_saveEncodingKey);
+        saveWithEncoding(m_fileName, m_saveEncodingKey);
         return;
     }
     if (stampGenerator)
@@ -203,7 +203,7 @@ void Document::FileSave() {
     m_editor.setModified(false);
 }
 
-bool Document::SaveWithEncoding(const QString& path, const QString& key) {
+bool Document::saveWithEncoding(const QString& path, const QString& key) {
     if (m_editor.isBlank())
         return false;
     const QString text = m_editor.text();
@@ -222,7 +222,7 @@ bool Document::SaveWithEncoding(const QString& path, const QString& key) {
     return true;
 }
 
-void Document::FileSaveAs() {
+void Document::saveAs() {
     m_saveCancelled = false;
     const QString path =
         m_prompter.chooseSaveFile(m_fileName.isEmpty() ? m_defaultFolder : folderOf(m_fileName),
@@ -241,7 +241,7 @@ void Document::FileSaveAs() {
     } else {
         written = writePlain(path);
         if (written) {
-            SetDocumentFileName(path);
+            setFileName(path);
             m_editor.setModified(false);
         }
     }
@@ -263,18 +263,18 @@ void Document::saveAsWithKey(const QString& key) {
         return;
     m_lastSaveFolder = folderOf(path);
     m_lastSaveName = namePartOf(path);
-    SaveWithEncoding(path, key);
+    saveWithEncoding(path, key);
 }
 
-void Document::ASCIITextspeichern1Click() {
+void Document::saveAsAnsi() {
     saveAsWithKey(QStringLiteral("ASCII"));
 }
 
-void Document::Utf8speichern1Click() {
+void Document::saveAsUtf8() {
     saveAsWithKey(QStringLiteral("UTF-8"));
 }
 
-void Document::AskSaveChanges() {
+void Document::askSaveChanges() {
     m_saveCancelled = false;
     if (m_editor.isBlank() || !m_editor.isModified())
         return;
@@ -283,7 +283,7 @@ void Document::AskSaveChanges() {
     switch (
         m_prompter.askYesNoCancel(m_messages.message(MsgSaveChanges) + QLatin1Char(' ') + name)) {
     case Prompter::Answer::Yes:
-        FileSave();
+        save();
         // A save that failed or whose dialog was cancelled must not let the work be dropped.
         m_saveCancelled = m_editor.isModified();
         break;
@@ -296,9 +296,9 @@ void Document::AskSaveChanges() {
     }
 }
 
-bool Document::FormCloseQuery() {
+bool Document::closeQuery() {
     if (m_editor.isBlank())
         return true;
-    AskSaveChanges();
+    askSaveChanges();
     return !m_saveCancelled;
 }

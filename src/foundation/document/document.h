@@ -40,33 +40,33 @@ public:
     // Folder where the open dialog starts when no document is open.
     void setDefaultFolder(const QString& folder) { m_defaultFolder = folder; }
 
-    const QString& FFileName() const { return m_fileName; }
+    const QString& fileName() const { return m_fileName; }
     QString untitledName() const;
     const DocumentFormat& format() const { return m_format; }
     bool saveCancelled() const { return m_saveCancelled; }
 
-    void FileNew();
+    void newDocument();
     // New with a ready page (the frameset command): asks about unsaved changes first.
-    bool FileNewWithPage(const QString& page);
-    void FileOpen();
+    bool newWithPage(const QString& page);
+    void open();
     // Loads a file; on failure the open document stays exactly as it was.
-    bool LoadDocument(const QString& path);
+    bool loadDocument(const QString& path);
     // A dropped file or a recent file: asks about unsaved changes first.
-    void OpenAfterAsking(const QString& path);
-    void FileSave();
-    void FileSaveAs();
-    void ASCIITextspeichern1Click();
-    void Utf8speichern1Click();
-    bool SaveWithEncoding(const QString& path, const QString& key);
-    void AskSaveChanges();
+    void openAfterAsking(const QString& path);
+    void save();
+    void saveAs();
+    void saveAsAnsi();
+    void saveAsUtf8();
+    bool saveWithEncoding(const QString& path, const QString& key);
+    void askSaveChanges();
     // The close query: true when the window may close.
-    bool FormCloseQuery();
+    bool closeQuery();
 
     // The skeleton of a new page; empty declaration means none.
     static QString skeleton(const QString& declaration, bool xhtml, const QString& charset);
 
 private:
-    void SetDocumentFileName(const QString& path);
+    void setFileName(const QString& path);
     bool writeBytes(const QString& path, const QByteArray& bytes);
     bool writePlain(const QString& path);
     void saveAsWithKey(const QString& key);

@@ -3,7 +3,7 @@
 #include "foundation/document/editor_buffer.h"
 #include "foundation/text/text_rules.h"
 
-void DropBlankSelection(EditorBuffer& editor) {
+void dropBlankSelection(EditorBuffer& editor) {
     if (editor.selLength() > 0 && isBlankText(editor.selText()))
         editor.setSelLength(0);
 }

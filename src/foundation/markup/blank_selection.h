@@ -4,4 +4,4 @@ class EditorBuffer;
 
 // A selection of nothing but blanks, tabs and line breaks is not wrapped: it collapses to its
 // start so the markup goes in front of it and the blanks stay. Any other selection is kept.
-void DropBlankSelection(EditorBuffer& editor);
+void dropBlankSelection(EditorBuffer& editor);

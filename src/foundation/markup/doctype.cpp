@@ -14,7 +14,7 @@ QString publicDeclaration(const char* root, const char* publicId, const char* se
 
 } // namespace
 
-QString DocTypeDeclaration(int code) {
+QString docTypeDeclaration(int code) {
     switch (code) {
     case 1:
         return publicDeclaration("HTML", "-//W3C//DTD HTML 4.01 Transitional//EN", " ",
@@ -44,7 +44,7 @@ QString xhtmlRootElement() {
     return QStringLiteral("<html xmlns=\"http://www.w3.org/1999/xhtml\">");
 }
 
-QString FindDocType(QStringView text) {
+QString findDocType(QStringView text) {
     const qsizetype start = indexOfIgnoreAsciiCase(text, u"<!DOCTYPE");
     if (start < 0)
         return {};
@@ -58,7 +58,7 @@ QString generatorElement() {
     return QStringLiteral("<meta name=GENERATOR content=Hexlume>");
 }
 
-void StampGenerator(EditorBuffer& editor) {
+void stampGeneratorElement(EditorBuffer& editor) {
     const QString text = editor.text();
     const qsizetype found = indexOfIgnoreAsciiCase(text, u"<meta name=generator");
     if (found >= 0) {

@@ -16,15 +16,15 @@ constexpr bool isXhtmlDocType(int code) {
 }
 
 // The declaration text for a code; every code without an entry of its own gives HTML 5's.
-QString DocTypeDeclaration(int code);
+QString docTypeDeclaration(int code);
 // The XHTML root element with its namespace.
 QString xhtmlRootElement();
 // The declaration the text carries, from "<!DOCTYPE" (any case) to the next ">", in the
 // text's own letter case; empty when there is none or it is not closed.
-QString FindDocType(QStringView text);
+QString findDocType(QStringView text);
 
 // The generator element the program writes into every page it saves.
 QString generatorElement();
 // Puts the generator element into the head: replaces an unquoted one, else goes before the
 // first "</head>"; a page without a head gets none.
-void StampGenerator(EditorBuffer& editor);
+void stampGeneratorElement(EditorBuffer& editor);

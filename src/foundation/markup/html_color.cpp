@@ -15,7 +15,7 @@ int hexValue(QChar c) {
 
 } // namespace
 
-QString Color2HTML(const RgbColour& colour) {
+QString colourToHtml(const RgbColour& colour) {
     static constexpr char digits[] = "0123456789ABCDEF";
     QString out(7, QLatin1Char('#'));
     int i = 1;
@@ -26,7 +26,7 @@ QString Color2HTML(const RgbColour& colour) {
     return out;
 }
 
-std::optional<RgbColour> HtmlToColor(QStringView text) {
+std::optional<RgbColour> htmlToColour(QStringView text) {
     text = text.trimmed();
     if (text.startsWith(QLatin1Char('#')))
         text = text.mid(1);

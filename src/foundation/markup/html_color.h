@@ -14,10 +14,10 @@ struct RgbColour {
 };
 
 // "#RRGGBB" with upper-case hex digits.
-QString Color2HTML(const RgbColour& colour);
+QString colourToHtml(const RgbColour& colour);
 
 // The colour of an HTML colour text for a swatch: blanks around and one leading "#" are
 // ignored, then the first six characters are read as red, green and blue in hex (anything
 // after them plays no part). Three or four hex digits are the CSS short form (#RGB, #RGBA).
 // nullopt for an empty text, other lengths or characters that are not hex digits.
-std::optional<RgbColour> HtmlToColor(QStringView text);
+std::optional<RgbColour> htmlToColour(QStringView text);

@@ -47,7 +47,7 @@ QString protectedPlaceholder(ProtectedKind kind, qsizetype index) {
            QLatin1String("-->");
 }
 
-QString MaskProtectedBlocks(const QString& text, ProtectedKind kind, QStringList& saved) {
+QString maskProtectedBlocks(const QString& text, ProtectedKind kind, QStringList& saved) {
     saved.clear();
     const Markers m = markersOf(kind);
     QString out;
@@ -85,7 +85,7 @@ QString MaskProtectedBlocks(const QString& text, ProtectedKind kind, QStringList
     return out;
 }
 
-QString RestoreProtectedBlocks(const QString& text, ProtectedKind kind, const QStringList& saved) {
+QString restoreProtectedBlocks(const QString& text, ProtectedKind kind, const QStringList& saved) {
     if (saved.isEmpty())
         return text;
     const Markers m = markersOf(kind);
@@ -114,12 +114,12 @@ QString RestoreProtectedBlocks(const QString& text, ProtectedKind kind, const QS
     return out;
 }
 
-QString MaskScriptAndStyle(const QString& text, ProtectedBlockLists& lists) {
-    return MaskProtectedBlocks(MaskProtectedBlocks(text, ProtectedKind::Script, lists.script),
+QString maskScriptAndStyle(const QString& text, ProtectedBlockLists& lists) {
+    return maskProtectedBlocks(maskProtectedBlocks(text, ProtectedKind::Script, lists.script),
                                ProtectedKind::Style, lists.style);
 }
 
-QString RestoreStyleAndScript(const QString& text, const ProtectedBlockLists& lists) {
-    return RestoreProtectedBlocks(RestoreProtectedBlocks(text, ProtectedKind::Style, lists.style),
+QString restoreStyleAndScript(const QString& text, const ProtectedBlockLists& lists) {
+    return restoreProtectedBlocks(restoreProtectedBlocks(text, ProtectedKind::Style, lists.style),
                                   ProtectedKind::Script, lists.script);
 }

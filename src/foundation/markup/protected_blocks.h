@@ -18,11 +18,11 @@ QString protectedPlaceholder(ProtectedKind kind, qsizetype index);
 // marker without a closing marker gets an empty entry and ends the masking of blocks: the text
 // from it on stays as it is. Text that already reads like a placeholder of the kind is saved
 // behind a placeholder too, so that restoring never mistakes it for a block.
-QString MaskProtectedBlocks(const QString& text, ProtectedKind kind, QStringList& saved);
+QString maskProtectedBlocks(const QString& text, ProtectedKind kind, QStringList& saved);
 
 // Replaces every placeholder of the kind (in any case) by the text it stands for, in one scan:
 // text put back is not searched again. Masking and then restoring gives the text unchanged.
-QString RestoreProtectedBlocks(const QString& text, ProtectedKind kind, const QStringList& saved);
+QString restoreProtectedBlocks(const QString& text, ProtectedKind kind, const QStringList& saved);
 
 // The blocks one command saved while it rewrites the text.
 struct ProtectedBlockLists {
@@ -32,5 +32,5 @@ struct ProtectedBlockLists {
 
 // Script blocks first, then style blocks; restoring goes the other way, so that a "<script"
 // written inside a style block comes back when the script blocks are restored last.
-QString MaskScriptAndStyle(const QString& text, ProtectedBlockLists& lists);
-QString RestoreStyleAndScript(const QString& text, const ProtectedBlockLists& lists);
+QString maskScriptAndStyle(const QString& text, ProtectedBlockLists& lists);
+QString restoreStyleAndScript(const QString& text, const ProtectedBlockLists& lists);

@@ -13,7 +13,7 @@ QString recentFilesPath(const QString& dataFolder) {
     return QDir(dataFolder).filePath(QStringLiteral("files.txt"));
 }
 
-void RecentFiles::AddRecentFile(const QString& path) {
+void RecentFiles::add(const QString& path) {
     const QString lowered = asciiLower(path);
     for (int slot = 0; slot < SlotCount; ++slot) {
         if (asciiLower(m_paths[slot]) == lowered)
@@ -33,7 +33,7 @@ void RecentFiles::AddRecentFile(const QString& path) {
     m_paths[target] = path;
 }
 
-void RecentFiles::LoadRecentFiles(const QString& dataFolder) {
+void RecentFiles::load(const QString& dataFolder) {
     const std::optional<QByteArray> bytes = readDataFile(recentFilesPath(dataFolder));
     if (!bytes)
         return;
@@ -47,7 +47,7 @@ void RecentFiles::LoadRecentFiles(const QString& dataFolder) {
     }
 }
 
-bool RecentFiles::SaveRecentFiles(const QString& dataFolder, Platform& platform) const {
+bool RecentFiles::save(const QString& dataFolder, Platform& platform) const {
     QStringList lines;
     for (const QString& name : m_names)
         lines << name;

@@ -14,13 +14,13 @@ public:
 
     // Unless the path is already listed (letters compared without case): into the empty slot
     // with the highest index, or, with all slots filled, on top, dropping the oldest.
-    void AddRecentFile(const QString& path);
+    void add(const QString& path);
 
     // Reads the slots from files.txt when it exists; missing lines read as empty.
-    void LoadRecentFiles(const QString& dataFolder);
+    void load(const QString& dataFolder);
     // Writes files.txt; on failure asks the installer to delete it and tries once more.
     // Callers at close ignore the result.
-    bool SaveRecentFiles(const QString& dataFolder, Platform& platform) const;
+    bool save(const QString& dataFolder, Platform& platform) const;
     // Empties every slot and deletes files.txt (DelLastClick).
     void clear(const QString& dataFolder);
 

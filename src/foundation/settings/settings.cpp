@@ -88,7 +88,7 @@ bool applyLines(const QStringList& lines, const Platform& platform, EditorSettin
 
 } // namespace
 
-SettingsLoadResult LoadSettings(const QString& dataFolder, const Platform& platform,
+SettingsLoadResult loadSettings(const QString& dataFolder, const Platform& platform,
                                 EditorSettings& settings) {
     settings.ftpUser.clear();
     settings.ftpPassword.clear();
@@ -111,7 +111,7 @@ SettingsLoadResult LoadSettings(const QString& dataFolder, const Platform& platf
     return SettingsLoadResult::Applied;
 }
 
-bool WriteBackSettings(const QString& dataFolder, const EditorSettings& settings,
+bool writeBackSettings(const QString& dataFolder, const EditorSettings& settings,
                        Platform& platform) {
     using namespace SettingsLine;
     const QString path = settingsFilePath(dataFolder);

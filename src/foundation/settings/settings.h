@@ -40,11 +40,11 @@ enum class SettingsLoadResult {
 
 // Reads Html.ini into the settings the main window holds; lines that are blank where a value
 // is optional leave the current value.
-SettingsLoadResult LoadSettings(const QString& dataFolder, const Platform& platform,
+SettingsLoadResult loadSettings(const QString& dataFolder, const Platform& platform,
                                 EditorSettings& settings);
 
 // Stores the language, save encoding, FTP client and update check in lines 15 to 18, keeping
 // every other line as read. false when the file could not be written, even after asking the
 // installer to delete it.
-bool WriteBackSettings(const QString& dataFolder, const EditorSettings& settings,
+bool writeBackSettings(const QString& dataFolder, const EditorSettings& settings,
                        Platform& platform);

@@ -51,7 +51,7 @@ QByteArray decipherSettings(const QByteArray& enciphered) {
     return shifted(enciphered, -1);
 }
 
-bool IsEnciphered(const QString& text) {
+bool isEnciphered(const QString& text) {
     // The order matters: removing a tab can make a CR LF pair that stays, removing a blank
     // can make a "kqo" that goes.
     QString q = text;

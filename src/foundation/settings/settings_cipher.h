@@ -10,4 +10,4 @@ QByteArray decipherSettings(const QByteArray& enciphered);
 
 // Whether a text read from Html.ini is enciphered: once line ends, tabs, blanks and "kqo" are
 // gone, too little of it is printable ASCII. Older files were written in plain text.
-bool IsEnciphered(const QString& text);
+bool isEnciphered(const QString& text);

@@ -49,7 +49,7 @@ QStringList splitColourFields(const QString& line) {
 std::optional<QStringList> settingsLinesFromBytes(const QByteArray& bytes) {
     std::optional<QStringList> lines = dataFileLines(bytes);
     // The cipher works on the file's bytes, not on the characters they were read as.
-    if (lines && IsEnciphered(lines->join(QStringLiteral("\r\n"))))
+    if (lines && isEnciphered(lines->join(QStringLiteral("\r\n"))))
         lines = dataFileLines(decipherSettings(bytes));
     return lines;
 }

@@ -45,10 +45,10 @@ bool isBlankSettingsLine(const QString& line);
 // Line 11 at ";" into at most three trimmed fields; the third keeps any further ";".
 QStringList splitColourFields(const QString& line);
 
-// The lines of Html.ini's bytes, deciphered when IsEnciphered says so; nullopt when they
+// The lines of Html.ini's bytes, deciphered when isEnciphered says so; nullopt when they
 // cannot be decoded.
 std::optional<QStringList> settingsLinesFromBytes(const QByteArray& bytes);
-// The lines of Html.ini, deciphered when IsEnciphered says so; nullopt when the file is
+// The lines of Html.ini, deciphered when isEnciphered says so; nullopt when the file is
 // missing or cannot be read.
 std::optional<QStringList> readSettingsFile(const QString& path);
 

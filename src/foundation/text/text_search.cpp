@@ -28,7 +28,7 @@ qsizetype lastIndexOfIgnoreAsciiCase(QStringView text, QStringView pattern, qsiz
     return -1;
 }
 
-int FindInText(QStringView Text, QStringView Pattern, int StartPos, int Limit, bool WholeWord,
+int findInText(QStringView Text, QStringView Pattern, int StartPos, int Limit, bool WholeWord,
                bool CaseSensitive) {
     if (Limit <= 0)
         return -1;
@@ -58,8 +58,8 @@ int FindInText(QStringView Text, QStringView Pattern, int StartPos, int Limit, b
     }
 }
 
-int FindIgnoreCase(QStringView Needle, QStringView Haystack, int Offset,
-                   qsizetype editorTextLength) {
+int findIgnoringCase(QStringView Needle, QStringView Haystack, int Offset,
+                     qsizetype editorTextLength) {
     if (isBlankText(Haystack) || isBlankText(Needle) || editorTextLength < Needle.size() ||
         Offset >= editorTextLength)
         return 0;

@@ -24,11 +24,11 @@ qsizetype lastIndexOfIgnoreAsciiCase(QStringView text, QStringView pattern, qsiz
 // before Limit. 0 when there is no (further) occurrence; -1 when Limit <= 0, when the first
 // accepted occurrence begins after Limit, or when a whole-word search would resume at or after
 // Limit. Whole words: the characters around the match are no letters (A-Z, a-z, U+00C0-U+00FF).
-int FindInText(QStringView Text, QStringView Pattern, int StartPos, int Limit, bool WholeWord,
+int findInText(QStringView Text, QStringView Pattern, int StartPos, int Limit, bool WholeWord,
                bool CaseSensitive);
 
 // The first ASCII-folded occurrence of (at most the first 100 characters of) Needle in Haystack
 // at or after Offset, or 0. Also 0 when either is blank, when the editor's whole text (of
 // length editorTextLength) is shorter than Needle, or when Offset is not below that length.
-int FindIgnoreCase(QStringView Needle, QStringView Haystack, int Offset,
-                   qsizetype editorTextLength);
+int findIgnoringCase(QStringView Needle, QStringView Haystack, int Offset,
+                     qsizetype editorTextLength);

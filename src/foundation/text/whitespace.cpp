@@ -32,7 +32,7 @@ QString halveBlankRuns(const QString& text) {
     return out;
 }
 
-QString CollapseWhitespace(const QString& text) {
+QString collapseWhitespace(const QString& text) {
     QString out = text;
     QChar* d = out.data();
     qsizetype w = 0;
@@ -44,7 +44,7 @@ QString CollapseWhitespace(const QString& text) {
     return out;
 }
 
-QString JoinLines(const QString& text) {
+QString joinLines(const QString& text) {
     QString out = text;
     QChar* d = out.data();
     const qsizetype n = out.size();

@@ -7,7 +7,7 @@
 QString halveBlankRuns(const QString& text);
 
 // Deletes every CR, LF and TAB, then halves the blank runs; used to flatten table cells.
-QString CollapseWhitespace(const QString& text);
+QString collapseWhitespace(const QString& text);
 
 // Deletes every CR LF pair (lone CR or LF stay), then halves the blank runs.
-QString JoinLines(const QString& text);
+QString joinLines(const QString& text);

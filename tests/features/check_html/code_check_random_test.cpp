@@ -146,7 +146,7 @@ TEST(CodeCheckAgainstLiteralSteps, WholeCheck) {
         for (const auto& kind : literal::emptiedKinds())
             count += literal::removeEmptyElements(slow, kind.first, kind.second);
         slow.setText(literal::trim(FlagDisabledBlockTags(slow.text())));
-        StampGenerator(slow);
+        stampGeneratorElement(slow);
         QString box = messages.message(32) + QStringLiteral("\r\n") + report;
         if (count > 0)
             box += QStringLiteral("\r\nBlank tags removed.");

@@ -265,7 +265,7 @@ inline QString joinLines(QString t) {
 
 inline QString repairSkeleton(QString t) {
     if (find(t, "<html", 1) == 0) {
-        const QString d = FindDocType(t);
+        const QString d = findDocType(t);
         const int at = d.isEmpty() ? 0 : find(t, d, 1);
         if (at > 0)
             t.remove(at - 1, d.size());
@@ -369,9 +369,9 @@ inline const QList<QPair<QString, QString>>& balancedPairs() {
 }
 
 inline QString correctMarkup(const QString& text, const MessageTable& m, QString& report) {
-    const QString d = FindDocType(text);
+    const QString d = findDocType(text);
     ProtectedBlockLists blocks;
-    QString t = MaskScriptAndStyle(text, blocks);
+    QString t = maskScriptAndStyle(text, blocks);
     for (int pass = 0; pass < 2; ++pass) {
         t = replaceAll(t, "< ", "<");
         t = replaceAll(t, " >", ">");
@@ -384,7 +384,7 @@ inline QString correctMarkup(const QString& text, const MessageTable& m, QString
     for (const auto& row : replacementTable())
         t = replaceAll(t, row.first, row.second);
     t = joinLines(t);
-    t = RestoreStyleAndScript(t, blocks);
+    t = restoreStyleAndScript(t, blocks);
     t = repairSkeleton(t);
     for (const auto& pair : balancedPairs())
         t = checkTagBalance(pair.first, pair.second, t, m, report);

@@ -29,7 +29,7 @@ TEST(CliDocumentCommands, NewAnswersTheQuestionsAndReadsNoFile) {
                              QStringLiteral("new"), QStringLiteral("/no/such/file.html")});
     EXPECT_TRUE(r.value(QStringLiteral("text"))
                     .toString()
-                    .startsWith(DocTypeDeclaration(12) + QStringLiteral("\r\n") +
+                    .startsWith(docTypeDeclaration(12) + QStringLiteral("\r\n") +
                                 xhtmlRootElement() + QStringLiteral("\r\n<head>\r\n")));
     EXPECT_TRUE(r.value(QStringLiteral("modified")).toBool());
     EXPECT_EQ(messagesOf(r),

@@ -84,7 +84,7 @@ private slots:
         });
         action(window, "Doctype1")->trigger();
         QCOMPARE(box, QStringLiteral("Run code check (HTML menu) please."));
-        QCOMPARE(window.buffer().text(), DocTypeDeclaration(12) + QStringLiteral("\r\n") +
+        QCOMPARE(window.buffer().text(), docTypeDeclaration(12) + QStringLiteral("\r\n") +
                                              xhtmlRootElement() +
                                              QStringLiteral("\r\n<body></body>\r\n</HTML>"));
     }
@@ -94,7 +94,7 @@ private slots:
         MainWindow window(m_platform, &prompter);
         window.show();
         action(window, "newItem")->trigger();
-        QVERIFY(window.buffer().text().startsWith(DocTypeDeclaration(11) + QStringLiteral("\r\n") +
+        QVERIFY(window.buffer().text().startsWith(docTypeDeclaration(11) + QStringLiteral("\r\n") +
                                                   xhtmlRootElement() + QStringLiteral("\r\n")));
 
         const QString path = QDir(m_home.path()).filePath(QStringLiteral("new.html"));

@@ -41,7 +41,7 @@ const struct {
 
 TEST(DocType, DeclarationForEveryCodeOfTheDialog) {
     for (const auto& row : Declarations)
-        EXPECT_EQ(DocTypeDeclaration(row.code), QString::fromLatin1(row.declaration)) << row.code;
+        EXPECT_EQ(docTypeDeclaration(row.code), QString::fromLatin1(row.declaration)) << row.code;
     // The dialog's items give these codes: XHTML / Strict is the one with two blanks.
     EXPECT_EQ(docTypeCode(1, 1), 12);
 }
@@ -58,7 +58,7 @@ TEST(DocType, FindDocTypeReturnsTheDeclarationInItsOwnCase) {
         {"", ""},
     };
     for (const auto& row : rows)
-        EXPECT_EQ(FindDocType(QString::fromLatin1(row.text)), QString::fromLatin1(row.found))
+        EXPECT_EQ(findDocType(QString::fromLatin1(row.text)), QString::fromLatin1(row.found))
             << row.text;
 }
 
@@ -84,7 +84,7 @@ TEST(DocType, StampGeneratorAddsReplacesOrLeavesAlone) {
     };
     for (const auto& row : rows) {
         MemoryBuffer editor(QString::fromLatin1(row.text));
-        StampGenerator(editor);
+        stampGeneratorElement(editor);
         EXPECT_EQ(editor.text(), QString::fromLatin1(row.stamped)) << row.text;
     }
 }
@@ -100,18 +100,18 @@ TEST(DoctypeCommand, PrependsTheDeclarationAndNamespacesAPlainXhtmlRoot) {
     } rows[] = {
         // A root in capitals without attributes takes the namespace; the box follows.
         {"<HTML>\r\n<html></HTML>", "xhtml-strict", UiLanguage::English,
-         DocTypeDeclaration(12) + QStringLiteral("\r\n") + XhtmlRoot +
+         docTypeDeclaration(12) + QStringLiteral("\r\n") + XhtmlRoot +
              QStringLiteral("\r\n<html></HTML>"),
          box},
         // With attributes the root keeps its form, and the box still asks for the check.
         {"<html lang=\"de\"></html>", "xhtml-frameset", UiLanguage::German,
-         DocTypeDeclaration(13) + QStringLiteral("\r\n<html lang=\"de\"></html>"),
+         docTypeDeclaration(13) + QStringLiteral("\r\n<html lang=\"de\"></html>"),
          QStringLiteral("Bitte führen Sie eine Codeprüfung (HTML-Menü) durch.")},
         // A declaration already there stays: the new one goes in front of it.
         {"<!DOCTYPE html>\r\n<html></html>",
          "html4-strict",
          UiLanguage::English,
-         DocTypeDeclaration(2) + QStringLiteral("\r\n<!DOCTYPE html>\r\n<html></html>"),
+         docTypeDeclaration(2) + QStringLiteral("\r\n<!DOCTYPE html>\r\n<html></html>"),
          {}},
         {"<html></html>", "cancel", UiLanguage::English, {}, {}},
         {"<html></html>", "yes", UiLanguage::English, {}, {}},
@@ -170,10 +170,10 @@ TEST_F(NewAndSaveTest, NewWithEachAnswer) {
         prompter.addAnswer(QStringLiteral("yes"));
         if (row.answer)
             prompter.addAnswer(QLatin1String(row.answer));
-        document.FileNew();
+        document.newDocument();
         const QString root = row.xhtml ? XhtmlRoot : QStringLiteral("<html>");
         const QString expected =
-            (row.code ? DocTypeDeclaration(row.code) + QStringLiteral("\r\n") : QString()) + root +
+            (row.code ? docTypeDeclaration(row.code) + QStringLiteral("\r\n") : QString()) + root +
             QStringLiteral("\r\n<head>\r\n");
         EXPECT_TRUE(editor.text().startsWith(expected)) << row.answer;
         EXPECT_EQ(editor.lineCount(), row.code ? 11 : 10) << row.answer;
@@ -185,9 +185,9 @@ TEST_F(NewAndSaveTest, NewWithEachAnswer) {
 
 TEST_F(NewAndSaveTest, SaveStampsOnceBesideTheTemplatesQuotedGenerator) {
     const QString path = QDir(dir.path()).filePath(QStringLiteral("page.html"));
-    const QString page = Document::skeleton(DocTypeDeclaration(1), false, QStringLiteral("UTF-8"));
+    const QString page = Document::skeleton(docTypeDeclaration(1), false, QStringLiteral("UTF-8"));
     ASSERT_TRUE(writeFileBytes(path, page.toUtf8()));
-    ASSERT_TRUE(document.LoadDocument(path));
+    ASSERT_TRUE(document.loadDocument(path));
     const QByteArray stamped = "<meta name=\"generator\" content=\"Vantrix\">\r\n"
                                "<title>Untitled</title>\r\n"
                                "<meta name=GENERATOR content=Hexlume>\r\n</head>";
@@ -196,7 +196,7 @@ TEST_F(NewAndSaveTest, SaveStampsOnceBesideTheTemplatesQuotedGenerator) {
         const int body = int(editor.text().indexOf(QStringLiteral("</body>")));
         editor.select(body + 2, body);
         editor.setModified(true);
-        document.FileSave();
+        document.save();
         EXPECT_EQ(editor.caretOffset(), editor.text().indexOf(QStringLiteral("</body>")));
         EXPECT_EQ(editor.selText(), QStringLiteral("</"));
         const QByteArray bytes = readFileBytes(path);

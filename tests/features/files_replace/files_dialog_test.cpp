@@ -81,7 +81,7 @@ private slots:
         QVERIFY(items.contains(item));
         if (QAction* replace = action(window, "Replace1"))
             QCOMPARE(items[items.indexOf(item) - 1], replace);
-        QVERIFY(window.document().LoadDocument(file(QStringLiteral("main.html"), "x")));
+        QVERIFY(window.document().loadDocument(file(QStringLiteral("main.html"), "x")));
 
         QString askedFolder = QStringLiteral("<not asked>");
         item->trigger();
@@ -143,10 +143,10 @@ private slots:
         results->setCurrentRow(1);
         QVERIFY(part<QPushButton>(d, "ButtonResultOpen")->isEnabled());
         part<QPushButton>(d, "ButtonResultOpen")->click();
-        QCOMPARE(window.document().FFileName(), c);
+        QCOMPARE(window.document().fileName(), c);
         QCOMPARE(window.buffer().text(), QStringLiteral("word  word"));
         emit results->itemDoubleClicked(results->item(0));
-        QCOMPARE(window.document().FFileName(), a);
+        QCOMPARE(window.document().fileName(), a);
         QVERIFY(prompter.messages().isEmpty());
     }
 
@@ -220,7 +220,7 @@ private slots:
         MainWindow window(m_platform, &prompter);
         const QString page = file(QStringLiteral("page.html"), "old word");
         const QString other = file(QStringLiteral("other.html"), "word");
-        QVERIFY(window.document().LoadDocument(page));
+        QVERIFY(window.document().loadDocument(page));
         window.buffer().setText(QStringLiteral("unsaved word"));
         QVERIFY(window.buffer().isModified());
         // Reached by another spelling of the same path.
@@ -253,7 +253,7 @@ private slots:
     void anUntitledDocumentIsNotReloadedAfterARun() {
         ScriptedPrompter prompter;
         MainWindow window(m_platform, &prompter);
-        QVERIFY(window.document().FileNewWithPage(QStringLiteral("<p>draft</p>")));
+        QVERIFY(window.document().newWithPage(QStringLiteral("<p>draft</p>")));
         const QString a = file(QStringLiteral("u.html"), "word");
         TFormFiles* d = open(window, {a});
         replaceMode(d, QStringLiteral("word"), QStringLiteral("x"));

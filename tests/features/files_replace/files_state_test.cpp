@@ -87,7 +87,7 @@ protected:
     QString open(const QString& name, const QByteArray& bytes) {
         const QString p = path(name);
         EXPECT_TRUE(writeFileBytes(p, bytes));
-        EXPECT_TRUE(document.LoadDocument(p));
+        EXPECT_TRUE(document.loadDocument(p));
         prompter.clearMessages();
         return p;
     }
@@ -103,7 +103,7 @@ protected:
 TEST_F(FilesMainDocumentTest, ShowFileKeepsUnsavedWorkWhenTheSaveIsCancelled) {
     const QString shown = path("shown.html");
     ASSERT_TRUE(writeFileBytes(shown, "shown"));
-    document.FileNewWithPage("<p>draft</p>");
+    document.newWithPage("<p>draft</p>");
     EXPECT_FALSE(link.showFile(shown)); // Save As offered, no file chosen
     EXPECT_EQ(editor.text(), "<p>draft</p>");
 
@@ -113,5 +113,5 @@ TEST_F(FilesMainDocumentTest, ShowFileKeepsUnsavedWorkWhenTheSaveIsCancelled) {
     EXPECT_TRUE(link.showFile(shown));
     EXPECT_EQ(readFileBytes(page), QByteArray("edited"));
     EXPECT_EQ(editor.text(), "shown");
-    EXPECT_EQ(document.FFileName(), shown);
+    EXPECT_EQ(document.fileName(), shown);
 }

@@ -209,7 +209,7 @@ private slots:
             retype(child<QLineEdit>(d, "EditName"), QStringLiteral("f"));
             retype(child<QLineEdit>(d, "EditAction"), QStringLiteral("/send"));
             QTest::keyClicks(child<QLineEdit>(d, "EditSubmit"), QStringLiteral("return ok()"));
-            click(d, "BitBtn1");
+            click(d, "okButton");
         });
         action(window, "ToolButtonForm")->trigger();
         QCOMPARE(window.buffer().text(),
@@ -226,7 +226,7 @@ private slots:
         window.startUp({});
         window.buffer().loadText(QStringLiteral("a   b"));
         window.buffer().select(4, 1);
-        whenModal([](QDialog& d) { click(d, "BitBtn2"); });
+        whenModal([](QDialog& d) { click(d, "cancelButton"); });
         action(window, "Form1")->trigger();
         QCOMPARE(window.buffer().text(), QStringLiteral("a   b"));
         QCOMPARE(window.buffer().selLength(), 0);
@@ -259,7 +259,7 @@ private slots:
         whenModal([](QDialog& d) {
             QCOMPARE(child<QCheckBox>(d, "CheckUpload")->text(),
                      QStringLiteral("Insert file upload"));
-            QCOMPARE(child<QPushButton>(d, "BitBtn2")->text(), QStringLiteral("Cancel"));
+            QCOMPARE(child<QPushButton>(d, "cancelButton")->text(), QStringLiteral("Cancel"));
         });
         action(window, "Form1")->trigger();
         QCOMPARE(window.buffer().text(), QString());

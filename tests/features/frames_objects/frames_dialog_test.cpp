@@ -55,7 +55,7 @@ private slots:
             QVERIFY(child<QCheckBox>(d, "Borders")->isChecked());
             QVERIFY(child<QGroupBox>(d, "GroupFrame2")->isEnabled());
             QVERIFY(!child<QGroupBox>(d, "GroupFrame3")->isEnabled());
-            click(d, "BitBtn1");
+            click(d, "okButton");
         });
         trigger(window, "Frameset1");
 
@@ -63,7 +63,7 @@ private slots:
         defaults.Sprache = UiLanguage::English;
         QCOMPARE(window.buffer().text(), BasicFrameset(defaults));
         QVERIFY(window.buffer().isModified());
-        QCOMPARE(window.document().FFileName(), QStringLiteral("Untitled"));
+        QCOMPARE(window.document().fileName(), QStringLiteral("Untitled"));
         QCOMPARE(window.statusPanels().panel(3)->text(), QStringLiteral("Untitled"));
         QVERIFY(prompter.messages().isEmpty());
     }
@@ -84,7 +84,7 @@ private slots:
             retype(child<QComboBox>(d, "Scrolling1")->lineEdit(), QStringLiteral("no"));
             click(d, "BtnSource1");
             QCOMPARE(child<QLineEdit>(d, "Source1")->text(), QStringLiteral("top frame.htm"));
-            click(d, "BitBtn1");
+            click(d, "okButton");
         });
         trigger(window, "Frameset1");
 
@@ -111,7 +111,7 @@ private slots:
         window.buffer().setModified(true);
 
         prompter.addAnswer(QStringLiteral("cancel"));
-        whenModal([](QDialog& d) { click(d, "BitBtn1"); });
+        whenModal([](QDialog& d) { click(d, "okButton"); });
         trigger(window, "Frameset1");
         QCOMPARE(prompter.messages(),
                  QStringList{QStringLiteral("Save changes to: untitled.html")});
@@ -119,7 +119,7 @@ private slots:
         QVERIFY(window.buffer().isModified());
 
         prompter.addAnswer(QStringLiteral("no"));
-        whenModal([](QDialog& d) { click(d, "BitBtn1"); });
+        whenModal([](QDialog& d) { click(d, "okButton"); });
         trigger(window, "Frameset1");
         QVERIFY(window.buffer().text().startsWith(QStringLiteral("<!DOCTYPE HTML PUBLIC")));
         QVERIFY(window.buffer().isModified());
@@ -135,13 +135,13 @@ private slots:
         prompter.addAnswer(QStringLiteral("yes"));
         prompter.addFile(saved);
 
-        whenModal([](QDialog& d) { click(d, "BitBtn1"); });
+        whenModal([](QDialog& d) { click(d, "okButton"); });
         trigger(window, "Frameset1");
         QFile file(saved);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY(file.readAll().contains("draft"));
         QVERIFY(window.buffer().text().startsWith(QStringLiteral("<!DOCTYPE HTML PUBLIC")));
-        QCOMPARE(window.document().FFileName(), QStringLiteral("Untitled"));
+        QCOMPARE(window.document().fileName(), QStringLiteral("Untitled"));
         QVERIFY(window.buffer().isModified());
     }
 
@@ -155,7 +155,7 @@ private slots:
         whenModal([](QDialog& d) {
             click(d, "Frames3");
             retype(child<QLineEdit>(d, "Source2"), QStringLiteral("menu.htm"));
-            click(d, "BitBtn2");
+            click(d, "cancelButton");
         });
         trigger(window, "Frameset1");
         QCOMPARE(window.buffer().text(), QStringLiteral("kept"));
@@ -180,7 +180,7 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("<p>x</p>");
         file.close();
-        QVERIFY(window.document().LoadDocument(page));
+        QVERIFY(window.document().loadDocument(page));
 
         whenModal([](QDialog& d) {
             click(d, "BtnSource2");
@@ -203,8 +203,8 @@ private slots:
             QCOMPARE(child<QPushButton>(d, "BtnSource3")->text(), QStringLiteral("Quelle"));
             QCOMPARE(child<QCheckBox>(d, "Noresize1")->toolTip(),
                      QStringLiteral("Grösse kann nicht verändert werden"));
-            QCOMPARE(child<QPushButton>(d, "BitBtn2")->text(), QStringLiteral("Abbrechen"));
-            click(d, "BitBtn1");
+            QCOMPARE(child<QPushButton>(d, "cancelButton")->text(), QStringLiteral("Abbrechen"));
+            click(d, "okButton");
         });
         trigger(window, "Frameset1");
         QVERIFY(window.buffer().text().contains(QStringLiteral(
@@ -216,7 +216,7 @@ private slots:
             QCOMPARE(child<QPushButton>(d, "BtnSource3")->toolTip(),
                      QStringLiteral("Url/File to be loaded into the frame"));
             QCOMPARE(child<QLineEdit>(d, "EditWidth1")->toolTip(), QStringLiteral("Margin width"));
-            QCOMPARE(child<QPushButton>(d, "BitBtn2")->text(), QStringLiteral("Cancel"));
+            QCOMPARE(child<QPushButton>(d, "cancelButton")->text(), QStringLiteral("Cancel"));
         });
         trigger(window, "Frameset1");
     }

@@ -33,7 +33,7 @@ private slots:
 
         whenModal([](QDialog& d) {
             QCOMPARE(d.windowTitle(), QStringLiteral("iFrame"));
-            click(d, "BitBtn1");
+            click(d, "okButton");
         });
         trigger(window, "iFrame1");
         QCOMPARE(window.buffer().text(),
@@ -53,7 +53,7 @@ private slots:
             retype(child<QLineEdit>(d, "EditHohe"), QStringLiteral("250"));
             click(d, "BitBtn3");
             QCOMPARE(child<QLineEdit>(d, "EditSource")->text(), QStringLiteral("news.htm"));
-            click(d, "BitBtn1");
+            click(d, "okButton");
         });
         trigger(window, "iFrame1");
         IFrameFields expected;
@@ -76,11 +76,11 @@ private slots:
         ScriptedPrompter prompter;
         MainWindow window(m_platform, &prompter);
         window.startUp({});
-        whenModal([](QDialog& d) { click(d, "BitBtn1"); });
+        whenModal([](QDialog& d) { click(d, "okButton"); });
         trigger(window, "iFrame1");
         const QString once = window.buffer().text();
 
-        whenModal([](QDialog& d) { click(d, "BitBtn2"); });
+        whenModal([](QDialog& d) { click(d, "cancelButton"); });
         trigger(window, "iFrame1");
         whenModal([](QDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); });
         trigger(window, "iFrame1");
@@ -97,7 +97,7 @@ private slots:
             QCOMPARE(child<QLineEdit>(d, "EditHohe")->toolTip(), QStringLiteral("Höhe angeben"));
             QCOMPARE(child<QLineEdit>(d, "EditSource")->toolTip(),
                      QStringLiteral("Datei/Url angeben, die im iFrame angezeigt werden soll"));
-            QCOMPARE(child<QPushButton>(d, "BitBtn2")->text(), QStringLiteral("Abbrechen"));
+            QCOMPARE(child<QPushButton>(d, "cancelButton")->text(), QStringLiteral("Abbrechen"));
         });
         trigger(window, "iFrame1");
         trigger(window, "englishItem");
@@ -105,7 +105,7 @@ private slots:
             QCOMPARE(child<QLabel>(d, "Label4")->text(), QStringLiteral("Resource/Url"));
             QCOMPARE(child<QLineEdit>(d, "EditName")->toolTip(),
                      QStringLiteral("Name of the iframe"));
-            QCOMPARE(child<QPushButton>(d, "BitBtn2")->text(), QStringLiteral("Cancel"));
+            QCOMPARE(child<QPushButton>(d, "cancelButton")->text(), QStringLiteral("Cancel"));
         });
         trigger(window, "iFrame1");
     }

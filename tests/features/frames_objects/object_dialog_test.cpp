@@ -60,7 +60,7 @@ private slots:
             QCOMPARE(child<QComboBox>(d, "ComboBox2")->count(), 53);
             QCOMPARE(child<QComboBox>(d, "ComboBox2")->currentIndex(), -1);
             QVERIFY(!child<QLineEdit>(d, "EditMap")->isEnabled());
-            click(d, "BitBtn1");
+            click(d, "okButton");
         });
         trigger(window, "Object1");
         QCOMPARE(window.buffer().text(),
@@ -82,7 +82,7 @@ private slots:
                 QStringLiteral("<applet code=\"myJava.class\" width=\"400\" height=\"200\" ")));
             choose(d, "ComboBox2", QStringLiteral("application/java"));
             QCOMPARE(child<QLineEdit>(d, "EditName")->text(), QStringLiteral("application/java"));
-            click(d, "BitBtn1");
+            click(d, "okButton");
         });
         trigger(window, "Object1");
         QCOMPARE(window.buffer().text(),
@@ -127,7 +127,7 @@ private slots:
             QTest::keyClicks(child<QLineEdit>(d, "EditPValue"), QStringLiteral("map"));
             click(d, "ButtonAdd");
             QCOMPARE(child<QLineEdit>(d, "EditPName")->text(), QStringLiteral("alt"));
-            click(d, "BitBtn1");
+            click(d, "okButton");
         });
         trigger(window, "Object1");
         QCOMPARE(window.buffer().text(),
@@ -163,10 +163,10 @@ private slots:
         MainWindow window(m_platform, &prompter);
         window.startUp({});
         window.buffer().loadText(QStringLiteral("x"));
-        whenModal([](QDialog& d) { click(d, "BitBtn1"); });
+        whenModal([](QDialog& d) { click(d, "okButton"); });
         trigger(window, "Object1");
         const QString once = window.buffer().text();
-        whenModal([](QDialog& d) { click(d, "BitBtn2"); });
+        whenModal([](QDialog& d) { click(d, "cancelButton"); });
         trigger(window, "Object1");
         whenModal([](QDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); });
         trigger(window, "Object1");
@@ -182,7 +182,7 @@ private slots:
             QCOMPARE(child<QLabel>(d, "Label7")->text(), QStringLiteral("Objecttyp auswählen"));
             QCOMPARE(child<QPushButton>(d, "ButtonAdd")->text(), QStringLiteral("Hinzufügen"));
             QCOMPARE(child<QPushButton>(d, "Button1")->text(), QStringLiteral("Löschen"));
-            QCOMPARE(child<QPushButton>(d, "BitBtn2")->text(), QStringLiteral("Abbrechen"));
+            QCOMPARE(child<QPushButton>(d, "cancelButton")->text(), QStringLiteral("Abbrechen"));
             QCOMPARE(child<QLabel>(d, "Label1")->toolTip(),
                      QStringLiteral("Eindeutige ID der Objektklasse"));
             QCOMPARE(child<QLabel>(d, "Label9")->toolTip(), QStringLiteral("Liste Parameter"));

@@ -67,14 +67,14 @@ private slots:
         whenModal([&prompter](QDialog& d) {
             QVERIFY(child<QRadioButton>(d, "RadioButton1")->isChecked());
             QCOMPARE(child<QComboBox>(d, "ComboBox1")->currentText(), QStringLiteral("_blank"));
-            click(d, "BitBtn1");
+            click(d, "okButton");
             QVERIFY(d.isVisible());
             QCOMPARE(prompter.messages(), QStringList{QStringLiteral("Enter a URL pls!")});
             QCOMPARE(child<QLineEdit>(d, "EditColor")->text(), QStringLiteral("word"));
             retype(child<QLineEdit>(d, "EditName"), QStringLiteral("example.com"));
             retype(child<QLineEdit>(d, "EditMyTitle"), QStringLiteral("Example"));
             child<QComboBox>(d, "ComboBox1")->setCurrentText(QStringLiteral("_top"));
-            click(d, "BitBtn1");
+            click(d, "okButton");
             QVERIFY(!d.isVisible());
         });
         trigger(window, "Link1");
@@ -112,7 +112,7 @@ private slots:
             QVERIFY(child<QLineEdit>(d, "EditName")->text().isEmpty());
             QVERIFY(child<QLineEdit>(d, "EditColor")->text().isEmpty());
             QVERIFY(child<QComboBox>(d, "ComboBox1")->isEnabled());
-            QCOMPARE(child<QPushButton>(d, "BitBtn2")->text(), QStringLiteral("Abbrechen"));
+            QCOMPARE(child<QPushButton>(d, "cancelButton")->text(), QStringLiteral("Abbrechen"));
         });
         trigger(window, "Link1");
     }

@@ -83,7 +83,7 @@ private slots:
         MainWindow window(m_platform, &prompter);
         window.startUp({});
 
-        QVERIFY(window.document().LoadDocument(page));
+        QVERIFY(window.document().loadDocument(page));
         window.buffer().setText(QStringLiteral("<p>new</p>"));
         m_platform.calls.clear();
         action(window, "ToolButtonBrowser")->trigger();
@@ -134,8 +134,8 @@ private slots:
 
         QString version;
         QUrl topic;
-        whenModalOf<TAboutBox>([&](TAboutBox* box) {
-            version = child<QLabel>(*box, "LabelVersion")->text();
+        whenModalOf<AboutBox>([&](AboutBox* box) {
+            version = child<QLabel>(*box, "versionLabel")->text();
             box->activateWindow();
             QTRY_VERIFY(box->isActiveWindow());
             QTest::keyClick(box, Qt::Key_F1);

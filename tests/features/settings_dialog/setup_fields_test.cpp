@@ -132,7 +132,7 @@ TEST(SetupFieldsTest, ColourThatIsNoNumber_IsWrittenBlank_SoTheWindowKeepsTheFil
     ASSERT_TRUE(writeSetupFile(folder, fields));
     RecordingPlatform platform;
     EditorSettings settings;
-    EXPECT_EQ(LoadSettings(folder, platform, settings), SettingsLoadResult::Applied);
+    EXPECT_EQ(loadSettings(folder, platform, settings), SettingsLoadResult::Applied);
     EXPECT_EQ(settings.ftpServer, QStringLiteral("ftp.example.org"));
     EXPECT_EQ(settings.identifierColour, 4210752);
 }

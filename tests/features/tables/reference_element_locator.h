@@ -47,18 +47,18 @@ inline ElementLocation literalLocate(const QString& T, int S, const QString& Ope
         return {ElementLocation::Outcome::AtTextStart, 0, 0};
     const int length = int(T.size());
     int E = 0;
-    int b = FindInText(T, CloseTag, F, length, false, false);
+    int b = findInText(T, CloseTag, F, length, false, false);
     if (b > 0)
         E = b + int(CloseTag.size());
     int K = F + L;
     do {
-        if (FindInText(T, nestOpen, K, E, false, false) <= 0)
+        if (findInText(T, nestOpen, K, E, false, false) <= 0)
             break;
-        const int c = FindInText(T, nestClose, K, length, false, false);
+        const int c = findInText(T, nestClose, K, length, false, false);
         if (c <= 0)
             break;
         K = c + 4;
-        b = FindInText(T, CloseTag, K, length, false, false);
+        b = findInText(T, CloseTag, K, length, false, false);
         if (b <= 0)
             break;
         E = b + int(CloseTag.size());

@@ -156,16 +156,16 @@ TEST(TableMarkup, OnlyAsciiLettersAreLowerCased) {
 }
 
 TEST(TableColour, Color2HtmlIsUpperCaseHexRedGreenBlue) {
-    EXPECT_EQ(Color2HTML({255, 0, 0}), QStringLiteral("#FF0000"));
-    EXPECT_EQ(Color2HTML({1, 171, 239}), QStringLiteral("#01ABEF"));
-    EXPECT_EQ(Color2HTML({0, 0, 0}), QStringLiteral("#000000"));
+    EXPECT_EQ(colourToHtml({255, 0, 0}), QStringLiteral("#FF0000"));
+    EXPECT_EQ(colourToHtml({1, 171, 239}), QStringLiteral("#01ABEF"));
+    EXPECT_EQ(colourToHtml({0, 0, 0}), QStringLiteral("#000000"));
 }
 
 TEST(TableColour, ReadingAColourFieldForThePreview) {
     EXPECT_EQ(readColourText(QStringLiteral("#ff0000")), (RgbColour{255, 0, 0}));
     EXPECT_EQ(readColourText(QStringLiteral("01ABef")), (RgbColour{1, 171, 239}));
     EXPECT_EQ(readColourText(QStringLiteral("#00ff00 ")), (RgbColour{0, 255, 0}));
-    EXPECT_EQ(readColourText(Color2HTML({18, 52, 86})), (RgbColour{18, 52, 86}));
+    EXPECT_EQ(readColourText(colourToHtml({18, 52, 86})), (RgbColour{18, 52, 86}));
     for (const char* bad : {"", "#", "#12345", "#GG0000", " #ff0000", "red", "##ff0000", "#-10000"})
         EXPECT_FALSE(readColourText(QLatin1String(bad)).has_value()) << bad;
 }

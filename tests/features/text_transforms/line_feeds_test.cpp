@@ -67,16 +67,16 @@ TEST(Whitespace, SixPassesHalveBlankRuns) {
 }
 
 TEST(Whitespace, JoinLinesDeletesCrLfPairsOnly) {
-    EXPECT_EQ(JoinLines(QStringLiteral("a\r\nb")), QStringLiteral("ab"));
-    EXPECT_EQ(JoinLines(QStringLiteral("a  \r\n  b")), QStringLiteral("a b"));
-    EXPECT_EQ(JoinLines(QStringLiteral("a\rb\nc\n\rd")), QStringLiteral("a\rb\nc\n\rd"));
-    EXPECT_EQ(JoinLines(QStringLiteral("\r\r\n\n")), QStringLiteral("\r\n"));
+    EXPECT_EQ(joinLines(QStringLiteral("a\r\nb")), QStringLiteral("ab"));
+    EXPECT_EQ(joinLines(QStringLiteral("a  \r\n  b")), QStringLiteral("a b"));
+    EXPECT_EQ(joinLines(QStringLiteral("a\rb\nc\n\rd")), QStringLiteral("a\rb\nc\n\rd"));
+    EXPECT_EQ(joinLines(QStringLiteral("\r\r\n\n")), QStringLiteral("\r\n"));
 }
 
 TEST(Whitespace, CollapseWhitespaceDeletesBreaksAndTabsWithoutABlank) {
-    EXPECT_EQ(CollapseWhitespace(QStringLiteral("x\ty")), QStringLiteral("xy"));
-    EXPECT_EQ(CollapseWhitespace(QStringLiteral("x\r\ny")), QStringLiteral("xy"));
-    EXPECT_EQ(CollapseWhitespace(QStringLiteral(" a \r\n b\r\t c")), QStringLiteral(" a b c"));
+    EXPECT_EQ(collapseWhitespace(QStringLiteral("x\ty")), QStringLiteral("xy"));
+    EXPECT_EQ(collapseWhitespace(QStringLiteral("x\r\ny")), QStringLiteral("xy"));
+    EXPECT_EQ(collapseWhitespace(QStringLiteral(" a \r\n b\r\t c")), QStringLiteral(" a b c"));
 }
 
 TEST(RemoveLineFeeds, JoinsLinesWithoutABlankButKeepsBlocksAsTheyWere) {

@@ -159,20 +159,20 @@ TEST(BlankRule, HeadingsAndCommentWrapBlanks) {
 TEST(DropBlankSelection, CollapsesOnlyBlankSelectionsToTheirStart) {
     MemoryBuffer blank =
         withSelection(QStringLiteral("ab"), QStringLiteral(" \r\n "), QStringLiteral("cd"), true);
-    DropBlankSelection(blank);
+    dropBlankSelection(blank);
     EXPECT_EQ(blank.selStart(), 2);
     EXPECT_EQ(blank.selLength(), 0);
     EXPECT_EQ(blank.text(), QStringLiteral("ab \r\n cd"));
 
     MemoryBuffer text =
         withSelection(QStringLiteral("ab"), QStringLiteral(" c "), QStringLiteral("d"));
-    DropBlankSelection(text);
+    dropBlankSelection(text);
     EXPECT_EQ(text.selStart(), 2);
     EXPECT_EQ(text.selLength(), 3);
 
     MemoryBuffer empty(QStringLiteral("abc"));
     empty.setSelStart(2);
-    DropBlankSelection(empty);
+    dropBlankSelection(empty);
     EXPECT_EQ(empty.caretOffset(), 2);
     EXPECT_FALSE(empty.isModified());
 }
