@@ -17,6 +17,10 @@ QString DesktopPlatform::dataFolder() const {
     return defaultDataFolder();
 }
 
+QString DesktopPlatform::legacyDataFolder() const {
+    return ::legacyDataFolder();
+}
+
 QString DesktopPlatform::programFolder() const {
     return QCoreApplication::applicationDirPath() + QLatin1Char('/');
 }

@@ -7,6 +7,7 @@
 class DesktopPlatform : public Platform {
 public:
     QString dataFolder() const override;
+    QString legacyDataFolder() const override;
     QString programFolder() const override;
     bool inputLanguageIsGermanGermany() const override;
     QString systemLanguageName() const override;

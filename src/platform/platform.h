@@ -11,8 +11,11 @@ class Platform {
 public:
     virtual ~Platform() = default;
 
-    // $XDG_DATA_HOME/redodaze/ with a trailing slash (not created here).
+    // $XDG_DATA_HOME/hexlume/ with a trailing slash (not created here).
     virtual QString dataFolder() const = 0;
+    // The folder earlier versions kept their files in, moved into dataFolder() at start;
+    // empty when there is none to look at.
+    virtual QString legacyDataFolder() const { return {}; }
     // The folder of the running program, with a trailing slash.
     virtual QString programFolder() const = 0;
     // True when the system's default input language is German (Germany).

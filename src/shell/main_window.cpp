@@ -189,6 +189,7 @@ void MainWindow::connectActions() {
 void MainWindow::startUp(const QStringList& arguments) {
     m_buffer->clearAllBookmarks();
     ensureFolder(m_platform.dataFolder());
+    moveLegacyDataFiles(m_platform.legacyDataFolder(), m_platform.dataFolder());
     loadSettings();
     applyLanguage();
     updateCaretStatus();

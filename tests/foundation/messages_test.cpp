@@ -94,7 +94,7 @@ const QuotedLine englishLines[] = {
     {79, "Design mode on/off"},
     {80, "Go to Url"},
     {81, "Settings"},
-    {82, "About Vantrix..."},
+    {82, "About Hexlume..."},
     {83, "Help"},
     {84, "Show simple text editor"},
     {85, "Find"},

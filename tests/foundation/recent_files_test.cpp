@@ -126,6 +126,6 @@ TEST_F(RecentFilesTest, UnwritableList_AsksInstallerToDeleteItAndRetriesOnce) {
 
 TEST_F(RecentFilesTest, UnreachableFolder_RetriesOnceWithoutInstallerRequest) {
     writeList("");
-    EXPECT_FALSE(recent.save(listPath + QStringLiteral("/redodaze/"), platform));
+    EXPECT_FALSE(recent.save(listPath + QStringLiteral("/hexlume/"), platform));
     EXPECT_EQ(platform.calls, QStringList({QStringLiteral("pause 300")}));
 }

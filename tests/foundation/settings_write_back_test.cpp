@@ -112,7 +112,7 @@ TEST_F(WriteBackSettingsTest, UnwritableFile_AsksInstallerToDeleteItAndRetriesOn
 
 TEST_F(WriteBackSettingsTest, UnreachableFolder_RetriesOnceWithoutInstallerRequest) {
     writeRaw("not a folder");
-    const QString unreachable = path + QStringLiteral("/redodaze/");
+    const QString unreachable = path + QStringLiteral("/hexlume/");
     EXPECT_FALSE(writeBackSettings(unreachable, settings, platform));
     EXPECT_EQ(platform.calls, QStringList({QStringLiteral("pause 400")}));
 }

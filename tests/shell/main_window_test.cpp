@@ -2,6 +2,7 @@
 #include "foundation/document/document.h"
 #include "foundation/document/editor_buffer.h"
 #include "foundation/messages/scripted_prompter.h"
+#include "foundation/settings/recent_files.h"
 #include "shell/main_actions.h"
 #include "shell/main_window.h"
 #include "shell/status_panels.h"
@@ -25,7 +26,7 @@ class MainWindowTest : public WindowTest {
     Q_OBJECT
 
 private:
-    QString dataFolder() const { return m_home.filePath(QStringLiteral("redodaze/")); }
+    QString dataFolder() const { return m_home.filePath(QStringLiteral("hexlume/")); }
 
     static QMenu* menu(MainWindow& w, const char* name) {
         return w.findChild<QMenu*>(QLatin1String(name));
@@ -230,6 +231,30 @@ private slots:
         action(window, "DeleteBookmark1")->trigger();
         QCOMPARE(window.buffer().bookmark(4), -1);
         QVERIFY(!action(window, "SetBookmark4")->isChecked());
+    }
+
+    void recentFilesOfAnEarlierVersionAreMovedOverAtStart() {
+        const QString legacy = m_home.filePath(QStringLiteral("old/"));
+        QVERIFY(QDir().mkpath(legacy));
+        const QString page = m_home.filePath(QStringLiteral("kept.html"));
+        QVERIFY(writeFileBytes(page, "<p>kept</p>"));
+        RecentFiles earlier;
+        earlier.add(page);
+        QVERIFY(earlier.save(legacy, m_platform));
+        m_platform.legacyDataFolderPath = legacy;
+        QFile::remove(dataFolder() + QStringLiteral("files.txt"));
+        ScriptedPrompter prompter;
+        MainWindow window(m_platform, &prompter);
+        window.startUp({});
+        m_platform.legacyDataFolderPath.clear();
+        QVERIFY(QFile::exists(dataFolder() + QStringLiteral("files.txt")));
+        QVERIFY(!QDir(legacy).exists());
+        QStringList shown;
+        for (const char* name : {"recentFile1", "recentFile2", "recentFile3", "recentFile4"})
+            if (action(window, name)->isVisible())
+                shown << action(window, name)->statusTip();
+        QCOMPARE(shown, QStringList{page});
+        QFile::remove(dataFolder() + QStringLiteral("files.txt"));
     }
 
     void commandLineFileIsOpened() {

@@ -6,6 +6,7 @@
 class RecordingPlatform : public Platform {
 public:
     QString dataFolderPath;
+    QString legacyDataFolderPath;
     QString programFolderPath = QStringLiteral("/opt/hexlume/");
     bool germanInput = false;
     QString languageName = QStringLiteral("English");
@@ -19,6 +20,7 @@ public:
     QStringList calls;
 
     QString dataFolder() const override { return dataFolderPath; }
+    QString legacyDataFolder() const override { return legacyDataFolderPath; }
     QString programFolder() const override { return programFolderPath; }
     bool inputLanguageIsGermanGermany() const override { return germanInput; }
     QString systemLanguageName() const override { return languageName; }

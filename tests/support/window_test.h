@@ -13,7 +13,7 @@ class WindowTest : public QObject {
 protected:
     WindowTest() {
         qputenv("XDG_DATA_HOME", m_home.path().toUtf8());
-        m_platform.dataFolderPath = m_home.filePath(QStringLiteral("redodaze/"));
+        m_platform.dataFolderPath = m_home.filePath(QStringLiteral("hexlume/"));
     }
 
     static QAction* action(QWidget& window, const char* name) {

@@ -76,7 +76,7 @@ QString Document::skeleton(const QString& declaration, bool xhtml, const QString
         QStringLiteral("<head>"),
         QStringLiteral("<meta http-equiv=\"content-type\" content=\"text/html; charset=") +
             charset + QStringLiteral("\">"),
-        QStringLiteral("<meta name=\"generator\" content=\"Vantrix\">"),
+        QStringLiteral("<meta name=\"generator\" content=\"Hexlume\">"),
         QStringLiteral("<title>Untitled</title>"),
         QStringLiteral("</head>"),
         QStringLiteral("<body background=\"background.jpg\" bgcolor=\"#FFFFFF\" "

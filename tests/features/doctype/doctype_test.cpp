@@ -68,8 +68,8 @@ TEST(DocType, StampGeneratorAddsReplacesOrLeavesAlone) {
         const char* stamped;
     } rows[] = {
         // The quoted form of the new-page template does not match: a second one is added.
-        {"<head>\r\n<meta name=\"generator\" content=\"Vantrix\">\r\n</head>",
-         "<head>\r\n<meta name=\"generator\" content=\"Vantrix\">\r\n"
+        {"<head>\r\n<meta name=\"generator\" content=\"Hexlume\">\r\n</head>",
+         "<head>\r\n<meta name=\"generator\" content=\"Hexlume\">\r\n"
          "<meta name=GENERATOR content=Hexlume>\r\n</head>"},
         // Written in capitals, unquoted: found on the lower-cased copy and replaced.
         {"<HEAD><META NAME=GENERATOR CONTENT=Other></HEAD>",
@@ -188,7 +188,7 @@ TEST_F(NewAndSaveTest, SaveStampsOnceBesideTheTemplatesQuotedGenerator) {
     const QString page = Document::skeleton(docTypeDeclaration(1), false, QStringLiteral("UTF-8"));
     ASSERT_TRUE(writeFileBytes(path, page.toUtf8()));
     ASSERT_TRUE(document.loadDocument(path));
-    const QByteArray stamped = "<meta name=\"generator\" content=\"Vantrix\">\r\n"
+    const QByteArray stamped = "<meta name=\"generator\" content=\"Hexlume\">\r\n"
                                "<title>Untitled</title>\r\n"
                                "<meta name=GENERATOR content=Hexlume>\r\n</head>";
     for (int save = 0; save < 2; ++save) {
