@@ -74,7 +74,7 @@ void BM_SelectCellInEditorNearEnd(benchmark::State& state) {
     for (auto _ : state) {
         buffer.setSelStart(caret);
         benchmark::DoNotOptimize(
-            SelectEnclosingElement(CommandContext{buffer, prompter, messages}, cellTags()));
+            selectEnclosingElement(CommandContext{buffer, prompter, messages}, cellTags()));
     }
 }
 

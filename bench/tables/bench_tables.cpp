@@ -55,7 +55,7 @@ void runSelect(benchmark::State& state, const ElementTags& tags) {
         return;
     for (auto _ : state) {
         page->editor.setSelStart(page->caret);
-        benchmark::DoNotOptimize(SelectEnclosingElement(page->context(), tags));
+        benchmark::DoNotOptimize(selectEnclosingElement(page->context(), tags));
     }
     state.counters["selected"] = page->editor.selLength();
 }
@@ -78,7 +78,7 @@ void BM_SelectFormScansWholeText(benchmark::State& state) {
     page->editor.loadText(text);
     for (auto _ : state) {
         page->editor.setSelStart(page->caret);
-        benchmark::DoNotOptimize(SelectEnclosingElement(page->context(), formTags()));
+        benchmark::DoNotOptimize(selectEnclosingElement(page->context(), formTags()));
     }
     state.SetBytesProcessed(state.iterations() * qint64(page->caret) * qint64(sizeof(QChar)));
 }
@@ -101,7 +101,7 @@ void BM_MergeTwoCellsNearEnd(benchmark::State& state) {
     const int end = int(close + 5);
     for (auto _ : state) {
         page->editor.select(start, end);
-        MergeSelectedCells(page->context());
+        mergeSelectedCells(page->context());
         page->editor.undo();
     }
     state.counters["selection"] = end - start;
@@ -117,7 +117,7 @@ void BM_LocateAcrossManyStrayClosingTables(benchmark::State& state) {
         text += QStringLiteral("</table");
     text += QStringLiteral("<table></td>y</td>z");
     for (auto _ : state)
-        benchmark::DoNotOptimize(LocateEnclosingElement(text, 6, u"<td", u"</td>"));
+        benchmark::DoNotOptimize(locateEnclosingElement(text, 6, u"<td", u"</td>"));
     state.SetBytesProcessed(state.iterations() * text.size() * qint64(sizeof(QChar)));
 }
 

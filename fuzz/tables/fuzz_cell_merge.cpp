@@ -38,14 +38,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::copy(built.utf16(), built.utf16() + n, exact.get());
     const QString raw = QString::fromRawData(reinterpret_cast<const QChar*>(exact.get()), n);
 
-    const MergeOutcome merged = MergeCellRange(raw);
+    const MergeOutcome merged = mergeCellRange(raw);
     check(merged.spanCount >= 1);
     check(merged.messageLine == 0 || merged.html.isEmpty());
     check(merged.html.size() <= n);
     const int span = int(data[0] % 14) - 3;
-    const QString spanned = SetCellSpan(raw, data[0] & 0x80, span);
+    const bool colspan = data[0] & 0x80;
+    const QString spanned =
+        setCellSpan(raw, colspan ? SpanAttribute::Colspan : SpanAttribute::Rowspan, span);
     check(spanned.size() <= n + 32);
-    if (span <= 1 && !raw.contains(QLatin1String(data[0] & 0x80 ? "colspan=" : "rowspan=")))
+    if (span <= 1 && !raw.contains(QLatin1String(colspan ? "colspan=" : "rowspan=")))
         check(spanned == raw);
 
     // The commands on the editor, with the selection from the next two bytes.
@@ -59,7 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ScriptedPrompter prompter;
     const int start = editor.selStart();
     const int end = start + editor.selLength();
-    MergeSelectedCells(CommandContext{editor, prompter, messages});
+    mergeSelectedCells(CommandContext{editor, prompter, messages});
     const QString after = editor.text();
     if (!prompter.messages().isEmpty() || after == text) {
         check(after == text);
@@ -75,7 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ScriptedPrompter answers({data[3] % 3 == 0   ? QStringLiteral("before")
                               : data[3] % 3 == 1 ? QStringLiteral("behind")
                                                  : QStringLiteral("cancel")});
-    SplitSelectedCell(CommandContext{editor, answers, messages});
+    splitSelectedCell(CommandContext{editor, answers, messages});
     check(editor.selStart() >= 0 && editor.selStart() + editor.selLength() <= editor.text().size());
     return 0;
 }

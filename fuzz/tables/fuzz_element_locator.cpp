@@ -1,6 +1,6 @@
 // The element locator on random markup with a random caret: never crashes, never reads outside
-// the text, always selects inside it, and gives exactly what the literal steps give (a plain,
-// slow rendering of them, on small inputs).
+// the text, always selects inside it, and gives exactly what the reference model gives (a
+// plain, slow rendering of its steps, on small inputs).
 
 #include "features/tables/element_locator.h"
 #include "foundation/text/text_search.h"
@@ -42,14 +42,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::copy(built.utf16(), built.utf16() + n, exact.get());
     const QStringView view(exact.get(), n);
 
-    const ElementLocation got = LocateEnclosingElement(view, caret, tags.openTag, tags.closeTag);
+    const ElementLocation got = locateEnclosingElement(view, caret, tags.openTag, tags.closeTag);
     if (got.outcome == ElementLocation::Outcome::Found) {
         check(got.start >= 1 && got.length > 0 && got.start + got.length <= n);
         check(matchesIgnoreAsciiCaseAt(view, got.start, tags.openTag));
     }
-    // The literal steps restart their searches and copy the text; small inputs only.
+    // The reference model restarts its searches and copies the text; small inputs only.
     if (n <= 400) {
-        const ElementLocation want = literalLocate(built, caret, tags.openTag, tags.closeTag);
+        const ElementLocation want = referenceLocate(built, caret, tags.openTag, tags.closeTag);
         check(got.outcome == want.outcome && got.start == want.start && got.length == want.length);
     }
     return 0;

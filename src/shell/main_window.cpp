@@ -20,8 +20,8 @@
 #include "features/scratch_window/scratch_controller.h"
 #include "features/settings_dialog/setup_controller.h"
 #include "features/styles/css_controller.h"
-#include "features/tables/new_table_controller.h"
-#include "features/tables/table_controller.h"
+#include "features/tables/new_table_actions.h"
+#include "features/tables/table_actions.h"
 #include "features/text_transforms/transform_controller.h"
 #include "features/wrapping/wrap_controller.h"
 #include "foundation/document/document.h"
@@ -130,8 +130,8 @@ void MainWindow::createFeatures() {
     }
     // Each owns its menu items, toolbar buttons and dialogs; the order is the toolbars' order.
     new WrapController(context);
-    new TableController(context);
-    new NewTableController(context);
+    new TableActions(context);
+    new NewTableActions(context);
     new TransformController(context);
     new ImageController(context);
     new FramesController(context);

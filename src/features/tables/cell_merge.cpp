@@ -53,21 +53,23 @@ bool isDigit(QChar c) {
 
 } // namespace
 
-MergeOutcome MergeCellRange(const QString& Sel) {
+MergeOutcome mergeCellRange(const QString& selection) {
     MergeOutcome result;
-    const int length = int(Sel.size());
-    const int b = findInText(Sel, CellOpen, 1, length, false, false);
-    const int g = b > 0 ? findInText(Sel, u">", b, length, false, false) : 0;
-    if (b <= 0 || g <= 0) {
+    const int length = int(selection.size());
+    // 1-based positions of the first cell's "<td" and of the ">" closing that tag.
+    const int cellStart = findInText(selection, CellOpen, 1, length, false, false);
+    const int tagClose =
+        cellStart > 0 ? findInText(selection, u">", cellStart, length, false, false) : 0;
+    if (cellStart <= 0 || tagClose <= 0) {
         result.messageLine = SelectCellsMessage;
         return result;
     }
-    const qsizetype tagEnd = indexOfPosition(g);
-    const qsizetype last = lastIndexOfIgnoreAsciiCase(Sel, CellClose, tagEnd);
+    const qsizetype tagEnd = indexOfPosition(tagClose);
+    const qsizetype last = lastIndexOfIgnoreAsciiCase(selection, CellClose, tagEnd);
     if (last < 0)
         return result;
 
-    const QStringView inner = QStringView(Sel).mid(tagEnd + 1, last - tagEnd - 1);
+    const QStringView inner = QStringView(selection).mid(tagEnd + 1, last - tagEnd - 1);
     if (indexOfIgnoreAsciiCase(inner, u"<table") >= 0) {
         result.messageLine = AcrossTablesMessage;
         return result;
@@ -98,56 +100,57 @@ MergeOutcome MergeCellRange(const QString& Sel) {
         result.messageLine = MergeFailedMessage;
         return result;
     }
-    result.html = Sel.left(g) + contents + Sel.mid(last);
+    result.html = selection.left(tagClose) + contents + selection.mid(last);
     return result;
 }
 
-QString SetCellSpan(const QString& Html, bool IsColspan, int SpanCount) {
-    const QString attr = IsColspan ? QStringLiteral("colspan=") : QStringLiteral("rowspan=");
-    const QStringView head = trimBlanks(Html).left(3);
+QString setCellSpan(const QString& html, SpanAttribute attribute, int spanCount) {
+    const QString attr = attribute == SpanAttribute::Colspan ? QStringLiteral("colspan=")
+                                                             : QStringLiteral("rowspan=");
+    const QStringView head = trimBlanks(html).left(3);
     qsizetype start = 0;
     if (equalsIgnoreAsciiCase(head, u"<td"))
         start = 1;
     else if (equalsIgnoreAsciiCase(head, u"<tr"))
-        // Html is part of the editor's text, so the text is as long as the test there wants.
-        start = findIgnoringCase(CellOpen, Html, 1, Html.size());
-    if (start <= 0 && matchesIgnoreAsciiCaseAt(Html, 0, CellOpen))
+        // html is part of the editor's text, so the text is as long as the test there wants.
+        start = findIgnoringCase(CellOpen, html, 1, html.size());
+    if (start <= 0 && matchesIgnoreAsciiCaseAt(html, 0, CellOpen))
         start = 1;
     if (start <= 0)
-        return Html;
+        return html;
 
     const qsizetype tagStart = indexOfPosition(start);
-    const qsizetype tagEnd = Html.indexOf(QLatin1Char('>'), tagStart);
+    const qsizetype tagEnd = html.indexOf(QLatin1Char('>'), tagStart);
     if (tagEnd < 0)
-        return Html;
-    const qsizetype a = QStringView(Html).mid(tagStart, tagEnd - tagStart + 1).indexOf(attr);
-    if (a < 0) {
-        if (SpanCount <= 1)
-            return Html;
-        return Html.left(tagEnd) + QLatin1Char(' ') + attr + QLatin1Char('"') +
-               QString::number(SpanCount) + QStringLiteral("\" ") + Html.mid(tagEnd);
+        return html;
+    const qsizetype attrAt = QStringView(html).mid(tagStart, tagEnd - tagStart + 1).indexOf(attr);
+    if (attrAt < 0) {
+        if (spanCount <= 1)
+            return html;
+        return html.left(tagEnd) + QLatin1Char(' ') + attr + QLatin1Char('"') +
+               QString::number(spanCount) + QStringLiteral("\" ") + html.mid(tagEnd);
     }
 
     // Only the value itself is read: digits of the cell's content behind the tag would give a
     // wrong count and could be rewritten in place of it.
-    qsizetype first = tagStart + a + attr.size();
-    if (first < Html.size() &&
-        (Html[first] == QLatin1Char('"') || Html[first] == QLatin1Char('\'')))
+    qsizetype first = tagStart + attrAt + attr.size();
+    if (first < html.size() &&
+        (html[first] == QLatin1Char('"') || html[first] == QLatin1Char('\'')))
         ++first;
     qsizetype end = first;
-    while (end < Html.size() && isDigit(Html[end]))
+    while (end < html.size() && isDigit(html[end]))
         ++end;
     if (end == first)
-        return Html;
+        return html;
     bool valid = false;
-    const int old = QStringView(Html).mid(first, end - first).toInt(&valid);
-    qint64 span = valid ? qint64(old) - 1 + SpanCount : SpanCount;
+    const int old = QStringView(html).mid(first, end - first).toInt(&valid);
+    qint64 span = valid ? qint64(old) - 1 + spanCount : spanCount;
     if (span < 1)
         span = 1;
-    return Html.left(first) + QString::number(span) + Html.mid(end);
+    return html.left(first) + QString::number(span) + html.mid(end);
 }
 
-void MergeSelectedCells(const CommandContext& context) {
+void mergeSelectedCells(const CommandContext& context) {
     EditorBuffer& editor = context.editor;
     const QString selected = editor.selText();
     // A blank selection fails as it stands, so it is not collapsed first: a failed merge
@@ -156,12 +159,12 @@ void MergeSelectedCells(const CommandContext& context) {
         context.prompter.error(context.messages.message(SelectCellsMessage));
         return;
     }
-    const int s0 = editor.selStart();
+    const int selStart = editor.selStart();
     MergeOutcome merged;
     try {
-        merged = MergeCellRange(collapseWhitespace(selected));
+        merged = mergeCellRange(collapseWhitespace(selected));
         if (merged.messageLine == 0 && merged.spanCount > 1)
-            merged.html = SetCellSpan(merged.html, true, merged.spanCount);
+            merged.html = setCellSpan(merged.html, SpanAttribute::Colspan, merged.spanCount);
     } catch (const std::exception&) {
         merged = {QString(), 1, MergeFailedMessage};
     }
@@ -169,23 +172,23 @@ void MergeSelectedCells(const CommandContext& context) {
         context.prompter.error(context.messages.message(merged.messageLine));
         return;
     }
-    if (!merged.html.isEmpty() && s0 > 0)
+    if (!merged.html.isEmpty() && selStart > 0)
         editor.setSelText(merged.html);
 }
 
-void SplitSelectedCell(const CommandContext& context) {
+void splitSelectedCell(const CommandContext& context) {
     EditorBuffer& editor = context.editor;
     const QString selected = editor.selText();
     if (isBlankText(selected)) {
         context.prompter.error(context.messages.message(NoCellMessage));
         return;
     }
-    const QString out = SetCellSpan(selected, true, -1);
+    const QString out = setCellSpan(selected, SpanAttribute::Colspan, -1);
     const QStringView trimmed = trimBlanks(out);
     editor.setSelText(trimmed.toString());
     // A selected row keeps the caret inside it, in front of its "</tr>", also when the
     // selection ended with a line break.
     if (matchesIgnoreAsciiCaseAt(trimmed, trimmed.size() - 5, u"</tr>"))
         editor.setSelStart(editor.selStart() - 5);
-    InsertRowOrCell(context, true);
+    insertCell(context);
 }

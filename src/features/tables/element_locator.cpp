@@ -62,8 +62,8 @@ const ElementTags& spanTags() {
     static const ElementTags tags = makeTags("<span", "</span>");
     return tags;
 }
-const ElementTags& blockTags(int itemIndex) {
-    return itemIndex <= 0 ? divTags() : spanTags();
+const ElementTags& blockTags(BlockElement element) {
+    return element == BlockElement::Span ? spanTags() : divTags();
 }
 
 SelectionKind selectionKindOf(QStringView openTag) {
@@ -74,7 +74,7 @@ SelectionKind selectionKindOf(QStringView openTag) {
     return SelectionKind::None;
 }
 
-ElementLocation LocateEnclosingElement(QStringView text, int selStart, QStringView openTag,
+ElementLocation locateEnclosingElement(QStringView text, int selStart, QStringView openTag,
                                        QStringView closeTag) {
     // Nested tables are skipped inside cells, rows, tables and forms; nested elements of the
     // same kind inside DIV and SPAN.
@@ -83,25 +83,27 @@ ElementLocation LocateEnclosingElement(QStringView text, int selStart, QStringVi
     const QStringView nestOpen = block ? openTag : QStringView(u"<table");
     const QStringView nestClose = block ? closeTag : QStringView(u"</table");
 
-    const qsizetype S = qBound(0, selStart, int(text.size()));
-    const qsizetype L = openTag.size();
-    const QStringView closeHead = closeTag.left(L + 1);
+    // Positions are 1-based as the text search counts them; caret is an index.
+    const qsizetype caret = qBound(0, selStart, int(text.size()));
+    const qsizetype openLength = openTag.size();
+    const QStringView closeHead = closeTag.left(openLength + 1);
     // Positions below 1 read from position 1, keeping the piece's full length.
-    auto closeHeadAt = [&](qsizetype p) {
-        const qsizetype i = indexOfPosition(qMax<qsizetype>(p, 1));
-        return i + closeHead.size() <= S && matchesIgnoreAsciiCaseAt(text, i, closeHead);
+    auto closeHeadAt = [&](qsizetype position) {
+        const qsizetype i = indexOfPosition(qMax<qsizetype>(position, 1));
+        return i + closeHead.size() <= caret && matchesIgnoreAsciiCaseAt(text, i, closeHead);
     };
-    auto openTagAt = [&](qsizetype p) {
-        return matchesIgnoreAsciiCaseAt(text, indexOfPosition(qMax<qsizetype>(p, 1)), openTag);
+    auto openTagAt = [&](qsizetype position) {
+        return matchesIgnoreAsciiCaseAt(text, indexOfPosition(qMax<qsizetype>(position, 1)),
+                                        openTag);
     };
 
-    // Backward scan: the caret's own position first, then from S-L down to 1-L. A closing tag
-    // counts only when it lies wholly in front of the caret.
-    qsizetype found = 0;
-    bool any = false;
-    if (openTagAt(S + 1)) {
-        found = S + 1;
-        any = true;
+    // Backward scan: the caret's own position first, then from caret - openLength down to
+    // 1 - openLength. A closing tag counts only when it lies wholly in front of the caret.
+    qsizetype openPosition = 0;
+    bool openFound = false;
+    if (openTagAt(caret + 1)) {
+        openPosition = caret + 1;
+        openFound = true;
     } else {
         // Both tags begin with "<" in every use: other positions are passed over at once.
         const bool sameFirst = !openTag.isEmpty() && !closeHead.isEmpty() &&
@@ -109,7 +111,7 @@ ElementLocation LocateEnclosingElement(QStringView text, int selStart, QStringVi
                                    foldAs<CaseRule::Ascii>(closeHead[0].unicode());
         const char16_t first = sameFirst ? foldAs<CaseRule::Ascii>(openTag[0].unicode()) : 0;
         qsizetype depth = 0;
-        for (qsizetype p = S - L; p >= 1 - L; --p) {
+        for (qsizetype p = caret - openLength; p >= 1 - openLength; --p) {
             if (sameFirst && foldAs<CaseRule::Ascii>(
                                  text[indexOfPosition(qMax<qsizetype>(p, 1))].unicode()) != first)
                 continue;
@@ -117,60 +119,62 @@ ElementLocation LocateEnclosingElement(QStringView text, int selStart, QStringVi
                 ++depth;
             if (openTagAt(p)) {
                 if (depth == 0) {
-                    found = p;
-                    any = true;
+                    openPosition = p;
+                    openFound = true;
                     break;
                 }
                 --depth;
             }
         }
     }
-    if (!any)
+    if (!openFound)
         return {};
-    const qsizetype F = found - 1;
-    if (F < 1)
+    // The editor offset of the "<"; read as a position, the searches below begin one
+    // character in front of the tag.
+    const qsizetype start = openPosition - 1;
+    if (start < 1)
         return {ElementLocation::Outcome::AtTextStart, 0, 0};
 
-    // E is the 1-based position just after the closing tag, 0 while none is known.
-    const qsizetype n = text.size();
-    qsizetype E = 0;
+    // The position just after the closing tag, 0 while none is known.
+    const qsizetype size = text.size();
+    qsizetype endPosition = 0;
     ForwardFinder closeFinder(text, closeTag);
-    if (const qsizetype b = closeFinder.firstFrom(indexOfPosition(F)); b >= 0)
-        E = positionOfIndex(b) + closeTag.size();
+    if (const qsizetype close = closeFinder.firstFrom(indexOfPosition(start)); close >= 0)
+        endPosition = positionOfIndex(close) + closeTag.size();
 
-    // Nested elements that follow one another inside the element, one level deep. Every search
-    // start K only grows, so each finder moves forward through the text once instead of
+    // Nested elements that follow one another inside the element, one level deep. The search
+    // position only grows, so each finder moves forward through the text once instead of
     // scanning the same stretch again for every nested element.
-    if (E > 0) {
+    if (endPosition > 0) {
         ForwardFinder nestOpenFinder(text, nestOpen);
         ForwardFinder nestCloseFinder(text, nestClose);
-        qsizetype K = F + L;
+        qsizetype searchPosition = start + openLength;
         do {
-            // Only whether a nested opening tag begins between K and E matters.
-            const qsizetype from = indexOfPosition(K);
-            if (nestOpenFinder.firstFrom(from, indexOfPosition(E)) < 0)
+            // Only whether a nested opening tag begins before the end matters.
+            const qsizetype from = indexOfPosition(searchPosition);
+            if (nestOpenFinder.firstFrom(from, indexOfPosition(endPosition)) < 0)
                 break;
-            const qsizetype c = nestCloseFinder.firstFrom(from);
-            if (c < 0)
+            const qsizetype nestedClose = nestCloseFinder.firstFrom(from);
+            if (nestedClose < 0)
                 break;
-            K = positionOfIndex(c) + 4;
-            const qsizetype b = closeFinder.firstFrom(indexOfPosition(K));
-            if (b < 0)
+            searchPosition = positionOfIndex(nestedClose) + 4;
+            const qsizetype close = closeFinder.firstFrom(indexOfPosition(searchPosition));
+            if (close < 0)
                 break;
-            E = positionOfIndex(b) + closeTag.size();
-        } while (E < n);
+            endPosition = positionOfIndex(close) + closeTag.size();
+        } while (endPosition < size);
     }
 
-    ElementLocation location{ElementLocation::Outcome::Found, int(F), 0};
-    location.length = E > 0 ? int(E - F - 1) : int(n - F);
+    ElementLocation location{ElementLocation::Outcome::Found, int(start), 0};
+    location.length = endPosition > 0 ? int(endPosition - start - 1) : int(size - start);
     return location;
 }
 
-SelectionKind SelectEnclosingElement(EditorBuffer& editor, Prompter& prompter,
-                                     const MessageTable& messages, const QString& OpenTag,
-                                     const QString& CloseTag) {
+SelectionKind selectEnclosingElement(EditorBuffer& editor, Prompter& prompter,
+                                     const MessageTable& messages, const QString& openTag,
+                                     const QString& closeTag) {
     const QString text = editor.text();
-    const ElementLocation at = LocateEnclosingElement(text, editor.selStart(), OpenTag, CloseTag);
+    const ElementLocation at = locateEnclosingElement(text, editor.selStart(), openTag, closeTag);
     switch (at.outcome) {
     case ElementLocation::Outcome::NotFound:
         return SelectionKind::None;
@@ -182,10 +186,10 @@ SelectionKind SelectEnclosingElement(EditorBuffer& editor, Prompter& prompter,
     }
     editor.setSelStart(at.start);
     editor.setSelLength(at.length);
-    return selectionKindOf(OpenTag);
+    return selectionKindOf(openTag);
 }
 
-SelectionKind SelectEnclosingElement(const CommandContext& context, const ElementTags& tags) {
-    return SelectEnclosingElement(context.editor, context.prompter, context.messages, tags.openTag,
+SelectionKind selectEnclosingElement(const CommandContext& context, const ElementTags& tags) {
+    return selectEnclosingElement(context.editor, context.prompter, context.messages, tags.openTag,
                                   tags.closeTag);
 }

@@ -20,8 +20,9 @@ const ElementTags& tableTags();
 const ElementTags& formTags();
 const ElementTags& divTags();
 const ElementTags& spanTags();
-// The block-choice dialog's item: 0 or less DIV, otherwise SPAN.
-const ElementTags& blockTags(int itemIndex);
+// The two elements the block-choice dialog offers.
+enum class BlockElement { Div, Span };
+const ElementTags& blockTags(BlockElement element);
 
 // What a locator call left selected; the delete commands act only on the kind they asked for.
 enum class SelectionKind { None, Cell, RowOrTable };
@@ -45,12 +46,12 @@ struct ElementLocation {
 
 // The element of the given kind that encloses the caret at selStart, counting nested elements
 // of the same kind; reads only what it needs around the caret.
-ElementLocation LocateEnclosingElement(QStringView text, int selStart, QStringView openTag,
+ElementLocation locateEnclosingElement(QStringView text, int selStart, QStringView openTag,
                                        QStringView closeTag);
 
 // Selects the enclosing element in the editor, or shows message 19 when its tag begins the
 // text; nothing happens when there is none.
-SelectionKind SelectEnclosingElement(EditorBuffer& editor, Prompter& prompter,
-                                     const MessageTable& messages, const QString& OpenTag,
-                                     const QString& CloseTag);
-SelectionKind SelectEnclosingElement(const CommandContext& context, const ElementTags& tags);
+SelectionKind selectEnclosingElement(EditorBuffer& editor, Prompter& prompter,
+                                     const MessageTable& messages, const QString& openTag,
+                                     const QString& closeTag);
+SelectionKind selectEnclosingElement(const CommandContext& context, const ElementTags& tags);

@@ -26,7 +26,7 @@ const UiText Caption{"Tabelle", "Table"};
 const UiText CancelText{"Abbrechen", "Cancel"};
 const UiText BehindText{"Hinter Auswahl einfügen", "Insert behind selection"};
 const UiText RowsHint{"Tabellenzeilen (TR)", "Table rows (TR)"};
-const UiText ColsHint{"Tabellenzellen (TD)", "Table data/cells (TD)"};
+const UiText ColumnsHint{"Tabellenzellen (TD)", "Table data/cells (TD)"};
 const UiText TableWidthHint{"Tabellenbreite", "Table width"};
 const UiText TableHeightHint{"Tabellenhöhe", "Table height"};
 const UiText TableAlignHint{"Ausrichtung", "Ausrichtung"};
@@ -54,7 +54,7 @@ QComboBox* combo(const char* name, const QStringList& items) {
     return box;
 }
 
-QFrame* preview(const char* name) {
+QFrame* colourPreview(const char* name) {
     auto* panel = named(new QFrame, name);
     panel->setFrameShape(QFrame::StyledPanel);
     panel->setFrameShadow(QFrame::Sunken);
@@ -86,45 +86,45 @@ QWidget* colourRow(QLineEdit* field, QPushButton* button, QFrame* panel) {
 
 } // namespace
 
-TFormTable::TFormTable(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("FormTable"));
-    setWindowTitle(Caption.in(TLanguage));
+TableDialog::TableDialog(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("tableDialog"));
+    setWindowTitle(Caption.in(m_language));
 
-    m_rows = edit("EditZeile");
-    m_cols = edit("EditSpalte");
-    m_tableWidth = edit("EditBreite");
-    m_tableHeight = edit("EditHoehe");
-    m_tableAlign = combo("ComboBox1",
+    m_rows = edit("rowsEdit");
+    m_columns = edit("columnsEdit");
+    m_tableWidth = edit("tableWidthEdit");
+    m_tableHeight = edit("tableHeightEdit");
+    m_tableAlign = combo("tableAlignCombo",
                          {QStringLiteral("center"), QStringLiteral("left"), QStringLiteral("right"),
                           QStringLiteral("bleedleft"), QStringLiteral("bleedright")});
-    m_border = edit("EditBorder");
-    m_padding = edit("EditPadding");
-    m_spacing = edit("EditSpacing");
-    m_tableColour = edit("EditFarbe");
-    m_tableColourButton = named(new QPushButton(QStringLiteral("...")), "Button2");
-    m_tablePreview = preview("Panel2");
+    m_border = edit("borderEdit");
+    m_padding = edit("paddingEdit");
+    m_spacing = edit("spacingEdit");
+    m_tableColour = edit("tableColourEdit");
+    m_tableColourButton = named(new QPushButton(QStringLiteral("...")), "tableColourButton");
+    m_tablePreview = colourPreview("tableColourPreview");
 
-    m_cellWidth = edit("EditWidth");
-    m_cellHeight = edit("EditHeight");
-    m_cellAlign = combo("ComboBox2", {QStringLiteral("center"), QStringLiteral("left"),
-                                      QStringLiteral("right"), QStringLiteral("justify")});
-    m_cellValign = combo("ComboBox3", {QStringLiteral("top"), QStringLiteral("middle"),
-                                       QStringLiteral("bottom"), QStringLiteral("baseline")});
-    m_cellColour = edit("EditColor");
-    m_cellColourButton = named(new QPushButton(QStringLiteral("...")), "Button1");
-    m_cellPreview = preview("Panel1");
-    m_colspan = edit("EditColspan");
-    m_rowspan = edit("EditRowspan");
-    m_behind = named(new QCheckBox, "CheckBoxBehind");
+    m_cellWidth = edit("cellWidthEdit");
+    m_cellHeight = edit("cellHeightEdit");
+    m_cellAlign = combo("cellAlignCombo", {QStringLiteral("center"), QStringLiteral("left"),
+                                           QStringLiteral("right"), QStringLiteral("justify")});
+    m_cellValign = combo("cellValignCombo", {QStringLiteral("top"), QStringLiteral("middle"),
+                                             QStringLiteral("bottom"), QStringLiteral("baseline")});
+    m_cellColour = edit("cellColourEdit");
+    m_cellColourButton = named(new QPushButton(QStringLiteral("...")), "cellColourButton");
+    m_cellPreview = colourPreview("cellColourPreview");
+    m_colspan = edit("colspanEdit");
+    m_rowspan = edit("rowspanEdit");
+    m_insertBehind = named(new QCheckBox, "insertBehindCheck");
     for (QPushButton* b : {m_tableColourButton, m_cellColourButton}) {
         b->setAutoDefault(false);
         b->setFixedWidth(b->fontMetrics().horizontalAdvance(b->text()) + 24);
     }
 
-    auto* table = named(new QGroupBox(QStringLiteral("Table")), "GroupBoxTable");
+    auto* table = named(new QGroupBox(QStringLiteral("Table")), "tableGroup");
     auto* tableGrid = new QGridLayout(table);
     addPair(tableGrid, 0, 0, QStringLiteral("Rows"), m_rows);
-    addPair(tableGrid, 0, 1, QStringLiteral("Cols"), m_cols);
+    addPair(tableGrid, 0, 1, QStringLiteral("Cols"), m_columns);
     addPair(tableGrid, 1, 0, QStringLiteral("Width"), m_tableWidth);
     addPair(tableGrid, 1, 1, QStringLiteral("Height"), m_tableHeight);
     addPair(tableGrid, 2, 0, QStringLiteral("Align"), m_tableAlign);
@@ -134,7 +134,7 @@ TFormTable::TFormTable(QWidget* parent) : QDialog(parent) {
     tableGrid->addWidget(new QLabel(QStringLiteral("Bgcolor")), 4, 0);
     tableGrid->addWidget(colourRow(m_tableColour, m_tableColourButton, m_tablePreview), 4, 1, 1, 3);
 
-    auto* cell = named(new QGroupBox(QStringLiteral("TR/TD")), "GroupBoxCell");
+    auto* cell = named(new QGroupBox(QStringLiteral("TR/TD")), "cellGroup");
     auto* cellGrid = new QGridLayout(cell);
     addPair(cellGrid, 0, 0, QStringLiteral("Width"), m_cellWidth);
     addPair(cellGrid, 0, 1, QStringLiteral("Height"), m_cellHeight);
@@ -144,14 +144,15 @@ TFormTable::TFormTable(QWidget* parent) : QDialog(parent) {
     cellGrid->addWidget(colourRow(m_cellColour, m_cellColourButton, m_cellPreview), 2, 1, 1, 3);
     addPair(cellGrid, 3, 0, QStringLiteral("Colspan"), m_colspan, &m_colspanLabel);
     addPair(cellGrid, 3, 1, QStringLiteral("Rowspan"), m_rowspan, &m_rowspanLabel);
-    cellGrid->addWidget(m_behind, 4, 0, 1, 4);
+    cellGrid->addWidget(m_insertBehind, 4, 0, 1, 4);
 
     auto* buttons = new QDialogButtonBox;
-    m_ok = named(buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole), "BitBtn1");
-    m_cancel = named(buttons->addButton(CancelText.in(TLanguage), QDialogButtonBox::RejectRole),
-                     "BitBtn2");
-    addHelpButton(buttons, 150, [this] { return TLanguage; });
-    installHelpKey(this, 150, [this] { return TLanguage; });
+    m_ok =
+        named(buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole), "okButton");
+    m_cancel = named(buttons->addButton(CancelText.in(m_language), QDialogButtonBox::RejectRole),
+                     "cancelButton");
+    addHelpButton(buttons, 150, [this] { return m_language; });
+    installHelpKey(this, 150, [this] { return m_language; });
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(table);
@@ -161,23 +162,25 @@ TFormTable::TFormTable(QWidget* parent) : QDialog(parent) {
     // Only once the button is in the dialog does Enter fall back to it after focus left Cancel.
     m_ok->setDefault(true);
 
-    connect(m_ok, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
-    connect(m_cancel, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
-    connect(m_tableColourButton, &QPushButton::clicked, this, [this] { Button2Click(); });
-    connect(m_cellColourButton, &QPushButton::clicked, this, [this] { Button1Click(); });
+    connect(m_ok, &QPushButton::clicked, this, [this] { acceptTable(); });
+    connect(m_cancel, &QPushButton::clicked, this, [this] { reject(); });
+    connect(m_tableColourButton, &QPushButton::clicked, this,
+            [this] { pickColour(m_tableColour, m_tablePreview); });
+    connect(m_cellColourButton, &QPushButton::clicked, this,
+            [this] { pickColour(m_cellColour, m_cellPreview); });
 
     setFields(TableFields());
     applyLanguage();
 }
 
-void TFormTable::applyLanguage() {
-    const UiLanguage l = TLanguage;
+void TableDialog::applyLanguage() {
+    const UiLanguage l = m_language;
     setWindowTitle(Caption.in(l));
     m_cancel->setText(CancelText.in(l));
-    m_behind->setText(BehindText.in(l));
+    m_insertBehind->setText(BehindText.in(l));
     const std::pair<QWidget*, const UiText*> hints[] = {
         {m_rows, &RowsHint},
-        {m_cols, &ColsHint},
+        {m_columns, &ColumnsHint},
         {m_tableWidth, &TableWidthHint},
         {m_tableHeight, &TableHeightHint},
         {m_tableAlign, &TableAlignHint},
@@ -197,94 +200,82 @@ void TFormTable::applyLanguage() {
         widget->setToolTip(texts->in(l));
 }
 
-int TFormTable::ShowModal() {
+int TableDialog::exec() {
     applyLanguage();
-    Tabelle.clear();
+    m_markup.clear();
     for (QWidget* w : findChildren<QWidget*>())
         w->setEnabled(true);
     for (QWidget* w : std::initializer_list<QWidget*>{m_colspan, m_colspanLabel, m_rowspan,
-                                                      m_rowspanLabel, m_behind})
+                                                      m_rowspanLabel, m_insertBehind})
         w->setEnabled(false);
     setPreview(m_tablePreview, m_tableColour->text());
     setPreview(m_cellPreview, m_cellColour->text());
     // Not on the button that closed it last time, where Enter would mean Cancel.
     m_rows->setFocus();
-    return exec();
+    return QDialog::exec();
 }
 
-void TFormTable::setPreview(QFrame* panel, const QString& colourText) {
+void TableDialog::setPreview(QFrame* preview, const QString& colourText) {
     QColor colour = palette().color(QPalette::Button);
     if (!isBlankText(colourText))
         if (const std::optional<RgbColour> c = readColourText(colourText))
             colour = QColor(c->red, c->green, c->blue);
-    QPalette p = panel->palette();
+    QPalette p = preview->palette();
     p.setColor(QPalette::Window, colour);
-    panel->setPalette(p);
+    preview->setPalette(p);
 }
 
-TableFields TFormTable::fields() const {
+TableFields TableDialog::fields() const {
     TableFields f;
-    f.EditZeile = m_rows->text();
-    f.EditSpalte = m_cols->text();
-    f.EditBreite = m_tableWidth->text();
-    f.EditHoehe = m_tableHeight->text();
-    f.ComboBox1 = m_tableAlign->currentText();
-    f.EditBorder = m_border->text();
-    f.EditPadding = m_padding->text();
-    f.EditSpacing = m_spacing->text();
-    f.EditFarbe = m_tableColour->text();
-    f.EditWidth = m_cellWidth->text();
-    f.EditHeight = m_cellHeight->text();
-    f.ComboBox2 = m_cellAlign->currentText();
-    f.ComboBox3 = m_cellValign->currentText();
-    f.EditColor = m_cellColour->text();
-    f.EditColspan = m_colspan->text();
-    f.EditRowspan = m_rowspan->text();
-    f.CheckBoxBehind = m_behind->isChecked();
+    f.rows = m_rows->text();
+    f.columns = m_columns->text();
+    f.tableWidth = m_tableWidth->text();
+    f.tableHeight = m_tableHeight->text();
+    f.tableAlign = m_tableAlign->currentText();
+    f.border = m_border->text();
+    f.cellPadding = m_padding->text();
+    f.cellSpacing = m_spacing->text();
+    f.tableColour = m_tableColour->text();
+    f.cellWidth = m_cellWidth->text();
+    f.cellHeight = m_cellHeight->text();
+    f.cellAlign = m_cellAlign->currentText();
+    f.cellValign = m_cellValign->currentText();
+    f.cellColour = m_cellColour->text();
+    f.colspan = m_colspan->text();
+    f.rowspan = m_rowspan->text();
+    f.insertBehind = m_insertBehind->isChecked();
     return f;
 }
 
-void TFormTable::setFields(const TableFields& f) {
-    m_rows->setText(f.EditZeile);
-    m_cols->setText(f.EditSpalte);
-    m_tableWidth->setText(f.EditBreite);
-    m_tableHeight->setText(f.EditHoehe);
-    m_tableAlign->setCurrentText(f.ComboBox1);
-    m_border->setText(f.EditBorder);
-    m_padding->setText(f.EditPadding);
-    m_spacing->setText(f.EditSpacing);
-    m_tableColour->setText(f.EditFarbe);
-    m_cellWidth->setText(f.EditWidth);
-    m_cellHeight->setText(f.EditHeight);
-    m_cellAlign->setCurrentText(f.ComboBox2);
-    m_cellValign->setCurrentText(f.ComboBox3);
-    m_cellColour->setText(f.EditColor);
-    m_colspan->setText(f.EditColspan);
-    m_rowspan->setText(f.EditRowspan);
-    m_behind->setChecked(f.CheckBoxBehind);
+void TableDialog::setFields(const TableFields& f) {
+    m_rows->setText(f.rows);
+    m_columns->setText(f.columns);
+    m_tableWidth->setText(f.tableWidth);
+    m_tableHeight->setText(f.tableHeight);
+    m_tableAlign->setCurrentText(f.tableAlign);
+    m_border->setText(f.border);
+    m_padding->setText(f.cellPadding);
+    m_spacing->setText(f.cellSpacing);
+    m_tableColour->setText(f.tableColour);
+    m_cellWidth->setText(f.cellWidth);
+    m_cellHeight->setText(f.cellHeight);
+    m_cellAlign->setCurrentText(f.cellAlign);
+    m_cellValign->setCurrentText(f.cellValign);
+    m_cellColour->setText(f.cellColour);
+    m_colspan->setText(f.colspan);
+    m_rowspan->setText(f.rowspan);
+    m_insertBehind->setChecked(f.insertBehind);
 }
 
-void TFormTable::BitBtn1Click() {
+void TableDialog::acceptTable() {
     TableFields f = fields();
-    Tabelle = TableDialogOk(f);
+    m_markup = repairedTableMarkup(f);
     // The repairs show in the dialog the next time it opens.
     setFields(f);
     accept();
 }
 
-void TFormTable::BitBtn2Click() {
-    reject();
-}
-
-void TFormTable::Button1Click() {
-    pickColour(m_cellColour, m_cellPreview);
-}
-
-void TFormTable::Button2Click() {
-    pickColour(m_tableColour, m_tablePreview);
-}
-
-void TFormTable::pickColour(QLineEdit* field, QFrame* panel) {
+void TableDialog::pickColour(QLineEdit* field, QFrame* preview) {
     QColor initial = Qt::white;
     if (const std::optional<RgbColour> c = readColourText(field->text()))
         initial = QColor(c->red, c->green, c->blue);
@@ -292,5 +283,5 @@ void TFormTable::pickColour(QLineEdit* field, QFrame* panel) {
     if (!chosen.isValid())
         return;
     field->setText(colourToHtml({chosen.red(), chosen.green(), chosen.blue()}));
-    setPreview(panel, field->text());
+    setPreview(preview, field->text());
 }

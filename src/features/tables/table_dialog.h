@@ -15,35 +15,34 @@ class QPushButton;
 
 // The new-table dialog. Created once with the main window, so the fields keep the values of
 // the last use; only moves texts between its widgets and TableFields.
-class TFormTable : public QDialog {
+class TableDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit TFormTable(QWidget* parent = nullptr);
+    explicit TableDialog(QWidget* parent = nullptr);
 
-    // Set by the caller before showing.
-    UiLanguage TLanguage = UiLanguage::English;
-    bool NewTable = true;
+    // Read when the dialog opens.
+    void setLanguage(UiLanguage language) { m_language = language; }
     // The markup after OK; empty after Cancel or closing.
-    QString Tabelle;
+    QString markup() const { return m_markup; }
 
-    // Showing: language, cleared result, enabled fields and colour previews, then the modal loop.
-    int ShowModal();
+    // Applies the language, clears the markup, enables the fields the new table uses and shows
+    // the colour previews before the modal loop runs.
+    int exec() override;
 
     TableFields fields() const;
     void setFields(const TableFields& fields);
 
-    void BitBtn1Click();
-    void BitBtn2Click();
-    void Button1Click();
-    void Button2Click();
-
 private:
     void applyLanguage();
-    void setPreview(QFrame* panel, const QString& colourText);
-    void pickColour(QLineEdit* field, QFrame* panel);
+    void acceptTable();
+    void setPreview(QFrame* preview, const QString& colourText);
+    void pickColour(QLineEdit* field, QFrame* preview);
+
+    UiLanguage m_language = UiLanguage::English;
+    QString m_markup;
 
     QLineEdit* m_rows;
-    QLineEdit* m_cols;
+    QLineEdit* m_columns;
     QLineEdit* m_tableWidth;
     QLineEdit* m_tableHeight;
     QComboBox* m_tableAlign;
@@ -64,7 +63,7 @@ private:
     QLineEdit* m_colspan;
     QLabel* m_rowspanLabel;
     QLineEdit* m_rowspan;
-    QCheckBox* m_behind;
+    QCheckBox* m_insertBehind;
     QPushButton* m_ok;
     QPushButton* m_cancel;
 };

@@ -16,6 +16,20 @@ bool startsAndEndsWith(const QString& text, const QString& head, const QString& 
            matchesIgnoreAsciiCaseAt(text, text.size() - tail.size(), tail);
 }
 
+void insertElement(const CommandContext& context, const ElementTags& tags, const QString& markup) {
+    EditorBuffer& editor = context.editor;
+    dropBlankSelection(editor);
+    const Prompter::Placement placement =
+        context.prompter.choosePlacement(placementTexts(context.messages.language()).label);
+    if (placement == Prompter::Placement::Cancel)
+        return;
+    placeInsertPoint(context, placement, tags);
+    const int at = editor.selStart();
+    editor.setSelText(markup);
+    editor.setSelStart(at);
+    editor.setSelLength(1);
+}
+
 } // namespace
 
 QString newCellMarkup() {
@@ -26,7 +40,7 @@ QString newRowMarkup() {
     return QStringLiteral("<tr>") + newCellMarkup() + QStringLiteral("</tr>");
 }
 
-InsTrTexts insTrTexts(UiLanguage uiLanguage) {
+PlacementTexts placementTexts(UiLanguage uiLanguage) {
     if (uiLanguage == UiLanguage::German)
         return {QStringLiteral("TR/TD"),
                 QStringLiteral("TR/TD einfügen..."),
@@ -42,32 +56,26 @@ InsTrTexts insTrTexts(UiLanguage uiLanguage) {
             QStringLiteral("Cancel")};
 }
 
-void PlaceInsertPoint(const CommandContext& context, bool After, bool IsCell) {
+void placeInsertPoint(const CommandContext& context, Prompter::Placement placement,
+                      const ElementTags& tags) {
     EditorBuffer& editor = context.editor;
-    const ElementTags& tags = IsCell ? cellTags() : rowTags();
     if (!startsAndEndsWith(editor.selText(), tags.openTag, tags.closeTag))
-        SelectEnclosingElement(context, tags);
+        selectEnclosingElement(context, tags);
     const int start = editor.selStart();
     const int end = start + editor.selLength();
-    editor.setSelStart(After ? end : start);
+    editor.setSelStart(placement == Prompter::Placement::Behind ? end : start);
 }
 
-void InsertRowOrCell(const CommandContext& context, bool IsCell) {
-    EditorBuffer& editor = context.editor;
-    dropBlankSelection(editor);
-    const Prompter::Placement placement =
-        context.prompter.choosePlacement(insTrTexts(context.messages.language()).label);
-    if (placement == Prompter::Placement::Cancel)
-        return;
-    PlaceInsertPoint(context, placement == Prompter::Placement::Behind, IsCell);
-    const int at = editor.selStart();
-    editor.setSelText(IsCell ? newCellMarkup() : newRowMarkup());
-    editor.setSelStart(at);
-    editor.setSelLength(1);
+void insertRow(const CommandContext& context) {
+    insertElement(context, rowTags(), newRowMarkup());
 }
 
-SelectionKind DeleteEnclosingElement(const CommandContext& context, const ElementTags& tags) {
-    const SelectionKind selected = SelectEnclosingElement(context, tags);
+void insertCell(const CommandContext& context) {
+    insertElement(context, cellTags(), newCellMarkup());
+}
+
+SelectionKind deleteEnclosingElement(const CommandContext& context, const ElementTags& tags) {
+    const SelectionKind selected = selectEnclosingElement(context, tags);
     if (selected == SelectionKind::None || selected != selectionKindOf(tags.openTag))
         return selected;
     if (context.prompter.askYesNo(context.messages.message(DeleteQuestion)) ==

@@ -3,6 +3,7 @@
 #include "foundation/messages/ui_language.h"
 
 #include "features/tables/element_locator.h"
+#include "foundation/messages/prompter.h"
 
 #include <QString>
 
@@ -12,9 +13,9 @@ struct CommandContext;
 QString newCellMarkup();
 QString newRowMarkup();
 
-// The texts of the before/behind dialog (TFormInsTR) in one UI language; label is also the
-// question the placement prompt is asked with.
-struct InsTrTexts {
+// The texts of the before/behind dialog in one UI language; label is also the question the
+// placement prompt is asked with.
+struct PlacementTexts {
     QString caption;
     QString label;
     QString before;
@@ -22,16 +23,19 @@ struct InsTrTexts {
     QString endOfTable;
     QString cancel;
 };
-InsTrTexts insTrTexts(UiLanguage uiLanguage);
+PlacementTexts placementTexts(UiLanguage uiLanguage);
 
-// Turns the selection or caret into an empty selection in front of (or behind) the cell or
-// row around it; a selection that already is such an element is used as it is.
-void PlaceInsertPoint(const CommandContext& context, bool After, bool IsCell);
+// Turns the selection or caret into an empty selection in front of the element the tags name
+// around it, or behind it for Placement::Behind; a selection that already is such an element
+// is used as it is.
+void placeInsertPoint(const CommandContext& context, Prompter::Placement placement,
+                      const ElementTags& tags);
 
-// Asks before/behind and inserts a new row or cell there, leaving its "<" selected.
-void InsertRowOrCell(const CommandContext& context, bool IsCell);
+// Both ask before/behind and insert a new row or cell there, leaving its "<" selected.
+void insertRow(const CommandContext& context);
+void insertCell(const CommandContext& context);
 
 // Selects the element around the caret like the select command for tags and, when one of the
 // kind the tags name was selected, asks message 29 "Delete?" and removes it on Yes. Returns what
 // the select step left selected.
-SelectionKind DeleteEnclosingElement(const CommandContext& context, const ElementTags& tags);
+SelectionKind deleteEnclosingElement(const CommandContext& context, const ElementTags& tags);

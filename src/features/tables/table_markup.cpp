@@ -7,7 +7,7 @@
 
 namespace {
 
-const QString NL = QStringLiteral("\r\n");
+const QString CrLf = QStringLiteral("\r\n");
 
 // name="value" followed by a blank; nothing when the field is blank.
 void appendAttribute(QString& out, const char* name, const QString& field, bool trimValue) {
@@ -71,64 +71,64 @@ std::optional<int> readWholeNumber(const QString& text) {
     return int(value);
 }
 
-void RepairTableFields(TableFields& f) {
-    repairCount(f.EditZeile, MaxTableRows);
-    repairCount(f.EditSpalte, MaxTableColumns);
-    for (QString* field : {&f.EditBorder, &f.EditPadding, &f.EditSpacing})
+void repairTableFields(TableFields& f) {
+    repairCount(f.rows, MaxTableRows);
+    repairCount(f.columns, MaxTableColumns);
+    for (QString* field : {&f.border, &f.cellPadding, &f.cellSpacing})
         repairOptionalNumber(*field, QStringLiteral("0"));
-    for (QString* field : {&f.EditColspan, &f.EditRowspan})
+    for (QString* field : {&f.colspan, &f.rowspan})
         repairOptionalNumber(*field, QString());
 }
 
-QString BuildTableMarkup(const TableFields& f) {
+QString buildTableMarkup(const TableFields& f) {
     QString open = QStringLiteral("<TABLE ");
-    appendAttribute(open, "width", f.EditBreite, true);
-    appendAttribute(open, "height", f.EditHoehe, true);
-    appendAttribute(open, "cellspacing", f.EditSpacing, true);
-    appendAttribute(open, "cellpadding", f.EditPadding, true);
-    appendAttribute(open, "border", f.EditBorder, true);
-    appendAttribute(open, "align", f.ComboBox1, true);
-    appendAttribute(open, "bgcolor", f.EditFarbe, false);
+    appendAttribute(open, "width", f.tableWidth, true);
+    appendAttribute(open, "height", f.tableHeight, true);
+    appendAttribute(open, "cellspacing", f.cellSpacing, true);
+    appendAttribute(open, "cellpadding", f.cellPadding, true);
+    appendAttribute(open, "border", f.border, true);
+    appendAttribute(open, "align", f.tableAlign, true);
+    appendAttribute(open, "bgcolor", f.tableColour, false);
     open += QLatin1Char('>');
 
     QString cell = QStringLiteral("<TD ");
-    appendAttribute(cell, "align", f.ComboBox2, false);
-    appendAttribute(cell, "valign", f.ComboBox3, false);
-    appendAttribute(cell, "bgcolor", f.EditColor, false);
-    appendAttribute(cell, "colspan", f.EditColspan, false);
-    appendAttribute(cell, "rowspan", f.EditRowspan, false);
-    appendAttribute(cell, "width", f.EditWidth, false);
-    appendAttribute(cell, "height", f.EditHeight, false);
+    appendAttribute(cell, "align", f.cellAlign, false);
+    appendAttribute(cell, "valign", f.cellValign, false);
+    appendAttribute(cell, "bgcolor", f.cellColour, false);
+    appendAttribute(cell, "colspan", f.colspan, false);
+    appendAttribute(cell, "rowspan", f.rowspan, false);
+    appendAttribute(cell, "width", f.cellWidth, false);
+    appendAttribute(cell, "height", f.cellHeight, false);
     cell += QStringLiteral(">&nbsp;</TD>");
-    cell += NL;
+    cell += CrLf;
 
     // The fields are repaired before this runs; the bounds also hold for a caller that did not.
-    const int rows = qBound(0, readWholeNumber(f.EditZeile).value_or(0), MaxTableRows);
-    const int cols = qBound(0, readWholeNumber(f.EditSpalte).value_or(0), MaxTableColumns);
+    const int rows = qBound(0, readWholeNumber(f.rows).value_or(0), MaxTableRows);
+    const int columns = qBound(0, readWholeNumber(f.columns).value_or(0), MaxTableColumns);
 
-    QString row = QStringLiteral("<TR>") + NL;
-    row.reserve(row.size() + cols * cell.size() + 7);
-    for (int c = 0; c < cols; ++c)
+    QString row = QStringLiteral("<TR>") + CrLf;
+    row.reserve(row.size() + columns * cell.size() + 7);
+    for (int c = 0; c < columns; ++c)
         row += cell;
-    row += QStringLiteral("</TR>") + NL;
+    row += QStringLiteral("</TR>") + CrLf;
 
     // Each row puts one line break in front of the body and itself behind it, so all the
     // line breaks come first.
     QString out;
     out.reserve(open.size() + 2 + rows * (2 + row.size()) + 10);
     out += open;
-    out += NL;
+    out += CrLf;
     for (int r = 0; r < rows; ++r)
-        out += NL;
+        out += CrLf;
     for (int r = 0; r < rows; ++r)
         out += row;
-    out += QStringLiteral("</TABLE>") + NL;
+    out += QStringLiteral("</TABLE>") + CrLf;
     return out;
 }
 
-QString TableDialogOk(TableFields& fields) {
-    RepairTableFields(fields);
-    return BuildTableMarkup(fields);
+QString repairedTableMarkup(TableFields& fields) {
+    repairTableFields(fields);
+    return buildTableMarkup(fields);
 }
 
 std::optional<RgbColour> readColourText(const QString& text) {
@@ -146,10 +146,10 @@ std::optional<RgbColour> readColourText(const QString& text) {
     return RgbColour{bytes[0], bytes[1], bytes[2]};
 }
 
-void Table1Click(EditorBuffer& editor, const std::function<QString()>& runDialog) {
+void insertNewTable(EditorBuffer& editor, const std::function<QString()>& askForMarkup) {
     editor.setSelLength(0);
-    const QString tabelle = runDialog();
-    if (isBlankText(tabelle))
+    const QString markup = askForMarkup();
+    if (isBlankText(markup))
         return;
-    editor.setSelText(asciiLower(tabelle));
+    editor.setSelText(asciiLower(markup));
 }

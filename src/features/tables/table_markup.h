@@ -9,28 +9,28 @@
 
 class EditorBuffer;
 
-// The texts of the new-table dialog (TFormTable), named as its controls. The dialog keeps one
-// of these for the whole run, so the values of the last use come back.
+// The texts of the new-table dialog's fields. The dialog keeps one of these for the whole run,
+// so the values of the last use come back.
 struct TableFields {
-    // Table group.
-    QString EditZeile = QStringLiteral("1");
-    QString EditSpalte = QStringLiteral("1");
-    QString EditBreite;
-    QString EditHoehe;
-    QString ComboBox1;
-    QString EditBorder = QStringLiteral("0");
-    QString EditPadding = QStringLiteral("0");
-    QString EditSpacing = QStringLiteral("0");
-    QString EditFarbe;
-    // TR/TD group.
-    QString EditWidth;
-    QString EditHeight;
-    QString ComboBox2 = QStringLiteral("left");
-    QString ComboBox3 = QStringLiteral("top");
-    QString EditColor;
-    QString EditColspan;
-    QString EditRowspan;
-    bool CheckBoxBehind = true;
+    // The table.
+    QString rows = QStringLiteral("1");
+    QString columns = QStringLiteral("1");
+    QString tableWidth;
+    QString tableHeight;
+    QString tableAlign;
+    QString border = QStringLiteral("0");
+    QString cellPadding = QStringLiteral("0");
+    QString cellSpacing = QStringLiteral("0");
+    QString tableColour;
+    // Each of its cells.
+    QString cellWidth;
+    QString cellHeight;
+    QString cellAlign = QStringLiteral("left");
+    QString cellValign = QStringLiteral("top");
+    QString cellColour;
+    QString colspan;
+    QString rowspan;
+    bool insertBehind = true;
 };
 
 // A hand-written table this large is a typing slip; building it would stall the editor.
@@ -44,18 +44,18 @@ std::optional<int> readWholeNumber(const QString& text);
 // The OK button's silent repairs: rows and columns that are no number become "1" (and are
 // kept within MaxTableRows and MaxTableColumns), bad border, padding and spacing "0", bad
 // span values empty. Width, height, alignment and colours stay as typed.
-void RepairTableFields(TableFields& fields);
+void repairTableFields(TableFields& fields);
 
 // The markup of the table the fields describe, upper-case tags, CR LF line breaks.
-QString BuildTableMarkup(const TableFields& fields);
+QString buildTableMarkup(const TableFields& fields);
 
-// OK: repairs the fields, then builds the markup (the dialog's Tabelle).
-QString TableDialogOk(TableFields& fields);
+// What OK in the dialog does: repairs the fields, then builds the markup.
+QString repairedTableMarkup(TableFields& fields);
 
 // Reads a colour field for the preview: an optional leading "#", then six hex digits for red,
 // green and blue. Anything else is no colour.
 std::optional<RgbColour> readColourText(const QString& text);
 
-// Table1Click: collapses the selection to its start (the selected text stays behind the
-// table), asks the dialog for the markup and inserts it ASCII lower-cased unless blank.
-void Table1Click(EditorBuffer& editor, const std::function<QString()>& runDialog);
+// Collapses the selection to its start (the selected text stays behind the table), asks the
+// dialog for the markup and inserts it ASCII lower-cased unless blank.
+void insertNewTable(EditorBuffer& editor, const std::function<QString()>& askForMarkup);

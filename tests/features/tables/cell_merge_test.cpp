@@ -8,10 +8,10 @@
 
 namespace {
 
-const QString Message40 = QStringLiteral("Select at least two TDs to merge them!");
-const QString Message41 = QStringLiteral("Merging across several tables not supported!");
-const QString Message42 = QStringLiteral("Merging failed. check your selection.");
-const QString Message50 = QStringLiteral("No TD selected!");
+const QString SelectCellsMessage = QStringLiteral("Select at least two TDs to merge them!");
+const QString AcrossTablesMessage = QStringLiteral("Merging across several tables not supported!");
+const QString MergeFailedMessage = QStringLiteral("Merging failed. check your selection.");
+const QString NoCellMessage = QStringLiteral("No TD selected!");
 const QString NewCell = QStringLiteral("<td align=\"left\" valign=\"top\">&nbsp;</td>");
 
 struct Command {
@@ -30,7 +30,7 @@ struct Command {
 // Merges the selection of "<tr>[...]</tr>" and gives the row's text afterwards.
 QString mergedRow(const char* cells) {
     Command c(QStringLiteral("<tr>[") + QString::fromUtf8(cells) + QStringLiteral("]</tr>"));
-    MergeSelectedCells(c.context());
+    mergeSelectedCells(c.context());
     return c.editor->text().mid(4, c.editor->text().size() - 9);
 }
 
@@ -38,7 +38,7 @@ QString mergedRow(const char* cells) {
 
 TEST(MergeCells, AddsColspanToFirstCellAndJoinsContentsWithBlanks) {
     Command c(QStringLiteral("<tr>[<td>a</td><td>b</td>]</tr>"));
-    MergeSelectedCells(c.context());
+    mergeSelectedCells(c.context());
     EXPECT_EQ(c.result(), QStringLiteral("<tr><td colspan=\"2\" >a b</td>|</tr>"));
     EXPECT_TRUE(c.prompter.messages().isEmpty());
     c.editor->undo();
@@ -58,14 +58,14 @@ TEST(MergeCells, ExistingSpanOfTheFirstCellGrowsByTheFurtherCells) {
 TEST(MergeCells, FlattensLineBreaksTabsAndBlankRunsOfTheWholeSelection) {
     Command c(
         QStringLiteral("<tr>\r\n[\t<td class=\"x\">a\r\n   b</td>\r\n\t<td>c</td>\r\n]</tr>"));
-    MergeSelectedCells(c.context());
+    mergeSelectedCells(c.context());
     EXPECT_EQ(c.result(),
               QStringLiteral("<tr>\r\n<td class=\"x\" colspan=\"2\" >a b c</td>|</tr>"));
 }
 
 TEST(MergeCells, RowTagsAroundTheCellsStayAroundTheMergedCell) {
     Command c(QStringLiteral("<table>[<tr><td>a</td><td>b</td></tr>]</table>"));
-    MergeSelectedCells(c.context());
+    mergeSelectedCells(c.context());
     EXPECT_EQ(c.editor->text(),
               QStringLiteral("<table><tr><td colspan=\"2\" >a b</td></tr></table>"));
     // Plain row tags between cells go; row tags with attributes stay.
@@ -73,10 +73,10 @@ TEST(MergeCells, RowTagsAroundTheCellsStayAroundTheMergedCell) {
               QStringLiteral("<td colspan=\"3\" >a b <TR class=\"r\">c</td>"));
 }
 
-TEST(MergeCells, EmptyCellsFailWithMessage42ButNbspMerges) {
+TEST(MergeCells, EmptyCellsFailToMergeButNbspMerges) {
     Command empty(QStringLiteral("<tr>[<td></td><td> </td>]</tr>"));
-    MergeSelectedCells(empty.context());
-    EXPECT_EQ(empty.prompter.messages(), QStringList{Message42});
+    mergeSelectedCells(empty.context());
+    EXPECT_EQ(empty.prompter.messages(), QStringList{MergeFailedMessage});
     EXPECT_EQ(empty.result(), QStringLiteral("<tr>[<td></td><td> </td>]</tr>"));
     EXPECT_FALSE(empty.editor->isModified());
 
@@ -86,7 +86,7 @@ TEST(MergeCells, EmptyCellsFailWithMessage42ButNbspMerges) {
 
 TEST(MergeCells, SingleCellKeepsItsMarkupApartFromFlattening) {
     Command c(QStringLiteral("<tr>[<td>a\r\n  b</td>]</tr>"));
-    MergeSelectedCells(c.context());
+    mergeSelectedCells(c.context());
     EXPECT_EQ(c.result(), QStringLiteral("<tr><td>a b</td>|</tr>"));
 }
 
@@ -97,7 +97,7 @@ TEST(MergeCells, CapitalSpanAttributeIsNotRecognised) {
 
 TEST(MergeCells, SelectionAtTheFirstCharacterIsNeverReplaced) {
     Command c(QStringLiteral("[<td>a</td><td>b</td>]"));
-    MergeSelectedCells(c.context());
+    mergeSelectedCells(c.context());
     EXPECT_EQ(c.result(), QStringLiteral("[<td>a</td><td>b</td>]"));
     EXPECT_TRUE(c.prompter.messages().isEmpty());
 }
@@ -107,16 +107,17 @@ TEST(MergeCells, BadSelectionsShowTheirMessageAndChangeNothing) {
         const char* text;
         QString message;
     } cases[] = {
-        {"x[ \r\n\t]y", Message40},
-        {"x|y", Message40},
-        {"x[<th>a</th><th>b</th>]", Message40},
-        {"x[<td class=\"a\"]", Message40},
-        {"<table><tr>[<td>a</td></tr></table><table><tr><td>b</td>]</tr></table>", Message41},
-        {"<tr>[<td><TABLE><tr><td>a</td></tr></table></td>]</tr>", Message41},
+        {"x[ \r\n\t]y", SelectCellsMessage},
+        {"x|y", SelectCellsMessage},
+        {"x[<th>a</th><th>b</th>]", SelectCellsMessage},
+        {"x[<td class=\"a\"]", SelectCellsMessage},
+        {"<table><tr>[<td>a</td></tr></table><table><tr><td>b</td>]</tr></table>",
+         AcrossTablesMessage},
+        {"<tr>[<td><TABLE><tr><td>a</td></tr></table></td>]</tr>", AcrossTablesMessage},
     };
     for (const auto& c : cases) {
         Command command(QString::fromUtf8(c.text));
-        MergeSelectedCells(command.context());
+        mergeSelectedCells(command.context());
         EXPECT_EQ(command.prompter.messages(), QStringList{c.message}) << c.text;
         EXPECT_EQ(command.result(), QString::fromUtf8(c.text)) << c.text;
         EXPECT_FALSE(command.editor->isModified()) << c.text;
@@ -125,7 +126,7 @@ TEST(MergeCells, BadSelectionsShowTheirMessageAndChangeNothing) {
 
 TEST(MergeCells, RangeWithoutClosingCellIsIgnoredSilently) {
     Command c(QStringLiteral("<tr>[<td>a<td>b]</tr>"));
-    MergeSelectedCells(c.context());
+    mergeSelectedCells(c.context());
     EXPECT_TRUE(c.prompter.messages().isEmpty());
     EXPECT_EQ(c.result(), QStringLiteral("<tr>[<td>a<td>b]</tr>"));
 }
@@ -142,43 +143,48 @@ TEST(MergeCells, DigitsOfTheCellContentAreNotReadAsTheSpan) {
 }
 
 TEST(MergeCellRange, CountsEveryCellTagAndKeepsAnUnclosedOne) {
-    const MergeOutcome three = MergeCellRange(QStringLiteral("<td>a</td><TD>b</TD><td>c</td>x"));
+    const MergeOutcome three = mergeCellRange(QStringLiteral("<td>a</td><TD>b</TD><td>c</td>x"));
     EXPECT_EQ(three.html, QStringLiteral("<td>a b c</td>x"));
     EXPECT_EQ(three.spanCount, 3);
     EXPECT_EQ(three.messageLine, 0);
 
     // A "<td" without ">" behind it is counted but stays.
-    const MergeOutcome open = MergeCellRange(QStringLiteral("<td>a</td><td>b</td><td c</td>"));
+    const MergeOutcome open = mergeCellRange(QStringLiteral("<td>a</td><td>b</td><td c</td>"));
     EXPECT_EQ(open.html, QStringLiteral("<td>a b <td c</td>"));
     EXPECT_EQ(open.spanCount, 3);
 
-    EXPECT_EQ(MergeCellRange(QString()).messageLine, 40);
+    EXPECT_EQ(mergeCellRange(QString()).messageLine, 40);
 }
 
-TEST(SetCellSpan, WritesAddsOrLowersTheFirstCellsSpan) {
-    EXPECT_EQ(SetCellSpan(QStringLiteral("<td>a</td>"), true, 1), QStringLiteral("<td>a</td>"));
-    EXPECT_EQ(SetCellSpan(QStringLiteral("  <td>a</td>"), true, 3),
+TEST(CellSpan, WritesAddsOrLowersTheFirstCellsSpan) {
+    EXPECT_EQ(setCellSpan(QStringLiteral("<td>a</td>"), SpanAttribute::Colspan, 1),
+              QStringLiteral("<td>a</td>"));
+    EXPECT_EQ(setCellSpan(QStringLiteral("  <td>a</td>"), SpanAttribute::Colspan, 3),
               QStringLiteral("  <td colspan=\"3\" >a</td>"));
-    EXPECT_EQ(SetCellSpan(QStringLiteral("<td>a</td>"), false, 2),
+    EXPECT_EQ(setCellSpan(QStringLiteral("<td>a</td>"), SpanAttribute::Rowspan, 2),
               QStringLiteral("<td rowspan=\"2\" >a</td>"));
-    EXPECT_EQ(SetCellSpan(QStringLiteral("<TR><TD>a</TD>"), true, 2),
+    EXPECT_EQ(setCellSpan(QStringLiteral("<TR><TD>a</TD>"), SpanAttribute::Colspan, 2),
               QStringLiteral("<TR><TD colspan=\"2\" >a</TD>"));
     // No cell tag, or none closed by ">", leaves the text alone.
-    EXPECT_EQ(SetCellSpan(QStringLiteral("<p>a</p>"), true, 2), QStringLiteral("<p>a</p>"));
-    EXPECT_EQ(SetCellSpan(QStringLiteral("<tr>a"), true, 2), QStringLiteral("<tr>a"));
-    EXPECT_EQ(SetCellSpan(QStringLiteral("<td a"), true, 2), QStringLiteral("<td a"));
+    EXPECT_EQ(setCellSpan(QStringLiteral("<p>a</p>"), SpanAttribute::Colspan, 2),
+              QStringLiteral("<p>a</p>"));
+    EXPECT_EQ(setCellSpan(QStringLiteral("<tr>a"), SpanAttribute::Colspan, 2),
+              QStringLiteral("<tr>a"));
+    EXPECT_EQ(setCellSpan(QStringLiteral("<td a"), SpanAttribute::Colspan, 2),
+              QStringLiteral("<td a"));
     // A value that is not a number stays; a value ending the text is read to its end.
-    EXPECT_EQ(SetCellSpan(QStringLiteral("<td colspan=\"x\">"), true, -1),
+    EXPECT_EQ(setCellSpan(QStringLiteral("<td colspan=\"x\">"), SpanAttribute::Colspan, -1),
               QStringLiteral("<td colspan=\"x\">"));
-    EXPECT_EQ(SetCellSpan(QStringLiteral("<td colspan=5>"), true, -1),
+    EXPECT_EQ(setCellSpan(QStringLiteral("<td colspan=5>"), SpanAttribute::Colspan, -1),
               QStringLiteral("<td colspan=3>"));
-    EXPECT_EQ(SetCellSpan(QStringLiteral("<td colspan=\"99999999999\">"), true, 2),
-              QStringLiteral("<td colspan=\"2\">"));
+    EXPECT_EQ(
+        setCellSpan(QStringLiteral("<td colspan=\"99999999999\">"), SpanAttribute::Colspan, 2),
+        QStringLiteral("<td colspan=\"2\">"));
 }
 
 TEST(SplitCell, CellWithoutSpanOnlyGetsANewCell) {
     Command c(QStringLiteral("<tr>[<td>a</td>]</tr>"), {QStringLiteral("behind")});
-    SplitSelectedCell(c.context());
+    splitSelectedCell(c.context());
     EXPECT_EQ(c.editor->text(),
               QStringLiteral("<tr><td>a</td>") + NewCell + QStringLiteral("</tr>"));
     EXPECT_EQ(c.prompter.messages(), QStringList{QStringLiteral("Insert TR/TD ...")});
@@ -187,39 +193,39 @@ TEST(SplitCell, CellWithoutSpanOnlyGetsANewCell) {
 TEST(SplitCell, SpanTwoBecomesOneAndTheNewCellFollows) {
     Command c(QStringLiteral("<tr><td>x</td>[ <td colspan=\"2\" >a</td>\r\n]</tr>"),
               {QStringLiteral("behind")});
-    SplitSelectedCell(c.context());
+    splitSelectedCell(c.context());
     EXPECT_EQ(c.editor->text(), QStringLiteral("<tr><td>x</td><td colspan=\"1\" >a</td>") +
                                     NewCell + QStringLiteral("</tr>"));
     // Larger values drop by two, never below one.
     Command wide(QStringLiteral("<tr>[<td colspan=\"5\">a</td>]</tr>"));
-    SplitSelectedCell(wide.context());
+    splitSelectedCell(wide.context());
     EXPECT_EQ(wide.editor->text(), QStringLiteral("<tr><td colspan=\"3\">a</td></tr>"));
 }
 
 TEST(SplitCell, CancelledQuestionKeepsTheSpanChange) {
     Command c(QStringLiteral("<tr>[<td colspan=\"3\">a</td>]</tr>"), {QStringLiteral("cancel")});
-    SplitSelectedCell(c.context());
+    splitSelectedCell(c.context());
     EXPECT_EQ(c.result(), QStringLiteral("<tr><td colspan=\"1\">a</td>|</tr>"));
 }
 
 TEST(SplitCell, SelectedRowGetsTheNewCellInsideIt) {
     Command c(QStringLiteral("<table>\r\n[<tr><td colspan=\"2\">a</td></tr>]\r\n</table>"),
               {QStringLiteral("before")});
-    SplitSelectedCell(c.context());
+    splitSelectedCell(c.context());
     EXPECT_EQ(c.editor->text(), QStringLiteral("<table>\r\n<tr><td colspan=\"1\">a</td>") +
                                     NewCell + QStringLiteral("</tr>\r\n</table>"));
 
     // Also when the selection took the line break behind the row.
     Command line(QStringLiteral("<table>\r\n[<tr><td>a</td></tr>\r\n]</table>"),
                  {QStringLiteral("behind")});
-    SplitSelectedCell(line.context());
+    splitSelectedCell(line.context());
     EXPECT_EQ(line.editor->text(), QStringLiteral("<table>\r\n<tr><td>a</td>") + NewCell +
                                        QStringLiteral("</tr></table>"));
 }
 
-TEST(SplitCell, BlankSelectionShowsMessage50) {
+TEST(SplitCell, BlankSelectionSaysNoCellIsSelected) {
     Command c(QStringLiteral("<tr>[ \r\n]</tr>"), {QStringLiteral("behind")});
-    SplitSelectedCell(c.context());
-    EXPECT_EQ(c.prompter.messages(), QStringList{Message50});
+    splitSelectedCell(c.context());
+    EXPECT_EQ(c.prompter.messages(), QStringList{NoCellMessage});
     EXPECT_EQ(c.result(), QStringLiteral("<tr>[ \r\n]</tr>"));
 }

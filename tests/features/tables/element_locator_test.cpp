@@ -13,7 +13,7 @@
 
 namespace {
 
-const QString Message19 =
+const QString PlaceTheCursorMessage =
     QStringLiteral("Set the cursor into a table structure to select a table element.");
 
 struct Selecting {
@@ -25,7 +25,7 @@ struct Selecting {
     Selecting(const char* text, const ElementTags& tags)
         : editor(markedBuffer(QString::fromUtf8(text))) {
         messages.setLanguage(UiLanguage::English);
-        kind = SelectEnclosingElement(CommandContext{*editor, prompter, messages}, tags);
+        kind = selectEnclosingElement(CommandContext{*editor, prompter, messages}, tags);
     }
     QString result() const { return marked(*editor); }
 };
@@ -100,21 +100,20 @@ TEST(SelectEnclosingElement, FormsDivsAndSpansSetNoFlag) {
 
     Selecting span("<p><span class=\"k\">a|</span></p>", spanTags());
     EXPECT_EQ(span.result(), QStringLiteral("<p>[<span class=\"k\">a</span>]</p>"));
-    EXPECT_EQ(&blockTags(0), &divTags());
-    EXPECT_EQ(&blockTags(-1), &divTags());
-    EXPECT_EQ(&blockTags(1), &spanTags());
+    EXPECT_EQ(&blockTags(BlockElement::Div), &divTags());
+    EXPECT_EQ(&blockTags(BlockElement::Span), &spanTags());
 }
 
-TEST(SelectEnclosingElement, ElementAtTheFirstCharacterShowsMessage19) {
+TEST(SelectEnclosingElement, ElementAtTheFirstCharacterAsksToPlaceTheCursor) {
     Selecting s("<td>a|b</td>", cellTags());
     EXPECT_EQ(s.result(), QStringLiteral("<td>a|b</td>"));
     EXPECT_EQ(s.kind, SelectionKind::None);
-    EXPECT_EQ(s.prompter.messages(), QStringList{Message19});
+    EXPECT_EQ(s.prompter.messages(), QStringList{PlaceTheCursorMessage});
 
     // Also with a selection: it stays as it was.
     Selecting selected("<table><tr>[<td>]</td></tr></table>", tableTags());
     EXPECT_EQ(selected.result(), QStringLiteral("<table><tr>[<td>]</td></tr></table>"));
-    EXPECT_EQ(selected.prompter.messages(), QStringList{Message19});
+    EXPECT_EQ(selected.prompter.messages(), QStringList{PlaceTheCursorMessage});
 }
 
 TEST(SelectEnclosingElement, NoEnclosingElementChangesNothing) {
@@ -140,22 +139,22 @@ TEST(SelectEnclosingElement, SelectionStartIsWhereTheScanBegins) {
 
 TEST(LocateEnclosingElement, ManyStrayClosingTablesBeforeANestedOne) {
     // Each stray "</table" moves the nested-element loop four characters on; the result
-    // follows the steps exactly.
+    // follows the reference model exactly.
     QString text = QStringLiteral("x<td>a");
     for (int i = 0; i < 50; ++i)
         text += QStringLiteral("</table");
     text += QStringLiteral("<table></td>y</td>z");
     const int caret = 6;
-    const ElementLocation got = LocateEnclosingElement(text, caret, u"<td", u"</td>");
+    const ElementLocation got = locateEnclosingElement(text, caret, u"<td", u"</td>");
     const ElementLocation want =
-        literalLocate(text, caret, QStringLiteral("<td"), QStringLiteral("</td>"));
+        referenceLocate(text, caret, QStringLiteral("<td"), QStringLiteral("</td>"));
     EXPECT_EQ(got.outcome, ElementLocation::Outcome::Found);
     EXPECT_EQ(got.start, want.start);
     EXPECT_EQ(got.length, want.length);
     EXPECT_EQ(text.mid(got.start, got.length), text.mid(1, text.size() - 8));
 }
 
-TEST(LocateEnclosingElement, AgreesWithTheLiteralStepsOnRandomMarkup) {
+TEST(LocateEnclosingElement, AgreesWithTheReferenceModelOnRandomMarkup) {
     const QStringList pieces{
         QStringLiteral("<td>"),     QStringLiteral("</td>"),   QStringLiteral("<TD "),
         QStringLiteral("<tr>"),     QStringLiteral("</TR>"),   QStringLiteral("<table>"),
@@ -174,8 +173,8 @@ TEST(LocateEnclosingElement, AgreesWithTheLiteralStepsOnRandomMarkup) {
         const int caret = random.bounded(0, int(text.size()) + 1);
         const ElementTags& tags = *kinds[random.bounded(int(kinds.size()))];
         const ElementLocation got =
-            LocateEnclosingElement(text, caret, tags.openTag, tags.closeTag);
-        const ElementLocation want = literalLocate(text, caret, tags.openTag, tags.closeTag);
+            locateEnclosingElement(text, caret, tags.openTag, tags.closeTag);
+        const ElementLocation want = referenceLocate(text, caret, tags.openTag, tags.closeTag);
         ASSERT_EQ(int(got.outcome), int(want.outcome))
             << text.toStdString() << " caret " << caret << ' ' << tags.openTag.toStdString();
         ASSERT_EQ(got.start, want.start) << text.toStdString() << " caret " << caret;

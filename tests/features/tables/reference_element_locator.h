@@ -6,62 +6,64 @@
 
 #include <QList>
 
-// The element locator's steps written out literally, with copies and restarted searches: the
-// yardstick the tests and the fuzzer hold the real one against, on small inputs.
-inline ElementLocation literalLocate(const QString& T, int S, const QString& OpenTag,
-                                     const QString& CloseTag) {
+// The reference model of the element locator: its steps written out plainly, with copies and
+// restarted searches. The tests and the fuzzer hold the real one against it on small inputs.
+inline ElementLocation referenceLocate(const QString& text, int caret, const QString& openTag,
+                                       const QString& closeTag) {
     QString nestOpen = QStringLiteral("<table");
     QString nestClose = QStringLiteral("</table");
-    if (OpenTag == QLatin1String("<div") || OpenTag == QLatin1String("<span")) {
-        nestOpen = OpenTag;
-        nestClose = CloseTag;
+    if (openTag == QLatin1String("<div") || openTag == QLatin1String("<span")) {
+        nestOpen = openTag;
+        nestClose = closeTag;
     }
-    const int L = int(OpenTag.size());
-    const QString B = T.left(S);
-    const QString closeHead = CloseTag.left(L + 1);
-    auto piece = [](const QString& s, int p, int n) {
-        return asciiLower(s.mid(qMax(p, 1) - 1, n));
+    const int openLength = int(openTag.size());
+    const QString beforeCaret = text.left(caret);
+    const QString closeHead = closeTag.left(openLength + 1);
+    // The lower-cased piece at a 1-based position; positions below 1 read from position 1.
+    auto piece = [](const QString& s, int position, int length) {
+        return asciiLower(s.mid(qMax(position, 1) - 1, length));
     };
-    QList<int> order{S + 1};
-    for (int p = S - L; p >= 1 - L; --p)
+    QList<int> order{caret + 1};
+    for (int p = caret - openLength; p >= 1 - openLength; --p)
         order << p;
-    int D = 0;
-    int found = 0;
-    bool any = false;
+    int depth = 0;
+    int openPosition = 0;
+    bool openFound = false;
     for (int p : order) {
-        if (piece(B, p, L + 1) == closeHead)
-            ++D;
-        if (piece(T, p, L) == OpenTag) {
-            if (D == 0) {
-                found = p;
-                any = true;
+        if (piece(beforeCaret, p, openLength + 1) == closeHead)
+            ++depth;
+        if (piece(text, p, openLength) == openTag) {
+            if (depth == 0) {
+                openPosition = p;
+                openFound = true;
                 break;
             }
-            --D;
+            --depth;
         }
     }
-    if (!any)
+    if (!openFound)
         return {};
-    const int F = found - 1;
-    if (F < 1)
+    const int start = openPosition - 1;
+    if (start < 1)
         return {ElementLocation::Outcome::AtTextStart, 0, 0};
-    const int length = int(T.size());
-    int E = 0;
-    int b = findInText(T, CloseTag, F, length, false, false);
-    if (b > 0)
-        E = b + int(CloseTag.size());
-    int K = F + L;
+    const int length = int(text.size());
+    int endPosition = 0;
+    int close = findInText(text, closeTag, start, length, false, false);
+    if (close > 0)
+        endPosition = close + int(closeTag.size());
+    int searchPosition = start + openLength;
     do {
-        if (findInText(T, nestOpen, K, E, false, false) <= 0)
+        if (findInText(text, nestOpen, searchPosition, endPosition, false, false) <= 0)
             break;
-        const int c = findInText(T, nestClose, K, length, false, false);
-        if (c <= 0)
+        const int nestedClose = findInText(text, nestClose, searchPosition, length, false, false);
+        if (nestedClose <= 0)
             break;
-        K = c + 4;
-        b = findInText(T, CloseTag, K, length, false, false);
-        if (b <= 0)
+        searchPosition = nestedClose + 4;
+        close = findInText(text, closeTag, searchPosition, length, false, false);
+        if (close <= 0)
             break;
-        E = b + int(CloseTag.size());
-    } while (E < length);
-    return {ElementLocation::Outcome::Found, F, E > 0 ? E - F - 1 : length - F};
+        endPosition = close + int(closeTag.size());
+    } while (endPosition < length);
+    return {ElementLocation::Outcome::Found, start,
+            endPosition > 0 ? endPosition - start - 1 : length - start};
 }

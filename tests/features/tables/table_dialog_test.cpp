@@ -97,9 +97,9 @@ private:
     EditorBuffer& buffer() const { return m_window->buffer(); }
 
     // Triggers the command and lets handle work the dialog; true when the dialog came up.
-    bool runTable(const char* trigger, std::function<void(TFormTable*)> handle) {
+    bool runTable(const char* trigger, std::function<void(TableDialog*)> handle) {
         bool handled = false;
-        whenShown<TFormTable>(handle, &handled);
+        whenShown<TableDialog>(handle, &handled);
         action(trigger)->trigger();
         return handled;
     }
@@ -116,27 +116,27 @@ private slots:
     void cleanupTestCase() { m_window.reset(); }
 
     void menuItemAndButtonAreInPlace() {
-        QVERIFY(m_window->actions().tableMenu->actions().contains(action("Table1")));
-        QVERIFY(m_window->actions().tableBar->actions().contains(action("ToolButtonInsTable")));
-        QVERIFY(!action("ToolButtonInsTable")->icon().isNull());
-        QCOMPARE(action("ToolButtonInsTable")->toolTip(),
+        QVERIFY(m_window->actions().tableMenu->actions().contains(action("newTableItem")));
+        QVERIFY(m_window->actions().tableBar->actions().contains(action("newTableButton")));
+        QVERIFY(!action("newTableButton")->icon().isNull());
+        QCOMPARE(action("newTableButton")->toolTip(),
                  QStringLiteral("Create new table/Insert copied table"));
-        QCOMPARE(action("Table1")->text(), QStringLiteral("Create new table"));
+        QCOMPARE(action("newTableItem")->text(), QStringLiteral("Create new table"));
     }
 
     void defaultsInsertTheSixLines() {
         buffer().loadText(QString());
-        QVERIFY(runTable("Table1", [](TFormTable* d) {
+        QVERIFY(runTable("newTableItem", [](TableDialog* d) {
             QCOMPARE(d->windowTitle(), QStringLiteral("Table"));
-            QVERIFY(!child<QLineEdit>(d, "EditColspan")->isEnabled());
-            QVERIFY(!child<QLineEdit>(d, "EditRowspan")->isEnabled());
-            QVERIFY(!child<QCheckBox>(d, "CheckBoxBehind")->isEnabled());
-            QVERIFY(child<QCheckBox>(d, "CheckBoxBehind")->isChecked());
-            QVERIFY(child<QLineEdit>(d, "EditZeile")->isEnabled());
-            QCOMPARE(child<QComboBox>(d, "ComboBox2")->currentText(), QStringLiteral("left"));
-            QCOMPARE(child<QComboBox>(d, "ComboBox3")->currentText(), QStringLiteral("top"));
-            QCOMPARE(previewColour(d, "Panel1"), d->palette().color(QPalette::Button));
-            click(d, "BitBtn1");
+            QVERIFY(!child<QLineEdit>(d, "colspanEdit")->isEnabled());
+            QVERIFY(!child<QLineEdit>(d, "rowspanEdit")->isEnabled());
+            QVERIFY(!child<QCheckBox>(d, "insertBehindCheck")->isEnabled());
+            QVERIFY(child<QCheckBox>(d, "insertBehindCheck")->isChecked());
+            QVERIFY(child<QLineEdit>(d, "rowsEdit")->isEnabled());
+            QCOMPARE(child<QComboBox>(d, "cellAlignCombo")->currentText(), QStringLiteral("left"));
+            QCOMPARE(child<QComboBox>(d, "cellValignCombo")->currentText(), QStringLiteral("top"));
+            QCOMPARE(previewColour(d, "cellColourPreview"), d->palette().color(QPalette::Button));
+            click(d, "okButton");
         }));
         QCOMPARE(buffer().text(), DefaultTable);
     }
@@ -144,9 +144,9 @@ private slots:
     void userFillsTheDialogAndPicksACellColour() {
         buffer().loadText(QStringLiteral("keep me"));
         buffer().select(7, 5); // "me", right to left
-        QVERIFY(runTable("ToolButtonInsTable", [](TFormTable* d) {
-            retype(child<QLineEdit>(d, "EditZeile"), QStringLiteral("2"));
-            retype(child<QLineEdit>(d, "EditBreite"), QStringLiteral("50%"));
+        QVERIFY(runTable("newTableButton", [](TableDialog* d) {
+            retype(child<QLineEdit>(d, "rowsEdit"), QStringLiteral("2"));
+            retype(child<QLineEdit>(d, "tableWidthEdit"), QStringLiteral("50%"));
             bool picked = false;
             whenShown<QColorDialog>(
                 [](QColorDialog* colours) {
@@ -154,11 +154,11 @@ private slots:
                     colours->accept();
                 },
                 &picked);
-            click(d, "Button1");
+            click(d, "cellColourButton");
             QVERIFY(picked);
-            QCOMPARE(child<QLineEdit>(d, "EditColor")->text(), QStringLiteral("#FF0000"));
-            QCOMPARE(previewColour(d, "Panel1"), QColor(Qt::red));
-            click(d, "BitBtn1");
+            QCOMPARE(child<QLineEdit>(d, "cellColourEdit")->text(), QStringLiteral("#FF0000"));
+            QCOMPARE(previewColour(d, "cellColourPreview"), QColor(Qt::red));
+            click(d, "okButton");
         }));
         const QString cell = QStringLiteral(
             "<td align=\"left\" valign=\"top\" bgcolor=\"#ff0000\" >&nbsp;</td>\r\n");
@@ -172,70 +172,71 @@ private slots:
     void fieldsPersistAndCancelInsertsNothing() {
         buffer().loadText(QStringLiteral("abc"));
         buffer().setSelStart(1);
-        QVERIFY(runTable("Table1", [](TFormTable* d) {
-            QCOMPARE(child<QLineEdit>(d, "EditZeile")->text(), QStringLiteral("2"));
-            QCOMPARE(child<QLineEdit>(d, "EditColor")->text(), QStringLiteral("#FF0000"));
+        QVERIFY(runTable("newTableItem", [](TableDialog* d) {
+            QCOMPARE(child<QLineEdit>(d, "rowsEdit")->text(), QStringLiteral("2"));
+            QCOMPARE(child<QLineEdit>(d, "cellColourEdit")->text(), QStringLiteral("#FF0000"));
             // The preview is read from the field when the dialog opens.
-            QCOMPARE(previewColour(d, "Panel1"), QColor(Qt::red));
-            QCOMPARE(previewColour(d, "Panel2"), d->palette().color(QPalette::Button));
-            retype(child<QLineEdit>(d, "EditZeile"), QStringLiteral("7"));
-            click(d, "BitBtn2");
+            QCOMPARE(previewColour(d, "cellColourPreview"), QColor(Qt::red));
+            QCOMPARE(previewColour(d, "tableColourPreview"), d->palette().color(QPalette::Button));
+            retype(child<QLineEdit>(d, "rowsEdit"), QStringLiteral("7"));
+            click(d, "cancelButton");
         }));
         QCOMPARE(buffer().text(), QStringLiteral("abc"));
         QVERIFY(!buffer().isModified());
-        QVERIFY(m_window->findChild<TFormTable*>()->Tabelle.isEmpty());
+        QVERIFY(m_window->findChild<TableDialog*>()->markup().isEmpty());
     }
 
     void badNumbersAreRepairedInTheDialogAndEnterIsOk() {
         buffer().loadText(QString());
-        QVERIFY(runTable("Table1", [](TFormTable* d) {
-            retype(child<QLineEdit>(d, "EditZeile"), QStringLiteral("abc"));
-            retype(child<QLineEdit>(d, "EditSpalte"), QStringLiteral("1"));
-            retype(child<QLineEdit>(d, "EditBorder"), QStringLiteral("thick"));
-            retype(child<QLineEdit>(d, "EditColor"), QString());
-            retype(child<QLineEdit>(d, "EditBreite"), QString());
-            QTest::keyClick(child<QLineEdit>(d, "EditBorder"), Qt::Key_Return);
+        QVERIFY(runTable("newTableItem", [](TableDialog* d) {
+            retype(child<QLineEdit>(d, "rowsEdit"), QStringLiteral("abc"));
+            retype(child<QLineEdit>(d, "columnsEdit"), QStringLiteral("1"));
+            retype(child<QLineEdit>(d, "borderEdit"), QStringLiteral("thick"));
+            retype(child<QLineEdit>(d, "cellColourEdit"), QString());
+            retype(child<QLineEdit>(d, "tableWidthEdit"), QString());
+            QTest::keyClick(child<QLineEdit>(d, "borderEdit"), Qt::Key_Return);
         }));
         QCOMPARE(buffer().text(), DefaultTable);
-        auto* d = m_window->findChild<TFormTable*>();
-        QCOMPARE(child<QLineEdit>(d, "EditZeile")->text(), QStringLiteral("1"));
-        QCOMPARE(child<QLineEdit>(d, "EditBorder")->text(), QStringLiteral("0"));
+        auto* d = m_window->findChild<TableDialog*>();
+        QCOMPARE(child<QLineEdit>(d, "rowsEdit")->text(), QStringLiteral("1"));
+        QCOMPARE(child<QLineEdit>(d, "borderEdit")->text(), QStringLiteral("0"));
     }
 
     void typedComboTextIsUsedAndHugeCountsAreCapped() {
         buffer().loadText(QString());
-        QVERIFY(runTable("Table1", [](TFormTable* d) {
-            retype(child<QComboBox>(d, "ComboBox1")->lineEdit(), QStringLiteral("Center"));
-            retype(child<QLineEdit>(d, "EditSpalte"), QStringLiteral("100000000"));
-            click(d, "BitBtn1");
+        QVERIFY(runTable("newTableItem", [](TableDialog* d) {
+            retype(child<QComboBox>(d, "tableAlignCombo")->lineEdit(), QStringLiteral("Center"));
+            retype(child<QLineEdit>(d, "columnsEdit"), QStringLiteral("100000000"));
+            click(d, "okButton");
         }));
         QVERIFY(buffer().text().startsWith(QStringLiteral(
             "<table cellspacing=\"0\" cellpadding=\"0\" border=\"0\" align=\"center\" >")));
         QCOMPARE(buffer().text().count(QStringLiteral("<td ")), MaxTableColumns);
-        QCOMPARE(child<QLineEdit>(m_window->findChild<TFormTable*>(), "EditSpalte")->text(),
+        QCOMPARE(child<QLineEdit>(m_window->findChild<TableDialog*>(), "columnsEdit")->text(),
                  QString::number(MaxTableColumns));
     }
 
     void textsFollowTheUiLanguage() {
         action("germanItem")->trigger();
         buffer().loadText(QString());
-        QVERIFY(runTable("Table1", [](TFormTable* d) {
+        QVERIFY(runTable("newTableItem", [](TableDialog* d) {
             QCOMPARE(d->windowTitle(), QStringLiteral("Tabelle"));
-            QCOMPARE(child<QPushButton>(d, "BitBtn2")->text(), QStringLiteral("Abbrechen"));
-            QCOMPARE(child<QLineEdit>(d, "EditZeile")->toolTip(),
+            QCOMPARE(child<QPushButton>(d, "cancelButton")->text(), QStringLiteral("Abbrechen"));
+            QCOMPARE(child<QLineEdit>(d, "rowsEdit")->toolTip(),
                      QStringLiteral("Tabellenzeilen (TR)"));
-            QCOMPARE(child<QPushButton>(d, "Button1")->toolTip(),
+            QCOMPARE(child<QPushButton>(d, "cellColourButton")->toolTip(),
                      QStringLiteral("Hintergrungfarbe wählen"));
-            QCOMPARE(child<QCheckBox>(d, "CheckBoxBehind")->text(),
+            QCOMPARE(child<QCheckBox>(d, "insertBehindCheck")->text(),
                      QStringLiteral("Hinter Auswahl einfügen"));
             d->reject();
         }));
         action("englishItem")->trigger();
-        QVERIFY(runTable("Table1", [](TFormTable* d) {
-            QCOMPARE(child<QPushButton>(d, "BitBtn2")->text(), QStringLiteral("Cancel"));
-            QCOMPARE(child<QLineEdit>(d, "EditSpalte")->toolTip(),
+        QVERIFY(runTable("newTableItem", [](TableDialog* d) {
+            QCOMPARE(child<QPushButton>(d, "cancelButton")->text(), QStringLiteral("Cancel"));
+            QCOMPARE(child<QLineEdit>(d, "columnsEdit")->toolTip(),
                      QStringLiteral("Table data/cells (TD)"));
-            QCOMPARE(child<QComboBox>(d, "ComboBox1")->toolTip(), QStringLiteral("Ausrichtung"));
+            QCOMPARE(child<QComboBox>(d, "tableAlignCombo")->toolTip(),
+                     QStringLiteral("Ausrichtung"));
             d->reject();
         }));
         QCOMPARE(buffer().text(), QString());

@@ -33,69 +33,69 @@ QString with(const char* before, const QString& inserted, const char* after) {
 
 } // namespace
 
-TEST(InsertRowOrCell, NewCellGoesBeforeOrBehindTheCellAroundTheCaret) {
+TEST(InsertRowAndCell, NewCellGoesBeforeOrBehindTheCellAroundTheCaret) {
     Editing before("<tr><td>a</td><td>b|b</td></tr>", {QStringLiteral("before")});
-    InsertRowOrCell(before.context(), true);
+    insertCell(before.context());
     EXPECT_EQ(before.result(), with("<tr><td>a</td>", SelectedCell, "<td>bb</td></tr>"));
     EXPECT_EQ(before.prompter.messages(), QStringList{QStringLiteral("Insert TR/TD ...")});
 
     Editing behind("<tr><td>a</td><td>b|b</td></tr>", {QStringLiteral("behind")});
-    InsertRowOrCell(behind.context(), true);
+    insertCell(behind.context());
     EXPECT_EQ(behind.result(), with("<tr><td>a</td><td>bb</td>", SelectedCell, "</tr>"));
 }
 
-TEST(InsertRowOrCell, NewRowFollowsTheRowWithoutALineBreak) {
+TEST(InsertRowAndCell, NewRowFollowsTheRowWithoutALineBreak) {
     Editing e("<table>\r\n<tr><td>a|</td></tr>\r\n</table>", {QStringLiteral("behind")});
-    InsertRowOrCell(e.context(), false);
+    insertRow(e.context());
     EXPECT_EQ(e.result(), with("<table>\r\n<tr><td>a</td></tr>", SelectedRow, "\r\n</table>"));
     // One undo step takes the row away again.
     e.editor->undo();
     EXPECT_EQ(e.editor->text(), QStringLiteral("<table>\r\n<tr><td>a</td></tr>\r\n</table>"));
 }
 
-TEST(InsertRowOrCell, AlreadySelectedElementIsUsedWithoutSearching) {
+TEST(InsertRowAndCell, AlreadySelectedElementIsUsedWithoutSearching) {
     // Two cells selected together begin with "<td" and end with "</td>": that range counts.
     Editing e("<tr>[<td>a</td><td>b</td>]</tr>", {QStringLiteral("behind")});
-    InsertRowOrCell(e.context(), true);
+    insertCell(e.context());
     EXPECT_EQ(e.result(), with("<tr><td>a</td><td>b</td>", SelectedCell, "</tr>"));
 
     Editing upper("<TR>[<TD>a</TD>]</TR>", {QStringLiteral("before")});
-    InsertRowOrCell(upper.context(), true);
+    insertCell(upper.context());
     EXPECT_EQ(upper.result(), with("<TR>", SelectedCell, "<TD>a</TD></TR>"));
 }
 
-TEST(InsertRowOrCell, CancelChangesNothingButABlankSelectionCollapses) {
+TEST(InsertRowAndCell, CancelChangesNothingButABlankSelectionCollapses) {
     Editing cancel("<tr><td>[a]</td></tr>", {QStringLiteral("cancel")});
-    InsertRowOrCell(cancel.context(), true);
+    insertCell(cancel.context());
     EXPECT_EQ(cancel.result(), QStringLiteral("<tr><td>[a]</td></tr>"));
     EXPECT_FALSE(cancel.editor->isModified());
 
     Editing none("<tr><td>a|</td></tr>", {});
-    InsertRowOrCell(none.context(), false);
+    insertRow(none.context());
     EXPECT_EQ(none.result(), QStringLiteral("<tr><td>a|</td></tr>"));
 
     Editing blank("<tr><td>a[ \r\n]</td></tr>", {QStringLiteral("cancel")});
-    InsertRowOrCell(blank.context(), true);
+    insertCell(blank.context());
     EXPECT_EQ(blank.result(), QStringLiteral("<tr><td>a| \r\n</td></tr>"));
 }
 
-TEST(InsertRowOrCell, OutsideAnyTableTheMarkupGoesAtTheCaretOrAroundTheSelection) {
+TEST(InsertRowAndCell, OutsideAnyTableTheMarkupGoesAtTheCaretOrAroundTheSelection) {
     Editing caret("<p>a|b</p>", {QStringLiteral("behind")});
-    InsertRowOrCell(caret.context(), true);
+    insertCell(caret.context());
     EXPECT_EQ(caret.result(), with("<p>a", SelectedCell, "b</p>"));
 
     Editing before("<p>[ab]</p>", {QStringLiteral("before")});
-    InsertRowOrCell(before.context(), false);
+    insertRow(before.context());
     EXPECT_EQ(before.result(), with("<p>", SelectedRow, "ab</p>"));
 
     Editing behind("<p>[ab]</p>", {QStringLiteral("behind")});
-    InsertRowOrCell(behind.context(), false);
+    insertRow(behind.context());
     EXPECT_EQ(behind.result(), with("<p>ab", SelectedRow, "</p>"));
 }
 
-TEST(InsertRowOrCell, CellAtTheFirstCharacterShowsMessage19AndInsertsAtTheCaret) {
+TEST(InsertRowAndCell, CellAtTheFirstCharacterAsksToPlaceTheCursorAndInsertsAtTheCaret) {
     Editing e("<td>a|b</td>", {QStringLiteral("before")});
-    InsertRowOrCell(e.context(), true);
+    insertCell(e.context());
     EXPECT_EQ(e.result(), with("<td>a", SelectedCell, "b</td>"));
     EXPECT_EQ(e.prompter.messages(),
               (QStringList{QStringLiteral("Insert TR/TD ..."),
@@ -103,53 +103,54 @@ TEST(InsertRowOrCell, CellAtTheFirstCharacterShowsMessage19AndInsertsAtTheCaret)
                                           "table element.")}));
 }
 
-TEST(InsertRowOrCell, QuestionFollowsTheUiLanguage) {
+TEST(InsertRowAndCell, QuestionFollowsTheUiLanguage) {
     Editing e("|", {}, UiLanguage::German);
-    InsertRowOrCell(e.context(), true);
+    insertCell(e.context());
     EXPECT_EQ(e.prompter.messages(), QStringList{QStringLiteral("TR/TD einfügen...")});
-    EXPECT_EQ(insTrTexts(UiLanguage::German).endOfTable, QStringLiteral("Ende Tabelle"));
-    EXPECT_EQ(insTrTexts(UiLanguage::English).behind, QStringLiteral("Behind current position"));
+    EXPECT_EQ(placementTexts(UiLanguage::German).endOfTable, QStringLiteral("Ende Tabelle"));
+    EXPECT_EQ(placementTexts(UiLanguage::English).behind,
+              QStringLiteral("Behind current position"));
 }
 
 TEST(DeleteEnclosingElement, AnswerNoLeavesTheCellSelectedAndYesRemovesIt) {
     Editing no("<tr>\r\n  <td>a|</td>\r\n</tr>", {QStringLiteral("no")});
-    EXPECT_EQ(DeleteEnclosingElement(no.context(), cellTags()), SelectionKind::Cell);
+    EXPECT_EQ(deleteEnclosingElement(no.context(), cellTags()), SelectionKind::Cell);
     EXPECT_EQ(no.result(), QStringLiteral("<tr>\r\n  [<td>a</td>]\r\n</tr>"));
     EXPECT_EQ(no.prompter.messages(), QStringList{QStringLiteral("Delete?")});
     EXPECT_FALSE(no.editor->isModified());
 
     Editing yes("<tr>\r\n  <td>a|</td>\r\n</tr>", {QStringLiteral("yes")});
-    DeleteEnclosingElement(yes.context(), cellTags());
+    deleteEnclosingElement(yes.context(), cellTags());
     EXPECT_EQ(yes.result(), QStringLiteral("<tr>\r\n  |\r\n</tr>"));
 }
 
 TEST(DeleteEnclosingElement, RowInANestedTableIsTheOneRemoved) {
     Editing e("<table><tr><td><table><tr><td>x|</td></tr></table></td></tr></table>",
               {QStringLiteral("yes")});
-    EXPECT_EQ(DeleteEnclosingElement(e.context(), rowTags()), SelectionKind::RowOrTable);
+    EXPECT_EQ(deleteEnclosingElement(e.context(), rowTags()), SelectionKind::RowOrTable);
     EXPECT_EQ(e.result(), QStringLiteral("<table><tr><td><table>|</table></td></tr></table>"));
 }
 
 TEST(DeleteEnclosingElement, WholeTableAndAnUnclosedOne) {
     Editing table("<p>x</p><table><tr><td>a|</td></tr></table><p>y</p>", {QStringLiteral("yes")});
-    DeleteEnclosingElement(table.context(), tableTags());
+    deleteEnclosingElement(table.context(), tableTags());
     EXPECT_EQ(table.result(), QStringLiteral("<p>x</p>|<p>y</p>"));
 
     // Without its closing tag the table runs to the end of the text, and all of it goes.
     Editing open("<p>x</p><table><tr><td>a|</td></tr>", {QStringLiteral("yes")});
-    DeleteEnclosingElement(open.context(), tableTags());
+    deleteEnclosingElement(open.context(), tableTags());
     EXPECT_EQ(open.result(), QStringLiteral("<p>x</p>|"));
 }
 
 TEST(DeleteEnclosingElement, NothingIsAskedWhenNoElementWasSelected) {
     Editing none("<p>a|</p>", {QStringLiteral("yes")});
-    EXPECT_EQ(DeleteEnclosingElement(none.context(), cellTags()), SelectionKind::None);
+    EXPECT_EQ(deleteEnclosingElement(none.context(), cellTags()), SelectionKind::None);
     EXPECT_EQ(none.result(), QStringLiteral("<p>a|</p>"));
     EXPECT_TRUE(none.prompter.messages().isEmpty());
 
     Editing first("<td>a|</td>", {QStringLiteral("yes")});
-    EXPECT_EQ(DeleteEnclosingElement(first.context(), cellTags()), SelectionKind::None);
+    EXPECT_EQ(deleteEnclosingElement(first.context(), cellTags()), SelectionKind::None);
     EXPECT_EQ(first.result(), QStringLiteral("<td>a|</td>"));
-    EXPECT_EQ(first.prompter.messages().size(), 1); // message 19 only
+    EXPECT_EQ(first.prompter.messages().size(), 1); // only the request to place the cursor
     EXPECT_FALSE(first.editor->isModified());
 }

@@ -13,10 +13,10 @@ const QString DefaultTable =
                    "</tr>\r\n"
                    "</table>\r\n");
 
-// What Table1Click leaves in an empty document for these fields after OK.
+// What inserting a new table leaves in an empty document for these fields after OK.
 QString inserted(TableFields fields) {
     MemoryBuffer b;
-    Table1Click(b, [&fields] { return TableDialogOk(fields); });
+    insertNewTable(b, [&fields] { return repairedTableMarkup(fields); });
     return b.text();
 }
 
@@ -25,15 +25,15 @@ QString inserted(TableFields fields) {
 TEST(TableMarkup, DefaultsGiveTheSixLines) {
     EXPECT_EQ(inserted(TableFields()), DefaultTable);
     EXPECT_EQ(
-        BuildTableMarkup(TableFields()),
+        buildTableMarkup(TableFields()),
         QStringLiteral("<TABLE cellspacing=\"0\" cellpadding=\"0\" border=\"0\" >\r\n\r\n<TR>\r\n"
                        "<TD align=\"left\" valign=\"top\" >&nbsp;</TD>\r\n</TR>\r\n</TABLE>\r\n"));
 }
 
 TEST(TableMarkup, LineBreaksForAllRowsComeBeforeTheRows) {
     TableFields f;
-    f.EditZeile = QStringLiteral("2");
-    f.EditSpalte = QStringLiteral("2");
+    f.rows = QStringLiteral("2");
+    f.columns = QStringLiteral("2");
     const QString cell = QStringLiteral("<td align=\"left\" valign=\"top\" >&nbsp;</td>\r\n");
     const QString row = QStringLiteral("<tr>\r\n") + cell + cell + QStringLiteral("</tr>\r\n");
     EXPECT_EQ(inserted(f),
@@ -44,67 +44,67 @@ TEST(TableMarkup, LineBreaksForAllRowsComeBeforeTheRows) {
 
 TEST(TableMarkup, NoRowsOrNoCells) {
     TableFields none;
-    none.EditZeile = QStringLiteral("0");
+    none.rows = QStringLiteral("0");
     EXPECT_EQ(inserted(none),
               QStringLiteral("<table cellspacing=\"0\" cellpadding=\"0\" border=\"0\" "
                              ">\r\n</table>\r\n"));
     TableFields negative;
-    negative.EditZeile = QStringLiteral("-3");
+    negative.rows = QStringLiteral("-3");
     EXPECT_EQ(inserted(negative), inserted(none));
-    EXPECT_EQ(negative.EditZeile, QStringLiteral("-3"));
+    EXPECT_EQ(negative.rows, QStringLiteral("-3"));
 
     TableFields noCells;
-    noCells.EditSpalte = QStringLiteral("0");
+    noCells.columns = QStringLiteral("0");
     EXPECT_TRUE(inserted(noCells).contains(QStringLiteral("\r\n\r\n<tr>\r\n</tr>\r\n</table>")));
 }
 
 TEST(TableRepair, CountsThatAreNoNumberBecomeOne) {
     for (const char* bad : {"abc", "", " ", "2x", "1.5", "0x10", "99999999999", "+"}) {
         TableFields f;
-        f.EditZeile = QLatin1String(bad);
-        f.EditSpalte = QLatin1String(bad);
-        RepairTableFields(f);
-        EXPECT_EQ(f.EditZeile, QStringLiteral("1")) << bad;
-        EXPECT_EQ(f.EditSpalte, QStringLiteral("1")) << bad;
+        f.rows = QLatin1String(bad);
+        f.columns = QLatin1String(bad);
+        repairTableFields(f);
+        EXPECT_EQ(f.rows, QStringLiteral("1")) << bad;
+        EXPECT_EQ(f.columns, QStringLiteral("1")) << bad;
     }
     TableFields f;
-    f.EditZeile = QStringLiteral(" 3 ");
-    f.EditSpalte = QStringLiteral("+2");
-    RepairTableFields(f);
-    EXPECT_EQ(f.EditZeile, QStringLiteral(" 3 "));
-    EXPECT_EQ(BuildTableMarkup(f).count(QStringLiteral("<TR>")), 3);
-    EXPECT_EQ(BuildTableMarkup(f).count(QStringLiteral("<TD ")), 6);
+    f.rows = QStringLiteral(" 3 ");
+    f.columns = QStringLiteral("+2");
+    repairTableFields(f);
+    EXPECT_EQ(f.rows, QStringLiteral(" 3 "));
+    EXPECT_EQ(buildTableMarkup(f).count(QStringLiteral("<TR>")), 3);
+    EXPECT_EQ(buildTableMarkup(f).count(QStringLiteral("<TD ")), 6);
 }
 
 TEST(TableRepair, HugeCountsAreCappedSoATypoCannotStallTheEditor) {
     TableFields f;
-    f.EditZeile = QStringLiteral("100000000");
-    f.EditSpalte = QStringLiteral("2147483647");
-    RepairTableFields(f);
-    EXPECT_EQ(f.EditZeile, QString::number(MaxTableRows));
-    EXPECT_EQ(f.EditSpalte, QString::number(MaxTableColumns));
+    f.rows = QStringLiteral("100000000");
+    f.columns = QStringLiteral("2147483647");
+    repairTableFields(f);
+    EXPECT_EQ(f.rows, QString::number(MaxTableRows));
+    EXPECT_EQ(f.columns, QString::number(MaxTableColumns));
     // Also without the repair.
     TableFields unrepaired;
-    unrepaired.EditZeile = QStringLiteral("2000000000");
-    EXPECT_EQ(BuildTableMarkup(unrepaired).count(QStringLiteral("<TR>")), MaxTableRows);
+    unrepaired.rows = QStringLiteral("2000000000");
+    EXPECT_EQ(buildTableMarkup(unrepaired).count(QStringLiteral("<TR>")), MaxTableRows);
 }
 
 TEST(TableRepair, BorderPaddingSpacingAndSpans) {
     TableFields f;
-    f.EditBorder = QStringLiteral("thick");
-    f.EditPadding = QStringLiteral("  ");
-    f.EditSpacing = QStringLiteral("-1");
-    f.EditColspan = QStringLiteral("two");
-    f.EditRowspan = QStringLiteral("3");
-    f.EditWidth = QStringLiteral("not checked");
-    RepairTableFields(f);
-    EXPECT_EQ(f.EditBorder, QStringLiteral("0"));
-    EXPECT_EQ(f.EditPadding, QStringLiteral("  "));
-    EXPECT_EQ(f.EditSpacing, QStringLiteral("-1"));
-    EXPECT_EQ(f.EditColspan, QString());
-    EXPECT_EQ(f.EditRowspan, QStringLiteral("3"));
-    EXPECT_EQ(f.EditWidth, QStringLiteral("not checked"));
-    const QString markup = BuildTableMarkup(f);
+    f.border = QStringLiteral("thick");
+    f.cellPadding = QStringLiteral("  ");
+    f.cellSpacing = QStringLiteral("-1");
+    f.colspan = QStringLiteral("two");
+    f.rowspan = QStringLiteral("3");
+    f.cellWidth = QStringLiteral("not checked");
+    repairTableFields(f);
+    EXPECT_EQ(f.border, QStringLiteral("0"));
+    EXPECT_EQ(f.cellPadding, QStringLiteral("  "));
+    EXPECT_EQ(f.cellSpacing, QStringLiteral("-1"));
+    EXPECT_EQ(f.colspan, QString());
+    EXPECT_EQ(f.rowspan, QStringLiteral("3"));
+    EXPECT_EQ(f.cellWidth, QStringLiteral("not checked"));
+    const QString markup = buildTableMarkup(f);
     EXPECT_TRUE(markup.startsWith(QStringLiteral("<TABLE cellspacing=\"-1\" border=\"0\" >")));
     EXPECT_TRUE(markup.contains(QStringLiteral(
         "<TD align=\"left\" valign=\"top\" rowspan=\"3\" width=\"not checked\" >&nbsp;</TD>")));
@@ -112,22 +112,22 @@ TEST(TableRepair, BorderPaddingSpacingAndSpans) {
 
 TEST(TableMarkup, AttributesInOrderTableValuesTrimmedCellValuesAsTyped) {
     TableFields f;
-    f.EditBreite = QStringLiteral(" 50% ");
-    f.EditHoehe = QStringLiteral("200");
-    f.EditSpacing = QStringLiteral("1");
-    f.EditPadding = QStringLiteral("2");
-    f.EditBorder = QStringLiteral("3");
-    f.ComboBox1 = QStringLiteral(" bleedleft");
-    f.EditFarbe = QStringLiteral(" #00FF00");
-    f.ComboBox2 = QStringLiteral("justify ");
-    f.ComboBox3 = QStringLiteral("baseline");
-    f.EditColor = QStringLiteral("#FF0000");
-    f.EditColspan = QStringLiteral("2");
-    f.EditRowspan = QStringLiteral("4");
-    f.EditWidth = QStringLiteral(" 10");
-    f.EditHeight = QStringLiteral("20");
+    f.tableWidth = QStringLiteral(" 50% ");
+    f.tableHeight = QStringLiteral("200");
+    f.cellSpacing = QStringLiteral("1");
+    f.cellPadding = QStringLiteral("2");
+    f.border = QStringLiteral("3");
+    f.tableAlign = QStringLiteral(" bleedleft");
+    f.tableColour = QStringLiteral(" #00FF00");
+    f.cellAlign = QStringLiteral("justify ");
+    f.cellValign = QStringLiteral("baseline");
+    f.cellColour = QStringLiteral("#FF0000");
+    f.colspan = QStringLiteral("2");
+    f.rowspan = QStringLiteral("4");
+    f.cellWidth = QStringLiteral(" 10");
+    f.cellHeight = QStringLiteral("20");
     EXPECT_EQ(
-        BuildTableMarkup(f),
+        buildTableMarkup(f),
         QStringLiteral("<TABLE width=\"50%\" height=\"200\" cellspacing=\"1\" cellpadding=\"2\" "
                        "border=\"3\" align=\"bleedleft\" bgcolor=\" #00FF00\" >\r\n\r\n<TR>\r\n"
                        "<TD align=\"justify \" valign=\"baseline\" bgcolor=\"#FF0000\" "
@@ -137,25 +137,25 @@ TEST(TableMarkup, AttributesInOrderTableValuesTrimmedCellValuesAsTyped) {
 
 TEST(TableMarkup, BlankFieldsLeaveTheirAttributeOut) {
     TableFields f;
-    f.EditBorder = QStringLiteral(" ");
-    f.EditPadding = QString();
-    f.EditSpacing = QStringLiteral("\t");
-    f.ComboBox2 = QString();
-    f.ComboBox3 = QStringLiteral("  ");
+    f.border = QStringLiteral(" ");
+    f.cellPadding = QString();
+    f.cellSpacing = QStringLiteral("\t");
+    f.cellAlign = QString();
+    f.cellValign = QStringLiteral("  ");
     EXPECT_EQ(inserted(f),
               QStringLiteral("<table >\r\n\r\n<tr>\r\n<td >&nbsp;</td>\r\n</tr>\r\n</table>\r\n"));
 }
 
 TEST(TableMarkup, OnlyAsciiLettersAreLowerCased) {
     TableFields f;
-    f.EditColor = QStringLiteral("#FF0000");
-    f.EditWidth = QStringLiteral("ÄBC");
+    f.cellColour = QStringLiteral("#FF0000");
+    f.cellWidth = QStringLiteral("ÄBC");
     const QString text = inserted(f);
     EXPECT_TRUE(text.contains(
         QStringLiteral("<td align=\"left\" valign=\"top\" bgcolor=\"#ff0000\" width=\"Äbc\" >")));
 }
 
-TEST(TableColour, Color2HtmlIsUpperCaseHexRedGreenBlue) {
+TEST(TableColour, ColourToHtmlIsUpperCaseHexRedGreenBlue) {
     EXPECT_EQ(colourToHtml({255, 0, 0}), QStringLiteral("#FF0000"));
     EXPECT_EQ(colourToHtml({1, 171, 239}), QStringLiteral("#01ABEF"));
     EXPECT_EQ(colourToHtml({0, 0, 0}), QStringLiteral("#000000"));
@@ -170,24 +170,24 @@ TEST(TableColour, ReadingAColourFieldForThePreview) {
         EXPECT_FALSE(readColourText(QLatin1String(bad)).has_value()) << bad;
 }
 
-TEST(Table1Click, TableGoesInFrontOfTheSelectionWhichStays) {
+TEST(InsertNewTable, TableGoesInFrontOfTheSelectionWhichStays) {
     MemoryBuffer b(QStringLiteral("ab\r\ncd"));
     b.select(5, 1);
     bool collapsedBeforeDialog = false;
-    Table1Click(b, [&] {
+    insertNewTable(b, [&] {
         collapsedBeforeDialog = b.selLength() == 0 && b.caretOffset() == 1;
-        return BuildTableMarkup(TableFields());
+        return buildTableMarkup(TableFields());
     });
     EXPECT_TRUE(collapsedBeforeDialog);
     EXPECT_EQ(b.text(), QStringLiteral("a") + DefaultTable + QStringLiteral("b\r\ncd"));
     EXPECT_EQ(b.caretOffset(), 1 + DefaultTable.size());
 }
 
-TEST(Table1Click, CancelledOrBlankResultLeavesTheDocumentAlone) {
+TEST(InsertNewTable, CancelledOrBlankResultLeavesTheDocumentAlone) {
     for (const QString& result : {QString(), QStringLiteral(" \r\n\t")}) {
         MemoryBuffer b(QStringLiteral("abc"));
         b.select(1, 2);
-        Table1Click(b, [&result] { return result; });
+        insertNewTable(b, [&result] { return result; });
         EXPECT_EQ(b.text(), QStringLiteral("abc"));
         EXPECT_FALSE(b.isModified());
         EXPECT_EQ(b.selLength(), 0);

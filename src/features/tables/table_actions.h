@@ -5,8 +5,8 @@
 
 class QAction;
 class QMenu;
-class TFormBlock;
-class TFormInsTR;
+class BlockChoiceDialog;
+class PlacementDialog;
 class FeatureContext;
 enum class SelectionKind;
 struct ElementTags;
@@ -14,30 +14,31 @@ struct ElementTags;
 // The table toolbar and the table menu's row, cell, merge and split items: selects the
 // element around the caret, inserts and deletes rows and cells, merges and splits. Owns the
 // DIV/SPAN choice and the before/behind dialog.
-class TableController : public QObject {
+class TableActions : public QObject {
     Q_OBJECT
 public:
-    explicit TableController(FeatureContext& context);
+    explicit TableActions(FeatureContext& context);
 
-    void ToolButton8Click();
-    void ToolButton11Click();
-    void ToolButton12Click();
-    void ToolButtonShowDivClick();
-    void ToolButton19Click();
-    void InsertRow1Click();
-    void InsertColumn1Click();
-    void ToolButtonDelRowClick();
-    void ToolButtonDelTDClick();
-    void ToolButtonDelTableClick();
-    void ToolButtonMergeClick();
-    void ToolButtonSplitClick();
+    void selectCell();
+    void selectRow();
+    void selectTable();
+    // Asks DIV or SPAN, then selects that element.
+    void selectBlock();
+    void selectForm();
+    void insertRow();
+    void insertCell();
+    void deleteRow();
+    void deleteCell();
+    void deleteTable();
+    void mergeCells();
+    void splitCell();
 
     // What the last locator call left selected.
-    bool CellSelected() const { return m_cellSelected; }
-    bool RowOrTableSelected() const { return m_rowOrTableSelected; }
+    bool isCellSelected() const { return m_cellSelected; }
+    bool isRowOrTableSelected() const { return m_rowOrTableSelected; }
 
-    TFormBlock& blockDialog() const { return *m_block; }
-    TFormInsTR& insTrDialog() const { return *m_insTr; }
+    BlockChoiceDialog& blockChoiceDialog() const { return *m_blockChoice; }
+    PlacementDialog& placementDialog() const { return *m_placement; }
 
 private:
     QAction* button(const char* name, const QString& icon, int hintLine);
@@ -46,8 +47,8 @@ private:
     void remember(SelectionKind kind);
 
     FeatureContext& m_context;
-    TFormBlock* m_block;
-    TFormInsTR* m_insTr;
+    BlockChoiceDialog* m_blockChoice;
+    PlacementDialog* m_placement;
     bool m_cellSelected = false;
     bool m_rowOrTableSelected = false;
 };

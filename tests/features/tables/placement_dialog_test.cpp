@@ -1,5 +1,5 @@
-#include "features/tables/ins_tr_dialog.h"
-#include "features/tables/table_controller.h"
+#include "features/tables/placement_dialog.h"
+#include "features/tables/table_actions.h"
 #include "foundation/document/editor_buffer.h"
 #include "shell/main_window.h"
 #include "window_test.h"
@@ -29,16 +29,17 @@ struct Seen {
     bool endOfTableEnabled = true;
 };
 
-void look(TFormInsTR* d, Seen& seen) {
+void look(PlacementDialog* d, Seen& seen) {
     seen.title = d->windowTitle();
-    seen.label = d->Label1->text();
-    seen.buttons = {d->BitBtn2->text(), d->BitBtn1->text(), d->BitBtn4->text(), d->BitBtn3->text()};
-    seen.endOfTableEnabled = d->BitBtn4->isEnabled();
+    seen.label = child<QLabel>(*d, "questionLabel")->text();
+    for (const char* name : {"beforeButton", "behindButton", "endOfTableButton", "cancelButton"})
+        seen.buttons << child<QPushButton>(*d, name)->text();
+    seen.endOfTableEnabled = child<QPushButton>(*d, "endOfTableButton")->isEnabled();
 }
 
 } // namespace
 
-class InsTrDialogTest : public WindowTest {
+class PlacementDialogTest : public WindowTest {
     Q_OBJECT
 
 private:
@@ -55,11 +56,11 @@ private slots:
         window.show();
         caretAt(window, Table, QStringLiteral("b</td>"));
         Seen seen;
-        whenModalOf<TFormInsTR>([&](TFormInsTR* d) {
+        whenModalOf<PlacementDialog>([&](PlacementDialog* d) {
             look(d, seen);
-            QTest::mouseClick(d->BitBtn1, Qt::LeftButton);
+            QTest::mouseClick(child<QPushButton>(*d, "behindButton"), Qt::LeftButton);
         });
-        action(window, "ToolButtonInsTD")->trigger();
+        action(window, "insertCellButton")->trigger();
         QCOMPARE(seen.title, QStringLiteral("TR/TD"));
         QCOMPARE(seen.label, QStringLiteral("Insert TR/TD ..."));
         QCOMPARE(seen.buttons,
@@ -67,9 +68,9 @@ private slots:
                               QStringLiteral("Behind current position"),
                               QStringLiteral("End of table"), QStringLiteral("Cancel")}));
         QVERIFY(!seen.endOfTableEnabled);
-        auto* dialog = window.findChild<TFormInsTR*>();
-        QVERIFY(dialog->BitBtn4->isEnabled());
-        QCOMPARE(dialog->Vor, 1);
+        auto* dialog = window.findChild<PlacementDialog*>();
+        QVERIFY(child<QPushButton>(*dialog, "endOfTableButton")->isEnabled());
+        QVERIFY(dialog->placement() == Prompter::Placement::Behind);
 
         const QString expected = QStringLiteral("<table>\r\n<tr><td>a</td><td>bb</td>") + Cell +
                                  QStringLiteral("</tr>\r\n</table>");
@@ -83,13 +84,13 @@ private slots:
         window.show();
         caretAt(window, Table, QStringLiteral("a</td>"));
         bool cancelled = false;
-        whenModalOf<TFormInsTR>([&](TFormInsTR* d) {
+        whenModalOf<PlacementDialog>([&](PlacementDialog* d) {
             QTest::keyClick(d, Qt::Key_Escape);
-            cancelled = d->Abbruch;
+            cancelled = d->wasCancelled();
         });
-        action(window, "ToolButtonInsRow")->trigger();
+        action(window, "insertRowButton")->trigger();
         QVERIFY(cancelled);
-        QCOMPARE(window.findChild<TFormInsTR*>()->Vor, -1);
+        QVERIFY(window.findChild<PlacementDialog*>()->placement() == Prompter::Placement::Cancel);
         QCOMPARE(window.buffer().text(), Table);
         QCOMPARE(window.buffer().selStart(), int(Table.indexOf(QStringLiteral("a</td>"))));
         QVERIFY(!window.buffer().isModified());
@@ -101,11 +102,11 @@ private slots:
         action(window, "germanItem")->trigger();
         caretAt(window, Table, QStringLiteral("a</td>"));
         Seen seen;
-        whenModalOf<TFormInsTR>([&](TFormInsTR* d) {
+        whenModalOf<PlacementDialog>([&](PlacementDialog* d) {
             look(d, seen);
-            QTest::mouseClick(d->BitBtn2, Qt::LeftButton);
+            QTest::mouseClick(child<QPushButton>(*d, "beforeButton"), Qt::LeftButton);
         });
-        action(window, "InsertRow1")->trigger();
+        action(window, "insertRowItem")->trigger();
         QCOMPARE(seen.label, QStringLiteral("TR/TD einfügen..."));
         QCOMPARE(
             seen.buttons,
@@ -120,9 +121,10 @@ private slots:
         const QString wide = QStringLiteral("<tr><td colspan=\"3\">a</td></tr>");
         window.buffer().loadText(wide);
         window.buffer().select(4, int(wide.size()) - 5);
-        whenModalOf<TFormInsTR>(
-            [&](TFormInsTR* d) { QTest::mouseClick(d->BitBtn1, Qt::LeftButton); });
-        action(window, "ToolButtonSplit")->trigger();
+        whenModalOf<PlacementDialog>([&](PlacementDialog* d) {
+            QTest::mouseClick(child<QPushButton>(*d, "behindButton"), Qt::LeftButton);
+        });
+        action(window, "splitCellButton")->trigger();
         QCOMPARE(window.buffer().text(),
                  QStringLiteral("<tr><td colspan=\"1\">a</td>") + Cell + QStringLiteral("</tr>"));
     }
@@ -136,15 +138,15 @@ private slots:
             question = box->text();
             box->button(QMessageBox::Yes)->click();
         });
-        action(window, "ToolButtonDelTD")->trigger();
+        action(window, "deleteCellButton")->trigger();
         QCOMPARE(question, QStringLiteral("Delete?"));
         QCOMPARE(window.buffer().text(),
                  QStringLiteral("<table>\r\n<tr><td>bb</td></tr>\r\n</table>"));
-        auto* controller = window.findChild<TableController*>();
-        QVERIFY(controller->CellSelected());
-        QVERIFY(!controller->RowOrTableSelected());
+        auto* actions = window.findChild<TableActions*>();
+        QVERIFY(actions->isCellSelected());
+        QVERIFY(!actions->isRowOrTableSelected());
     }
 };
 
-QTEST_MAIN(InsTrDialogTest)
-#include "ins_tr_dialog_test.moc"
+QTEST_MAIN(PlacementDialogTest)
+#include "placement_dialog_test.moc"

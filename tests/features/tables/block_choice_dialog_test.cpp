@@ -1,5 +1,5 @@
-#include "features/tables/block_dialog.h"
-#include "features/tables/table_controller.h"
+#include "features/tables/block_choice_dialog.h"
+#include "features/tables/table_actions.h"
 #include "foundation/document/editor_buffer.h"
 #include "shell/main_window.h"
 #include "window_test.h"
@@ -18,10 +18,9 @@
 
 #include <functional>
 
-class BlockDialogTest : public WindowTest {
+class BlockChoiceDialogTest : public WindowTest {
     Q_OBJECT
 
-private:
 private slots:
     void initTestCase() { QVERIFY(m_home.isValid()); }
 
@@ -35,14 +34,14 @@ private slots:
         QString title;
         QString cancel;
         bool divFirst = false;
-        whenModalOf<TFormBlock>([&](TFormBlock* d) {
-            title = d->RadioGroup1->title();
-            cancel = d->BitBtn2->text();
-            divFirst = d->ItemDiv->isChecked();
-            QTest::mouseClick(d->ItemSpan, Qt::LeftButton);
-            QTest::mouseClick(d->BitBtn1, Qt::LeftButton);
+        whenModalOf<BlockChoiceDialog>([&](BlockChoiceDialog* d) {
+            title = child<QGroupBox>(*d, "elementGroup")->title();
+            cancel = child<QPushButton>(*d, "cancelButton")->text();
+            divFirst = child<QRadioButton>(*d, "divButton")->isChecked();
+            QTest::mouseClick(child<QRadioButton>(*d, "spanButton"), Qt::LeftButton);
+            QTest::mouseClick(child<QPushButton>(*d, "okButton"), Qt::LeftButton);
         });
-        action(window, "ToolButtonShowDiv")->trigger();
+        action(window, "selectBlockButton")->trigger();
         QCOMPARE(title, QStringLiteral("Select"));
         QCOMPARE(cancel, QStringLiteral("Cancel"));
         QVERIFY(divFirst);
@@ -50,12 +49,12 @@ private slots:
 
         // The next opening shows SPAN still chosen; Cancel leaves the selection alone.
         bool spanKept = false;
-        whenModalOf<TFormBlock>([&](TFormBlock* d) {
-            spanKept = d->ItemSpan->isChecked();
-            QTest::mouseClick(d->BitBtn2, Qt::LeftButton);
+        whenModalOf<BlockChoiceDialog>([&](BlockChoiceDialog* d) {
+            spanKept = child<QRadioButton>(*d, "spanButton")->isChecked();
+            QTest::mouseClick(child<QPushButton>(*d, "cancelButton"), Qt::LeftButton);
         });
         window.buffer().setSelStart(int(text.indexOf(QLatin1Char('y'))));
-        action(window, "ToolButtonShowDiv")->trigger();
+        action(window, "selectBlockButton")->trigger();
         QVERIFY(spanKept);
         QCOMPARE(window.buffer().selLength(), 0);
         QCOMPARE(window.buffer().selStart(), int(text.indexOf(QLatin1Char('y'))));
@@ -71,32 +70,32 @@ private slots:
 
         QString title;
         QString cancel;
-        whenModalOf<TFormBlock>([&](TFormBlock* d) {
-            title = d->RadioGroup1->title();
-            cancel = d->BitBtn2->text();
-            d->setItemIndex(0);
+        whenModalOf<BlockChoiceDialog>([&](BlockChoiceDialog* d) {
+            title = child<QGroupBox>(*d, "elementGroup")->title();
+            cancel = child<QPushButton>(*d, "cancelButton")->text();
+            d->setElement(BlockElement::Div);
             QTest::keyClick(d, Qt::Key_Return);
         });
-        action(window, "ToolButtonShowDiv")->trigger();
+        action(window, "selectBlockButton")->trigger();
         QCOMPARE(title, QStringLiteral("Auswählen"));
         QCOMPARE(cancel, QStringLiteral("Abbrechen"));
         QCOMPARE(window.buffer().selText(), QStringLiteral("<div><div>b</div>c</div>"));
         // DIV and SPAN selections are no cell, row or table for the delete commands.
-        auto* controller = window.findChild<TableController*>();
-        QVERIFY(controller);
-        QVERIFY(!controller->CellSelected());
-        QVERIFY(!controller->RowOrTableSelected());
+        auto* actions = window.findChild<TableActions*>();
+        QVERIFY(actions);
+        QVERIFY(!actions->isCellSelected());
+        QVERIFY(!actions->isRowOrTableSelected());
     }
 
     void tableToolbarHoldsTheButtonsInOrderWithIconsAndHints() {
         MainWindow window(m_platform);
         const QStringList order{
-            QStringLiteral("ToolButton8"),     QStringLiteral("ToolButton11"),
-            QStringLiteral("ToolButton12"),    QStringLiteral("ToolButtonShowDiv"),
-            QStringLiteral("ToolButton19"),    QStringLiteral("ToolButtonInsRow"),
-            QStringLiteral("ToolButtonInsTD"), QStringLiteral("ToolButtonDelRow"),
-            QStringLiteral("ToolButtonDelTD"), QStringLiteral("ToolButtonDelTable"),
-            QStringLiteral("ToolButtonMerge"), QStringLiteral("ToolButtonSplit")};
+            QStringLiteral("selectCellButton"),  QStringLiteral("selectRowButton"),
+            QStringLiteral("selectTableButton"), QStringLiteral("selectBlockButton"),
+            QStringLiteral("selectFormButton"),  QStringLiteral("insertRowButton"),
+            QStringLiteral("insertCellButton"),  QStringLiteral("deleteRowButton"),
+            QStringLiteral("deleteCellButton"),  QStringLiteral("deleteTableButton"),
+            QStringLiteral("mergeCellsButton"),  QStringLiteral("splitCellButton")};
         QStringList onBar;
         for (QAction* a : window.findChild<QToolBar*>(QStringLiteral("tableBar"))->actions())
             if (order.contains(a->objectName()))
@@ -107,14 +106,15 @@ private slots:
             QVERIFY2(!a->icon().isNull(), qPrintable(name));
             QVERIFY2(!a->toolTip().isEmpty(), qPrintable(name));
         }
-        QCOMPARE(action(window, "ToolButtonMerge")->toolTip(),
+        QCOMPARE(action(window, "mergeCellsButton")->toolTip(),
                  QStringLiteral("Select two cells TD in a row to merge them"));
         action(window, "germanItem")->trigger();
-        QCOMPARE(action(window, "ToolButton8")->toolTip(), QStringLiteral("Zelle TD auswählen"));
-        QCOMPARE(action(window, "ToolButtonShowDiv")->toolTip(), QStringLiteral("Select DIV/SPAN"));
-        QCOMPARE(action(window, "Mergecells1")->text(), QStringLiteral("Zellen zusammenfügen"));
+        QCOMPARE(action(window, "selectCellButton")->toolTip(),
+                 QStringLiteral("Zelle TD auswählen"));
+        QCOMPARE(action(window, "selectBlockButton")->toolTip(), QStringLiteral("Select DIV/SPAN"));
+        QCOMPARE(action(window, "mergeCellsItem")->text(), QStringLiteral("Zellen zusammenfügen"));
     }
 };
 
-QTEST_MAIN(BlockDialogTest)
-#include "block_dialog_test.moc"
+QTEST_MAIN(BlockChoiceDialogTest)
+#include "block_choice_dialog_test.moc"

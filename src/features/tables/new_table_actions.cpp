@@ -1,4 +1,4 @@
-#include "features/tables/new_table_controller.h"
+#include "features/tables/new_table_actions.h"
 
 #include "features/tables/table_dialog.h"
 #include "features/tables/table_markup.h"
@@ -9,34 +9,33 @@
 #include <QMenu>
 #include <QToolBar>
 
-NewTableController::NewTableController(FeatureContext& context)
-    : QObject(&context), m_context(context), m_dialog(new TFormTable(m_context.window())) {
+NewTableActions::NewTableActions(FeatureContext& context)
+    : QObject(&context), m_context(context), m_dialog(new TableDialog(m_context.window())) {
     const FeatureMenus& a = m_context.menus();
     // "Neue Tabelle erstellen" is the built-in caption; the language switch rewrites it.
     auto* item = new QAction(QStringLiteral("Neue Tabelle erstellen"), a.table);
-    item->setObjectName(QStringLiteral("Table1"));
+    item->setObjectName(QStringLiteral("newTableItem"));
     m_context.captionFromMessage(item, 157);
     // The menu's first entry, whatever the row and cell commands put there.
     a.table->insertAction(a.table->actions().value(0), item);
-    connect(item, &QAction::triggered, this, [this] { Table1Click(); });
+    connect(item, &QAction::triggered, this, [this] { insertNewTable(); });
 
     auto* button = new QAction(themedIcon(QStringLiteral("hx-table-new")), QString(), a.tableBar);
-    button->setObjectName(QStringLiteral("ToolButtonInsTable"));
+    button->setObjectName(QStringLiteral("newTableButton"));
     m_context.hintFromMessage(button, 103);
     // The table buttons follow their hints' order: new table before the delete and edit ones.
     QAction* before = nullptr;
     for (QAction* existing : a.tableBar->actions())
-        if (existing->objectName() == QLatin1String("ToolButtonDelTable"))
+        if (existing->objectName() == QLatin1String("deleteTableButton"))
             before = existing;
     a.tableBar->insertAction(before, button);
-    connect(button, &QAction::triggered, this, [this] { Table1Click(); });
+    connect(button, &QAction::triggered, this, [this] { insertNewTable(); });
 }
 
-void NewTableController::Table1Click() {
-    ::Table1Click(m_context.buffer(), [this] {
-        m_dialog->TLanguage = m_context.uiLanguage();
-        m_dialog->NewTable = true;
-        m_dialog->ShowModal();
-        return m_dialog->Tabelle;
+void NewTableActions::insertNewTable() {
+    ::insertNewTable(m_context.buffer(), [this] {
+        m_dialog->setLanguage(m_context.uiLanguage());
+        m_dialog->exec();
+        return m_dialog->markup();
     });
 }
