@@ -13,7 +13,7 @@
 #include "features/frames_objects/frames_controller.h"
 #include "features/frames_objects/object_controller.h"
 #include "features/images/image_controller.h"
-#include "features/links/link_controller.h"
+#include "features/links/link_actions.h"
 #include "features/outside_programs/outside_controller.h"
 #include "features/printing/print_controller.h"
 #include "features/remove_formatting/remove_format_controller.h"
@@ -136,7 +136,7 @@ void MainWindow::createFeatures() {
     new ImageController(context);
     new FramesController(context);
     new ObjectController(context);
-    new LinkController(context);
+    new LinkActions(context);
     new FormsController(context);
     new EntitiesController(context);
     new CssController(context);
