@@ -23,7 +23,7 @@
 #include "features/tables/new_table_controller.h"
 #include "features/tables/table_controller.h"
 #include "features/text_transforms/transform_controller.h"
-#include "features/wrapping/wrap_controller.h"
+#include "features/wrapping/wrap_actions.h"
 #include "foundation/document/document.h"
 #include "foundation/messages/status_text.h"
 #include "foundation/settings/recent_files.h"
@@ -129,7 +129,7 @@ void MainWindow::createFeatures() {
         };
     }
     // Each owns its menu items, toolbar buttons and dialogs; the order is the toolbars' order.
-    new WrapController(context);
+    new WrapActions(context);
     new TableController(context);
     new NewTableController(context);
     new TransformController(context);
