@@ -16,7 +16,7 @@
 #include "features/links/link_actions.h"
 #include "features/outside_programs/outside_controller.h"
 #include "features/printing/print_controller.h"
-#include "features/remove_formatting/remove_format_controller.h"
+#include "features/remove_formatting/remove_format_actions.h"
 #include "features/scratch_window/scratch_controller.h"
 #include "features/settings_dialog/setup_controller.h"
 #include "features/styles/css_controller.h"
@@ -142,7 +142,7 @@ void MainWindow::createFeatures() {
     new CssController(context);
     new DocTypeController(context);
     new CodeCheckController(context);
-    new RemoveFormatController(context);
+    new RemoveFormatActions(context);
     new SearchController(context);
     new FilesController(context);
     new PrintController(context);
