@@ -5,7 +5,7 @@
 #include "editor/scintilla_buffer.h"
 #include "editor/tag_completion.h"
 #include "features/check_html/code_check_controller.h"
-#include "features/doctype/doctype_controller.h"
+#include "features/doctype/doctype_actions.h"
 #include "features/entities/entities_controller.h"
 #include "features/files_replace/files_controller.h"
 #include "features/find_replace/search_controller.h"
@@ -140,7 +140,7 @@ void MainWindow::createFeatures() {
     new FormsController(context);
     new EntitiesController(context);
     new CssController(context);
-    new DocTypeController(context);
+    new DocTypeActions(context);
     new CodeCheckController(context);
     new RemoveFormatActions(context);
     new SearchController(context);
