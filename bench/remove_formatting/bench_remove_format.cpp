@@ -31,7 +31,7 @@ void BM_RemoveFormattingWholePage(benchmark::State& state) {
     if (!text)
         return;
     for (auto _ : state)
-        benchmark::DoNotOptimize(RemoveFormatting(*text));
+        benchmark::DoNotOptimize(stripFormatting(*text));
     setBytes(state, *text);
 }
 
@@ -52,7 +52,7 @@ template <typename Command> void runOnBuffer(benchmark::State& state, Command co
 }
 
 void BM_RemoveFormatCommand(benchmark::State& state) {
-    runOnBuffer(state, [](MemoryBuffer& editor) { RemoveFormat1Click(editor); });
+    runOnBuffer(state, [](MemoryBuffer& editor) { removeFormattingAtCaret(editor); });
 }
 
 void BM_DoctypeXhtml(benchmark::State& state) {
@@ -60,7 +60,7 @@ void BM_DoctypeXhtml(benchmark::State& state) {
     MessageTable messages;
     runOnBuffer(state, [&](MemoryBuffer& editor) {
         prompter.addAnswer(QStringLiteral("xhtml-strict"));
-        Doctype1Click({editor, prompter, messages});
+        insertDocType({editor, prompter, messages});
         prompter.clearMessages();
     });
 }

@@ -24,8 +24,8 @@ QString textFrom(const uint8_t* data, size_t size) {
     return textFromPieces(data, size, pieces);
 }
 
-// ReplaceOpeningTags as stated: every search from the start of the changed text.
-QString literalReplace(QString text, QStringView pattern) {
+// The reference model of replaceOpeningTags: every search from the start of the changed text.
+QString referenceReplaceOpeningTags(QString text, QStringView pattern) {
     const qsizetype originalLength = text.size();
     for (;;) {
         const qsizetype found = indexOfFolded(text, pattern, 0, CaseRule::Full);
@@ -59,9 +59,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     if (n < 3000)
         for (const FormattingFamily& family : formattingFamilies())
-            check(ReplaceOpeningTags(raw, family.opening) == literalReplace(built, family.opening));
+            check(replaceOpeningTags(raw, family.opening) ==
+                  referenceReplaceOpeningTags(built, family.opening));
 
-    const std::optional<ElementRange> element = ElementAtCaret(raw, caret);
+    const std::optional<ElementRange> element = elementAtCaret(raw, caret);
     if (element) {
         check(element->start >= 0 && element->start < caret && element->length > 0);
         check(element->start + element->length <= n);
@@ -70,7 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
 
     editor.setSelStart(caret);
-    const int line = RemoveFormat1Click(editor);
+    const int line = removeFormattingAtCaret(editor);
     const QString after = editor.text();
     check(line >= -1 && line < editor.lineCount());
     check(editor.selStart() >= 0 && editor.selStart() <= after.size());

@@ -48,7 +48,7 @@ bool matchesAt(const QString& text, qsizetype at, const QString& pattern) {
 }
 
 // Every occurrence ignoring case, left to right, without searching the result again.
-QString slowRemove(const QString& text, const QString& pattern) {
+QString referenceRemoveAll(const QString& text, const QString& pattern) {
     QString out;
     qsizetype i = 0;
     while (i < text.size()) {
@@ -62,25 +62,25 @@ QString slowRemove(const QString& text, const QString& pattern) {
     return out;
 }
 
-bool slowContains(const QString& text, const QString& pattern) {
+bool referenceContains(const QString& text, const QString& pattern) {
     for (qsizetype i = 0; i + pattern.size() <= text.size(); ++i)
         if (matchesAt(text, i, pattern))
             return true;
     return false;
 }
 
-QString slowList(QString s, ListKind kind) {
-    if (slowContains(s, QStringLiteral("<li>"))) {
-        s = slowRemove(s, QStringLiteral("<li>"));
-        s = slowRemove(s, QStringLiteral(" </li>"));
-        const QString t = FirstTagOf(s);
+QString referenceListReplacement(QString s, ListKind kind) {
+    if (referenceContains(s, QStringLiteral("<li>"))) {
+        s = referenceRemoveAll(s, QStringLiteral("<li>"));
+        s = referenceRemoveAll(s, QStringLiteral(" </li>"));
+        const QString t = firstTagOf(s);
         const QString h = t.left(3).toLower();
         if (h == QLatin1String("<ul") || h == QLatin1String("<ol"))
-            s = slowRemove(s, t);
+            s = referenceRemoveAll(s, t);
         if (h == QLatin1String("<ul"))
-            s = slowRemove(s, QStringLiteral("</ul>"));
+            s = referenceRemoveAll(s, QStringLiteral("</ul>"));
         if (h == QLatin1String("<ol"))
-            s = slowRemove(s, QStringLiteral("</ol>"));
+            s = referenceRemoveAll(s, QStringLiteral("</ol>"));
         return s;
     }
     const QString open = kind == ListKind::Ordered ? QStringLiteral("<ol type=\"1\">")
@@ -91,8 +91,8 @@ QString slowList(QString s, ListKind kind) {
         return open + QStringLiteral("\r\n<li></li>\r\n") + close;
     s.replace(QStringLiteral("\r\n"), QStringLiteral("</li>\r\n<li>"));
     s = open + QStringLiteral("\r\n<li>") + s + QStringLiteral(" </li>\r\n") + close;
-    s = slowRemove(s, QStringLiteral("<li> </li>\r\n"));
-    s = slowRemove(s, QStringLiteral("<li></li>\r\n"));
+    s = referenceRemoveAll(s, QStringLiteral("<li> </li>\r\n"));
+    s = referenceRemoveAll(s, QStringLiteral("<li></li>\r\n"));
     while (s.contains(QStringLiteral("  ")))
         s.replace(QStringLiteral("  "), QStringLiteral(" "));
     return s;
@@ -118,17 +118,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const int start = editor.selStart();
     const QString selected = editor.selText();
 
-    ListCommand(editor, kind);
+    toggleList(editor, kind);
 
     // A blank selection stays in place and an empty list goes in front of it.
     const bool blank =
         selected.size() > 0 &&
         std::all_of(selected.begin(), selected.end(), [](QChar c) { return c.unicode() <= 0x20; });
     const QString replaced = blank ? QString() : selected;
-    const QString expected = ListReplacement(replaced, kind);
+    const QString expected = listReplacement(replaced, kind);
     check(editor.text() == before.left(start) + expected + before.mid(start + replaced.size()));
     check(editor.caretOffset() == start + expected.size());
     if (selected.size() <= 2000)
-        check(expected == slowList(replaced, kind));
+        check(expected == referenceListReplacement(replaced, kind));
     return 0;
 }

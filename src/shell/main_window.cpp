@@ -5,7 +5,7 @@
 #include "editor/scintilla_buffer.h"
 #include "editor/tag_completion.h"
 #include "features/check_html/code_check_controller.h"
-#include "features/doctype/doctype_controller.h"
+#include "features/doctype/doctype_actions.h"
 #include "features/entities/entities_controller.h"
 #include "features/files_replace/files_controller.h"
 #include "features/find_replace/search_controller.h"
@@ -13,17 +13,17 @@
 #include "features/frames_objects/frames_controller.h"
 #include "features/frames_objects/object_controller.h"
 #include "features/images/image_controller.h"
-#include "features/links/link_controller.h"
+#include "features/links/link_actions.h"
 #include "features/outside_programs/outside_controller.h"
 #include "features/printing/print_controller.h"
-#include "features/remove_formatting/remove_format_controller.h"
+#include "features/remove_formatting/remove_format_actions.h"
 #include "features/scratch_window/scratch_controller.h"
 #include "features/settings_dialog/setup_controller.h"
 #include "features/styles/css_controller.h"
 #include "features/tables/new_table_actions.h"
 #include "features/tables/table_actions.h"
 #include "features/text_transforms/transform_controller.h"
-#include "features/wrapping/wrap_controller.h"
+#include "features/wrapping/wrap_actions.h"
 #include "foundation/document/document.h"
 #include "foundation/messages/status_text.h"
 #include "foundation/settings/recent_files.h"
@@ -129,20 +129,20 @@ void MainWindow::createFeatures() {
         };
     }
     // Each owns its menu items, toolbar buttons and dialogs; the order is the toolbars' order.
-    new WrapController(context);
+    new WrapActions(context);
     new TableActions(context);
     new NewTableActions(context);
     new TransformController(context);
     new ImageController(context);
     new FramesController(context);
     new ObjectController(context);
-    new LinkController(context);
+    new LinkActions(context);
     new FormsController(context);
     new EntitiesController(context);
     new CssController(context);
-    new DocTypeController(context);
+    new DocTypeActions(context);
     new CodeCheckController(context);
-    new RemoveFormatController(context);
+    new RemoveFormatActions(context);
     new SearchController(context);
     new FilesController(context);
     new PrintController(context);

@@ -8,7 +8,7 @@ void addDocumentCommands(std::vector<CliCommand>& commands) {
     commands.push_back({QStringLiteral("doctype"),
                         QStringLiteral("put the declaration of the answered document type in "
                                        "front (XHTML: namespace on <html>)"),
-                        [](CliContext& c) { Doctype1Click(c.command()); }});
+                        [](CliContext& c) { insertDocType(c.command()); }});
     commands.push_back({QStringLiteral("new"),
                         QStringLiteral("a new page: answer yes, then the document type; reads "
                                        "no FILE"),
@@ -26,7 +26,7 @@ void addDocumentCommands(std::vector<CliCommand>& commands) {
                         [](CliContext& c) {
                             if (c.editor.isEmpty())
                                 return;
-                            StampGeneratorKeepingSelection(c.editor);
+                            stampGeneratorKeepingSelection(c.editor);
                             c.editor.setModified(false);
                         }});
 }

@@ -48,7 +48,7 @@ std::optional<Document::DocType> docTypeChoice(int code) {
     return Document::DocType{docTypeDeclaration(code), isXhtmlDocType(code)};
 }
 
-void StampGeneratorKeepingSelection(EditorBuffer& editor) {
+void stampGeneratorKeepingSelection(EditorBuffer& editor) {
     const int start = editor.selStart();
     const int caret = editor.caretOffset();
     const int anchor = caret == start ? start + editor.selLength() : start;
@@ -74,7 +74,7 @@ void StampGeneratorKeepingSelection(EditorBuffer& editor) {
     editor.select(moved(anchor), moved(caret));
 }
 
-void Doctype1Click(const CommandContext& context) {
+void insertDocType(const CommandContext& context) {
     const int code = context.prompter.chooseDocType();
     if (code == 0)
         return;

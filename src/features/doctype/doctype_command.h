@@ -19,10 +19,10 @@ struct DocTypeFields {
     int specificationIndex = 0; // 0 Transitional, 1 Strict, 2 Frameset
 };
 
-// DType after the dialog closed: the code on OK, 0 on Cancel.
+// The dialog's result: the chosen type's code on OK, 0 on Cancel.
 int docTypeResult(const DocTypeFields& fields, bool accepted);
 
-// The dialog's texts in one language (0 German, anything else English).
+// The dialog's texts in one language.
 struct DocTypeDialogTexts {
     QString caption;
     QString documentGroup;
@@ -43,9 +43,9 @@ std::optional<Document::DocType> docTypeChoice(int code);
 
 // Save's stamp: stampGeneratorElement, then the selection put back on the same characters, so
 // saving never moves the caret (the stamp itself selects, or rewrites the whole text).
-void StampGeneratorKeepingSelection(EditorBuffer& editor);
+void stampGeneratorKeepingSelection(EditorBuffer& editor);
 
 // The Doctype command: asks for a type and puts its declaration in front of the first line;
 // an XHTML type also gets its namespace on the first plain "<html>" and a hint to run the
 // code check.
-void Doctype1Click(const CommandContext& context);
+void insertDocType(const CommandContext& context);

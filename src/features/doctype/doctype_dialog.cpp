@@ -17,42 +17,46 @@ constexpr int ItemCount = 3;
 
 } // namespace
 
-TFormDocType::TFormDocType(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("FormDocType"));
-    RadioGroup1 = radioGroup("RadioGroup1", "Document", m_documents, documentItems);
-    RadioGroup2 = radioGroup("RadioGroup2", "Specification", m_specifications, specificationItems);
+DocTypeDialog::DocTypeDialog(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("docTypeDialog"));
+    m_documentGroup = makeRadioGroup("documentGroup", {"html4Button", "xhtmlButton", "html5Button"},
+                                     m_documents, m_documentButtons);
+    m_specificationGroup = makeRadioGroup("specificationGroup",
+                                          {"transitionalButton", "strictButton", "framesetButton"},
+                                          m_specifications, m_specificationButtons);
 
-    Label1 = new QLabel(this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setWordWrap(true);
+    m_noteLabel = new QLabel(this);
+    m_noteLabel->setObjectName(QStringLiteral("noteLabel"));
+    m_noteLabel->setWordWrap(true);
 
     const OkCancelButtons buttons = makeOkCancelButtons(this);
-    BitBtn1 = buttons.ok;
-    BitBtn2 = buttons.cancel;
-    BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
-    BitBtn2->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
-    connect(BitBtn1, &QPushButton::clicked, this, &TFormDocType::accept);
+    m_okButton = buttons.ok;
+    m_cancelButton = buttons.cancel;
+    m_okButton->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+    m_cancelButton->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+    connect(m_okButton, &QPushButton::clicked, this, &DocTypeDialog::accept);
 
     auto* groups = new QHBoxLayout;
-    groups->addWidget(RadioGroup1);
-    groups->addWidget(RadioGroup2);
+    groups->addWidget(m_documentGroup);
+    groups->addWidget(m_specificationGroup);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(groups);
-    layout->addWidget(Label1);
+    layout->addWidget(m_noteLabel);
     layout->addWidget(buttons.box);
     setMinimumWidth(360);
     applyTexts();
 }
 
-QGroupBox* TFormDocType::radioGroup(const char* name, const char* itemPrefix, QButtonGroup*& group,
-                                    QList<QRadioButton*>& items) {
+QGroupBox* DocTypeDialog::makeRadioGroup(const char* name,
+                                         const std::array<const char*, 3>& itemNames,
+                                         QButtonGroup*& group, QList<QRadioButton*>& items) {
     auto* box = new QGroupBox(this);
     box->setObjectName(QLatin1String(name));
     group = new QButtonGroup(this);
     auto* column = new QVBoxLayout(box);
     for (int i = 0; i < ItemCount; ++i) {
         auto* item = new QRadioButton(box);
-        item->setObjectName(QLatin1String(itemPrefix) + QString::number(i));
+        item->setObjectName(QLatin1String(itemNames[i]));
         group->addButton(item, i);
         column->addWidget(item);
         items << item;
@@ -61,43 +65,43 @@ QGroupBox* TFormDocType::radioGroup(const char* name, const char* itemPrefix, QB
     return box;
 }
 
-DocTypeFields TFormDocType::fields() const {
+DocTypeFields DocTypeDialog::fields() const {
     return {qMax(0, m_documents->checkedId()), qMax(0, m_specifications->checkedId())};
 }
 
-void TFormDocType::setFields(const DocTypeFields& fields) {
-    documentItems.value(fields.documentIndex, documentItems.first())->setChecked(true);
-    specificationItems.value(fields.specificationIndex, specificationItems.first())
+void DocTypeDialog::setFields(const DocTypeFields& fields) {
+    m_documentButtons.value(fields.documentIndex, m_documentButtons.first())->setChecked(true);
+    m_specificationButtons.value(fields.specificationIndex, m_specificationButtons.first())
         ->setChecked(true);
 }
 
-void TFormDocType::applyTexts() {
-    const DocTypeDialogTexts texts = docTypeDialogTexts(Language);
+void DocTypeDialog::applyTexts() {
+    const DocTypeDialogTexts texts = docTypeDialogTexts(m_language);
     setWindowTitle(texts.caption);
-    RadioGroup1->setTitle(texts.documentGroup);
-    RadioGroup2->setTitle(texts.specificationGroup);
+    m_documentGroup->setTitle(texts.documentGroup);
+    m_specificationGroup->setTitle(texts.specificationGroup);
     for (int i = 0; i < ItemCount; ++i) {
-        documentItems[i]->setText(texts.documentItems.value(i));
-        specificationItems[i]->setText(texts.specificationItems.value(i));
+        m_documentButtons[i]->setText(texts.documentItems.value(i));
+        m_specificationButtons[i]->setText(texts.specificationItems.value(i));
     }
-    Label1->setText(texts.note);
-    BitBtn1->setText(texts.ok);
-    BitBtn2->setText(texts.cancel);
+    m_noteLabel->setText(texts.note);
+    m_okButton->setText(texts.ok);
+    m_cancelButton->setText(texts.cancel);
 }
 
-void TFormDocType::showEvent(QShowEvent* event) {
+void DocTypeDialog::showEvent(QShowEvent* event) {
     setFields({});
-    DType = 0;
+    m_chosenCode = 0;
     applyTexts();
     QDialog::showEvent(event);
 }
 
-void TFormDocType::accept() {
-    DType = docTypeResult(fields(), true);
+void DocTypeDialog::accept() {
+    m_chosenCode = docTypeResult(fields(), true);
     QDialog::accept();
 }
 
-void TFormDocType::reject() {
-    DType = docTypeResult(fields(), false);
+void DocTypeDialog::reject() {
+    m_chosenCode = docTypeResult(fields(), false);
     QDialog::reject();
 }

@@ -6,6 +6,8 @@
 #include <QDialog>
 #include <QList>
 
+#include <array>
+
 class QButtonGroup;
 class QGroupBox;
 class QLabel;
@@ -14,26 +16,18 @@ class QRadioButton;
 
 // The choice of a document type. Lives as long as the window but always opens on HTML 4 /
 // Transitional, whatever was chosen before.
-class TFormDocType : public QDialog {
+class DocTypeDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit TFormDocType(QWidget* parent = nullptr);
+    explicit DocTypeDialog(QWidget* parent = nullptr);
 
-    // 0 German, anything else English; read when the dialog opens.
-    UiLanguage Language = UiLanguage::German;
+    // Read when the dialog opens.
+    void setLanguage(UiLanguage language) { m_language = language; }
     // The chosen type's code after OK, 0 after Cancel.
-    int DType = 0;
+    int chosenCode() const { return m_chosenCode; }
 
     DocTypeFields fields() const;
     void setFields(const DocTypeFields& fields);
-
-    QGroupBox* RadioGroup1;
-    QGroupBox* RadioGroup2;
-    QList<QRadioButton*> documentItems;
-    QList<QRadioButton*> specificationItems;
-    QLabel* Label1;
-    QPushButton* BitBtn1;
-    QPushButton* BitBtn2;
 
 public slots:
     void accept() override;
@@ -43,10 +37,19 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    QGroupBox* radioGroup(const char* name, const char* itemPrefix, QButtonGroup*& group,
-                          QList<QRadioButton*>& items);
+    QGroupBox* makeRadioGroup(const char* name, const std::array<const char*, 3>& itemNames,
+                              QButtonGroup*& group, QList<QRadioButton*>& items);
     void applyTexts();
 
+    UiLanguage m_language = UiLanguage::German;
+    int m_chosenCode = 0;
+    QGroupBox* m_documentGroup;
+    QGroupBox* m_specificationGroup;
+    QList<QRadioButton*> m_documentButtons;
+    QList<QRadioButton*> m_specificationButtons;
+    QLabel* m_noteLabel;
+    QPushButton* m_okButton;
+    QPushButton* m_cancelButton;
     QButtonGroup* m_documents = nullptr;
     QButtonGroup* m_specifications = nullptr;
 };

@@ -38,23 +38,23 @@ const std::array<QLatin1String, 14> kSizes{
 
 } // namespace
 
-QString FontSpanOpen(const FontSpanFields& f) {
+QString fontSpanOpeningTag(const FontSpanFields& f) {
     QString style;
-    if (!f.ComboFont1.trimmed().isEmpty())
-        style += QStringLiteral(" font-family:") + f.ComboFont1 + u';';
-    if (!f.EditSize.trimmed().isEmpty())
-        style += QStringLiteral(" font-size:") + f.EditSize + QStringLiteral("px;");
-    if (f.ComboColor)
-        style += QStringLiteral(" color:") + colourToHtml(*f.ComboColor) + u';';
+    if (!f.family.trimmed().isEmpty())
+        style += QStringLiteral(" font-family:") + f.family + u';';
+    if (!f.size.trimmed().isEmpty())
+        style += QStringLiteral(" font-size:") + f.size + QStringLiteral("px;");
+    if (f.colour)
+        style += QStringLiteral(" color:") + colourToHtml(*f.colour) + u';';
     return QStringLiteral("<span style=\"") + style + QStringLiteral("\">");
 }
 
-void Font3Click(EditorBuffer& editor, const FontSpanFields& fields) {
+void wrapInFontSpan(EditorBuffer& editor, const FontSpanFields& fields) {
     dropBlankSelection(editor);
-    editor.setSelText(FontSpanOpen(fields) + editor.selText() + QStringLiteral(" </span>"));
+    editor.setSelText(fontSpanOpeningTag(fields) + editor.selText() + QStringLiteral(" </span>"));
 }
 
-void InsertColourCode(EditorBuffer& editor, const RgbColour& colour) {
+void insertColourCode(EditorBuffer& editor, const RgbColour& colour) {
     editor.setSelLength(0);
     editor.setSelText(colourToHtml(colour));
 }

@@ -12,22 +12,23 @@ class EditorBuffer;
 
 // The standard toolbar's font pickers as the font command reads them.
 struct FontSpanFields {
-    QString ComboFont1;
+    QString family;
     // nullopt is the colour picker's "no colour".
-    std::optional<RgbColour> ComboColor = RgbColour{0, 0, 0};
-    QString EditSize;
+    std::optional<RgbColour> colour = RgbColour{0, 0, 0};
+    // In pixels, as typed or picked.
+    QString size;
 };
 
 // The opening tag "<span style=\"...\">" with the family, size and colour that are set.
-QString FontSpanOpen(const FontSpanFields& fields);
+QString fontSpanOpeningTag(const FontSpanFields& fields);
 
-// Font3Click: drops a blank selection and wraps the selection in the styled SPAN; the caret
-// ends after " </span>".
-void Font3Click(EditorBuffer& editor, const FontSpanFields& fields);
+// The font command: drops a blank selection and wraps the selection in the styled SPAN; the
+// caret ends after " </span>".
+void wrapInFontSpan(EditorBuffer& editor, const FontSpanFields& fields);
 
-// Color1Click after the colour dialog was confirmed: the colour's text goes in at the start of
-// the selection, whose text stays behind it.
-void InsertColourCode(EditorBuffer& editor, const RgbColour& colour);
+// The colour command after the colour dialog was confirmed: the colour's text goes in at the
+// start of the selection, whose text stays behind it.
+void insertColourCode(EditorBuffer& editor, const RgbColour& colour);
 
 struct NamedColour {
     QLatin1String name;

@@ -71,48 +71,48 @@ FontPickers::FontPickers(
     QToolBar* bar, const QStringList& fonts,
     std::function<std::optional<RgbColour>(const RgbColour& initial)> chooseColour)
     : QObject(bar), m_chooseColour(std::move(chooseColour)) {
-    ComboFont1 = new QComboBox;
-    ComboFont1->setObjectName(QStringLiteral("ComboFont1"));
-    ComboFont1->setEditable(true);
-    ComboFont1->setInsertPolicy(QComboBox::NoInsert);
-    ComboFont1->addItems(fonts);
+    m_fontName = new QComboBox;
+    m_fontName->setObjectName(QStringLiteral("fontNameCombo"));
+    m_fontName->setEditable(true);
+    m_fontName->setInsertPolicy(QComboBox::NoInsert);
+    m_fontName->addItems(fonts);
     // Without Arial itself, the family the desktop shows for "Arial" (a metric twin).
     int arial = int(fonts.indexOf(QStringLiteral("Arial")));
     if (arial < 0)
         arial = int(fonts.indexOf(QFontInfo(QFont(QStringLiteral("Arial"))).family()));
-    ComboFont1->setCurrentIndex(arial);
-    ComboFont1->setMinimumContentsLength(11);
-    ComboFont1->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_fontName->setCurrentIndex(arial);
+    m_fontName->setMinimumContentsLength(11);
+    m_fontName->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
 
-    ComboColor = new QComboBox;
-    ComboColor->setObjectName(QStringLiteral("ComboColor"));
+    m_fontColour = new QComboBox;
+    m_fontColour->setObjectName(QStringLiteral("fontColourCombo"));
     for (const NamedColour& named : namedColours())
-        ComboColor->addItem(swatch(toQColor(named.colour)), named.name, toQColor(named.colour));
+        m_fontColour->addItem(swatch(toQColor(named.colour)), named.name, toQColor(named.colour));
     const QPalette palette = QApplication::palette();
     for (const SystemColour& system : kSystemColours) {
-        ComboColor->addItem(swatch(palette.color(system.role)), QLatin1String(system.name));
-        ComboColor->setItemData(ComboColor->count() - 1, int(system.role), PaletteRole);
+        m_fontColour->addItem(swatch(palette.color(system.role)), QLatin1String(system.name));
+        m_fontColour->setItemData(m_fontColour->count() - 1, int(system.role), PaletteRole);
     }
-    ComboColor->addItem(QStringLiteral("Custom..."));
-    ComboColor->setCurrentIndex(0);
-    ComboColor->setMaxVisibleItems(20);
-    ComboColor->setMinimumContentsLength(9);
-    ComboColor->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    connect(ComboColor, &QComboBox::activated, this, [this](int index) { colourChosen(index); });
+    m_fontColour->addItem(QStringLiteral("Custom..."));
+    m_fontColour->setCurrentIndex(0);
+    m_fontColour->setMaxVisibleItems(20);
+    m_fontColour->setMinimumContentsLength(9);
+    m_fontColour->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    connect(m_fontColour, &QComboBox::activated, this, [this](int index) { pickColour(index); });
 
-    EditSize = new QComboBox;
-    EditSize->setObjectName(QStringLiteral("EditSize"));
-    EditSize->setEditable(true);
-    EditSize->setInsertPolicy(QComboBox::NoInsert);
+    m_fontSize = new QComboBox;
+    m_fontSize->setObjectName(QStringLiteral("fontSizeCombo"));
+    m_fontSize->setEditable(true);
+    m_fontSize->setInsertPolicy(QComboBox::NoInsert);
     for (QLatin1String size : fontSizeItems())
-        EditSize->addItem(size);
-    EditSize->setCurrentIndex(-1);
-    EditSize->setMinimumContentsLength(3);
-    EditSize->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        m_fontSize->addItem(size);
+    m_fontSize->setCurrentIndex(-1);
+    m_fontSize->setMinimumContentsLength(3);
+    m_fontSize->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
 
     const char* icons[] = {"hx-font-span", "hx-color-code", "hx-font-size"};
     int i = 0;
-    for (QComboBox* box : {ComboFont1, ComboColor, EditSize}) {
+    for (QComboBox* box : {m_fontName, m_fontColour, m_fontSize}) {
         // Clicking a picker must not take the focus from the editor.
         box->setFocusPolicy(Qt::ClickFocus);
         // The action stands for the picker where the toolbar has no room for it.
@@ -124,52 +124,52 @@ FontPickers::FontPickers(
 }
 
 int FontPickers::customIndex() const {
-    return ComboColor->count() - 1;
+    return m_fontColour->count() - 1;
 }
 
-void FontPickers::colourChosen(int index) {
+void FontPickers::pickColour(int index) {
     if (index != customIndex()) {
         m_lastColourIndex = index;
         return;
     }
     const FontSpanFields now = fields();
     const std::optional<RgbColour> chosen =
-        m_chooseColour ? m_chooseColour(now.ComboColor.value_or(RgbColour{})) : std::nullopt;
+        m_chooseColour ? m_chooseColour(now.colour.value_or(RgbColour{})) : std::nullopt;
     if (!chosen) {
-        ComboColor->setCurrentIndex(m_lastColourIndex);
+        m_fontColour->setCurrentIndex(m_lastColourIndex);
         return;
     }
     const QColor colour = toQColor(*chosen);
     const QString name = colourToHtml(*chosen);
-    int at = ComboColor->findText(name);
+    int at = m_fontColour->findText(name);
     if (at < 0) {
         at = customIndex();
-        ComboColor->insertItem(at, swatch(colour), name, colour);
+        m_fontColour->insertItem(at, swatch(colour), name, colour);
     }
-    ComboColor->setCurrentIndex(at);
+    m_fontColour->setCurrentIndex(at);
     m_lastColourIndex = at;
 }
 
 FontSpanFields FontPickers::fields() const {
     FontSpanFields f;
-    f.ComboFont1 = ComboFont1->currentText();
-    f.EditSize = EditSize->currentText();
-    const int index = ComboColor->currentIndex();
-    const QVariant fixed = ComboColor->itemData(index, ColourRole);
-    const QVariant role = ComboColor->itemData(index, PaletteRole);
+    f.family = m_fontName->currentText();
+    f.size = m_fontSize->currentText();
+    const int index = m_fontColour->currentIndex();
+    const QVariant fixed = m_fontColour->itemData(index, ColourRole);
+    const QVariant role = m_fontColour->itemData(index, PaletteRole);
     if (fixed.isValid())
-        f.ComboColor = toRgb(fixed.value<QColor>());
+        f.colour = toRgb(fixed.value<QColor>());
     else if (role.isValid())
-        f.ComboColor = toRgb(QApplication::palette().color(QPalette::ColorRole(role.toInt())));
+        f.colour = toRgb(QApplication::palette().color(QPalette::ColorRole(role.toInt())));
     else
-        f.ComboColor = std::nullopt;
+        f.colour = std::nullopt;
     return f;
 }
 
 void FontPickers::applyLanguage(UiLanguage language) {
     const PickerHints& hints = language == UiLanguage::German ? kGermanHints : kEnglishHints;
     const char* texts[] = {hints.font, hints.colour, hints.size};
-    QComboBox* boxes[] = {ComboFont1, ComboColor, EditSize};
+    QComboBox* boxes[] = {m_fontName, m_fontColour, m_fontSize};
     for (int i = 0; i < 3; ++i) {
         const QString hint = QString::fromUtf8(texts[i]);
         m_actions[i]->setText(hint);

@@ -25,14 +25,13 @@ public:
     FontSpanFields fields() const;
     void applyLanguage(UiLanguage language);
 
-    QComboBox* ComboFont1;
-    QComboBox* ComboColor;
-    QComboBox* EditSize;
-
 private:
-    void colourChosen(int index);
+    void pickColour(int index);
     int customIndex() const;
 
+    QComboBox* m_fontName;
+    QComboBox* m_fontColour;
+    QComboBox* m_fontSize;
     std::function<std::optional<RgbColour>(const RgbColour&)> m_chooseColour;
     int m_lastColourIndex = 0;
     QList<QAction*> m_actions;

@@ -15,118 +15,127 @@
 
 namespace {
 
-constexpr LinkProtocol kProtocols[4] = {LinkProtocol::Http, LinkProtocol::Mailto,
-                                        LinkProtocol::Anchor, LinkProtocol::None};
+struct ProtocolButton {
+    LinkProtocol protocol;
+    const char* name;
+    const char* caption;
+};
+constexpr ProtocolButton kProtocolButtons[4] = {
+    {LinkProtocol::Http, "httpButton", "http"},
+    {LinkProtocol::Mailto, "mailtoButton", "mailto"},
+    {LinkProtocol::Anchor, "anchorButton", "anchor"},
+    {LinkProtocol::None, "noneButton", "ohne"},
+};
 
 } // namespace
 
-TFormSettings::TFormSettings(Prompter& prompter, QWidget* parent)
+LinkDialog::LinkDialog(Prompter& prompter, QWidget* parent)
     : QDialog(parent), m_prompter(prompter) {
-    setObjectName(QStringLiteral("FormSettings"));
+    setObjectName(QStringLiteral("linkDialog"));
 
-    m_group = new QGroupBox;
-    m_group->setObjectName(QStringLiteral("GroupBox1"));
-    auto* radios = new QHBoxLayout(m_group);
-    const char* radioCaptions[4] = {"http", "mailto", "anchor", "ohne"};
+    m_protocolGroup = new QGroupBox;
+    m_protocolGroup->setObjectName(QStringLiteral("protocolGroup"));
+    auto* buttons = new QHBoxLayout(m_protocolGroup);
     for (int i = 0; i < 4; ++i) {
-        m_radio[i] = new QRadioButton(QLatin1String(radioCaptions[i]));
-        m_radio[i]->setObjectName(QStringLiteral("RadioButton%1").arg(i + 1));
-        radios->addWidget(m_radio[i]);
-        const LinkProtocol protocol = kProtocols[i];
-        connect(m_radio[i], &QRadioButton::clicked, this,
-                [this, protocol] { RadioButtonClick(protocol); });
+        const ProtocolButton& b = kProtocolButtons[i];
+        m_protocolButtons[i] = named(new QRadioButton(QLatin1String(b.caption)), b.name);
+        buttons->addWidget(m_protocolButtons[i]);
+        const LinkProtocol protocol = b.protocol;
+        connect(m_protocolButtons[i], &QRadioButton::clicked, this,
+                [this, protocol] { chooseProtocol(protocol); });
     }
 
-    m_target = namedField("EditName");
-    m_description = namedField("EditColor");
-    m_title = namedField("EditMyTitle");
-    m_frame = new QComboBox;
-    m_frame->setObjectName(QStringLiteral("ComboBox1"));
-    m_frame->setEditable(true);
-    m_frame->setInsertPolicy(QComboBox::NoInsert);
+    m_targetEdit = namedField("targetEdit");
+    m_descriptionEdit = namedField("descriptionEdit");
+    m_titleEdit = namedField("titleEdit");
+    m_targetFrameCombo = named(new QComboBox, "targetFrameCombo");
+    m_targetFrameCombo->setEditable(true);
+    m_targetFrameCombo->setInsertPolicy(QComboBox::NoInsert);
     for (QLatin1String frame : LinkTargetFrames)
-        m_frame->addItem(frame);
-    m_targetLabel = namedLabel("Label1", QStringLiteral("Url"), m_target);
+        m_targetFrameCombo->addItem(frame);
+    m_targetLabel = namedLabel("targetLabel", QStringLiteral("Url"), m_targetEdit);
 
     auto* form = new QFormLayout;
-    form->addRow(m_targetLabel, m_target);
-    form->addRow(namedLabel("Label2", QStringLiteral("Description"), m_description), m_description);
-    form->addRow(namedLabel("Label3", QStringLiteral("Title"), m_title), m_title);
-    form->addRow(namedLabel("Label4", QStringLiteral("Target"), m_frame), m_frame);
-    m_target->setMinimumWidth(320);
+    form->addRow(m_targetLabel, m_targetEdit);
+    form->addRow(namedLabel("descriptionLabel", QStringLiteral("Description"), m_descriptionEdit),
+                 m_descriptionEdit);
+    form->addRow(namedLabel("titleLabel", QStringLiteral("Title"), m_titleEdit), m_titleEdit);
+    form->addRow(namedLabel("targetFrameLabel", QStringLiteral("Target"), m_targetFrameCombo),
+                 m_targetFrameCombo);
+    m_targetEdit->setMinimumWidth(320);
 
-    const OkCancelButtons buttons = makeOkCancelButtons(this);
-    m_cancel = buttons.cancel;
-    connect(buttons.ok, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+    const OkCancelButtons okCancel = makeOkCancelButtons(this);
+    m_cancelButton = okCancel.cancel;
+    connect(okCancel.ok, &QPushButton::clicked, this, [this] { acceptIfComplete(); });
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_group);
+    layout->addWidget(m_protocolGroup);
     layout->addLayout(form);
-    layout->addWidget(buttons.box);
-    setTabOrder(m_radio[3], m_target);
-    installHelpKey(this, 140, [this] { return fields.DLanguage; });
-    FormShow();
+    layout->addWidget(okCancel.box);
+    setTabOrder(m_protocolButtons[3], m_targetEdit);
+    installHelpKey(this, 140, [this] { return m_fields.language; });
+    prepare();
 }
 
-int TFormSettings::exec() {
-    FormShow();
+int LinkDialog::exec() {
+    prepare();
     return QDialog::exec();
 }
 
-void TFormSettings::FormShow() {
-    OpenLinkDialog(fields);
-    const LinkTexts& t = linkTexts(fields.DLanguage);
+void LinkDialog::prepare() {
+    prepareLinkDialog(m_fields);
+    const LinkTexts& t = linkTexts(m_fields.language);
     setWindowTitle(t.caption);
-    m_group->setTitle(t.protocolGroup);
-    m_radio[3]->setText(t.noneButton);
-    m_radio[0]->setToolTip(t.httpHint);
-    m_radio[1]->setToolTip(t.mailtoHint);
-    m_radio[2]->setToolTip(t.anchorHint);
-    m_radio[3]->setToolTip(t.noneHint);
-    m_cancel->setText(t.cancel);
+    m_protocolGroup->setTitle(t.protocolGroup);
+    m_protocolButtons[3]->setText(t.noneButton);
+    m_protocolButtons[0]->setToolTip(t.httpHint);
+    m_protocolButtons[1]->setToolTip(t.mailtoHint);
+    m_protocolButtons[2]->setToolTip(t.anchorHint);
+    m_protocolButtons[3]->setToolTip(t.noneHint);
+    m_cancelButton->setText(t.cancel);
     showFields();
-    m_target->setFocus();
+    m_targetEdit->setFocus();
 }
 
-void TFormSettings::showFields() {
+void LinkDialog::showFields() {
     for (int i = 0; i < 4; ++i)
-        m_radio[i]->setChecked(kProtocols[i] == fields.protocol);
-    m_targetLabel->setText(fields.Label1);
-    m_target->setText(fields.EditName);
-    m_description->setText(fields.EditColor);
-    m_title->setText(fields.EditMyTitle);
-    m_frame->setCurrentText(fields.ComboBox1);
-    m_frame->setEnabled(fields.ComboBox1Enabled);
+        m_protocolButtons[i]->setChecked(kProtocolButtons[i].protocol == m_fields.protocol);
+    m_targetLabel->setText(m_fields.targetLabel);
+    m_targetEdit->setText(m_fields.target);
+    m_descriptionEdit->setText(m_fields.description);
+    m_titleEdit->setText(m_fields.title);
+    m_targetFrameCombo->setCurrentText(m_fields.targetFrame);
+    m_targetFrameCombo->setEnabled(m_fields.targetFrameEnabled);
 }
 
-void TFormSettings::readFields() {
+void LinkDialog::readFields() {
     for (int i = 0; i < 4; ++i)
-        if (m_radio[i]->isChecked())
-            fields.protocol = kProtocols[i];
-    fields.EditName = m_target->text();
-    fields.EditColor = m_description->text();
-    fields.EditMyTitle = m_title->text();
-    fields.ComboBox1 = m_frame->currentText();
-    fields.ComboBox1Enabled = m_frame->isEnabled();
+        if (m_protocolButtons[i]->isChecked())
+            m_fields.protocol = kProtocolButtons[i].protocol;
+    m_fields.target = m_targetEdit->text();
+    m_fields.description = m_descriptionEdit->text();
+    m_fields.title = m_titleEdit->text();
+    m_fields.targetFrame = m_targetFrameCombo->currentText();
+    m_fields.targetFrameEnabled = m_targetFrameCombo->isEnabled();
 }
 
-void TFormSettings::RadioButtonClick(LinkProtocol protocol) {
+void LinkDialog::chooseProtocol(LinkProtocol protocol) {
     readFields();
-    ChooseLinkProtocol(fields, protocol);
+    chooseLinkProtocol(m_fields, protocol);
     showFields();
 }
 
-void TFormSettings::BitBtn1Click() {
+void LinkDialog::acceptIfComplete() {
     readFields();
-    const bool done = LinkDialogOk(fields, m_prompter);
+    const bool done = acceptLinkDialog(m_fields, m_prompter);
     // The fields may have been tidied even when the dialog stays open.
     showFields();
     if (done)
         accept();
 }
 
-void TFormSettings::reject() {
-    LinkDialogCancel(fields);
+void LinkDialog::reject() {
+    cancelLinkDialog(m_fields);
     showFields();
     QDialog::reject();
 }

@@ -14,34 +14,37 @@ class QRadioButton;
 
 // The link dialog: protocol, target, text, title and target frame of a hyperlink. Created
 // once; LinkFields is its state and the rules of link_markup decide every change.
-class TFormSettings : public QDialog {
+class LinkDialog : public QDialog {
     Q_OBJECT
 public:
     // Incomplete input is reported through the prompter while the dialog stays open.
-    explicit TFormSettings(Prompter& prompter, QWidget* parent = nullptr);
+    explicit LinkDialog(Prompter& prompter, QWidget* parent = nullptr);
 
-    // The caller sets LinkTyp, DLanguage, the target and the description, runs exec() and
-    // reads LinkStart.
-    LinkFields fields;
+    // The caller sets the initial protocol, the language, the target and the description,
+    // runs exec() and reads the markup.
+    LinkFields& fields() { return m_fields; }
 
     int exec() override;
     void reject() override;
 
 private:
-    void FormShow();
-    void RadioButtonClick(LinkProtocol protocol);
-    void BitBtn1Click();
+    // Applies the opening rules and the language, then shows the fields.
+    void prepare();
+    void chooseProtocol(LinkProtocol protocol);
+    // OK closes the dialog only when the input is complete.
+    void acceptIfComplete();
     // The dialog only moves values between its widgets and the fields.
     void showFields();
     void readFields();
 
+    LinkFields m_fields;
     Prompter& m_prompter;
-    QGroupBox* m_group;
-    QRadioButton* m_radio[4];
+    QGroupBox* m_protocolGroup;
+    QRadioButton* m_protocolButtons[4];
     QLabel* m_targetLabel;
-    QLineEdit* m_target;
-    QLineEdit* m_description;
-    QLineEdit* m_title;
-    QComboBox* m_frame;
-    QPushButton* m_cancel;
+    QLineEdit* m_targetEdit;
+    QLineEdit* m_descriptionEdit;
+    QLineEdit* m_titleEdit;
+    QComboBox* m_targetFrameCombo;
+    QPushButton* m_cancelButton;
 };

@@ -59,56 +59,55 @@ void removeFirst(QString& text, QLatin1String what, Qt::CaseSensitivity cs) {
 }
 
 void clearTargetAndDescription(LinkFields& f) {
-    f.EditName.clear();
-    f.EditColor.clear();
+    f.target.clear();
+    f.description.clear();
 }
 
-bool anchorOk(LinkFields& f, const LinkTexts& t, Prompter& prompter) {
-    if (f.EditName.contains(QLatin1String("www.")) &&
+bool acceptAnchor(LinkFields& f, const LinkTexts& t, Prompter& prompter) {
+    if (f.target.contains(QLatin1String("www.")) &&
         prompter.askYesNo(t.externalAnchorQuestion) != Prompter::Answer::Yes)
         return false;
-    removeFirst(f.EditName, QLatin1String("#"), Qt::CaseSensitive);
-    const QString text = f.EditColor.trimmed().isEmpty() ? t.anchorLinkText : f.EditColor;
-    if (f.EditName.trimmed().isEmpty()) {
+    removeFirst(f.target, QLatin1String("#"), Qt::CaseSensitive);
+    const QString text = f.description.trimmed().isEmpty() ? t.anchorLinkText : f.description;
+    if (f.target.trimmed().isEmpty()) {
         prompter.message(t.targetMissing);
         return false;
     }
-    const QString& target = f.EditName;
-    f.LinkStart = QStringLiteral("<a ") + titleAttribute(f.EditMyTitle) +
-                  QStringLiteral(" href=\"#") + target + QStringLiteral("\">") + text +
-                  QStringLiteral("</a>") + CrLf + QStringLiteral("<a id=\"") + target +
-                  QStringLiteral("\" name=\"") + target + QStringLiteral("\">") +
-                  t.anchorTargetText + QStringLiteral("</a>") + CrLf;
+    const QString& target = f.target;
+    f.markup = QStringLiteral("<a ") + titleAttribute(f.title) + QStringLiteral(" href=\"#") +
+               target + QStringLiteral("\">") + text + QStringLiteral("</a>") + CrLf +
+               QStringLiteral("<a id=\"") + target + QStringLiteral("\" name=\"") + target +
+               QStringLiteral("\">") + t.anchorTargetText + QStringLiteral("</a>") + CrLf;
     clearTargetAndDescription(f);
     return true;
 }
 
-bool mailOk(LinkFields& f, const LinkTexts& t, Prompter& prompter) {
-    if (!f.EditName.contains(u'@')) {
+bool acceptMailLink(LinkFields& f, const LinkTexts& t, Prompter& prompter) {
+    if (!f.target.contains(u'@')) {
         prompter.message(t.emailInvalid);
         return false;
     }
-    removeFirst(f.EditName, QLatin1String("mailto:"), Qt::CaseInsensitive);
-    if (f.EditColor.trimmed().isEmpty()) {
+    removeFirst(f.target, QLatin1String("mailto:"), Qt::CaseInsensitive);
+    if (f.description.trimmed().isEmpty()) {
         prompter.message(t.descriptionMissing);
         return false;
     }
-    f.LinkStart = QStringLiteral("<a href=\"mailto:") + f.EditName + QStringLiteral("\">") +
-                  f.EditColor + QStringLiteral("</a>");
+    f.markup = QStringLiteral("<a href=\"mailto:") + f.target + QStringLiteral("\">") +
+               f.description + QStringLiteral("</a>");
     clearTargetAndDescription(f);
     return true;
 }
 
-bool webOk(LinkFields& f, const LinkTexts& t, Prompter& prompter) {
+bool acceptWebLink(LinkFields& f, const LinkTexts& t, Prompter& prompter) {
     const bool http = f.protocol == LinkProtocol::Http;
-    const bool full = http && (f.EditName.contains(QLatin1String("http")) ||
-                               f.EditName.contains(QLatin1String("ftp")) ||
-                               f.EditName.contains(QLatin1String("file")));
-    const QString frame = f.ComboBox1.trimmed().isEmpty()
+    const bool full = http && (f.target.contains(QLatin1String("http")) ||
+                               f.target.contains(QLatin1String("ftp")) ||
+                               f.target.contains(QLatin1String("file")));
+    const QString frame = f.targetFrame.trimmed().isEmpty()
                               ? QString()
-                              : QStringLiteral(" target=\"") + f.ComboBox1 + u'"';
-    const bool targetMissing = f.EditName.trimmed().isEmpty();
-    const bool descriptionMissing = f.EditColor.trimmed().isEmpty();
+                              : QStringLiteral(" target=\"") + f.targetFrame + u'"';
+    const bool targetMissing = f.target.trimmed().isEmpty();
+    const bool descriptionMissing = f.description.trimmed().isEmpty();
     if (targetMissing || descriptionMissing) {
         if (targetMissing)
             prompter.message(t.targetMissing);
@@ -117,9 +116,9 @@ bool webOk(LinkFields& f, const LinkTexts& t, Prompter& prompter) {
         return false;
     }
     const QString scheme = http && !full ? QStringLiteral("http://") : QString();
-    f.LinkStart = QStringLiteral("<a ") + titleAttribute(f.EditMyTitle) +
-                  QStringLiteral(" href=\"") + scheme + f.EditName + u'"' + frame + u'>' +
-                  f.EditColor.trimmed() + QStringLiteral("</a>");
+    f.markup = QStringLiteral("<a ") + titleAttribute(f.title) + QStringLiteral(" href=\"") +
+               scheme + f.target + u'"' + frame + u'>' + f.description.trimmed() +
+               QStringLiteral("</a>");
     clearTargetAndDescription(f);
     return true;
 }
@@ -134,102 +133,102 @@ const LinkTexts& linkTexts(UiLanguage language) {
     return language == UiLanguage::German ? germanTexts : englishTexts;
 }
 
-void ChooseLinkProtocol(LinkFields& f, LinkProtocol protocol) {
+void chooseLinkProtocol(LinkFields& f, LinkProtocol protocol) {
     f.protocol = protocol;
     switch (protocol) {
     case LinkProtocol::Http:
-        f.ComboBox1Enabled = true;
-        f.Label1 = QStringLiteral("Url");
-        f.ComboBox1 = LinkTargetFrames[0];
+        f.targetFrameEnabled = true;
+        f.targetLabel = QStringLiteral("Url");
+        f.targetFrame = LinkTargetFrames[0];
         break;
     case LinkProtocol::Mailto:
-        f.Label1 = QStringLiteral("Mail");
-        f.ComboBox1.clear();
-        f.ComboBox1Enabled = false;
+        f.targetLabel = QStringLiteral("Mail");
+        f.targetFrame.clear();
+        f.targetFrameEnabled = false;
         break;
     case LinkProtocol::Anchor:
-        f.Label1 = QStringLiteral("#");
-        f.EditName = AnchorSample;
-        f.ComboBox1.clear();
-        f.ComboBox1Enabled = false;
-        f.EditMyTitle = AnchorSampleTitle;
+        f.targetLabel = QStringLiteral("#");
+        f.target = AnchorSample;
+        f.targetFrame.clear();
+        f.targetFrameEnabled = false;
+        f.title = AnchorSampleTitle;
         break;
     case LinkProtocol::None:
         // The picker keeps whatever enabled state the previous protocol left.
-        f.Label1 = QStringLiteral("Url");
-        f.ComboBox1.clear();
+        f.targetLabel = QStringLiteral("Url");
+        f.targetFrame.clear();
         break;
     }
 }
 
-void OpenLinkDialog(LinkFields& f) {
-    f.LinkStart.clear();
+void prepareLinkDialog(LinkFields& f) {
+    f.markup.clear();
     LinkProtocol protocol = LinkProtocol::Http;
-    if (f.LinkTyp == 2)
+    if (f.initialProtocol == 2)
         protocol = LinkProtocol::Mailto;
-    else if (f.LinkTyp == 3)
+    else if (f.initialProtocol == 3)
         protocol = LinkProtocol::Anchor;
-    ChooseLinkProtocol(f, protocol);
-    f.EditMyTitle.clear();
+    chooseLinkProtocol(f, protocol);
+    f.title.clear();
 }
 
-bool LinkDialogOk(LinkFields& f, Prompter& prompter) {
-    const LinkTexts& t = linkTexts(f.DLanguage);
-    f.LinkStart.clear();
+bool acceptLinkDialog(LinkFields& f, Prompter& prompter) {
+    const LinkTexts& t = linkTexts(f.language);
+    f.markup.clear();
     switch (f.protocol) {
     case LinkProtocol::Anchor:
-        return anchorOk(f, t, prompter);
+        return acceptAnchor(f, t, prompter);
     case LinkProtocol::Mailto:
-        return mailOk(f, t, prompter);
+        return acceptMailLink(f, t, prompter);
     case LinkProtocol::Http:
     case LinkProtocol::None:
         break;
     }
-    return webOk(f, t, prompter);
+    return acceptWebLink(f, t, prompter);
 }
 
-void LinkDialogCancel(LinkFields& f) {
-    f.LinkStart.clear();
+void cancelLinkDialog(LinkFields& f) {
+    f.markup.clear();
     clearTargetAndDescription(f);
 }
 
-LinkSelection ClassifyLinkSelection(const QString& s) {
+LinkSelection classifyLinkSelection(const QString& s) {
     LinkSelection result;
     if (s.isEmpty())
         return result;
     if (s.contains(QLatin1String("http")) || s.contains(QLatin1String("www."))) {
         result.kind = LinkSelection::Kind::Web;
-        result.linkTyp = 1;
+        result.initialProtocol = 1;
     }
     if (s.contains(u'#')) {
         result.kind = LinkSelection::Kind::Web;
-        result.linkTyp = 3;
+        result.initialProtocol = 3;
     }
     if (s.contains(u'@') || s.contains(QLatin1String("mailto"))) {
         result.kind = LinkSelection::Kind::Mail;
-        result.linkTyp = 2;
+        result.initialProtocol = 2;
     }
     return result;
 }
 
-void Link1Click(EditorBuffer& editor, LinkFields& dialog, UiLanguage uiLanguage,
+void insertLink(EditorBuffer& editor, LinkFields& dialog, UiLanguage uiLanguage,
                 const std::function<void()>& runDialog) {
     dropBlankSelection(editor);
-    dialog.LinkTyp = 0;
+    dialog.initialProtocol = 0;
     const QString s = editor.selText();
-    const LinkSelection found = ClassifyLinkSelection(s);
-    dialog.EditColor = s;
+    const LinkSelection found = classifyLinkSelection(s);
+    dialog.description = s;
     if (found.kind == LinkSelection::Kind::Web) {
-        dialog.LinkTyp = found.linkTyp;
-        ChooseLinkProtocol(dialog, LinkProtocol::Http);
-        dialog.EditName = s;
+        dialog.initialProtocol = found.initialProtocol;
+        chooseLinkProtocol(dialog, LinkProtocol::Http);
+        dialog.target = s;
     } else if (found.kind == LinkSelection::Kind::Mail) {
-        dialog.LinkTyp = 2;
-        ChooseLinkProtocol(dialog, LinkProtocol::Mailto);
-        dialog.EditName = s;
+        dialog.initialProtocol = 2;
+        chooseLinkProtocol(dialog, LinkProtocol::Mailto);
+        dialog.target = s;
     }
-    dialog.DLanguage = uiLanguage;
+    dialog.language = uiLanguage;
     runDialog();
-    if (!dialog.LinkStart.isEmpty())
-        editor.setSelText(dialog.LinkStart);
+    if (!dialog.markup.isEmpty())
+        editor.setSelText(dialog.markup);
 }

@@ -11,25 +11,27 @@
 class EditorBuffer;
 class Prompter;
 
-// The link dialog's four radio buttons, RadioButton1 to RadioButton4.
+// The link dialog's four protocol buttons, in their order.
 enum class LinkProtocol { Http, Mailto, Anchor, None };
 
-// What the link dialog (TFormSettings) holds, named as its fields and controls. The dialog
-// lives as long as the window, so these persist between uses except where the rules clear them.
+// What the link dialog holds. The dialog lives as long as the window, so these persist
+// between uses except where the rules clear them.
 struct LinkFields {
     // The finished markup; empty means nothing is inserted.
-    QString LinkStart;
+    QString markup;
     // The protocol shown at opening: 0 or 1 web link, 2 e-mail, 3 anchor.
-    int LinkTyp = 0;
-    // 0 German, anything else English.
-    UiLanguage DLanguage = UiLanguage::German;
+    int initialProtocol = 0;
+    UiLanguage language = UiLanguage::German;
     LinkProtocol protocol = LinkProtocol::Http;
-    QString Label1 = QStringLiteral("Url");
-    QString EditName;    // the link target
-    QString EditColor;   // the link text
-    QString EditMyTitle; // the title attribute
-    QString ComboBox1;   // the target frame
-    bool ComboBox1Enabled = true;
+    // The caption in front of the target: "Url", "Mail" or "#".
+    QString targetLabel = QStringLiteral("Url");
+    QString target;
+    // The link text.
+    QString description;
+    // The title attribute.
+    QString title;
+    QString targetFrame;
+    bool targetFrameEnabled = true;
 };
 
 // Every text of the link dialog in one language.
@@ -54,30 +56,31 @@ const LinkTexts& linkTexts(UiLanguage language);
 // The target frame picker's items.
 extern const std::array<QLatin1String, 4> LinkTargetFrames;
 
-// A radio button chosen by the user or at opening: sets the target label, the target frame
-// and for an anchor the sample target and title.
-void ChooseLinkProtocol(LinkFields& fields, LinkProtocol protocol);
+// A protocol button chosen by the user or at opening: sets the target label, the target
+// frame and for an anchor the sample target and title.
+void chooseLinkProtocol(LinkFields& fields, LinkProtocol protocol);
 
-// At every opening: clears LinkStart, chooses the protocol of LinkTyp, clears the title.
-void OpenLinkDialog(LinkFields& fields);
+// At every opening: clears the markup, chooses the initial protocol, clears the title.
+void prepareLinkDialog(LinkFields& fields);
 
-// OK: builds LinkStart and clears the target and description; returns true when the dialog
+// OK: builds the markup and clears the target and description; returns true when the dialog
 // closes. Missing or invalid input is reported through the prompter and returns false with
 // the user's input kept (some of it tidied, as the first "#" of an anchor target).
-bool LinkDialogOk(LinkFields& fields, Prompter& prompter);
+bool acceptLinkDialog(LinkFields& fields, Prompter& prompter);
 
 // Cancel, Esc or closing the window.
-void LinkDialogCancel(LinkFields& fields);
+void cancelLinkDialog(LinkFields& fields);
 
 // How the link command reads the selected text before opening the dialog.
 struct LinkSelection {
     enum class Kind { Plain, Web, Mail };
     Kind kind = Kind::Plain;
-    int linkTyp = 0;
+    int initialProtocol = 0;
 };
-LinkSelection ClassifyLinkSelection(const QString& selected);
+LinkSelection classifyLinkSelection(const QString& selected);
 
 // The link command: fills the dialog from the selection, runs it (runDialog shows it modally,
-// which opens it with OpenLinkDialog) and writes LinkStart over the selection unless empty.
-void Link1Click(EditorBuffer& editor, LinkFields& dialog, UiLanguage uiLanguage,
+// which prepares it with prepareLinkDialog) and writes the markup over the selection unless
+// empty.
+void insertLink(EditorBuffer& editor, LinkFields& dialog, UiLanguage uiLanguage,
                 const std::function<void()>& runDialog);

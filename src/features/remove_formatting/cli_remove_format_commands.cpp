@@ -6,5 +6,5 @@ void addRemoveFormattingCommands(std::vector<CliCommand>& commands) {
     commands.push_back({QStringLiteral("remove-formatting"),
                         QStringLiteral("strip inline formatting and headings from the element "
                                        "around the caret"),
-                        [](CliContext& c) { RemoveFormat1Click(c.editor); }});
+                        [](CliContext& c) { removeFormattingAtCaret(c.editor); }});
 }

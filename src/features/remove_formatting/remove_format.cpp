@@ -57,7 +57,7 @@ std::span<const FormattingFamily> formattingFamilies() {
     return families;
 }
 
-std::optional<ElementRange> ElementAtCaret(QStringView text, int selStart) {
+std::optional<ElementRange> elementAtCaret(QStringView text, int selStart) {
     const qsizetype before = qMin<qsizetype>(selStart, text.size());
     if (before < 1)
         return std::nullopt;
@@ -85,15 +85,15 @@ std::optional<ElementRange> ElementAtCaret(QStringView text, int selStart) {
     return ElementRange{int(open), int(end - open + 1)};
 }
 
-bool SelectElementAtCaret(EditorBuffer& editor) {
-    const std::optional<ElementRange> element = ElementAtCaret(editor.text(), editor.selStart());
+bool selectElementAtCaret(EditorBuffer& editor) {
+    const std::optional<ElementRange> element = elementAtCaret(editor.text(), editor.selStart());
     if (!element)
         return false;
     editor.select(element->start, element->start + element->length);
     return true;
 }
 
-QString ReplaceOpeningTags(const QString& text, QStringView pattern) {
+QString replaceOpeningTags(const QString& text, QStringView pattern) {
     const qsizetype m = pattern.size();
     if (m == 0)
         return text;
@@ -160,33 +160,33 @@ QString ReplaceOpeningTags(const QString& text, QStringView pattern) {
     return done;
 }
 
-QString RemoveFormatting(const QString& element) {
+QString stripFormatting(const QString& element) {
     QString text = element;
     for (QStringView tag : fixedTags)
         text = replaceAllFolded(text, tag, {}, anyCase);
     for (const FormattingFamily& family : families) {
         if (indexOfFolded(text, family.opening, 0, anyCase) < 0)
             continue;
-        text = ReplaceOpeningTags(text, family.opening);
+        text = replaceOpeningTags(text, family.opening);
         text = replaceAllFolded(text, family.closing, {}, anyCase);
     }
     return text;
 }
 
-int RemoveFormat1Click(EditorBuffer& editor) {
-    const int p0 = editor.selStart();
+int removeFormattingAtCaret(EditorBuffer& editor) {
+    const int selStart = editor.selStart();
     const QString text = editor.text();
     // The line of the former selection start, before the edit can take line breaks out of an
     // opening tag in front of it and leave the offset pointing elsewhere.
     const int formerLine =
-        int(QStringView(text).left(qBound(0, p0, int(text.size()))).count(QLatin1Char('\n')));
+        int(QStringView(text).left(qBound(0, selStart, int(text.size()))).count(QLatin1Char('\n')));
     QString cleaned;
     EditedText edited{text, {}, {}};
-    if (const std::optional<ElementRange> element = ElementAtCaret(text, p0)) {
+    if (const std::optional<ElementRange> element = elementAtCaret(text, selStart)) {
         editor.select(element->start, element->start + element->length);
         const QStringView selected = QStringView(text).mid(element->start, element->length);
         if (!isBlankText(selected)) {
-            cleaned = RemoveFormatting(selected.toString());
+            cleaned = stripFormatting(selected.toString());
             // Only the element changes; writing it over the selection gives the same text as
             // writing the whole document back, as one undo step.
             editor.setSelText(cleaned);
@@ -194,7 +194,7 @@ int RemoveFormat1Click(EditorBuffer& editor) {
                       QStringView(text).mid(element->start + element->length)};
         }
     }
-    if (p0 < 1)
+    if (selStart < 1)
         return -1;
     const int line = qMin(formerLine + 3, edited.lineCount() - 1);
     editor.setSelStart(int(edited.lineStart(line)));

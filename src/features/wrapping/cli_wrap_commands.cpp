@@ -19,24 +19,24 @@ void addWrapCommands(std::vector<CliCommand>& commands) {
     for (const WrapRow& row : wrapRows()) {
         const WrapCommand command = row.command;
         commands.push_back({QString(row.name), wrapSummary(row),
-                            [command](CliContext& c) { WrapSelection(c.editor, command); }});
+                            [command](CliContext& c) { wrapSelection(c.editor, command); }});
     }
     commands.push_back({QStringLiteral("line-break"),
                         QStringLiteral("insert \" <br />\" in front of the selection"),
-                        [](CliContext& c) { InsertLineBreak(c.editor); }});
+                        [](CliContext& c) { insertLineBreak(c.editor); }});
     commands.push_back({QStringLiteral("horizontal-line"),
                         QStringLiteral("insert a line break and a grey horizontal line in front "
                                        "of the selection"),
-                        [](CliContext& c) { InsertHorizontalLine(c.editor); }});
+                        [](CliContext& c) { insertHorizontalLine(c.editor); }});
     commands.push_back({QStringLiteral("script"),
                         QStringLiteral("replace the selection by an empty JavaScript block"),
-                        [](CliContext& c) { InsertScriptBlock(c.editor); }});
+                        [](CliContext& c) { insertScriptBlock(c.editor); }});
     commands.push_back(
         {QStringLiteral("list-ul"),
          QStringLiteral("make the selected lines an unordered list, or remove a selected list"),
-         [](CliContext& c) { ListCommand(c.editor, ListKind::Unordered); }});
+         [](CliContext& c) { toggleList(c.editor, ListKind::Unordered); }});
     commands.push_back(
         {QStringLiteral("list-ol"),
          QStringLiteral("make the selected lines an ordered list, or remove a selected list"),
-         [](CliContext& c) { ListCommand(c.editor, ListKind::Ordered); }});
+         [](CliContext& c) { toggleList(c.editor, ListKind::Ordered); }});
 }

@@ -108,7 +108,7 @@ QString buildList(const QString& s, ListKind kind) {
 QString removeList(QString s) {
     s = removeAllIgnoringCase(s, ItemTag);
     s = removeAllIgnoringCase(s, ItemClose);
-    const QString firstTag = FirstTagOf(s);
+    const QString firstTag = firstTagOf(s);
     const QString head = asciiLower(firstTag.left(3));
     const bool unordered = head == QLatin1String("<ul");
     const bool ordered = head == QLatin1String("<ol");
@@ -137,7 +137,7 @@ const WrapRow& wrapRow(WrapCommand command) {
     return Rows[int(command)];
 }
 
-WrapCommand AlignmentForTag(int tag) {
+WrapCommand alignmentForTag(int tag) {
     switch (tag) {
     case 0:
         return WrapCommand::AlignLeft;
@@ -150,7 +150,7 @@ WrapCommand AlignmentForTag(int tag) {
     }
 }
 
-void WrapSelection(EditorBuffer& editor, const WrapRow& row) {
+void wrapSelection(EditorBuffer& editor, const WrapRow& row) {
     if (row.blankRule == BlankRule::Drop)
         dropBlankSelection(editor);
     const QString s = editor.selText();
@@ -159,11 +159,11 @@ void WrapSelection(EditorBuffer& editor, const WrapRow& row) {
     editor.setSelText(QString(row.open) + s + row.close);
 }
 
-void WrapSelection(EditorBuffer& editor, WrapCommand command) {
-    WrapSelection(editor, wrapRow(command));
+void wrapSelection(EditorBuffer& editor, WrapCommand command) {
+    wrapSelection(editor, wrapRow(command));
 }
 
-QString FirstTagOf(const QString& text) {
+QString firstTagOf(const QString& text) {
     const qsizetype lt = text.indexOf(QLatin1Char('<'));
     const qsizetype p = lt < 0 ? 0 : lt;
     const qsizetype q = text.indexOf(QLatin1Char('>'));
@@ -172,27 +172,27 @@ QString FirstTagOf(const QString& text) {
     return text.mid(p, q - p + 1);
 }
 
-void InsertLineBreak(EditorBuffer& editor) {
+void insertLineBreak(EditorBuffer& editor) {
     editor.setSelLength(0);
     editor.setSelText(LineBreakMarkup);
 }
 
-void InsertHorizontalLine(EditorBuffer& editor) {
+void insertHorizontalLine(EditorBuffer& editor) {
     editor.setSelLength(0);
     editor.setSelText(HorizontalLineMarkup);
 }
 
-void InsertScriptBlock(EditorBuffer& editor) {
+void insertScriptBlock(EditorBuffer& editor) {
     editor.setSelText(ScriptBlockMarkup);
 }
 
-QString ListReplacement(const QString& s, ListKind kind) {
+QString listReplacement(const QString& s, ListKind kind) {
     if (indexOfIgnoringCase(s, ItemTag) >= 0)
         return removeList(s);
     return buildList(s, kind);
 }
 
-void ListCommand(EditorBuffer& editor, ListKind kind) {
+void toggleList(EditorBuffer& editor, ListKind kind) {
     dropBlankSelection(editor);
-    editor.setSelText(ListReplacement(editor.selText(), kind));
+    editor.setSelText(listReplacement(editor.selText(), kind));
 }

@@ -54,22 +54,22 @@ const WrapRow& wrapRow(WrapCommand command);
 
 // The alignment buttons share one handler and tell the alignment by their tag:
 // 0 left, 1 right, 2 justify, anything else center.
-WrapCommand AlignmentForTag(int tag);
+WrapCommand alignmentForTag(int tag);
 
 // Writes open + selection + close over the selection, following the row's blank rule; the
 // caret ends after the closing literal. The direction of the selection plays no part.
-void WrapSelection(EditorBuffer& editor, const WrapRow& row);
-void WrapSelection(EditorBuffer& editor, WrapCommand command);
+void wrapSelection(EditorBuffer& editor, const WrapRow& row);
+void wrapSelection(EditorBuffer& editor, WrapCommand command);
 
 // The text from the first "<" (or the first character when there is none) to the first ">";
 // empty when there is no ">" or it comes before the first "<".
-QString FirstTagOf(const QString& text);
+QString firstTagOf(const QString& text);
 
 // These insert at the start of the selection and leave the selected text after the insertion.
-void InsertLineBreak(EditorBuffer& editor);
-void InsertHorizontalLine(EditorBuffer& editor);
+void insertLineBreak(EditorBuffer& editor);
+void insertHorizontalLine(EditorBuffer& editor);
 // Replaces the selection by an empty script block.
-void InsertScriptBlock(EditorBuffer& editor);
+void insertScriptBlock(EditorBuffer& editor);
 
 extern const QLatin1String LineBreakMarkup;
 extern const QLatin1String HorizontalLineMarkup;
@@ -79,6 +79,6 @@ enum class ListKind { Unordered, Ordered };
 
 // What the list command writes over the selected text s: s's list markup removed when s
 // holds an item tag in any letter case, else a new list with one item per line of s.
-QString ListReplacement(const QString& s, ListKind kind);
-// The list command: drops a blank selection, then writes ListReplacement over it.
-void ListCommand(EditorBuffer& editor, ListKind kind);
+QString listReplacement(const QString& s, ListKind kind);
+// The list command: drops a blank selection, then writes listReplacement over it.
+void toggleList(EditorBuffer& editor, ListKind kind);

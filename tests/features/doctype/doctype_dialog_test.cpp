@@ -19,52 +19,60 @@
 class DocTypeDialogTest : public WindowTest {
     Q_OBJECT
 
+private:
+    static QRadioButton* radio(DocTypeDialog* dialog, const char* name) {
+        return child<QRadioButton>(*dialog, name);
+    }
+
 private slots:
     void initTestCase() { QVERIFY(m_home.isValid()); }
 
     void okGivesTheCodeAndEveryOpeningStartsOnHtml4Transitional() {
-        TFormDocType dialog;
-        dialog.Language = UiLanguage::English;
+        DocTypeDialog dialog;
+        dialog.setLanguage(UiLanguage::English);
         QStringList titles;
-        whenModalOf<TFormDocType>([&](TFormDocType* d) {
-            titles << d->windowTitle() << d->RadioGroup1->title() << d->RadioGroup2->title()
-                   << d->documentItems[1]->text() << d->BitBtn2->text();
-            QTest::mouseClick(d->documentItems[1], Qt::LeftButton, {}, QPoint(6, 6));
-            QTest::mouseClick(d->specificationItems[1], Qt::LeftButton, {}, QPoint(6, 6));
-            QTest::mouseClick(d->BitBtn1, Qt::LeftButton);
+        whenModalOf<DocTypeDialog>([&](DocTypeDialog* d) {
+            titles << d->windowTitle() << child<QGroupBox>(*d, "documentGroup")->title()
+                   << child<QGroupBox>(*d, "specificationGroup")->title()
+                   << radio(d, "xhtmlButton")->text()
+                   << child<QPushButton>(*d, "cancelButton")->text();
+            QTest::mouseClick(radio(d, "xhtmlButton"), Qt::LeftButton, {}, QPoint(6, 6));
+            QTest::mouseClick(radio(d, "strictButton"), Qt::LeftButton, {}, QPoint(6, 6));
+            QTest::mouseClick(child<QPushButton>(*d, "okButton"), Qt::LeftButton);
         });
         QCOMPARE(dialog.exec(), int(QDialog::Accepted));
-        QCOMPARE(dialog.DType, 12);
+        QCOMPARE(dialog.chosenCode(), 12);
         QCOMPARE(titles, (QStringList{QStringLiteral("DocType"), QStringLiteral("Document"),
                                       QStringLiteral("Specification"), QStringLiteral("XHTML"),
                                       QStringLiteral("Cancel")}));
 
         // Reopened in German: back on the first items; Cancel gives 0.
-        dialog.Language = UiLanguage::German;
+        dialog.setLanguage(UiLanguage::German);
         bool firstItems = false;
         QString note;
         QString cancel;
-        whenModalOf<TFormDocType>([&](TFormDocType* d) {
-            firstItems = d->documentItems[0]->isChecked() && d->specificationItems[0]->isChecked();
-            note = d->Label1->text();
-            cancel = d->BitBtn2->text();
-            QTest::mouseClick(d->documentItems[2], Qt::LeftButton, {}, QPoint(6, 6));
-            QTest::mouseClick(d->BitBtn2, Qt::LeftButton);
+        whenModalOf<DocTypeDialog>([&](DocTypeDialog* d) {
+            firstItems =
+                radio(d, "html4Button")->isChecked() && radio(d, "transitionalButton")->isChecked();
+            note = child<QLabel>(*d, "noteLabel")->text();
+            cancel = child<QPushButton>(*d, "cancelButton")->text();
+            QTest::mouseClick(radio(d, "html5Button"), Qt::LeftButton, {}, QPoint(6, 6));
+            QTest::mouseClick(child<QPushButton>(*d, "cancelButton"), Qt::LeftButton);
         });
         QCOMPARE(dialog.exec(), int(QDialog::Rejected));
-        QCOMPARE(dialog.DType, 0);
+        QCOMPARE(dialog.chosenCode(), 0);
         QVERIFY(firstItems);
         QCOMPARE(cancel, QStringLiteral("Abbrechen"));
         QCOMPARE(note, QStringLiteral("Wenn Sie sich nicht mit den DocType Spezifikationen "
                                       "auskennen, verwenden Sie die Voreinstellungen."));
 
         // Enter takes the defaults, Esc cancels.
-        whenModalOf<TFormDocType>([](TFormDocType* d) { QTest::keyClick(d, Qt::Key_Return); });
+        whenModalOf<DocTypeDialog>([](DocTypeDialog* d) { QTest::keyClick(d, Qt::Key_Return); });
         dialog.exec();
-        QCOMPARE(dialog.DType, 1);
-        whenModalOf<TFormDocType>([](TFormDocType* d) { QTest::keyClick(d, Qt::Key_Escape); });
+        QCOMPARE(dialog.chosenCode(), 1);
+        whenModalOf<DocTypeDialog>([](DocTypeDialog* d) { QTest::keyClick(d, Qt::Key_Escape); });
         dialog.exec();
-        QCOMPARE(dialog.DType, 0);
+        QCOMPARE(dialog.chosenCode(), 0);
     }
 
     void doctypeCommandThroughTheWindowShowsTheDialogAndTheBox() {
@@ -72,17 +80,17 @@ private slots:
         window.show();
         window.buffer().loadText(QStringLiteral("<HTML>\r\n<body></body>\r\n</HTML>"));
         QString box;
-        whenModalOf<TFormDocType>([&](TFormDocType* d) {
-            QTest::mouseClick(d->documentItems[1], Qt::LeftButton, {}, QPoint(6, 6));
-            QTest::mouseClick(d->specificationItems[1], Qt::LeftButton, {}, QPoint(6, 6));
+        whenModalOf<DocTypeDialog>([&](DocTypeDialog* d) {
+            QTest::mouseClick(radio(d, "xhtmlButton"), Qt::LeftButton, {}, QPoint(6, 6));
+            QTest::mouseClick(radio(d, "strictButton"), Qt::LeftButton, {}, QPoint(6, 6));
             // The information box follows once the dialog has closed.
             whenModalOf<QMessageBox>([&](QMessageBox* m) {
                 box = m->text();
                 m->accept();
             });
-            QTest::mouseClick(d->BitBtn1, Qt::LeftButton);
+            QTest::mouseClick(child<QPushButton>(*d, "okButton"), Qt::LeftButton);
         });
-        action(window, "Doctype1")->trigger();
+        action(window, "docTypeItem")->trigger();
         QCOMPARE(box, QStringLiteral("Run code check (HTML menu) please."));
         QCOMPARE(window.buffer().text(), docTypeDeclaration(12) + QStringLiteral("\r\n") +
                                              xhtmlRootElement() +

@@ -125,7 +125,7 @@ TEST(DoctypeCommand, PrependsTheDeclarationAndNamespacesAPlainXhtmlRoot) {
             prompter.addAnswer(QLatin1String(row.answer));
         MessageTable messages;
         messages.setLanguage(row.language);
-        Doctype1Click({editor, prompter, messages});
+        insertDocType({editor, prompter, messages});
         EXPECT_EQ(editor.text(), row.result.isEmpty() ? text : row.result) << row.text;
         EXPECT_EQ(editor.isModified(), !row.result.isEmpty()) << row.text;
         QStringList shown{QStringLiteral("DocType")};
@@ -140,7 +140,7 @@ class NewAndSaveTest : public ::testing::Test {
 protected:
     NewAndSaveTest() : document(editor, prompter, messages) {
         document.chooseDocType = [this] { return docTypeChoice(prompter.chooseDocType()); };
-        document.stampGenerator = [this] { StampGeneratorKeepingSelection(editor); };
+        document.stampGenerator = [this] { stampGeneratorKeepingSelection(editor); };
     }
 
     QTemporaryDir dir;

@@ -47,14 +47,14 @@ private slots:
         select(window, QStringLiteral("write me@x.de now"), QStringLiteral("me@x.de"));
         whenModal([](QDialog& d) {
             QCOMPARE(d.windowTitle(), QStringLiteral("Create link"));
-            QVERIFY(child<QRadioButton>(d, "RadioButton2")->isChecked());
-            QCOMPARE(child<QLabel>(d, "Label1")->text(), QStringLiteral("Mail"));
-            QCOMPARE(child<QLineEdit>(d, "EditName")->text(), QStringLiteral("me@x.de"));
-            QCOMPARE(child<QLineEdit>(d, "EditColor")->text(), QStringLiteral("me@x.de"));
-            QVERIFY(!child<QComboBox>(d, "ComboBox1")->isEnabled());
-            QTest::keyClick(child<QLineEdit>(d, "EditName"), Qt::Key_Return);
+            QVERIFY(child<QRadioButton>(d, "mailtoButton")->isChecked());
+            QCOMPARE(child<QLabel>(d, "targetLabel")->text(), QStringLiteral("Mail"));
+            QCOMPARE(child<QLineEdit>(d, "targetEdit")->text(), QStringLiteral("me@x.de"));
+            QCOMPARE(child<QLineEdit>(d, "descriptionEdit")->text(), QStringLiteral("me@x.de"));
+            QVERIFY(!child<QComboBox>(d, "targetFrameCombo")->isEnabled());
+            QTest::keyClick(child<QLineEdit>(d, "targetEdit"), Qt::Key_Return);
         });
-        trigger(window, "Link1");
+        trigger(window, "linkItem");
         QCOMPARE(window.buffer().text(),
                  QStringLiteral("write <a href=\"mailto:me@x.de\">me@x.de</a> now"));
     }
@@ -65,19 +65,20 @@ private slots:
         window.startUp({});
         select(window, QStringLiteral("see word here"), QStringLiteral("word"));
         whenModal([&prompter](QDialog& d) {
-            QVERIFY(child<QRadioButton>(d, "RadioButton1")->isChecked());
-            QCOMPARE(child<QComboBox>(d, "ComboBox1")->currentText(), QStringLiteral("_blank"));
+            QVERIFY(child<QRadioButton>(d, "httpButton")->isChecked());
+            QCOMPARE(child<QComboBox>(d, "targetFrameCombo")->currentText(),
+                     QStringLiteral("_blank"));
             click(d, "okButton");
             QVERIFY(d.isVisible());
             QCOMPARE(prompter.messages(), QStringList{QStringLiteral("Enter a URL pls!")});
-            QCOMPARE(child<QLineEdit>(d, "EditColor")->text(), QStringLiteral("word"));
-            retype(child<QLineEdit>(d, "EditName"), QStringLiteral("example.com"));
-            retype(child<QLineEdit>(d, "EditMyTitle"), QStringLiteral("Example"));
-            child<QComboBox>(d, "ComboBox1")->setCurrentText(QStringLiteral("_top"));
+            QCOMPARE(child<QLineEdit>(d, "descriptionEdit")->text(), QStringLiteral("word"));
+            retype(child<QLineEdit>(d, "targetEdit"), QStringLiteral("example.com"));
+            retype(child<QLineEdit>(d, "titleEdit"), QStringLiteral("Example"));
+            child<QComboBox>(d, "targetFrameCombo")->setCurrentText(QStringLiteral("_top"));
             click(d, "okButton");
             QVERIFY(!d.isVisible());
         });
-        trigger(window, "Link1");
+        trigger(window, "linkItem");
         QCOMPARE(window.buffer().text(),
                  QStringLiteral("see <a title=\"Example\" href=\"http://example.com\" "
                                 "target=\"_top\">word</a> here"));
@@ -91,30 +92,30 @@ private slots:
         select(window, QStringLiteral("Text"), QStringLiteral("Text"));
         whenModal([](QDialog& d) {
             QCOMPARE(d.windowTitle(), QStringLiteral("HTML Link erstellen"));
-            QCOMPARE(child<QRadioButton>(d, "RadioButton4")->text(), QStringLiteral("ohne"));
-            QCOMPARE(child<QRadioButton>(d, "RadioButton3")->toolTip(),
+            QCOMPARE(child<QRadioButton>(d, "noneButton")->text(), QStringLiteral("ohne"));
+            QCOMPARE(child<QRadioButton>(d, "anchorButton")->toolTip(),
                      QStringLiteral("Kapitel/Abschnitt der aktuellen Seite verlinken"));
-            click(d, "RadioButton3");
-            QCOMPARE(child<QLabel>(d, "Label1")->text(), QStringLiteral("#"));
-            QCOMPARE(child<QLineEdit>(d, "EditName")->text(), QStringLiteral("Chapter1"));
-            QCOMPARE(child<QLineEdit>(d, "EditMyTitle")->text(), QStringLiteral("Go to Chapter1"));
-            QVERIFY(!child<QComboBox>(d, "ComboBox1")->isEnabled());
+            click(d, "anchorButton");
+            QCOMPARE(child<QLabel>(d, "targetLabel")->text(), QStringLiteral("#"));
+            QCOMPARE(child<QLineEdit>(d, "targetEdit")->text(), QStringLiteral("Chapter1"));
+            QCOMPARE(child<QLineEdit>(d, "titleEdit")->text(), QStringLiteral("Go to Chapter1"));
+            QVERIFY(!child<QComboBox>(d, "targetFrameCombo")->isEnabled());
             QTest::keyClick(&d, Qt::Key_Escape);
         });
-        trigger(window, "Link1");
+        trigger(window, "linkItem");
         QCOMPARE(window.buffer().text(), QStringLiteral("Text"));
         QVERIFY(!window.buffer().isModified());
 
         // Cancel emptied target and description; the protocol starts on http again.
         window.buffer().setSelLength(0);
         whenModal([](QDialog& d) {
-            QVERIFY(child<QRadioButton>(d, "RadioButton1")->isChecked());
-            QVERIFY(child<QLineEdit>(d, "EditName")->text().isEmpty());
-            QVERIFY(child<QLineEdit>(d, "EditColor")->text().isEmpty());
-            QVERIFY(child<QComboBox>(d, "ComboBox1")->isEnabled());
+            QVERIFY(child<QRadioButton>(d, "httpButton")->isChecked());
+            QVERIFY(child<QLineEdit>(d, "targetEdit")->text().isEmpty());
+            QVERIFY(child<QLineEdit>(d, "descriptionEdit")->text().isEmpty());
+            QVERIFY(child<QComboBox>(d, "targetFrameCombo")->isEnabled());
             QCOMPARE(child<QPushButton>(d, "cancelButton")->text(), QStringLiteral("Abbrechen"));
         });
-        trigger(window, "Link1");
+        trigger(window, "linkItem");
     }
 
     void enterAndEscapeWorkFromTheTargetPicker() {
@@ -122,21 +123,21 @@ private slots:
         MainWindow window(m_platform, &prompter);
         window.startUp({});
         whenModal([](QDialog& d) {
-            QComboBox* frame = child<QComboBox>(d, "ComboBox1");
+            QComboBox* frame = child<QComboBox>(d, "targetFrameCombo");
             frame->setFocus();
             QTest::keyClick(frame, Qt::Key_Escape);
             QVERIFY(!d.isVisible());
         });
-        trigger(window, "Link1");
+        trigger(window, "linkItem");
         whenModal([](QDialog& d) {
-            retype(child<QLineEdit>(d, "EditName"), QStringLiteral("a.de"));
-            retype(child<QLineEdit>(d, "EditColor"), QStringLiteral("A"));
-            QComboBox* frame = child<QComboBox>(d, "ComboBox1");
+            retype(child<QLineEdit>(d, "targetEdit"), QStringLiteral("a.de"));
+            retype(child<QLineEdit>(d, "descriptionEdit"), QStringLiteral("A"));
+            QComboBox* frame = child<QComboBox>(d, "targetFrameCombo");
             frame->setFocus();
             QTest::keyClick(frame, Qt::Key_Return);
             QVERIFY(!d.isVisible());
         });
-        trigger(window, "Link1");
+        trigger(window, "linkItem");
         QCOMPARE(window.buffer().text(),
                  QStringLiteral("<a  href=\"http://a.de\" target=\"_blank\">A</a>"));
     }
@@ -147,11 +148,11 @@ private slots:
         window.startUp({});
         select(window, QStringLiteral("a red b"), QStringLiteral("red"));
         whenColourDialog(QColor());
-        trigger(window, "Color1");
+        trigger(window, "colourCodeItem");
         QCOMPARE(window.buffer().text(), QStringLiteral("a red b"));
 
         whenColourDialog(QColor(0x56, 0x34, 0x12));
-        trigger(window, "ToolButtonColor");
+        trigger(window, "colourCodeButton");
         QCOMPARE(window.buffer().text(), QStringLiteral("a #563412red b"));
     }
 
@@ -159,23 +160,23 @@ private slots:
         ScriptedPrompter prompter;
         MainWindow window(m_platform, &prompter);
         window.startUp({});
-        QCOMPARE(picker(window, "ComboFont1")->currentText(), QStringLiteral("Arial"));
-        QCOMPARE(picker(window, "ComboColor")->currentText(), QStringLiteral("Black"));
-        QVERIFY(picker(window, "EditSize")->currentText().isEmpty());
-        trigger(window, "Font3");
+        QCOMPARE(picker(window, "fontNameCombo")->currentText(), QStringLiteral("Arial"));
+        QCOMPARE(picker(window, "fontColourCombo")->currentText(), QStringLiteral("Black"));
+        QVERIFY(picker(window, "fontSizeCombo")->currentText().isEmpty());
+        trigger(window, "fontSpanItem");
         QCOMPARE(window.buffer().text(),
                  QStringLiteral("<span style=\" font-family:Arial; color:#000000;\"> </span>"));
 
         select(window, QStringLiteral("a word b"), QStringLiteral("word"));
-        QComboBox* font = picker(window, "ComboFont1");
+        QComboBox* font = picker(window, "fontNameCombo");
         font->lineEdit()->selectAll();
         QTest::keyClicks(font->lineEdit(), QStringLiteral("Verdana"));
-        QTest::keyClicks(picker(window, "EditSize")->lineEdit(), QStringLiteral("12"));
-        QComboBox* colour = picker(window, "ComboColor");
+        QTest::keyClicks(picker(window, "fontSizeCombo")->lineEdit(), QStringLiteral("12"));
+        QComboBox* colour = picker(window, "fontColourCombo");
         colour->setCurrentIndex(colour->findText(QStringLiteral("Maroon")));
         QTest::keyClick(colour, Qt::Key_Down); // Green, chosen as a user would
         QCOMPARE(colour->currentText(), QStringLiteral("Green"));
-        trigger(window, "ToolButtonFont");
+        trigger(window, "fontSpanButton");
         QCOMPARE(window.buffer().text(),
                  QStringLiteral("a <span style=\" font-family:Verdana; font-size:12px; "
                                 "color:#008000;\">word </span> b"));
@@ -185,11 +186,11 @@ private slots:
         ScriptedPrompter prompter;
         MainWindow window(m_platform, &prompter);
         window.startUp({});
-        QComboBox* colour = picker(window, "ComboColor");
+        QComboBox* colour = picker(window, "fontColourCombo");
         whenColourDialog(QColor(0x56, 0x34, 0x12));
         QTest::keyClick(colour, Qt::Key_End);
         QCOMPARE(colour->currentText(), QStringLiteral("#563412"));
-        trigger(window, "Font3");
+        trigger(window, "fontSpanItem");
         QVERIFY(window.buffer().text().contains(QStringLiteral(" color:#563412;")));
 
         whenColourDialog(QColor());
@@ -202,10 +203,10 @@ private slots:
         MainWindow window(m_platform, &prompter);
         window.startUp({});
         trigger(window, "germanItem");
-        QCOMPARE(picker(window, "ComboColor")->toolTip(), QStringLiteral("Schriftfarbe"));
-        QCOMPARE(action(window, "ToolButtonLink")->toolTip(), QStringLiteral("Link erstellen"));
+        QCOMPARE(picker(window, "fontColourCombo")->toolTip(), QStringLiteral("Schriftfarbe"));
+        QCOMPARE(action(window, "linkButton")->toolTip(), QStringLiteral("Link erstellen"));
         trigger(window, "englishItem");
-        QCOMPARE(picker(window, "ComboColor")->toolTip(), QStringLiteral("Font colour"));
+        QCOMPARE(picker(window, "fontColourCombo")->toolTip(), QStringLiteral("Font colour"));
     }
 };
 

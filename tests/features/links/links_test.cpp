@@ -20,12 +20,12 @@ MemoryBuffer selecting(const QString& before, const QString& selected, const QSt
 LinkFields dialogOn(LinkProtocol protocol, const QString& target, const QString& description,
                     const QString& title = QString(), UiLanguage language = English) {
     LinkFields f;
-    f.DLanguage = language;
-    OpenLinkDialog(f);
-    ChooseLinkProtocol(f, protocol);
-    f.EditName = target;
-    f.EditColor = description;
-    f.EditMyTitle = title;
+    f.language = language;
+    prepareLinkDialog(f);
+    chooseLinkProtocol(f, protocol);
+    f.target = target;
+    f.description = description;
+    f.title = title;
     return f;
 }
 
@@ -36,7 +36,7 @@ TEST(ClassifyLinkSelection, LaterHitsOverrideEarlierOnesCaseSensitively) {
     const struct {
         const char* text;
         K kind;
-        int linkTyp;
+        int initialProtocol;
     } cases[] = {
         {"http://example.com", K::Web, 1},
         {"www.example.com", K::Web, 1},
@@ -50,40 +50,40 @@ TEST(ClassifyLinkSelection, LaterHitsOverrideEarlierOnesCaseSensitively) {
         {"", K::Plain, 0},
     };
     for (const auto& c : cases) {
-        const LinkSelection found = ClassifyLinkSelection(QLatin1String(c.text));
+        const LinkSelection found = classifyLinkSelection(QLatin1String(c.text));
         EXPECT_EQ(found.kind, c.kind) << c.text;
-        EXPECT_EQ(found.linkTyp, c.linkTyp) << c.text;
+        EXPECT_EQ(found.initialProtocol, c.initialProtocol) << c.text;
     }
 }
 
 TEST(ChooseLinkProtocol, SetsLabelFrameAndAnchorSample) {
     LinkFields f;
-    f.EditName = QStringLiteral("typed");
-    ChooseLinkProtocol(f, LinkProtocol::Mailto);
-    EXPECT_EQ(f.Label1, QStringLiteral("Mail"));
-    EXPECT_TRUE(f.ComboBox1.isEmpty());
-    EXPECT_FALSE(f.ComboBox1Enabled);
-    EXPECT_EQ(f.EditName, QStringLiteral("typed"));
+    f.target = QStringLiteral("typed");
+    chooseLinkProtocol(f, LinkProtocol::Mailto);
+    EXPECT_EQ(f.targetLabel, QStringLiteral("Mail"));
+    EXPECT_TRUE(f.targetFrame.isEmpty());
+    EXPECT_FALSE(f.targetFrameEnabled);
+    EXPECT_EQ(f.target, QStringLiteral("typed"));
 
     // None leaves the picker as the previous protocol left it.
-    ChooseLinkProtocol(f, LinkProtocol::None);
-    EXPECT_EQ(f.Label1, QStringLiteral("Url"));
-    EXPECT_FALSE(f.ComboBox1Enabled);
+    chooseLinkProtocol(f, LinkProtocol::None);
+    EXPECT_EQ(f.targetLabel, QStringLiteral("Url"));
+    EXPECT_FALSE(f.targetFrameEnabled);
 
-    ChooseLinkProtocol(f, LinkProtocol::Http);
-    EXPECT_EQ(f.ComboBox1, QStringLiteral("_blank"));
-    EXPECT_TRUE(f.ComboBox1Enabled);
+    chooseLinkProtocol(f, LinkProtocol::Http);
+    EXPECT_EQ(f.targetFrame, QStringLiteral("_blank"));
+    EXPECT_TRUE(f.targetFrameEnabled);
 
-    ChooseLinkProtocol(f, LinkProtocol::Anchor);
-    EXPECT_EQ(f.Label1, QStringLiteral("#"));
-    EXPECT_EQ(f.EditName, QStringLiteral("Chapter1"));
-    EXPECT_EQ(f.EditMyTitle, QStringLiteral("Go to Chapter1"));
-    EXPECT_FALSE(f.ComboBox1Enabled);
+    chooseLinkProtocol(f, LinkProtocol::Anchor);
+    EXPECT_EQ(f.targetLabel, QStringLiteral("#"));
+    EXPECT_EQ(f.target, QStringLiteral("Chapter1"));
+    EXPECT_EQ(f.title, QStringLiteral("Go to Chapter1"));
+    EXPECT_FALSE(f.targetFrameEnabled);
 }
 
-TEST(OpenLinkDialog, ChoosesTheProtocolOfLinkTypAndClearsTitleAndResult) {
+TEST(PrepareLinkDialog, ChoosesTheInitialProtocolAndClearsTitleAndMarkup) {
     const struct {
-        int linkTyp;
+        int initialProtocol;
         LinkProtocol protocol;
         const char* target;
     } cases[] = {
@@ -94,18 +94,18 @@ TEST(OpenLinkDialog, ChoosesTheProtocolOfLinkTypAndClearsTitleAndResult) {
     };
     for (const auto& c : cases) {
         LinkFields f;
-        f.LinkTyp = c.linkTyp;
-        f.LinkStart = QStringLiteral("<a>old</a>");
-        f.EditMyTitle = QStringLiteral("old title");
-        OpenLinkDialog(f);
-        EXPECT_EQ(f.protocol, c.protocol) << c.linkTyp;
-        EXPECT_EQ(f.EditName, QLatin1String(c.target)) << c.linkTyp;
-        EXPECT_TRUE(f.EditMyTitle.isEmpty()) << c.linkTyp;
-        EXPECT_TRUE(f.LinkStart.isEmpty()) << c.linkTyp;
+        f.initialProtocol = c.initialProtocol;
+        f.markup = QStringLiteral("<a>old</a>");
+        f.title = QStringLiteral("old title");
+        prepareLinkDialog(f);
+        EXPECT_EQ(f.protocol, c.protocol) << c.initialProtocol;
+        EXPECT_EQ(f.target, QLatin1String(c.target)) << c.initialProtocol;
+        EXPECT_TRUE(f.title.isEmpty()) << c.initialProtocol;
+        EXPECT_TRUE(f.markup.isEmpty()) << c.initialProtocol;
     }
 }
 
-TEST(LinkDialogOk, WebLinksGetHttpOnlyWhenNoSchemeIsTyped) {
+TEST(AcceptLinkDialog, WebLinksGetHttpOnlyWhenNoSchemeIsTyped) {
     const struct {
         LinkProtocol protocol;
         const char* target;
@@ -127,71 +127,71 @@ TEST(LinkDialogOk, WebLinksGetHttpOnlyWhenNoSchemeIsTyped) {
         ScriptedPrompter prompter;
         LinkFields f = dialogOn(c.protocol, QLatin1String(c.target), QStringLiteral("  Text "),
                                 QLatin1String(c.title));
-        f.ComboBox1 = QLatin1String(c.frame);
-        EXPECT_TRUE(LinkDialogOk(f, prompter)) << c.target;
-        EXPECT_EQ(f.LinkStart, QLatin1String(c.markup));
-        EXPECT_TRUE(f.EditName.isEmpty());
-        EXPECT_TRUE(f.EditColor.isEmpty());
+        f.targetFrame = QLatin1String(c.frame);
+        EXPECT_TRUE(acceptLinkDialog(f, prompter)) << c.target;
+        EXPECT_EQ(f.markup, QLatin1String(c.markup));
+        EXPECT_TRUE(f.target.isEmpty());
+        EXPECT_TRUE(f.description.isEmpty());
         EXPECT_TRUE(prompter.messages().isEmpty());
     }
 }
 
-TEST(LinkDialogOk, WebLinkWithoutTargetAndDescriptionNamesBothAndStaysOpen) {
+TEST(AcceptLinkDialog, WebLinkWithoutTargetAndDescriptionNamesBothAndStaysOpen) {
     ScriptedPrompter prompter;
     LinkFields f = dialogOn(LinkProtocol::Http, QStringLiteral("  "), QString(), {}, German);
-    EXPECT_FALSE(LinkDialogOk(f, prompter));
+    EXPECT_FALSE(acceptLinkDialog(f, prompter));
     EXPECT_EQ(prompter.messages(),
               QStringList({QStringLiteral("Geben Sie bitte ein Ziel für den Link an!"),
                            QStringLiteral("Bitte eine Beschreibung eingeben.")}));
-    EXPECT_TRUE(f.LinkStart.isEmpty());
-    EXPECT_EQ(f.EditName, QStringLiteral("  "));
+    EXPECT_TRUE(f.markup.isEmpty());
+    EXPECT_EQ(f.target, QStringLiteral("  "));
 }
 
-TEST(LinkDialogOk, MailLinkDropsOneMailtoAndNeedsAtAndDescription) {
+TEST(AcceptLinkDialog, MailLinkDropsOneMailtoAndNeedsAtAndDescription) {
     ScriptedPrompter prompter;
     LinkFields f = dialogOn(LinkProtocol::Mailto, QStringLiteral("nobody"), QStringLiteral("x"));
-    EXPECT_FALSE(LinkDialogOk(f, prompter));
+    EXPECT_FALSE(acceptLinkDialog(f, prompter));
     EXPECT_EQ(prompter.messages(), QStringList{QStringLiteral("Enter a valid email please.")});
 
     prompter.clearMessages();
-    f.EditName = QStringLiteral("MailTo:me@example.com");
-    f.EditColor = QStringLiteral(" ");
-    EXPECT_FALSE(LinkDialogOk(f, prompter));
+    f.target = QStringLiteral("MailTo:me@example.com");
+    f.description = QStringLiteral(" ");
+    EXPECT_FALSE(acceptLinkDialog(f, prompter));
     EXPECT_EQ(prompter.messages(), QStringList{QStringLiteral("Enter a description pls.")});
-    EXPECT_EQ(f.EditName, QStringLiteral("me@example.com"));
+    EXPECT_EQ(f.target, QStringLiteral("me@example.com"));
 
-    f.EditColor = QStringLiteral(" Write ");
-    f.EditMyTitle = QStringLiteral("ignored");
-    EXPECT_TRUE(LinkDialogOk(f, prompter));
-    EXPECT_EQ(f.LinkStart, QStringLiteral("<a href=\"mailto:me@example.com\"> Write </a>"));
+    f.description = QStringLiteral(" Write ");
+    f.title = QStringLiteral("ignored");
+    EXPECT_TRUE(acceptLinkDialog(f, prompter));
+    EXPECT_EQ(f.markup, QStringLiteral("<a href=\"mailto:me@example.com\"> Write </a>"));
 }
 
-TEST(LinkDialogOk, AnchorWritesTheLinkAndItsTargetElement) {
+TEST(AcceptLinkDialog, AnchorWritesTheLinkAndItsTargetElement) {
     ScriptedPrompter prompter;
     LinkFields f = dialogOn(LinkProtocol::Anchor, QStringLiteral("#intro"), QStringLiteral(" Go "),
                             QStringLiteral("Start"));
-    EXPECT_TRUE(LinkDialogOk(f, prompter));
-    EXPECT_EQ(f.LinkStart,
+    EXPECT_TRUE(acceptLinkDialog(f, prompter));
+    EXPECT_EQ(f.markup,
               QStringLiteral("<a title=\"Start\" href=\"#intro\"> Go </a>\r\n"
                              "<a id=\"intro\" name=\"intro\">[place this link anywhere in your "
                              "page]</a>\r\n"));
 
     f = dialogOn(LinkProtocol::Anchor, QStringLiteral("top"), QStringLiteral("  "), {}, German);
-    EXPECT_TRUE(LinkDialogOk(f, prompter));
-    EXPECT_EQ(f.LinkStart,
+    EXPECT_TRUE(acceptLinkDialog(f, prompter));
+    EXPECT_EQ(f.markup,
               QStringLiteral("<a  href=\"#top\">Dies ist der interner Link:</a>\r\n<a id=\"top\" "
                              "name=\"top\">[plazieren Sie diesen Anchor irgendwo auf Ihrer "
                              "Seite]</a>\r\n"));
     EXPECT_TRUE(prompter.messages().isEmpty());
 }
 
-TEST(LinkDialogOk, AnchorAsksAboutExternalTargetsAndNeedsAName) {
+TEST(AcceptLinkDialog, AnchorAsksAboutExternalTargetsAndNeedsAName) {
     ScriptedPrompter prompter({QStringLiteral("no"), QStringLiteral("yes")});
     LinkFields f = dialogOn(LinkProtocol::Anchor, QStringLiteral("www.a.de#x"), QString());
-    EXPECT_FALSE(LinkDialogOk(f, prompter));
-    EXPECT_EQ(f.EditName, QStringLiteral("www.a.de#x"));
-    EXPECT_TRUE(LinkDialogOk(f, prompter));
-    EXPECT_TRUE(f.LinkStart.startsWith(QStringLiteral("<a  href=\"#www.a.dex\">")));
+    EXPECT_FALSE(acceptLinkDialog(f, prompter));
+    EXPECT_EQ(f.target, QStringLiteral("www.a.de#x"));
+    EXPECT_TRUE(acceptLinkDialog(f, prompter));
+    EXPECT_TRUE(f.markup.startsWith(QStringLiteral("<a  href=\"#www.a.dex\">")));
     EXPECT_EQ(prompter.messages().size(), 2);
     EXPECT_EQ(prompter.messages().first(),
               QStringLiteral("It seems you have entered an external Url for an internal anchor. "
@@ -199,81 +199,82 @@ TEST(LinkDialogOk, AnchorAsksAboutExternalTargetsAndNeedsAName) {
 
     prompter.clearMessages();
     f = dialogOn(LinkProtocol::Anchor, QStringLiteral(" # "), QStringLiteral("x"));
-    EXPECT_FALSE(LinkDialogOk(f, prompter));
+    EXPECT_FALSE(acceptLinkDialog(f, prompter));
     EXPECT_EQ(prompter.messages(), QStringList{QStringLiteral("Enter a URL pls!")});
-    EXPECT_EQ(f.EditName, QStringLiteral("  "));
+    EXPECT_EQ(f.target, QStringLiteral("  "));
 }
 
-TEST(Link1Click, EmailSelectionOpensMailtoAndIsReplacedByTheMailLink) {
+TEST(InsertLink, EmailSelectionOpensMailtoAndIsReplacedByTheMailLink) {
     MemoryBuffer b =
         selecting(QStringLiteral("write "), QStringLiteral("me@x.de"), QStringLiteral(" now"));
     LinkFields dialog;
     ScriptedPrompter prompter;
-    Link1Click(b, dialog, English, [&] {
-        OpenLinkDialog(dialog);
+    insertLink(b, dialog, English, [&] {
+        prepareLinkDialog(dialog);
         EXPECT_EQ(dialog.protocol, LinkProtocol::Mailto);
-        EXPECT_EQ(dialog.EditName, QStringLiteral("me@x.de"));
-        EXPECT_EQ(dialog.EditColor, QStringLiteral("me@x.de"));
-        EXPECT_FALSE(dialog.ComboBox1Enabled);
-        EXPECT_TRUE(LinkDialogOk(dialog, prompter));
+        EXPECT_EQ(dialog.target, QStringLiteral("me@x.de"));
+        EXPECT_EQ(dialog.description, QStringLiteral("me@x.de"));
+        EXPECT_FALSE(dialog.targetFrameEnabled);
+        EXPECT_TRUE(acceptLinkDialog(dialog, prompter));
     });
     EXPECT_EQ(b.text(), QStringLiteral("write <a href=\"mailto:me@x.de\">me@x.de</a> now"));
     EXPECT_EQ(b.selLength(), 0);
 }
 
-TEST(Link1Click, PlainWordGoesIntoTheDescriptionOnlyAndCancelChangesNothing) {
+TEST(InsertLink, PlainWordGoesIntoTheDescriptionOnlyAndCancelChangesNothing) {
     MemoryBuffer b = selecting(QStringLiteral("a "), QStringLiteral("word"), QStringLiteral(" b"));
     LinkFields dialog;
-    dialog.LinkTyp = 3;
-    Link1Click(b, dialog, German, [&] {
-        OpenLinkDialog(dialog);
+    dialog.initialProtocol = 3;
+    insertLink(b, dialog, German, [&] {
+        prepareLinkDialog(dialog);
         EXPECT_EQ(dialog.protocol, LinkProtocol::Http);
-        EXPECT_EQ(dialog.DLanguage, German);
-        EXPECT_TRUE(dialog.EditName.isEmpty());
-        EXPECT_EQ(dialog.EditColor, QStringLiteral("word"));
-        LinkDialogCancel(dialog);
+        EXPECT_EQ(dialog.language, German);
+        EXPECT_TRUE(dialog.target.isEmpty());
+        EXPECT_EQ(dialog.description, QStringLiteral("word"));
+        cancelLinkDialog(dialog);
     });
     EXPECT_EQ(b.text(), QStringLiteral("a word b"));
     EXPECT_FALSE(b.isModified());
 }
 
-TEST(Link1Click, BlankSelectionStaysAndTheLinkGoesInFront) {
+TEST(InsertLink, BlankSelectionStaysAndTheLinkGoesInFront) {
     MemoryBuffer b = selecting(QStringLiteral("a"), QStringLiteral("  "), QStringLiteral("b"));
     LinkFields dialog;
     ScriptedPrompter prompter;
-    Link1Click(b, dialog, English, [&] {
-        OpenLinkDialog(dialog);
-        EXPECT_TRUE(dialog.EditColor.isEmpty());
-        dialog.EditName = QStringLiteral("x.de");
-        dialog.EditColor = QStringLiteral("X");
-        EXPECT_TRUE(LinkDialogOk(dialog, prompter));
+    insertLink(b, dialog, English, [&] {
+        prepareLinkDialog(dialog);
+        EXPECT_TRUE(dialog.description.isEmpty());
+        dialog.target = QStringLiteral("x.de");
+        dialog.description = QStringLiteral("X");
+        EXPECT_TRUE(acceptLinkDialog(dialog, prompter));
     });
     EXPECT_EQ(b.text(), QStringLiteral("a<a  href=\"http://x.de\" target=\"_blank\">X</a>  b"));
 }
 
-TEST(FontSpan, WorkedExampleAndNothingChosen) {
+TEST(WrapInFontSpan, WorkedExampleAndNothingChosen) {
     FontSpanFields f{QStringLiteral("Verdana"), RgbColour{0xFF, 0, 0}, QStringLiteral("12")};
     MemoryBuffer b = selecting(QStringLiteral("a "), QStringLiteral("word"), QStringLiteral(" b"));
-    Font3Click(b, f);
+    wrapInFontSpan(b, f);
     EXPECT_EQ(b.text(), QStringLiteral("a <span style=\" font-family:Verdana; font-size:12px; "
                                        "color:#FF0000;\">word </span> b"));
     EXPECT_EQ(b.caretOffset(), b.text().size() - 2);
 
-    EXPECT_EQ(FontSpanOpen({QStringLiteral("  "), std::nullopt, QStringLiteral(" ")}),
+    EXPECT_EQ(fontSpanOpeningTag({QStringLiteral("  "), std::nullopt, QStringLiteral(" ")}),
               QStringLiteral("<span style=\"\">"));
     // The colour picker starts on black.
-    EXPECT_EQ(FontSpanOpen(FontSpanFields{}), QStringLiteral("<span style=\" color:#000000;\">"));
+    EXPECT_EQ(fontSpanOpeningTag(FontSpanFields{}),
+              QStringLiteral("<span style=\" color:#000000;\">"));
 }
 
-TEST(FontSpan, BlankSelectionStaysBehindTheSpan) {
+TEST(WrapInFontSpan, BlankSelectionStaysBehindTheSpan) {
     MemoryBuffer b = selecting(QStringLiteral("a"), QStringLiteral(" \r\n"), QStringLiteral("b"));
-    Font3Click(b, {QString(), std::nullopt, QStringLiteral("9")});
+    wrapInFontSpan(b, {QString(), std::nullopt, QStringLiteral("9")});
     EXPECT_EQ(b.text(), QStringLiteral("a<span style=\" font-size:9px;\"> </span> \r\nb"));
 }
 
 TEST(InsertColourCode, GoesInFrontOfTheSelectionWhichStays) {
     MemoryBuffer b = selecting(QStringLiteral("x "), QStringLiteral("red"), QStringLiteral(" y"));
-    InsertColourCode(b, {0x56, 0x34, 0x12});
+    insertColourCode(b, {0x56, 0x34, 0x12});
     EXPECT_EQ(b.text(), QStringLiteral("x #563412red y"));
     EXPECT_EQ(b.caretOffset(), 9);
     EXPECT_EQ(b.selLength(), 0);

@@ -21,7 +21,7 @@ Outcome removeAt(const QString& marked) {
     const qsizetype caret = marked.indexOf(QLatin1Char('|'));
     MemoryBuffer editor(QString(marked).remove(caret, 1));
     editor.setSelStart(int(caret));
-    const int line = RemoveFormat1Click(editor);
+    const int line = removeFormattingAtCaret(editor);
     return {editor.text(), editor.selStart(), line};
 }
 
@@ -87,23 +87,23 @@ TEST(RemoveFormat, CaretGoesThreeLinesBelowTheFormerSelectionStart) {
     EXPECT_EQ(o.text, QStringLiteral("<b>x</b>\r\n1\r\n2\r\n3\r\n4"));
 }
 
-TEST(RemoveFormat, SelectElementAtCaretSelectsFromTheTagThroughTheClosingTag) {
+TEST(RemoveFormat, SelectsTheElementFromTheTagThroughTheClosingTag) {
     // "<b>" counted without regard to case: two of them, so the element runs to "</B>".
     MemoryBuffer editor(QStringLiteral("<B>x<b>y</b>z</B>"));
     editor.select(3, 8); // the selection's start counts, not the caret
-    EXPECT_TRUE(SelectElementAtCaret(editor));
+    EXPECT_TRUE(selectElementAtCaret(editor));
     EXPECT_EQ(editor.selText(), QStringLiteral("<B>x<b>y</b>z</B>"));
-    EXPECT_FALSE(ElementAtCaret(QStringLiteral("<b>x</b>"), 0));
-    EXPECT_FALSE(ElementAtCaret(QString(), 3));
+    EXPECT_FALSE(elementAtCaret(QStringLiteral("<b>x</b>"), 0));
+    EXPECT_FALSE(elementAtCaret(QString(), 3));
     // A caret past the end scans from the last character.
-    const auto past = ElementAtCaret(QStringLiteral("x</b>"), 99);
+    const auto past = elementAtCaret(QStringLiteral("x</b>"), 99);
     ASSERT_TRUE(past);
     EXPECT_EQ(past->start, 1);
     EXPECT_EQ(past->length, 4);
 }
 
-// ReplaceOpeningTags exactly as stated: each time from the start of the changed text.
-QString literalReplaceOpeningTags(QString text, QStringView pattern) {
+// The reference model of replaceOpeningTags: each search from the start of the changed text.
+QString referenceReplaceOpeningTags(QString text, QStringView pattern) {
     const qsizetype originalLength = text.size();
     for (;;) {
         const qsizetype found = indexOfIgnoringCase(text, pattern);
@@ -120,7 +120,7 @@ QString literalReplaceOpeningTags(QString text, QStringView pattern) {
 }
 
 // Also where a replacement brings a new tag together, as "<p" + " " + "style=y>".
-TEST(ReplaceOpeningTags, MatchesTheLiteralRulesOnRandomMarkup) {
+TEST(ReplaceOpeningTags, MatchesTheReferenceModelOnRandomMarkup) {
     const QString pieces[] = {
         QStringLiteral("<p"),     QStringLiteral(" style="),   QStringLiteral("<p style="),
         QStringLiteral(">"),      QStringLiteral("x"),         QStringLiteral("<"),
@@ -138,7 +138,7 @@ TEST(ReplaceOpeningTags, MatchesTheLiteralRulesOnRandomMarkup) {
         for (int i = 0; i < count; ++i)
             text += pieces[random() % std::size(pieces)];
         for (const QString& pattern : patterns)
-            ASSERT_EQ(ReplaceOpeningTags(text, pattern), literalReplaceOpeningTags(text, pattern))
+            ASSERT_EQ(replaceOpeningTags(text, pattern), referenceReplaceOpeningTags(text, pattern))
                 << text.toStdString() << " / " << pattern.toStdString();
     }
 }

@@ -28,7 +28,7 @@ private slots:
         const int caret = int(window.buffer().text().indexOf(QStringLiteral("old</b>")));
         window.buffer().setSelStart(caret);
 
-        QAction* button = action(window, "ToolButtonRemoveF");
+        QAction* button = action(window, "removeFormattingButton");
         QVERIFY(button && !button->icon().pixmap(16, 16).isNull());
         button->trigger();
         QCOMPARE(window.buffer().line(200), QStringLiteral("<p>bold</p>"));
@@ -43,7 +43,8 @@ private slots:
         // The menu item runs the same command; the hint follows the language.
         action(window, "englishItem")->trigger();
         QCOMPARE(button->toolTip(), QStringLiteral("Remove all font formatting"));
-        QCOMPARE(action(window, "RemoveFormat1")->text(), QStringLiteral("Remove font formatting"));
+        QCOMPARE(action(window, "removeFormattingItem")->text(),
+                 QStringLiteral("Remove font formatting"));
     }
 };
 

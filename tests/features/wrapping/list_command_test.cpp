@@ -6,11 +6,11 @@
 namespace {
 
 QString ul(const QString& s) {
-    return ListReplacement(s, ListKind::Unordered);
+    return listReplacement(s, ListKind::Unordered);
 }
 
 QString ol(const QString& s) {
-    return ListReplacement(s, ListKind::Ordered);
+    return listReplacement(s, ListKind::Ordered);
 }
 
 } // namespace
@@ -96,28 +96,28 @@ TEST(ListRemove, RemovedTextIsNotSearchedAgainByTheSamePass) {
     EXPECT_EQ(ul(QStringLiteral("<li>x <li></li>")), QStringLiteral("x"));
 }
 
-TEST(ListCommand, BlankSelectionGetsAnEmptyListInFrontOfIt) {
+TEST(ToggleList, BlankSelectionGetsAnEmptyListInFrontOfIt) {
     MemoryBuffer b(QStringLiteral("x  y"));
     b.select(3, 1);
-    ListCommand(b, ListKind::Unordered);
+    toggleList(b, ListKind::Unordered);
     const QString list = QStringLiteral("<ul type=\"disc\">\r\n<li></li>\r\n</ul>");
     EXPECT_EQ(b.text(), QStringLiteral("x") + list + QStringLiteral("  y"));
     EXPECT_EQ(b.caretOffset(), 1 + list.size());
 }
 
-TEST(ListCommand, ReplacesTheSelectionAsOneUndoStep) {
+TEST(ToggleList, ReplacesTheSelectionAsOneUndoStep) {
     MemoryBuffer b(QStringLiteral("apples\r\npears\r\nrest"));
     b.select(15, 0);
-    ListCommand(b, ListKind::Ordered);
+    toggleList(b, ListKind::Ordered);
     EXPECT_EQ(b.text(),
               QStringLiteral("<ol type=\"1\">\r\n<li>apples</li>\r\n<li>pears</li>\r\n</ol>rest"));
-    ListCommand(b, ListKind::Ordered); // nothing selected: a new empty list at the caret
+    toggleList(b, ListKind::Ordered); // nothing selected: a new empty list at the caret
     b.undo();
     b.undo();
     EXPECT_EQ(b.text(), QStringLiteral("apples\r\npears\r\nrest"));
 }
 
-TEST(ListCommand, LargeSelectionsStayCorrect) {
+TEST(ToggleList, LargeSelectionsStayCorrect) {
     // Many lines and a long run-on opening tag: the result must still follow the rules.
     QString lines;
     for (int i = 0; i < 20000; ++i)

@@ -44,21 +44,22 @@ private slots:
 
     void toggleButtonsWrapAndComeBackReleased() {
         load(QStringLiteral("one two"), 7, 4); // "two", selected right to left
-        action("BoldButton")->trigger();
+        action("boldButton")->trigger();
         QCOMPARE(buffer().text(), QStringLiteral("one <b>two </b>"));
-        QVERIFY(action("BoldButton")->isCheckable());
-        QVERIFY(!action("BoldButton")->isChecked());
+        QVERIFY(action("boldButton")->isCheckable());
+        QVERIFY(!action("boldButton")->isChecked());
 
-        action("CenterAlign")->trigger();
+        action("alignCenterButton")->trigger();
         QCOMPARE(buffer().text(), QStringLiteral("one <b>two </b><p align=\"center\"> </p>"));
-        for (const char* name : {"LeftAlign", "CenterAlign", "RightAlign", "ButtonJustify"})
+        for (const char* name :
+             {"alignLeftButton", "alignCenterButton", "alignRightButton", "justifyButton"})
             QVERIFY2(!action(name)->isChecked(), name);
 
-        action("UnderlineButton")->setChecked(true);
+        action("underlineButton")->setChecked(true);
         load(QStringLiteral("x"), 0, 1);
-        action("ToolButton7")->trigger();
+        action("strikeButton")->trigger();
         QCOMPARE(buffer().text(), QStringLiteral("<strike>x </strike>"));
-        QVERIFY(!action("UnderlineButton")->isChecked());
+        QVERIFY(!action("underlineButton")->isChecked());
 
         buffer().undo();
         QCOMPARE(buffer().text(), QStringLiteral("x"));
@@ -66,27 +67,27 @@ private slots:
 
     void menuItemsAndButtonsShareTheCommands() {
         load(QStringLiteral("a\r\nb"), 0, 4);
-        action("OrderedList1")->trigger();
+        action("orderedListItem")->trigger();
         QCOMPARE(buffer().text(),
                  QStringLiteral("<ol type=\"1\">\r\n<li>a</li>\r\n<li>b </li>\r\n</ol>"));
         buffer().selectAll();
-        action("BulletsButton")->trigger(); // takes the list apart again
+        action("unorderedListButton")->trigger(); // takes the list apart again
         QCOMPARE(buffer().text(), QStringLiteral("\r\na</li>\r\nb\r\n"));
-        QVERIFY(!action("BulletsButton")->isChecked());
+        QVERIFY(!action("unorderedListButton")->isChecked());
 
         load(QStringLiteral("word"), 0, 4);
-        action("h31")->trigger();
+        action("heading3Item")->trigger();
         QCOMPARE(buffer().text(), QStringLiteral("<h3>word</h3>"));
         load(QStringLiteral("word"), 4, 0);
-        action("ToolButtonMulti")->trigger();
+        action("lineBreakButton")->trigger();
         QCOMPARE(buffer().text(), QStringLiteral(" <br />word"));
         QCOMPARE(buffer().caretOffset(), 7);
         load(QStringLiteral("old"), 0, 3);
-        action("Script1")->trigger();
+        action("scriptItem")->trigger();
         QCOMPARE(buffer().text(),
                  QStringLiteral("<script type=\"text/javascript\">\r\n\r\n</script>"));
         load(QStringLiteral("   "), 0, 3);
-        action("ToolButtonIndent")->trigger();
+        action("indentButton")->trigger();
         QCOMPARE(buffer().text(),
                  QStringLiteral("<p style=\"text-align:left; margin-left:50px\">    </p>   "));
     }
@@ -103,26 +104,26 @@ private slots:
     }
 
     void buttonsHaveIconsAndHintsInBothLanguages() {
-        const char* buttons[] = {"BoldButton",    "ItalicButton",     "UnderlineButton",
-                                 "ToolButton7",   "ToolButtonSup",    "ToolButtonSub",
-                                 "LeftAlign",     "CenterAlign",      "RightAlign",
-                                 "ButtonJustify", "ToolButtonIndent", "BulletsButton",
-                                 "ToolButton4",   "ToolButtonMulti",  "ToolButtonLine"};
+        const char* buttons[] = {"boldButton",        "italicButton",      "underlineButton",
+                                 "strikeButton",      "superscriptButton", "subscriptButton",
+                                 "alignLeftButton",   "alignCenterButton", "alignRightButton",
+                                 "justifyButton",     "indentButton",      "unorderedListButton",
+                                 "orderedListButton", "lineBreakButton",   "horizontalLineButton"};
         action("germanItem")->trigger();
         for (const char* name : buttons) {
             QVERIFY2(m_window->actions().standardBar->actions().contains(action(name)), name);
             QVERIFY2(!action(name)->icon().isNull(), name);
             QVERIFY2(!action(name)->toolTip().isEmpty(), name);
         }
-        QCOMPARE(action("BoldButton")->toolTip(), QStringLiteral("Fett (Bold)"));
-        QCOMPARE(action("Kommentar1")->text(), QStringLiteral("Kommentar"));
-        QCOMPARE(action("bold1")->text(), QStringLiteral("Bold"));
+        QCOMPARE(action("boldButton")->toolTip(), QStringLiteral("Fett (Bold)"));
+        QCOMPARE(action("commentItem")->text(), QStringLiteral("Kommentar"));
+        QCOMPARE(action("boldItem")->text(), QStringLiteral("Bold"));
         action("englishItem")->trigger();
-        QCOMPARE(action("BoldButton")->toolTip(), QStringLiteral("Bold"));
-        QCOMPARE(action("ToolButtonSup")->toolTip(), QStringLiteral("Superscriptt"));
-        QCOMPARE(action("Kommentar1")->text(), QStringLiteral("Comment"));
-        QCOMPARE(action("h61")->text(), QStringLiteral("h6"));
-        QCOMPARE(action("Horizontalline1")->text(), QStringLiteral("Horizontal line"));
+        QCOMPARE(action("boldButton")->toolTip(), QStringLiteral("Bold"));
+        QCOMPARE(action("superscriptButton")->toolTip(), QStringLiteral("Superscriptt"));
+        QCOMPARE(action("commentItem")->text(), QStringLiteral("Comment"));
+        QCOMPARE(action("heading6Item")->text(), QStringLiteral("h6"));
+        QCOMPARE(action("horizontalLineItem")->text(), QStringLiteral("Horizontal line"));
     }
 };
 

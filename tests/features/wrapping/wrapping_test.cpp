@@ -68,7 +68,7 @@ TEST(WrapRows, EveryCommandWrapsTheSelectionInItsLiterals) {
         EXPECT_EQ(&wrapRow(row->command), row) << e.name;
         MemoryBuffer b =
             withSelection(QStringLiteral("x "), QStringLiteral("word"), QStringLiteral(" y"));
-        WrapSelection(b, *row);
+        wrapSelection(b, *row);
         const QString wrapped =
             QLatin1String(e.open) + QStringLiteral("word") + QLatin1String(e.close);
         EXPECT_EQ(b.text(), QStringLiteral("x ") + wrapped + QStringLiteral(" y")) << e.name;
@@ -81,13 +81,13 @@ TEST(WrapRows, EmptySelectionGetsTheBarePair) {
     for (const Expected& e : ExpectedRows) {
         MemoryBuffer b(QStringLiteral("ab"));
         b.setSelStart(1);
-        WrapSelection(b, *rowNamed(e.name));
+        wrapSelection(b, *rowNamed(e.name));
         const QString pair = QLatin1String(e.open) + QLatin1String(e.close);
         EXPECT_EQ(b.text(), QStringLiteral("a") + pair + QStringLiteral("b")) << e.name;
         EXPECT_EQ(b.caretOffset(), 1 + pair.size()) << e.name;
     }
     MemoryBuffer comment;
-    WrapSelection(comment, WrapCommand::Comment);
+    wrapSelection(comment, WrapCommand::Comment);
     EXPECT_EQ(comment.text(), QStringLiteral("<!--  -->"));
 }
 
@@ -100,8 +100,8 @@ TEST(WrapRows, SelectionDirectionDoesNotMatter) {
                 withSelection(QStringLiteral("x"), selected, QStringLiteral("y"));
             MemoryBuffer backward =
                 withSelection(QStringLiteral("x"), selected, QStringLiteral("y"), true);
-            WrapSelection(forward, row);
-            WrapSelection(backward, row);
+            wrapSelection(forward, row);
+            wrapSelection(backward, row);
             EXPECT_EQ(forward.text(), backward.text()) << row.name.data();
             EXPECT_EQ(forward.caretOffset(), backward.caretOffset()) << row.name.data();
             EXPECT_EQ(backward.selLength(), 0);
@@ -110,14 +110,14 @@ TEST(WrapRows, SelectionDirectionDoesNotMatter) {
 
 TEST(WrapRows, WrappingIsOneUndoStep) {
     MemoryBuffer b = withSelection(QStringLiteral("a "), QStringLiteral("b"), QStringLiteral(" c"));
-    WrapSelection(b, WrapCommand::Bold);
+    wrapSelection(b, WrapCommand::Bold);
     b.undo();
     EXPECT_EQ(b.text(), QStringLiteral("a b c"));
 }
 
 TEST(BlankRule, BoldPutsThePairInFrontOfSelectedBlanks) {
     MemoryBuffer b = withSelection(QStringLiteral("x"), QStringLiteral("   "), QStringLiteral("y"));
-    WrapSelection(b, WrapCommand::Bold);
+    wrapSelection(b, WrapCommand::Bold);
     EXPECT_EQ(b.text(), QStringLiteral("x<b> </b>   y"));
     EXPECT_EQ(b.caretOffset(), 1 + 8);
     EXPECT_EQ(b.selLength(), 0);
@@ -126,19 +126,19 @@ TEST(BlankRule, BoldPutsThePairInFrontOfSelectedBlanks) {
 TEST(BlankRule, LineBreaksAndControlCharactersCountAsBlank) {
     MemoryBuffer b = withSelection(QStringLiteral("x"), QStringLiteral(" \r\n\t\x01"),
                                    QStringLiteral("y"), true);
-    WrapSelection(b, WrapCommand::AlignCenter);
+    wrapSelection(b, WrapCommand::AlignCenter);
     EXPECT_EQ(b.text(), QStringLiteral("x<p align=\"center\"> </p> \r\n\t\x01y"));
 }
 
 TEST(BlankRule, NoBreakSpaceIsText) {
     MemoryBuffer b = withSelection(QStringLiteral("x"), QString(QChar(0xA0)), QStringLiteral("y"));
-    WrapSelection(b, WrapCommand::Italic);
+    wrapSelection(b, WrapCommand::Italic);
     EXPECT_EQ(b.text(), QStringLiteral("x<i>") + QChar(0xA0) + QStringLiteral(" </i>y"));
 }
 
 TEST(BlankRule, IndentCopiesSelectedBlanksIntoTheParagraph) {
     MemoryBuffer b = withSelection(QStringLiteral("x"), QStringLiteral("   "), QStringLiteral("y"));
-    WrapSelection(b, WrapCommand::Indent);
+    wrapSelection(b, WrapCommand::Indent);
     const QString paragraph =
         QStringLiteral("<p style=\"text-align:left; margin-left:50px\">    </p>");
     EXPECT_EQ(b.text(), QStringLiteral("x") + paragraph + QStringLiteral("   y"));
@@ -148,11 +148,11 @@ TEST(BlankRule, IndentCopiesSelectedBlanksIntoTheParagraph) {
 TEST(BlankRule, HeadingsAndCommentWrapBlanks) {
     MemoryBuffer h2 =
         withSelection(QStringLiteral("x"), QStringLiteral("   "), QStringLiteral("y"));
-    WrapSelection(h2, WrapCommand::H2);
+    wrapSelection(h2, WrapCommand::H2);
     EXPECT_EQ(h2.text(), QStringLiteral("x<h2>   </h2>y"));
     MemoryBuffer comment =
         withSelection(QStringLiteral("x"), QStringLiteral("\r\n"), QStringLiteral("y"));
-    WrapSelection(comment, WrapCommand::Comment);
+    wrapSelection(comment, WrapCommand::Comment);
     EXPECT_EQ(comment.text(), QStringLiteral("x<!-- \r\n -->y"));
 }
 
@@ -178,19 +178,19 @@ TEST(DropBlankSelection, CollapsesOnlyBlankSelectionsToTheirStart) {
 }
 
 TEST(Alignment, TagChoosesTheAlignment) {
-    EXPECT_EQ(AlignmentForTag(0), WrapCommand::AlignLeft);
-    EXPECT_EQ(AlignmentForTag(1), WrapCommand::AlignRight);
-    EXPECT_EQ(AlignmentForTag(2), WrapCommand::AlignJustify);
-    EXPECT_EQ(AlignmentForTag(3), WrapCommand::AlignCenter);
-    EXPECT_EQ(AlignmentForTag(4), WrapCommand::AlignCenter);
-    EXPECT_EQ(AlignmentForTag(-1), WrapCommand::AlignCenter);
+    EXPECT_EQ(alignmentForTag(0), WrapCommand::AlignLeft);
+    EXPECT_EQ(alignmentForTag(1), WrapCommand::AlignRight);
+    EXPECT_EQ(alignmentForTag(2), WrapCommand::AlignJustify);
+    EXPECT_EQ(alignmentForTag(3), WrapCommand::AlignCenter);
+    EXPECT_EQ(alignmentForTag(4), WrapCommand::AlignCenter);
+    EXPECT_EQ(alignmentForTag(-1), WrapCommand::AlignCenter);
 }
 
 TEST(InsertAtCaret, LineBreakGoesInFrontOfTheSelectedWord) {
     for (bool rightToLeft : {false, true}) {
         MemoryBuffer b = withSelection(QStringLiteral("a "), QStringLiteral("word"),
                                        QStringLiteral(" b"), rightToLeft);
-        InsertLineBreak(b);
+        insertLineBreak(b);
         EXPECT_EQ(b.text(), QStringLiteral("a  <br />word b"));
         EXPECT_EQ(b.caretOffset(), 2 + 7);
         EXPECT_EQ(b.selLength(), 0);
@@ -199,19 +199,19 @@ TEST(InsertAtCaret, LineBreakGoesInFrontOfTheSelectedWord) {
 
 TEST(InsertAtCaret, HorizontalLineKeepsTheSelection) {
     MemoryBuffer b = withSelection(QStringLiteral("a"), QStringLiteral("bc"), QStringLiteral("d"));
-    InsertHorizontalLine(b);
+    insertHorizontalLine(b);
     EXPECT_EQ(b.text(), QStringLiteral("a") + HrMarkup + QStringLiteral("bcd"));
     EXPECT_EQ(b.caretOffset(), 1 + HrMarkup.size());
 
     MemoryBuffer empty;
-    InsertHorizontalLine(empty);
+    insertHorizontalLine(empty);
     EXPECT_EQ(empty.text(), HrMarkup);
 }
 
 TEST(InsertAtCaret, ScriptBlockReplacesTheSelection) {
     MemoryBuffer b =
         withSelection(QStringLiteral("a"), QStringLiteral("old"), QStringLiteral("z"), true);
-    InsertScriptBlock(b);
+    insertScriptBlock(b);
     const QString block = QStringLiteral("<script type=\"text/javascript\">\r\n\r\n</script>");
     EXPECT_EQ(b.text(), QStringLiteral("a") + block + QStringLiteral("z"));
     EXPECT_EQ(b.caretOffset(), 1 + block.size());
@@ -219,14 +219,14 @@ TEST(InsertAtCaret, ScriptBlockReplacesTheSelection) {
 }
 
 TEST(FirstTagOf, RunsFromFirstLessThanToFirstGreaterThan) {
-    EXPECT_EQ(FirstTagOf(QStringLiteral("ab<ul type=\"x\">c<d>")),
+    EXPECT_EQ(firstTagOf(QStringLiteral("ab<ul type=\"x\">c<d>")),
               QStringLiteral("<ul type=\"x\">"));
-    EXPECT_EQ(FirstTagOf(QStringLiteral("a<b<c>d")), QStringLiteral("<b<c>"));
+    EXPECT_EQ(firstTagOf(QStringLiteral("a<b<c>d")), QStringLiteral("<b<c>"));
     // No "<": from the first character.
-    EXPECT_EQ(FirstTagOf(QStringLiteral("abc>d>")), QStringLiteral("abc>"));
-    EXPECT_EQ(FirstTagOf(QStringLiteral(">")), QStringLiteral(">"));
+    EXPECT_EQ(firstTagOf(QStringLiteral("abc>d>")), QStringLiteral("abc>"));
+    EXPECT_EQ(firstTagOf(QStringLiteral(">")), QStringLiteral(">"));
     // ">" before the first "<", or none at all.
-    EXPECT_EQ(FirstTagOf(QStringLiteral("a>b<c>")), QString());
-    EXPECT_EQ(FirstTagOf(QStringLiteral("<abc")), QString());
-    EXPECT_EQ(FirstTagOf(QString()), QString());
+    EXPECT_EQ(firstTagOf(QStringLiteral("a>b<c>")), QString());
+    EXPECT_EQ(firstTagOf(QStringLiteral("<abc")), QString());
+    EXPECT_EQ(firstTagOf(QString()), QString());
 }

@@ -7,26 +7,26 @@
 #include <optional>
 
 class FontPickers;
-class TFormSettings;
+class LinkDialog;
 class FeatureContext;
 
-// The link, colour and font commands: their menu items, buttons and the font pickers of the
-// standard toolbar. The markup comes from link_markup and font_markup.
-class LinkController : public QObject {
+// The link, colour and font commands: their menu items, buttons, the link dialog and the font
+// pickers of the standard toolbar. The markup comes from link_markup and font_markup.
+class LinkActions : public QObject {
     Q_OBJECT
 public:
-    explicit LinkController(FeatureContext& context);
+    explicit LinkActions(FeatureContext& context);
 
-    void Link1Click();
-    void Color1Click();
-    void Font3Click();
+    void insertLink();
+    void insertColourCode();
+    void wrapInFontSpan();
 
 private:
     // The desktop's colour dialog; nullopt when cancelled.
     std::optional<RgbColour> chooseColour(const RgbColour& initial);
 
     FeatureContext& m_context;
-    TFormSettings* m_linkDialog;
+    LinkDialog* m_linkDialog;
     FontPickers* m_pickers = nullptr;
     RgbColour m_lastColour;
 };

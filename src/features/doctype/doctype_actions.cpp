@@ -1,4 +1,4 @@
-#include "features/doctype/doctype_controller.h"
+#include "features/doctype/doctype_actions.h"
 
 #include "features/doctype/doctype_command.h"
 #include "features/doctype/doctype_dialog.h"
@@ -8,13 +8,13 @@
 #include <QAction>
 #include <QMenu>
 
-DocTypeController::DocTypeController(FeatureContext& context)
-    : QObject(&context), m_context(context), m_dialog(new TFormDocType(m_context.window())) {
+DocTypeActions::DocTypeActions(FeatureContext& context)
+    : QObject(&context), m_context(context), m_dialog(new DocTypeDialog(m_context.window())) {
     // The caption is the same word in both languages.
     QAction* item = m_context.menus().html->addAction(QStringLiteral("Doctype"));
-    item->setObjectName(QStringLiteral("Doctype1"));
+    item->setObjectName(QStringLiteral("docTypeItem"));
     item->setShortcut(QKeySequence(QStringLiteral("Ctrl+Alt+D")));
-    connect(item, &QAction::triggered, this, [this] { Doctype1Click(m_context.commandContext()); });
+    connect(item, &QAction::triggered, this, [this] { insertDocType(); });
 
     // New and the command ask through the prompter, so an injected one (tests, scripts)
     // answers by itself; the window's message boxes show the dialog.
@@ -22,10 +22,14 @@ DocTypeController::DocTypeController(FeatureContext& context)
         m_context.useDocTypeDialog([this] { return showDialog(); });
     Document& document = m_context.document();
     document.chooseDocType = [this] { return docTypeChoice(m_context.prompter().chooseDocType()); };
-    document.stampGenerator = [this] { StampGeneratorKeepingSelection(m_context.buffer()); };
+    document.stampGenerator = [this] { stampGeneratorKeepingSelection(m_context.buffer()); };
 }
 
-int DocTypeController::showDialog() {
-    m_dialog->Language = m_context.uiLanguage();
-    return m_dialog->exec() == QDialog::Accepted ? m_dialog->DType : 0;
+void DocTypeActions::insertDocType() {
+    ::insertDocType(m_context.commandContext());
+}
+
+int DocTypeActions::showDialog() {
+    m_dialog->setLanguage(m_context.uiLanguage());
+    return m_dialog->exec() == QDialog::Accepted ? m_dialog->chosenCode() : 0;
 }

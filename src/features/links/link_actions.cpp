@@ -1,4 +1,4 @@
-#include "features/links/link_controller.h"
+#include "features/links/link_actions.h"
 
 #include "features/links/font_markup.h"
 #include "features/links/font_pickers.h"
@@ -24,23 +24,24 @@ QAction* namedAction(QObject* parent, const char* name, const QString& text, con
 
 } // namespace
 
-LinkController::LinkController(FeatureContext& context)
+LinkActions::LinkActions(FeatureContext& context)
     : QObject(&context), m_context(context),
-      m_linkDialog(new TFormSettings(m_context.prompter(), m_context.window())) {
+      m_linkDialog(new LinkDialog(m_context.prompter(), m_context.window())) {
     const FeatureMenus& a = m_context.menus();
     // These captions are English words in both languages.
-    QAction* link = namedAction(a.html, "Link1", QStringLiteral("Link..."), "Ctrl+Alt+L");
-    QAction* colour = namedAction(a.html, "Color1", QStringLiteral("Color..."), "Ctrl+Alt+R");
-    QAction* font = namedAction(a.format, "Font3", QStringLiteral("Font..."), "Ctrl+Alt+F");
+    QAction* link = namedAction(a.html, "linkItem", QStringLiteral("Link..."), "Ctrl+Alt+L");
+    QAction* colour =
+        namedAction(a.html, "colourCodeItem", QStringLiteral("Color..."), "Ctrl+Alt+R");
+    QAction* font = namedAction(a.format, "fontSpanItem", QStringLiteral("Font..."), "Ctrl+Alt+F");
     link->setIcon(themedIcon(QStringLiteral("insert-link")));
     colour->setIcon(themedIcon(QStringLiteral("hx-color-code")));
     font->setIcon(themedIcon(QStringLiteral("hx-font-span")));
     a.html->addAction(link);
     a.html->addAction(colour);
     a.format->addAction(font);
-    connect(link, &QAction::triggered, this, [this] { Link1Click(); });
-    connect(colour, &QAction::triggered, this, [this] { Color1Click(); });
-    connect(font, &QAction::triggered, this, [this] { Font3Click(); });
+    connect(link, &QAction::triggered, this, [this] { insertLink(); });
+    connect(colour, &QAction::triggered, this, [this] { insertColourCode(); });
+    connect(font, &QAction::triggered, this, [this] { wrapInFontSpan(); });
 
     QToolBar* bar = a.standardBar;
     bar->addSeparator();
@@ -48,16 +49,16 @@ LinkController::LinkController(FeatureContext& context)
         const char* name;
         const char* icon;
         int hintLine;
-        void (LinkController::*click)();
+        void (LinkActions::*command)();
     };
     for (const Button& b :
-         {Button{"ToolButtonLink", "insert-link", 96, &LinkController::Link1Click},
-          Button{"ToolButtonColor", "hx-color-code", 94, &LinkController::Color1Click},
-          Button{"ToolButtonFont", "hx-font-span", 98, &LinkController::Font3Click}}) {
+         {Button{"linkButton", "insert-link", 96, &LinkActions::insertLink},
+          Button{"colourCodeButton", "hx-color-code", 94, &LinkActions::insertColourCode},
+          Button{"fontSpanButton", "hx-font-span", 98, &LinkActions::wrapInFontSpan}}) {
         QAction* button = bar->addAction(themedIcon(QLatin1String(b.icon)), QString());
         button->setObjectName(QLatin1String(b.name));
         m_context.hintFromMessage(button, b.hintLine);
-        connect(button, &QAction::triggered, this, b.click);
+        connect(button, &QAction::triggered, this, b.command);
     }
     m_pickers = new FontPickers(bar, m_context.platform().installedFonts(),
                                 [this](const RgbColour& initial) { return chooseColour(initial); });
@@ -66,23 +67,23 @@ LinkController::LinkController(FeatureContext& context)
             [this] { m_pickers->applyLanguage(m_context.uiLanguage()); });
 }
 
-void LinkController::Link1Click() {
-    ::Link1Click(m_context.buffer(), m_linkDialog->fields, m_context.uiLanguage(),
+void LinkActions::insertLink() {
+    ::insertLink(m_context.buffer(), m_linkDialog->fields(), m_context.uiLanguage(),
                  [this] { m_linkDialog->exec(); });
 }
 
-void LinkController::Color1Click() {
+void LinkActions::insertColourCode() {
     if (const std::optional<RgbColour> chosen = chooseColour(m_lastColour)) {
         m_lastColour = *chosen;
-        InsertColourCode(m_context.buffer(), *chosen);
+        ::insertColourCode(m_context.buffer(), *chosen);
     }
 }
 
-void LinkController::Font3Click() {
-    ::Font3Click(m_context.buffer(), m_pickers->fields());
+void LinkActions::wrapInFontSpan() {
+    ::wrapInFontSpan(m_context.buffer(), m_pickers->fields());
 }
 
-std::optional<RgbColour> LinkController::chooseColour(const RgbColour& initial) {
+std::optional<RgbColour> LinkActions::chooseColour(const RgbColour& initial) {
     const QColor chosen = QColorDialog::getColor(QColor(initial.red, initial.green, initial.blue),
                                                  m_context.window());
     if (!chosen.isValid())

@@ -1,4 +1,4 @@
-#include "features/remove_formatting/remove_format_controller.h"
+#include "features/remove_formatting/remove_format_actions.h"
 
 #include "features/remove_formatting/remove_format.h"
 #include "widgets/feature_context.h"
@@ -10,29 +10,29 @@
 #include <QMenu>
 #include <QToolBar>
 
-RemoveFormatController::RemoveFormatController(FeatureContext& context)
+RemoveFormatActions::RemoveFormatActions(FeatureContext& context)
     : QObject(&context), m_context(context) {
     // The caption is the built-in German one until the first language switch.
     const FeatureMenus& a = m_context.menus();
     QAction* item = a.html->addAction(QStringLiteral("Schriftformatierung entfernen"));
-    item->setObjectName(QStringLiteral("RemoveFormat1"));
+    item->setObjectName(QStringLiteral("removeFormattingItem"));
     m_context.captionFromMessage(item, 164);
-    connect(item, &QAction::triggered, this, [this] { RemoveFormat1Click(); });
+    connect(item, &QAction::triggered, this, [this] { removeFormatting(); });
 
     QAction* button =
         a.standardBar->addAction(themedIcon(QStringLiteral("hx-remove-format")), QString());
-    button->setObjectName(QStringLiteral("ToolButtonRemoveF"));
+    button->setObjectName(QStringLiteral("removeFormattingButton"));
     m_context.hintFromMessage(button, 95);
-    connect(button, &QAction::triggered, this, [this] { RemoveFormat1Click(); });
+    connect(button, &QAction::triggered, this, [this] { removeFormatting(); });
 }
 
-void RemoveFormatController::RemoveFormat1Click() {
-    const int line = ::RemoveFormat1Click(m_context.buffer());
+void RemoveFormatActions::removeFormatting() {
+    const int line = removeFormattingAtCaret(m_context.buffer());
     if (line >= 0)
         centreLine(line);
 }
 
-void RemoveFormatController::centreLine(int line) {
+void RemoveFormatActions::centreLine(int line) {
     QsciScintilla* editor = m_context.editor();
     editor->SendScintilla(QsciScintillaBase::SCI_ENSUREVISIBLE, line);
     const long shown = editor->SendScintilla(QsciScintillaBase::SCI_VISIBLEFROMDOCLINE, line);
