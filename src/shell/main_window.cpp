@@ -10,8 +10,8 @@
 #include "features/files_replace/files_controller.h"
 #include "features/find_replace/search_controller.h"
 #include "features/forms/forms_controller.h"
-#include "features/frames_objects/frames_controller.h"
-#include "features/frames_objects/object_controller.h"
+#include "features/frames_objects/frames_actions.h"
+#include "features/frames_objects/object_actions.h"
 #include "features/images/image_controller.h"
 #include "features/links/link_controller.h"
 #include "features/outside_programs/outside_controller.h"
@@ -134,8 +134,8 @@ void MainWindow::createFeatures() {
     new NewTableController(context);
     new TransformController(context);
     new ImageController(context);
-    new FramesController(context);
-    new ObjectController(context);
+    new FramesActions(context);
+    new ObjectActions(context);
     new LinkController(context);
     new FormsController(context);
     new EntitiesController(context);
