@@ -17,7 +17,7 @@
 #include "features/outside_programs/outside_controller.h"
 #include "features/printing/print_controller.h"
 #include "features/remove_formatting/remove_format_controller.h"
-#include "features/scratch_window/scratch_controller.h"
+#include "features/scratch_window/scratch_actions.h"
 #include "features/settings_dialog/setup_controller.h"
 #include "features/styles/css_controller.h"
 #include "features/tables/new_table_controller.h"
@@ -146,7 +146,7 @@ void MainWindow::createFeatures() {
     new SearchController(context);
     new FilesController(context);
     new PrintController(context);
-    new ScratchController(context);
+    new ScratchActions(context);
     new SetupController(context);
     new OutsideController(context);
     m_actions->tableBar->setVisible(!m_actions->tableBar->actions().isEmpty());
