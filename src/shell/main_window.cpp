@@ -10,14 +10,14 @@
 #include "features/files_replace/files_controller.h"
 #include "features/find_replace/search_controller.h"
 #include "features/forms/forms_controller.h"
-#include "features/frames_objects/frames_controller.h"
-#include "features/frames_objects/object_controller.h"
+#include "features/frames_objects/frames_actions.h"
+#include "features/frames_objects/object_actions.h"
 #include "features/images/image_controller.h"
 #include "features/links/link_actions.h"
 #include "features/outside_programs/outside_controller.h"
 #include "features/printing/print_controller.h"
 #include "features/remove_formatting/remove_format_actions.h"
-#include "features/scratch_window/scratch_controller.h"
+#include "features/scratch_window/scratch_actions.h"
 #include "features/settings_dialog/setup_controller.h"
 #include "features/styles/css_controller.h"
 #include "features/tables/new_table_actions.h"
@@ -134,8 +134,8 @@ void MainWindow::createFeatures() {
     new NewTableActions(context);
     new TransformController(context);
     new ImageController(context);
-    new FramesController(context);
-    new ObjectController(context);
+    new FramesActions(context);
+    new ObjectActions(context);
     new LinkActions(context);
     new FormsController(context);
     new EntitiesController(context);
@@ -146,7 +146,7 @@ void MainWindow::createFeatures() {
     new SearchController(context);
     new FilesController(context);
     new PrintController(context);
-    new ScratchController(context);
+    new ScratchActions(context);
     new SetupController(context);
     new OutsideController(context);
     m_actions->tableBar->setVisible(!m_actions->tableBar->actions().isEmpty());

@@ -4,7 +4,7 @@
 
 namespace {
 
-const QString NL = QStringLiteral("\r\n");
+const QString crLf = QStringLiteral("\r\n");
 
 QString orDefault(const QString& value, const QString& fallback) {
     return isBlankText(value) ? fallback : value;
@@ -17,7 +17,7 @@ QString frameLine(const FrameFields& frame, const QString& name, const QString& 
            QStringLiteral("\" marginheight=\"") +
            orDefault(frame.marginHeight, QStringLiteral("0")) +
            QStringLiteral("\" frameborder=\"") + border + QStringLiteral("\" ") +
-           (frame.noresize ? QStringLiteral("noresize") : QString()) + QStringLiteral(">") + NL;
+           (frame.noresize ? QStringLiteral("noresize") : QString()) + QStringLiteral(">") + crLf;
 }
 
 } // namespace
@@ -34,17 +34,17 @@ int frameCount(FrameLayout layout) {
     return 2;
 }
 
-QString NoFramesText(UiLanguage language) {
+QString noFramesText(UiLanguage language) {
     return language == UiLanguage::German
                ? QStringLiteral(
                      "<p>Wird angezeigt, wenn der Browser keine Frames darstellen kann.</p>")
                : QStringLiteral("<p>Will be displayed if browser is unabled to handle frames.</p>");
 }
 
-QString BasicFrameset(const FramesFields& fields) {
-    const QString b = fields.borders ? QStringLiteral("1") : QStringLiteral("0");
+QString framesetPage(const FramesFields& fields) {
+    const QString border = fields.borders ? QStringLiteral("1") : QStringLiteral("0");
     auto frame = [&](int index, const char* name) {
-        return frameLine(fields.frames[index], QLatin1String(name), b);
+        return frameLine(fields.frames[index], QLatin1String(name), border);
     };
 
     QString outer;
@@ -56,30 +56,30 @@ QString BasicFrameset(const FramesFields& fields) {
         break;
     case FrameLayout::Three:
         outer = QStringLiteral("rows=\"20%,80%\"");
-        body = frame(0, "Top") + QStringLiteral("<frameset cols=\"30%,70%\">") + NL +
-               frame(1, "Left") + frame(2, "Right") + QStringLiteral("</frameset>") + NL;
+        body = frame(0, "Top") + QStringLiteral("<frameset cols=\"30%,70%\">") + crLf +
+               frame(1, "Left") + frame(2, "Right") + QStringLiteral("</frameset>") + crLf;
         break;
     case FrameLayout::Four:
         outer = QStringLiteral("rows=\"20%,60%,20%\"");
-        body = frame(0, "Top") + QStringLiteral("<frameset cols=\"40%,60%\">") + NL +
-               frame(1, "Left") + frame(2, "Right") + QStringLiteral("</frameset>") + NL +
+        body = frame(0, "Top") + QStringLiteral("<frameset cols=\"40%,60%\">") + crLf +
+               frame(1, "Left") + frame(2, "Right") + QStringLiteral("</frameset>") + crLf +
                frame(3, "Bottom");
         break;
     }
 
     return QStringLiteral("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Frameset//EN\" "
                           "\"http://www.w3.org/TR/html4/frameset.dtd\">") +
-           NL + QStringLiteral("<html>") + NL + QStringLiteral("<head>") + NL +
-           QStringLiteral("<title>Frame page</title>") + NL + QStringLiteral("</head>") + NL +
-           QStringLiteral("<frameset ") + outer + QStringLiteral(" frameborder=\"") + b +
-           QStringLiteral("\" framespacing=\"") + b + QStringLiteral("\" border=\"") + b +
-           QStringLiteral("\">") + NL + body + QStringLiteral("<noframes>") + NL +
-           QStringLiteral("<body>") + NL + NoFramesText(fields.Sprache) + NL +
-           QStringLiteral("</body>") + NL + QStringLiteral("</noframes>") + NL +
+           crLf + QStringLiteral("<html>") + crLf + QStringLiteral("<head>") + crLf +
+           QStringLiteral("<title>Frame page</title>") + crLf + QStringLiteral("</head>") + crLf +
+           QStringLiteral("<frameset ") + outer + QStringLiteral(" frameborder=\"") + border +
+           QStringLiteral("\" framespacing=\"") + border + QStringLiteral("\" border=\"") + border +
+           QStringLiteral("\">") + crLf + body + QStringLiteral("<noframes>") + crLf +
+           QStringLiteral("<body>") + crLf + noFramesText(fields.language) + crLf +
+           QStringLiteral("</body>") + crLf + QStringLiteral("</noframes>") + crLf +
            QStringLiteral("</frameset></html>");
 }
 
-QString SourceFieldText(const QString& chosenPath) {
+QString sourceFieldText(const QString& chosenPath) {
     const qsizetype slash = chosenPath.lastIndexOf(QLatin1Char('/'));
     return slash < 0 ? chosenPath : chosenPath.mid(slash + 1);
 }

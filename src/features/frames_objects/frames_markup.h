@@ -6,10 +6,10 @@
 
 #include <array>
 
-// The three fixed frameset layouts (radio buttons Frames2 to Frames4).
+// The three fixed frameset layouts, one radio button each.
 enum class FrameLayout { Two, Three, Four };
 
-// The fields of one frame group ("Frame1" to "Frame4"), kept as typed.
+// The fields of one of the four frame groups, kept as typed.
 struct FrameFields {
     QString scrolling = QStringLiteral("auto");
     QString marginWidth = QStringLiteral("5");
@@ -18,9 +18,9 @@ struct FrameFields {
     QString source;
 };
 
-// What TFormFrames holds; the defaults are the dialog's first state.
+// What the frameset dialog holds; the defaults are the dialog's first state.
 struct FramesFields {
-    UiLanguage Sprache = UiLanguage::German;
+    UiLanguage language = UiLanguage::German;
     FrameLayout layout = FrameLayout::Two;
     bool borders = true;
     std::array<FrameFields, 4> frames{
@@ -34,10 +34,10 @@ struct FramesFields {
 int frameCount(FrameLayout layout);
 
 // The text of the noframes body in the dialog's language.
-QString NoFramesText(UiLanguage language);
+QString noFramesText(UiLanguage language);
 
-// The complete frameset page (FrameSeite) the OK button builds.
-QString BasicFrameset(const FramesFields& fields);
+// The complete frameset page the OK button builds.
+QString framesetPage(const FramesFields& fields);
 
-// What a source button writes into its field: the chosen file's name without its folder.
-QString SourceFieldText(const QString& chosenPath);
+// What a browse button writes into its field: the chosen file's name without its folder.
+QString sourceFieldText(const QString& chosenPath);

@@ -43,79 +43,79 @@ const IFrameTexts english{
 
 } // namespace
 
-TFormIFrame::TFormIFrame(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("FormIFrame"));
+IFrameDialog::IFrameDialog(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("iFrameDialog"));
     setWindowTitle(QStringLiteral("iFrame"));
     const IFrameFields start;
 
-    m_name = namedField("EditName", start.EditName);
-    m_width = namedField("EditBreite", start.EditBreite);
-    m_height = namedField("EditHohe", start.EditHohe);
-    m_source = namedField("EditSource", start.EditSource);
-    m_sourceLabel = namedLabel("Label4", QString(), m_source);
-    m_sourceButton = new QPushButton(themedIcon(QStringLiteral("document-open")), QString());
-    m_sourceButton->setObjectName(QStringLiteral("BitBtn3"));
-    m_sourceButton->setAutoDefault(false);
-    connect(m_sourceButton, &QPushButton::clicked, this, [this] { BitBtn3Click(); });
+    m_name = namedField("nameEdit", start.name);
+    m_width = namedField("widthEdit", start.width);
+    m_height = namedField("heightEdit", start.height);
+    m_source = namedField("sourceEdit", start.source);
+    m_sourceLabel = namedLabel("sourceLabel", QString(), m_source);
+    m_browseButton = new QPushButton(themedIcon(QStringLiteral("document-open")), QString());
+    m_browseButton->setObjectName(QStringLiteral("browseButton"));
+    m_browseButton->setAutoDefault(false);
+    connect(m_browseButton, &QPushButton::clicked, this, [this] { browseForSource(); });
 
     auto* form = new QFormLayout;
-    form->addRow(namedLabel("Label1", QStringLiteral("Name"), m_name), m_name);
-    form->addRow(namedLabel("Label2", QStringLiteral("Width"), m_width), m_width);
-    form->addRow(namedLabel("Label3", QStringLiteral("Height"), m_height), m_height);
+    form->addRow(namedLabel("nameLabel", QStringLiteral("Name"), m_name), m_name);
+    form->addRow(namedLabel("widthLabel", QStringLiteral("Width"), m_width), m_width);
+    form->addRow(namedLabel("heightLabel", QStringLiteral("Height"), m_height), m_height);
     auto* sourceRow = new QHBoxLayout;
     sourceRow->addWidget(m_source, 1);
-    sourceRow->addWidget(m_sourceButton);
+    sourceRow->addWidget(m_browseButton);
     form->addRow(m_sourceLabel, sourceRow);
 
     const OkCancelButtons buttons = makeOkCancelButtons(this);
-    addHelpButton(buttons.box, 210, [this] { return Sprache; });
-    installHelpKey(this, 210, [this] { return Sprache; });
+    addHelpButton(buttons.box, 210, [this] { return m_language; });
+    installHelpKey(this, 210, [this] { return m_language; });
     m_cancel = buttons.cancel;
-    connect(buttons.ok, &QPushButton::clicked, this, [this] { MakeFrame(); });
+    connect(buttons.ok, &QPushButton::clicked, this, [this] { buildElementAndAccept(); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons.box);
     m_source->setMinimumWidth(260);
-    FormShow();
+    prepareToShow();
 }
 
-int TFormIFrame::exec() {
-    FormShow();
+int IFrameDialog::exec() {
+    prepareToShow();
     return QDialog::exec();
 }
 
-void TFormIFrame::FormShow() {
-    iFrameSource.clear();
-    const IFrameTexts& t = Sprache == UiLanguage::German ? german : english;
+void IFrameDialog::prepareToShow() {
+    m_element.clear();
+    const IFrameTexts& t = m_language == UiLanguage::German ? german : english;
     m_sourceLabel->setText(QString::fromUtf8(t.source));
     m_name->setToolTip(QString::fromUtf8(t.nameHint));
     m_width->setToolTip(QString::fromUtf8(t.widthHint));
     m_height->setToolTip(QString::fromUtf8(t.heightHint));
     m_source->setToolTip(QString::fromUtf8(t.sourceHint));
-    m_sourceButton->setToolTip(QString::fromUtf8(t.sourceHint));
+    m_browseButton->setToolTip(QString::fromUtf8(t.sourceHint));
     m_cancel->setText(QString::fromUtf8(t.cancel));
 }
 
-IFrameFields TFormIFrame::fields() const {
+IFrameFields IFrameDialog::fields() const {
     IFrameFields f;
-    f.Sprache = Sprache;
-    f.EditName = m_name->text();
-    f.EditBreite = m_width->text();
-    f.EditHohe = m_height->text();
-    f.EditSource = m_source->text();
+    f.language = m_language;
+    f.name = m_name->text();
+    f.width = m_width->text();
+    f.height = m_height->text();
+    f.source = m_source->text();
     return f;
 }
 
-void TFormIFrame::MakeFrame() {
-    iFrameSource = ::MakeFrame(fields());
+void IFrameDialog::buildElementAndAccept() {
+    m_element = iFrameElement(fields());
     accept();
 }
 
-void TFormIFrame::BitBtn3Click() {
+void IFrameDialog::browseForSource() {
     if (!chooseSourceFile)
         return;
     const QString path = chooseSourceFile();
     if (!path.isEmpty())
-        m_source->setText(SourceFieldText(path));
+        m_source->setText(sourceFieldText(path));
 }

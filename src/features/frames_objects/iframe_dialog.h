@@ -14,32 +14,35 @@ class QPushButton;
 
 // The iFrame dialog: name, size and source of an inline frame. Created once; the fields keep
 // what the user left in them.
-class TFormIFrame : public QDialog {
+class IFrameDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit TFormIFrame(QWidget* parent = nullptr);
+    explicit IFrameDialog(QWidget* parent = nullptr);
 
-    UiLanguage Sprache = UiLanguage::German;
-    QString iFrameSource; // the built element; empty unless OK built one
+    void setLanguage(UiLanguage language) { m_language = language; }
+    // The built element; empty unless OK built one.
+    QString element() const { return m_element; }
 
     // Asks for the frame's file; returns its path, or nothing when cancelled.
     std::function<QString()> chooseSourceFile;
 
-    // Shows the texts of Sprache, empties iFrameSource and runs modally.
+    // Shows the texts of the language, empties the element and runs modally.
     int exec() override;
 
     IFrameFields fields() const;
 
 private:
-    void FormShow();
-    void MakeFrame();
-    void BitBtn3Click();
+    void prepareToShow();
+    void buildElementAndAccept();
+    void browseForSource();
 
+    UiLanguage m_language = UiLanguage::German;
+    QString m_element;
     QLineEdit* m_name;
     QLineEdit* m_width;
     QLineEdit* m_height;
     QLineEdit* m_source;
     QLabel* m_sourceLabel;
-    QPushButton* m_sourceButton;
+    QPushButton* m_browseButton;
     QPushButton* m_cancel;
 };

@@ -2,20 +2,20 @@
 
 #include "foundation/document/editor_buffer.h"
 
-QString MakeFrame(const IFrameFields& f) {
-    const QString nl = QStringLiteral("\r\n");
+QString iFrameElement(const IFrameFields& f) {
+    const QString crLf = QStringLiteral("\r\n");
     // The fallback is English in both languages: it is read by the page's visitors.
-    return QStringLiteral("<iframe src=\"") + f.EditSource + QStringLiteral("\" width=\"") +
-           f.EditBreite + QStringLiteral("\" height=\"") + f.EditHohe +
-           QStringLiteral("\" name=\"") + f.EditName + QStringLiteral("\">") + nl +
-           QStringLiteral("<p>Your browser is unable to display inline frames:") + nl +
-           QStringLiteral("Use a simple link instead:<a href=\"") + f.EditSource +
-           QStringLiteral("\">") + f.EditName + QStringLiteral("</a></p>") + nl +
-           QStringLiteral("</iframe>") + nl;
+    return QStringLiteral("<iframe src=\"") + f.source + QStringLiteral("\" width=\"") + f.width +
+           QStringLiteral("\" height=\"") + f.height + QStringLiteral("\" name=\"") + f.name +
+           QStringLiteral("\">") + crLf +
+           QStringLiteral("<p>Your browser is unable to display inline frames:") + crLf +
+           QStringLiteral("Use a simple link instead:<a href=\"") + f.source +
+           QStringLiteral("\">") + f.name + QStringLiteral("</a></p>") + crLf +
+           QStringLiteral("</iframe>") + crLf;
 }
 
-void InsertIFrame(EditorBuffer& editor, const QString& iFrameSource) {
-    if (iFrameSource.isEmpty())
+void insertIFrame(EditorBuffer& editor, const QString& element) {
+    if (element.isEmpty())
         return;
-    editor.setSelText(iFrameSource + editor.selText());
+    editor.setSelText(element + editor.selText());
 }

@@ -6,17 +6,17 @@
 
 class EditorBuffer;
 
-// What TFormIFrame holds; the defaults are the dialog's first state.
+// What the iFrame dialog holds; the defaults are the dialog's first state.
 struct IFrameFields {
-    UiLanguage Sprache = UiLanguage::German;
-    QString EditName = QStringLiteral("Inline Page");
-    QString EditBreite = QStringLiteral("400");
-    QString EditHohe = QStringLiteral("400");
-    QString EditSource = QStringLiteral("Seite.htm");
+    UiLanguage language = UiLanguage::German;
+    QString name = QStringLiteral("Inline Page");
+    QString width = QStringLiteral("400");
+    QString height = QStringLiteral("400");
+    QString source = QStringLiteral("Seite.htm");
 };
 
-// The iframe element with its fallback paragraph (iFrameSource), fields as typed.
-QString MakeFrame(const IFrameFields& fields);
+// The iframe element with its fallback paragraph, fields as typed.
+QString iFrameElement(const IFrameFields& fields);
 
 // Puts the element in front of the selection, whose text stays; nothing for an empty element.
-void InsertIFrame(EditorBuffer& editor, const QString& iFrameSource);
+void insertIFrame(EditorBuffer& editor, const QString& element);

@@ -15,8 +15,9 @@
 
 namespace {
 
-// Hints of Label1, Label2, Label8, Label3, Label4, Label5, Label6, Label10, Label9, then the
-// captions of Label7, ButtonAdd, Button1 and BitBtn2.
+// Hints of the class id, code base, image map, width, height, parameter name, parameter value,
+// border and parameter list labels, then the captions of the type label, the add and clear
+// buttons and Cancel.
 struct ObjectTexts {
     const char* hints[9];
     const char* selectType;
@@ -48,63 +49,67 @@ QString fromCrLf(QString text) {
 
 } // namespace
 
-TFormObject::TFormObject(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("FormObject"));
+ObjectDialog::ObjectDialog(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("objectDialog"));
     setWindowTitle(QStringLiteral("Object"));
 
-    m_types = new QComboBox;
-    m_types->setObjectName(QStringLiteral("ComboBox1"));
-    m_types->addItems(ObjectTypeNames());
-    m_mimeTypes = new QComboBox;
-    m_mimeTypes->setObjectName(QStringLiteral("ComboBox2"));
-    m_mimeTypes->addItems(MimeTypes());
-    m_mimeTypes->setMaxVisibleItems(20);
+    m_typeCombo = new QComboBox;
+    m_typeCombo->setObjectName(QStringLiteral("typeCombo"));
+    m_typeCombo->addItems(objectTypeNames());
+    m_mimeTypeCombo = new QComboBox;
+    m_mimeTypeCombo->setObjectName(QStringLiteral("mimeTypeCombo"));
+    m_mimeTypeCombo->addItems(mimeTypes());
+    m_mimeTypeCombo->setMaxVisibleItems(20);
     // activated: choosing the same type again resets it again.
-    connect(m_types, &QComboBox::activated, this, [this](int i) { ComboBox1Select(i); });
-    connect(m_mimeTypes, &QComboBox::activated, this, [this](int i) { ComboBox2Select(i); });
+    connect(m_typeCombo, &QComboBox::activated, this, [this](int i) { pickType(i); });
+    connect(m_mimeTypeCombo, &QComboBox::activated, this, [this](int i) { pickMimeType(i); });
 
-    m_class = namedField("EditClass");
-    m_code = namedField("EditCode");
-    m_name = namedField("EditName");
-    m_width = namedField("EditWidth");
-    m_height = namedField("EditHeight");
-    m_border = namedField("EditBorder");
-    m_map = namedField("EditMap");
-    m_pName = namedField("EditPName");
-    m_pValue = namedField("EditPValue");
+    m_classId = namedField("classIdEdit");
+    m_codeBase = namedField("codeBaseEdit");
+    m_name = namedField("nameEdit");
+    m_width = namedField("widthEdit");
+    m_height = namedField("heightEdit");
+    m_border = namedField("borderEdit");
+    m_useMap = namedField("useMapEdit");
+    m_parameterName = namedField("parameterNameEdit");
+    m_parameterValue = namedField("parameterValueEdit");
     m_parameters = new QPlainTextEdit;
-    m_parameters->setObjectName(QStringLiteral("Memo1"));
+    m_parameters->setObjectName(QStringLiteral("parametersEdit"));
     m_parameters->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     m_parameters->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_parameters->setTabChangesFocus(true);
     m_parameters->setMinimumSize(680, 180);
 
-    m_typeLabel = namedLabel("Label7", QString(), m_types);
-    m_label1 = namedLabel("Label1", QString(), m_class);
-    m_label2 = namedLabel("Label2", QString(), m_code);
-    m_label11 = namedLabel("Label11", QString(), m_name);
-    QLabel* width = namedLabel("Label3", QStringLiteral("width"), m_width);
-    QLabel* height = namedLabel("Label4", QStringLiteral("height"), m_height);
-    QLabel* border = namedLabel("Label10", QStringLiteral("border"), m_border);
-    QLabel* map = namedLabel("Label8", QStringLiteral("usemap"), m_map);
-    QLabel* pName = namedLabel("Label5", QStringLiteral("param name"), m_pName);
-    QLabel* pValue = namedLabel("Label6", QStringLiteral("value"), m_pValue);
-    QLabel* list = namedLabel("Label9", QStringLiteral("Parameter"), m_parameters);
-    m_hinted = {m_label1, m_label2, map, width, height, pName, pValue, border, list};
+    m_typeLabel = namedLabel("typeLabel", QString(), m_typeCombo);
+    m_classIdLabel = namedLabel("classIdLabel", QString(), m_classId);
+    m_codeBaseLabel = namedLabel("codeBaseLabel", QString(), m_codeBase);
+    m_nameLabel = namedLabel("nameLabel", QString(), m_name);
+    QLabel* width = namedLabel("widthLabel", QStringLiteral("width"), m_width);
+    QLabel* height = namedLabel("heightLabel", QStringLiteral("height"), m_height);
+    QLabel* border = namedLabel("borderLabel", QStringLiteral("border"), m_border);
+    QLabel* useMap = namedLabel("useMapLabel", QStringLiteral("usemap"), m_useMap);
+    QLabel* parameterName =
+        namedLabel("parameterNameLabel", QStringLiteral("param name"), m_parameterName);
+    QLabel* parameterValue =
+        namedLabel("parameterValueLabel", QStringLiteral("value"), m_parameterValue);
+    QLabel* parameters = namedLabel("parametersLabel", QStringLiteral("Parameter"), m_parameters);
+    m_hinted = {m_classIdLabel, m_codeBaseLabel, useMap, width,     height,
+                parameterName,  parameterValue,  border, parameters};
 
     auto* top = new QGridLayout;
     top->addWidget(m_typeLabel, 0, 0);
-    top->addWidget(m_types, 0, 1);
-    top->addWidget(namedLabel("Label12", QStringLiteral("MIME types"), m_mimeTypes), 0, 2);
-    top->addWidget(m_mimeTypes, 0, 3);
+    top->addWidget(m_typeCombo, 0, 1);
+    top->addWidget(namedLabel("mimeTypeLabel", QStringLiteral("MIME types"), m_mimeTypeCombo), 0,
+                   2);
+    top->addWidget(m_mimeTypeCombo, 0, 3);
     top->setColumnStretch(3, 1);
 
     auto* attributes = new QGridLayout;
-    attributes->addWidget(m_label1, 0, 0);
-    attributes->addWidget(m_class, 0, 1, 1, 5);
-    attributes->addWidget(m_label2, 1, 0);
-    attributes->addWidget(m_code, 1, 1, 1, 5);
-    attributes->addWidget(m_label11, 2, 0);
+    attributes->addWidget(m_classIdLabel, 0, 0);
+    attributes->addWidget(m_classId, 0, 1, 1, 5);
+    attributes->addWidget(m_codeBaseLabel, 1, 0);
+    attributes->addWidget(m_codeBase, 1, 1, 1, 5);
+    attributes->addWidget(m_nameLabel, 2, 0);
     attributes->addWidget(m_name, 2, 1, 1, 5);
     attributes->addWidget(width, 3, 0);
     attributes->addWidget(m_width, 3, 1);
@@ -112,54 +117,54 @@ TFormObject::TFormObject(QWidget* parent) : QDialog(parent) {
     attributes->addWidget(m_height, 3, 3);
     attributes->addWidget(border, 3, 4);
     attributes->addWidget(m_border, 3, 5);
-    attributes->addWidget(map, 4, 0);
-    attributes->addWidget(m_map, 4, 1);
+    attributes->addWidget(useMap, 4, 0);
+    attributes->addWidget(m_useMap, 4, 1);
 
-    m_add = new QPushButton;
-    m_add->setObjectName(QStringLiteral("ButtonAdd"));
-    m_add->setAutoDefault(false);
-    connect(m_add, &QPushButton::clicked, this, [this] { ButtonAddClick(); });
-    auto* params = new QHBoxLayout;
-    params->addWidget(pName);
-    params->addWidget(m_pName, 1);
-    params->addWidget(pValue);
-    params->addWidget(m_pValue, 1);
-    params->addWidget(m_add);
+    m_addParameterButton = new QPushButton;
+    m_addParameterButton->setObjectName(QStringLiteral("addParameterButton"));
+    m_addParameterButton->setAutoDefault(false);
+    connect(m_addParameterButton, &QPushButton::clicked, this, [this] { addParameterLine(); });
+    auto* parameterRow = new QHBoxLayout;
+    parameterRow->addWidget(parameterName);
+    parameterRow->addWidget(m_parameterName, 1);
+    parameterRow->addWidget(parameterValue);
+    parameterRow->addWidget(m_parameterValue, 1);
+    parameterRow->addWidget(m_addParameterButton);
 
-    m_delete = new QPushButton;
-    m_delete->setObjectName(QStringLiteral("Button1"));
-    m_delete->setAutoDefault(false);
-    connect(m_delete, &QPushButton::clicked, this, [this] { Button1Click(); });
+    m_clearParametersButton = new QPushButton;
+    m_clearParametersButton->setObjectName(QStringLiteral("clearParametersButton"));
+    m_clearParametersButton->setAutoDefault(false);
+    connect(m_clearParametersButton, &QPushButton::clicked, this, [this] { clearParameters(); });
     auto* listHead = new QHBoxLayout;
-    listHead->addWidget(list);
+    listHead->addWidget(parameters);
     listHead->addStretch();
-    listHead->addWidget(m_delete);
+    listHead->addWidget(m_clearParametersButton);
 
     const OkCancelButtons buttons = makeOkCancelButtons(this);
-    addHelpButton(buttons.box, 140, [this] { return Sprache; });
-    installHelpKey(this, 140, [this] { return Sprache; });
+    addHelpButton(buttons.box, 140, [this] { return m_language; });
+    installHelpKey(this, 140, [this] { return m_language; });
     m_cancel = buttons.cancel;
-    connect(buttons.ok, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+    connect(buttons.ok, &QPushButton::clicked, this, [this] { buildElementAndAccept(); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addLayout(attributes);
-    layout->addLayout(params);
+    layout->addLayout(parameterRow);
     layout->addLayout(listHead);
     layout->addWidget(m_parameters, 1);
     layout->addWidget(buttons.box);
 
     showFields();
-    FormShow();
+    prepareToShow();
 }
 
-int TFormObject::exec() {
-    FormShow();
+int ObjectDialog::exec() {
+    prepareToShow();
     return QDialog::exec();
 }
 
-void TFormObject::FormShow() {
-    const ObjectTexts& t = Sprache == UiLanguage::German ? german : english;
+void ObjectDialog::prepareToShow() {
+    const ObjectTexts& t = m_language == UiLanguage::German ? german : english;
     for (size_t i = 0; i < m_hinted.size(); ++i) {
         const QString hint = QString::fromUtf8(t.hints[i]);
         m_hinted[i]->setToolTip(hint);
@@ -168,76 +173,76 @@ void TFormObject::FormShow() {
             buddy->setToolTip(hint);
     }
     m_typeLabel->setText(QString::fromUtf8(t.selectType));
-    m_add->setText(QString::fromUtf8(t.add));
-    m_delete->setText(QString::fromUtf8(t.clear));
+    m_addParameterButton->setText(QString::fromUtf8(t.add));
+    m_clearParametersButton->setText(QString::fromUtf8(t.clear));
     m_cancel->setText(QString::fromUtf8(t.cancel));
-    ObjectTag.clear();
-    m_mimeTypes->setCurrentIndex(-1);
+    m_element.clear();
+    m_mimeTypeCombo->setCurrentIndex(-1);
     m_fields = fields();
-    m_fields.Sprache = Sprache;
-    ShowObjectDialog(m_fields);
+    m_fields.language = m_language;
+    resetObjectDialog(m_fields);
     showFields();
 }
 
-ObjectFields TFormObject::fields() const {
+ObjectFields ObjectDialog::fields() const {
     ObjectFields f = m_fields;
-    f.Sprache = Sprache;
-    f.EditClass = m_class->text();
-    f.EditCode = m_code->text();
-    f.EditName = m_name->text();
-    f.EditWidth = m_width->text();
-    f.EditHeight = m_height->text();
-    f.EditBorder = m_border->text();
-    f.EditMap = m_map->text();
-    f.EditPName = m_pName->text();
-    f.EditPValue = m_pValue->text();
+    f.language = m_language;
+    f.classId = m_classId->text();
+    f.codeBase = m_codeBase->text();
+    f.name = m_name->text();
+    f.width = m_width->text();
+    f.height = m_height->text();
+    f.border = m_border->text();
+    f.useMap = m_useMap->text();
+    f.parameterName = m_parameterName->text();
+    f.parameterValue = m_parameterValue->text();
     f.parameters = toCrLf(m_parameters->toPlainText());
     return f;
 }
 
-void TFormObject::showFields() {
+void ObjectDialog::showFields() {
     const ObjectFields& f = m_fields;
-    m_types->setCurrentIndex(static_cast<int>(f.type));
-    m_label1->setText(f.Label1);
-    m_label2->setText(f.Label2);
-    m_label11->setText(f.Label11);
-    m_class->setText(f.EditClass);
-    m_code->setText(f.EditCode);
-    m_name->setText(f.EditName);
-    m_width->setText(f.EditWidth);
-    m_height->setText(f.EditHeight);
-    m_border->setText(f.EditBorder);
-    m_map->setText(f.EditMap);
-    m_map->setEnabled(f.mapEnabled);
-    m_pName->setText(f.EditPName);
-    m_pValue->setText(f.EditPValue);
+    m_typeCombo->setCurrentIndex(static_cast<int>(f.type));
+    m_classIdLabel->setText(f.classIdAttribute);
+    m_codeBaseLabel->setText(f.codeBaseAttribute);
+    m_nameLabel->setText(f.nameAttribute);
+    m_classId->setText(f.classId);
+    m_codeBase->setText(f.codeBase);
+    m_name->setText(f.name);
+    m_width->setText(f.width);
+    m_height->setText(f.height);
+    m_border->setText(f.border);
+    m_useMap->setText(f.useMap);
+    m_useMap->setEnabled(f.useMapEnabled);
+    m_parameterName->setText(f.parameterName);
+    m_parameterValue->setText(f.parameterValue);
     if (toCrLf(m_parameters->toPlainText()) != f.parameters)
         m_parameters->setPlainText(fromCrLf(f.parameters));
 }
 
-void TFormObject::ComboBox1Select(int index) {
+void ObjectDialog::pickType(int index) {
     m_fields = fields();
-    ApplyObjectType(m_fields, static_cast<ObjectType>(index));
+    applyObjectType(m_fields, static_cast<ObjectType>(index));
     showFields();
 }
 
-void TFormObject::ComboBox2Select(int index) {
+void ObjectDialog::pickMimeType(int index) {
     m_fields = fields();
-    ChooseMimeType(m_fields, MimeTypes().value(index));
+    chooseMimeType(m_fields, mimeTypes().value(index));
     showFields();
 }
 
-void TFormObject::ButtonAddClick() {
+void ObjectDialog::addParameterLine() {
     m_fields = fields();
-    AddParameter(m_fields);
+    addParameter(m_fields);
     showFields();
 }
 
-void TFormObject::Button1Click() {
+void ObjectDialog::clearParameters() {
     m_parameters->clear();
 }
 
-void TFormObject::BitBtn1Click() {
-    ObjectTag = MakeTag(fields());
+void ObjectDialog::buildElementAndAccept() {
+    m_element = objectElement(fields());
     accept();
 }

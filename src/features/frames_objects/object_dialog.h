@@ -16,13 +16,14 @@ class QPushButton;
 
 // The object dialog: a type preset, the attribute fields and the param lines; OK builds the
 // element. Created once; width and height keep what the user typed.
-class TFormObject : public QDialog {
+class ObjectDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit TFormObject(QWidget* parent = nullptr);
+    explicit ObjectDialog(QWidget* parent = nullptr);
 
-    UiLanguage Sprache = UiLanguage::German;
-    QString ObjectTag; // the built element; empty unless OK built one
+    void setLanguage(UiLanguage language) { m_language = language; }
+    // The built element; empty unless OK built one.
+    QString element() const { return m_element; }
 
     // Resets the dialog as every showing does, then runs modally.
     int exec() override;
@@ -31,34 +32,36 @@ public:
     ObjectFields fields() const;
 
 private:
-    void FormShow();
-    void ComboBox1Select(int index);
-    void ComboBox2Select(int index);
-    void ButtonAddClick();
-    void Button1Click();
-    void BitBtn1Click();
+    void prepareToShow();
+    void pickType(int index);
+    void pickMimeType(int index);
+    void addParameterLine();
+    void clearParameters();
+    void buildElementAndAccept();
     // Puts the struct's values into the widgets after a core operation changed them.
     void showFields();
 
+    UiLanguage m_language = UiLanguage::German;
+    QString m_element;
     ObjectFields m_fields;
-    QComboBox* m_types;
-    QComboBox* m_mimeTypes;
-    QLabel* m_label1;
-    QLabel* m_label2;
-    QLabel* m_label11;
-    QLineEdit* m_class;
-    QLineEdit* m_code;
+    QComboBox* m_typeCombo;
+    QComboBox* m_mimeTypeCombo;
+    QLabel* m_classIdLabel;
+    QLabel* m_codeBaseLabel;
+    QLabel* m_nameLabel;
+    QLineEdit* m_classId;
+    QLineEdit* m_codeBase;
     QLineEdit* m_name;
     QLineEdit* m_width;
     QLineEdit* m_height;
     QLineEdit* m_border;
-    QLineEdit* m_map;
-    QLineEdit* m_pName;
-    QLineEdit* m_pValue;
+    QLineEdit* m_useMap;
+    QLineEdit* m_parameterName;
+    QLineEdit* m_parameterValue;
     QPlainTextEdit* m_parameters;
     std::array<QLabel*, 9> m_hinted; // the labels with a hint, in the order of the texts
     QLabel* m_typeLabel;
-    QPushButton* m_add;
-    QPushButton* m_delete;
+    QPushButton* m_addParameterButton;
+    QPushButton* m_clearParametersButton;
     QPushButton* m_cancel;
 };

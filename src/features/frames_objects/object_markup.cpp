@@ -5,35 +5,35 @@
 
 namespace {
 
-const QString NL = QStringLiteral("\r\n");
+const QString crLf = QStringLiteral("\r\n");
 
-QString flashTemplate(const QString& w, const QString& h) {
+QString flashTemplate(const QString& width, const QString& height) {
     const QString four(4, QLatin1Char(' '));
     const QString eleven(11, QLatin1Char(' '));
-    return QStringLiteral("<param name=\"movie\" value=\"MyFlash.swf\">") + NL + four +
-           QStringLiteral("<param name=\"quality\" value=\"high\">") + NL + four +
-           QStringLiteral("<param name=\"scale\" value=\"exactfit\">") + NL + four +
-           QStringLiteral("<param name=\"menu\" value=\"true\">") + NL + four +
-           QStringLiteral("<param name=\"bgcolor\" value=\"#000000\">") + NL + four +
+    return QStringLiteral("<param name=\"movie\" value=\"MyFlash.swf\">") + crLf + four +
+           QStringLiteral("<param name=\"quality\" value=\"high\">") + crLf + four +
+           QStringLiteral("<param name=\"scale\" value=\"exactfit\">") + crLf + four +
+           QStringLiteral("<param name=\"menu\" value=\"true\">") + crLf + four +
+           QStringLiteral("<param name=\"bgcolor\" value=\"#000000\">") + crLf + four +
            QStringLiteral("<embed src=\"MyFlash.swf\" quality=\"high\" scale=\"exactfit\" "
                           "menu=\"false\"") +
-           NL + eleven + QStringLiteral("bgcolor=\"#000000\" width=\"") + w +
-           QStringLiteral("\" height=\"") + h + QStringLiteral("\" swLiveConnect=\"false\"") + NL +
-           eleven + QStringLiteral("type=\"application/x-shockwave-flash\"") + NL + eleven +
-           QStringLiteral("pluginspage=\"") + FlashPluginPage + QStringLiteral("\">") + NL + four +
-           QStringLiteral("</embed>") + NL;
+           crLf + eleven + QStringLiteral("bgcolor=\"#000000\" width=\"") + width +
+           QStringLiteral("\" height=\"") + height + QStringLiteral("\" swLiveConnect=\"false\"") +
+           crLf + eleven + QStringLiteral("type=\"application/x-shockwave-flash\"") + crLf +
+           eleven + QStringLiteral("pluginspage=\"") + FlashPluginPage + QStringLiteral("\">") +
+           crLf + four + QStringLiteral("</embed>") + crLf;
 }
 
-QString javaTemplate(const QString& w, const QString& h) {
-    return QStringLiteral("<applet code=\"myJava.class\" width=\"") + w +
-           QStringLiteral("\" height=\"") + h + QStringLiteral("\" alt=\"Java-Applet\">") + NL +
-           QStringLiteral("</applet>");
+QString javaTemplate(const QString& width, const QString& height) {
+    return QStringLiteral("<applet code=\"myJava.class\" width=\"") + width +
+           QStringLiteral("\" height=\"") + height + QStringLiteral("\" alt=\"Java-Applet\">") +
+           crLf + QStringLiteral("</applet>");
 }
 
-QString attribute(const QString& caption, const QString& value) {
+QString attribute(const QString& name, const QString& value) {
     if (isBlankText(value))
         return QString();
-    return QLatin1Char(' ') + caption + QStringLiteral("=\"") + value + QLatin1Char('"');
+    return QLatin1Char(' ') + name + QStringLiteral("=\"") + value + QLatin1Char('"');
 }
 
 } // namespace
@@ -43,13 +43,13 @@ const QString FlashCabinetAddress =
 const QString FlashPluginPage = QStringLiteral(
     "http://www.example.com/shockwave/download/download.cgi?P1_Prod_Version=ShockwaveFlash");
 
-const QStringList& ObjectTypeNames() {
+const QStringList& objectTypeNames() {
     static const QStringList names{QStringLiteral("Flash"), QStringLiteral("Data"),
                                    QStringLiteral("Java"), QStringLiteral("ActiveX")};
     return names;
 }
 
-const QStringList& MimeTypes() {
+const QStringList& mimeTypes() {
     static const QStringList types{
         QStringLiteral("application/acad"),
         QStringLiteral("application/applefile"),
@@ -108,97 +108,98 @@ const QStringList& MimeTypes() {
     return types;
 }
 
-void ClearAll(ObjectFields& f) {
-    f.EditClass.clear();
-    f.EditCode.clear();
-    f.EditName.clear();
-    f.EditBorder.clear();
-    f.EditPName.clear();
-    f.EditPValue.clear();
+void clearObjectFields(ObjectFields& f) {
+    f.classId.clear();
+    f.codeBase.clear();
+    f.name.clear();
+    f.border.clear();
+    f.parameterName.clear();
+    f.parameterValue.clear();
     f.parameters.clear();
-    f.EditMap = QStringLiteral("#");
+    f.useMap = QStringLiteral("#");
 }
 
-void ShowObjectDialog(ObjectFields& f) {
+void resetObjectDialog(ObjectFields& f) {
     f.type = ObjectType::None;
-    f.Label1 = QStringLiteral("classid");
-    f.Label2 = QStringLiteral("codebase");
-    f.Label11 = QStringLiteral("name");
-    f.mapEnabled = false;
-    ClearAll(f);
+    f.classIdAttribute = QStringLiteral("classid");
+    f.codeBaseAttribute = QStringLiteral("codebase");
+    f.nameAttribute = QStringLiteral("name");
+    f.useMapEnabled = false;
+    clearObjectFields(f);
 }
 
-void ApplyObjectType(ObjectFields& f, ObjectType type) {
-    ClearAll(f);
+void applyObjectType(ObjectFields& f, ObjectType type) {
+    clearObjectFields(f);
     f.type = type;
-    f.Label1 = QStringLiteral("classid");
-    f.Label2 = QStringLiteral("codebase");
-    f.Label11 = QStringLiteral("name");
-    f.mapEnabled = false;
+    f.classIdAttribute = QStringLiteral("classid");
+    f.codeBaseAttribute = QStringLiteral("codebase");
+    f.nameAttribute = QStringLiteral("name");
+    f.useMapEnabled = false;
     switch (type) {
     case ObjectType::None:
         break;
     case ObjectType::Flash:
-        f.EditClass = QStringLiteral("CLSID:D27CDB6E-AE6D-11cf-96B8-444553540000");
-        f.EditCode = FlashCabinetAddress;
-        f.parameters = flashTemplate(f.EditWidth, f.EditHeight);
+        f.classId = QStringLiteral("CLSID:D27CDB6E-AE6D-11cf-96B8-444553540000");
+        f.codeBase = FlashCabinetAddress;
+        f.parameters = flashTemplate(f.width, f.height);
         break;
     case ObjectType::Data:
-        f.Label1 = QStringLiteral("data");
-        f.Label2 = QStringLiteral("type");
-        f.EditClass = QStringLiteral("MyFile.txt");
-        f.EditCode = QStringLiteral("text/plain");
-        f.mapEnabled = true;
+        f.classIdAttribute = QStringLiteral("data");
+        f.codeBaseAttribute = QStringLiteral("type");
+        f.classId = QStringLiteral("MyFile.txt");
+        f.codeBase = QStringLiteral("text/plain");
+        f.useMapEnabled = true;
         f.parameters = QStringLiteral("<param name=\"src\" value=\"MyFile.txt\">");
         break;
     case ObjectType::Java:
-        f.Label11 = QStringLiteral("codetype");
-        f.EditClass = QStringLiteral("java:myJava.class");
-        f.EditName = QStringLiteral("application/java-vm");
-        f.parameters = javaTemplate(f.EditWidth, f.EditHeight);
+        f.nameAttribute = QStringLiteral("codetype");
+        f.classId = QStringLiteral("java:myJava.class");
+        f.name = QStringLiteral("application/java-vm");
+        f.parameters = javaTemplate(f.width, f.height);
         break;
     case ObjectType::ActiveX:
-        f.EditClass = QStringLiteral("CLSID:05589FA1-C356-11CE-BF01-00AA0055595A");
-        f.EditName = QStringLiteral("Mediaplayer");
+        f.classId = QStringLiteral("CLSID:05589FA1-C356-11CE-BF01-00AA0055595A");
+        f.name = QStringLiteral("Mediaplayer");
         f.parameters = QStringLiteral("<param name=\"filename\" value=\"MyVideo.mpg\">");
         break;
     }
 }
 
-void ChooseMimeType(ObjectFields& f, const QString& mimeType) {
+void chooseMimeType(ObjectFields& f, const QString& mimeType) {
     if (f.type == ObjectType::Data)
-        f.EditCode = mimeType;
+        f.codeBase = mimeType;
     else if (f.type == ObjectType::Java)
-        f.EditName = mimeType;
+        f.name = mimeType;
 }
 
-void AddParameter(ObjectFields& f) {
-    const QString line = QStringLiteral("<param name=\"") + f.EditPName +
-                         QStringLiteral("\" value=\"") + f.EditPValue + QStringLiteral("\">");
+void addParameter(ObjectFields& f) {
+    const QString line = QStringLiteral("<param name=\"") + f.parameterName +
+                         QStringLiteral("\" value=\"") + f.parameterValue + QStringLiteral("\">");
     // A new line of the box, also after a last line the user left unfinished.
     if (!f.parameters.isEmpty() && !f.parameters.endsWith(QLatin1Char('\n')) &&
         !f.parameters.endsWith(QLatin1Char('\r')))
-        f.parameters += NL;
+        f.parameters += crLf;
     f.parameters += line;
 }
 
-QString MakeTag(const ObjectFields& f) {
-    QString tag = NL + QStringLiteral("<object") + attribute(f.Label11, f.EditName) +
-                  attribute(f.Label1, f.EditClass) + attribute(f.Label2, f.EditCode) +
-                  attribute(QStringLiteral("width"), f.EditWidth) +
-                  attribute(QStringLiteral("height"), f.EditHeight) +
-                  attribute(QStringLiteral("border"), f.EditBorder);
+QString objectElement(const ObjectFields& f) {
+    QString tag = crLf + QStringLiteral("<object") + attribute(f.nameAttribute, f.name) +
+                  attribute(f.classIdAttribute, f.classId) +
+                  attribute(f.codeBaseAttribute, f.codeBase) +
+                  attribute(QStringLiteral("width"), f.width) +
+                  attribute(QStringLiteral("height"), f.height) +
+                  attribute(QStringLiteral("border"), f.border);
     // An image map name only counts once the user wrote more than the bare "#".
-    if (trimBlank(f.EditMap) != QLatin1String("#"))
-        tag += attribute(QStringLiteral("usemap"), f.EditMap);
-    tag += QStringLiteral(">") + NL;
+    if (trimBlank(f.useMap) != QLatin1String("#"))
+        tag += attribute(QStringLiteral("usemap"), f.useMap);
+    tag += QStringLiteral(">") + crLf;
     if (!isBlankText(f.parameters))
-        tag += f.parameters + NL;
-    return tag + QStringLiteral("</object>") + NL;
+        tag += f.parameters + crLf;
+    return tag + QStringLiteral("</object>") + crLf;
 }
 
-void InsertObject(EditorBuffer& editor, const QString& objectTag) {
-    if (isBlankText(objectTag))
+void insertObject(EditorBuffer& editor, const QString& element) {
+    if (isBlankText(element))
         return;
-    editor.setSelText(objectTag + editor.selText());
+    editor.setSelText(element + editor.selText());
 }

@@ -28,18 +28,18 @@ struct ScratchButton {
 
 // In toolbar order.
 constexpr ScratchButton kButtons[] = {
-    {"ToolButton1", "document-new", "Neu", "New"},
-    {"ToolButton2", "document-open", "Datei öffen", "Open file"},
-    {"ToolButton3", "document-save", "Speichern", "Save"},
-    {"ToolButton14", "edit-select-all", "Alles auswählen", "Select all"},
-    {"ToolButton6", "edit-copy", "Kopieren", "Copy"},
-    {"ToolButton5", "edit-paste", "Einfügen", "Paste"},
-    {"ToolButton7", "edit-cut", "Ausschneiden", "Cut"},
-    {"ToolButton4", "edit-undo", "Rückgängig", "Undo"},
-    {"ToolButton10", "edit-delete", "Löschen", "Delete"},
-    {"ToolButton12", "hx-copy-all", "Gesamten Text kopieren", "Copy entire text"},
-    {"ToolButton13", "hx-word-wrap", "Zeilenbegrenzung an/aus", "WordWrap on/off"},
-    {"ToolButton11", "window-close", "Schliessen", "Exit"},
+    {"newButton", "document-new", "Neu", "New"},
+    {"openButton", "document-open", "Datei öffen", "Open file"},
+    {"saveButton", "document-save", "Speichern", "Save"},
+    {"selectAllButton", "edit-select-all", "Alles auswählen", "Select all"},
+    {"copyButton", "edit-copy", "Kopieren", "Copy"},
+    {"pasteButton", "edit-paste", "Einfügen", "Paste"},
+    {"cutButton", "edit-cut", "Ausschneiden", "Cut"},
+    {"undoButton", "edit-undo", "Rückgängig", "Undo"},
+    {"deleteButton", "edit-delete", "Löschen", "Delete"},
+    {"copyAllButton", "hx-copy-all", "Gesamten Text kopieren", "Copy entire text"},
+    {"wordWrapButton", "hx-word-wrap", "Zeilenbegrenzung an/aus", "WordWrap on/off"},
+    {"closeButton", "window-close", "Schliessen", "Exit"},
 };
 
 struct ScratchErrors {
@@ -75,26 +75,26 @@ QByteArray scratchFileBytes(const QString& text, TextEncoding encoding, bool byt
     return encodeTextAs(lines, encoding, byteOrderMark);
 }
 
-TFormText::TFormText(QWidget* parent) : QMainWindow(parent) {
-    setObjectName(QStringLiteral("FormText"));
+ScratchWindow::ScratchWindow(QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("scratchWindow"));
     setWindowFlag(Qt::Window);
     setWindowTitle(QStringLiteral("Simple text"));
 
-    m_memo = new QPlainTextEdit(this);
-    m_memo->setObjectName(QStringLiteral("Memo"));
-    m_memo->setFont(QFont(QStringLiteral("Arial"), 9));
-    setCentralWidget(m_memo);
+    m_textEdit = new QPlainTextEdit(this);
+    m_textEdit->setObjectName(QStringLiteral("textEdit"));
+    m_textEdit->setFont(QFont(QStringLiteral("Arial"), 9));
+    setCentralWidget(m_textEdit);
 
     auto* bar = addToolBar(QStringLiteral("Simple text"));
-    bar->setObjectName(QStringLiteral("ToolBar1"));
+    bar->setObjectName(QStringLiteral("toolBar"));
     bar->setMovable(false);
     bar->setFloatable(false);
     bar->setContextMenuPolicy(Qt::PreventContextMenu);
-    const auto memo = [this](void (QPlainTextEdit::*slot)()) {
-        return [this, slot] { (m_memo->*slot)(); };
+    const auto toText = [this](void (QPlainTextEdit::*slot)()) {
+        return [this, slot] { (m_textEdit->*slot)(); };
     };
-    // The buttons carry the window's own names; their actions stay unnamed, so the main
-    // window's language switch, which finds actions by name, never rewrites these hints.
+    // The buttons carry the names; their actions stay unnamed, so a look-up of the main
+    // window's own actions by name, several of which are named alike, never finds one of these.
     for (const ScratchButton& b : kButtons) {
         QAction* action = bar->addAction(themedIcon(QLatin1String(b.icon)), QString());
         bar->widgetForAction(action)->setObjectName(QLatin1String(b.name));
@@ -104,18 +104,18 @@ TFormText::TFormText(QWidget* parent) : QMainWindow(parent) {
         QToolButton* button = findChild<QToolButton*>(QLatin1String(name));
         connect(button->defaultAction(), &QAction::triggered, this, work);
     };
-    on("ToolButton1", [this] { ToolButton1Click(); });
-    on("ToolButton2", [this] { ToolButton2Click(); });
-    on("ToolButton3", [this] { ToolButton3Click(); });
-    on("ToolButton14", memo(&QPlainTextEdit::selectAll));
-    on("ToolButton6", memo(&QPlainTextEdit::copy));
-    on("ToolButton5", memo(&QPlainTextEdit::paste));
-    on("ToolButton7", memo(&QPlainTextEdit::cut));
-    on("ToolButton4", memo(&QPlainTextEdit::undo));
-    on("ToolButton10", [this] { ToolButton10Click(); });
-    on("ToolButton12", [this] { ToolButton12Click(); });
-    on("ToolButton13", [this] { ToolButton13Click(); });
-    on("ToolButton11", [this] { close(); });
+    on("newButton", [this] { newText(); });
+    on("openButton", [this] { openFile(); });
+    on("saveButton", [this] { saveFile(); });
+    on("selectAllButton", toText(&QPlainTextEdit::selectAll));
+    on("copyButton", toText(&QPlainTextEdit::copy));
+    on("pasteButton", toText(&QPlainTextEdit::paste));
+    on("cutButton", toText(&QPlainTextEdit::cut));
+    on("undoButton", toText(&QPlainTextEdit::undo));
+    on("deleteButton", [this] { deleteSelection(); });
+    on("copyAllButton", [this] { copyAllText(); });
+    on("wordWrapButton", [this] { toggleWordWrap(); });
+    on("closeButton", [this] { close(); });
 
     chooseOpenFile = [this](const QString& folder) {
         return QFileDialog::getOpenFileName(this, QString(), folder);
@@ -129,107 +129,107 @@ TFormText::TFormText(QWidget* parent) : QMainWindow(parent) {
     };
 
     applyHints();
-    installHelpKey(this, 70, [this] { return AppLanguage; });
+    installHelpKey(this, 70, [this] { return m_language; });
     resize(640, 420);
 }
 
-void TFormText::showModeless() {
+void ScratchWindow::showModeless() {
     if (isVisible()) {
         raise();
         activateWindow();
         return;
     }
-    FormShow();
+    startFromClipboard();
     show();
 }
 
-void TFormText::showModal() {
+void ScratchWindow::exec() {
     // A window cannot turn modal while it is up: it opens afresh with the new clipboard text.
     if (isVisible())
         hide();
     setWindowModality(Qt::ApplicationModal);
-    FormShow();
+    startFromClipboard();
     QEventLoop loop;
-    connect(this, &TFormText::hidden, &loop, &QEventLoop::quit);
+    connect(this, &ScratchWindow::hidden, &loop, &QEventLoop::quit);
     show();
     loop.exec();
     setWindowModality(Qt::NonModal);
 }
 
-void TFormText::hideEvent(QHideEvent* event) {
+void ScratchWindow::hideEvent(QHideEvent* event) {
     QMainWindow::hideEvent(event);
     // Minimising hides spontaneously and must not end a modal showing.
     if (!event->spontaneous())
         emit hidden();
 }
 
-void TFormText::FormShow() {
+void ScratchWindow::startFromClipboard() {
     applyHints();
-    m_memo->clear();
+    m_textEdit->clear();
     m_currentFile.clear();
     m_encoding = TextEncoding::Ansi;
     m_byteOrderMark = false;
-    m_memo->insertPlainText(withNewlines(QApplication::clipboard()->text()));
+    m_textEdit->insertPlainText(withNewlines(QApplication::clipboard()->text()));
     // Every showing opens without word wrap, whatever the last one left.
     setWordWrap(false);
     // The text is seen from its start, not scrolled to the end of its last line.
-    m_memo->moveCursor(QTextCursor::Start);
-    m_memo->setFocus();
+    m_textEdit->moveCursor(QTextCursor::Start);
+    m_textEdit->setFocus();
 }
 
-void TFormText::applyHints() {
+void ScratchWindow::applyHints() {
     for (const ScratchButton& b : kButtons) {
         const QString hint =
-            QString::fromUtf8(AppLanguage == UiLanguage::English ? b.englishHint : b.germanHint);
+            QString::fromUtf8(m_language == UiLanguage::English ? b.englishHint : b.germanHint);
         QAction* action = findChild<QToolButton*>(QLatin1String(b.name))->defaultAction();
         action->setText(hint);
         action->setToolTip(hint);
     }
 }
 
-void TFormText::setWordWrap(bool on) {
+void ScratchWindow::setWordWrap(bool on) {
     m_wordWrap = on;
-    m_memo->setLineWrapMode(on ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
-    m_memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_memo->setHorizontalScrollBarPolicy(on ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAlwaysOn);
+    m_textEdit->setLineWrapMode(on ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+    m_textEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_textEdit->setHorizontalScrollBarPolicy(on ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAlwaysOn);
 }
 
-void TFormText::ToolButton1Click() {
-    m_memo->clear();
+void ScratchWindow::newText() {
+    m_textEdit->clear();
 }
 
-void TFormText::ToolButton2Click() {
+void ScratchWindow::openFile() {
     const QString folder =
         m_currentFile.isEmpty() ? QDir::homePath() : QFileInfo(m_currentFile).absolutePath();
     const QString path = chooseOpenFile(folder);
     if (!path.isEmpty())
-        LoadFromFile(path);
+        loadFromFile(path);
 }
 
-void TFormText::ToolButton3Click() {
+void ScratchWindow::saveFile() {
     const QString path = chooseSaveFile(m_currentFile);
     if (!path.isEmpty())
-        SaveToFile(path);
+        saveToFile(path);
 }
 
-void TFormText::ToolButton10Click() {
-    QTextCursor cursor = m_memo->textCursor();
+void ScratchWindow::deleteSelection() {
+    QTextCursor cursor = m_textEdit->textCursor();
     cursor.removeSelectedText();
-    m_memo->setTextCursor(cursor);
+    m_textEdit->setTextCursor(cursor);
 }
 
-void TFormText::ToolButton12Click() {
-    m_memo->selectAll();
-    m_memo->copy();
+void ScratchWindow::copyAllText() {
+    m_textEdit->selectAll();
+    m_textEdit->copy();
 }
 
-void TFormText::ToolButton13Click() {
+void ScratchWindow::toggleWordWrap() {
     setWordWrap(!m_wordWrap);
 }
 
-bool TFormText::LoadFromFile(const QString& path) {
+bool ScratchWindow::loadFromFile(const QString& path) {
     const ScratchErrors& errors =
-        AppLanguage == UiLanguage::English ? kEnglishErrors : kGermanErrors;
+        m_language == UiLanguage::English ? kEnglishErrors : kGermanErrors;
     QFile file(path);
     QByteArray bytes;
     if (file.open(QIODevice::ReadOnly))
@@ -243,18 +243,18 @@ bool TFormText::LoadFromFile(const QString& path) {
         showError(QString::fromUtf8(errors.open).arg(path, QString::fromUtf8(errors.undecodable)));
         return false;
     }
-    m_memo->setPlainText(withNewlines(loaded->text));
+    m_textEdit->setPlainText(withNewlines(loaded->text));
     m_currentFile = path;
     m_encoding = loaded->format.encoding;
     m_byteOrderMark = loaded->format.byteOrderMark;
     return true;
 }
 
-bool TFormText::SaveToFile(const QString& path) {
+bool ScratchWindow::saveToFile(const QString& path) {
     const ScratchErrors& errors =
-        AppLanguage == UiLanguage::English ? kEnglishErrors : kGermanErrors;
+        m_language == UiLanguage::English ? kEnglishErrors : kGermanErrors;
     // The raw text keeps non-breaking spaces; lines are separated by the paragraph mark there.
-    QString text = m_memo->document()->toRawText();
+    QString text = m_textEdit->document()->toRawText();
     text.replace(QChar::ParagraphSeparator, u'\n');
     const QByteArray bytes = scratchFileBytes(text, m_encoding, m_byteOrderMark);
     // Written to a temporary file first, so a failure leaves the old file as it was.

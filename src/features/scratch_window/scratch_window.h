@@ -9,27 +9,27 @@
 #include <functional>
 
 class QPlainTextEdit;
-class QToolButton;
 
 // The plain-text scratch window beside the main editor. Every showing starts afresh with the
 // clipboard's text.
-class TFormText : public QMainWindow {
+class ScratchWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TFormText(QWidget* parent = nullptr);
+    explicit ScratchWindow(QWidget* parent = nullptr);
 
-    // 1 English, otherwise German; set before showing.
-    UiLanguage AppLanguage = UiLanguage::English;
+    // Set before showing.
+    void setLanguage(UiLanguage language) { m_language = language; }
+    UiLanguage language() const { return m_language; }
 
     // Modeless, from the Extras menu.
     void showModeless();
     // Modal, for the look-ups that put their result on the clipboard first; returns when the
     // window is closed.
-    void showModal();
+    void exec();
 
     // The file last opened or saved in this showing; empty after each showing.
-    QString CurrentFile() const { return m_currentFile; }
-    QPlainTextEdit* Memo() const { return m_memo; }
+    QString currentFile() const { return m_currentFile; }
+    QPlainTextEdit* textEdit() const { return m_textEdit; }
     bool wordWrap() const { return m_wordWrap; }
 
     // The file choosers (an empty result means cancelled) and the error box; the desktop's
@@ -39,15 +39,15 @@ public:
     std::function<void(const QString& text)> showError;
 
     // Open and Save with a path already chosen; false after reporting a failure.
-    bool LoadFromFile(const QString& path);
-    bool SaveToFile(const QString& path);
+    bool loadFromFile(const QString& path);
+    bool saveToFile(const QString& path);
 
-    void ToolButton1Click();  // New
-    void ToolButton2Click();  // Open
-    void ToolButton3Click();  // Save
-    void ToolButton10Click(); // Delete the selection
-    void ToolButton12Click(); // Copy the entire text
-    void ToolButton13Click(); // Word wrap on/off
+    void newText();
+    void openFile();
+    void saveFile();
+    void deleteSelection();
+    void copyAllText();
+    void toggleWordWrap();
 
 signals:
     void hidden();
@@ -56,12 +56,12 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
-    void FormShow();
+    void startFromClipboard();
     void applyHints();
     void setWordWrap(bool on);
-    QToolButton* addButton(const char* name, const char* icon, void (TFormText::*click)());
 
-    QPlainTextEdit* m_memo;
+    UiLanguage m_language = UiLanguage::English;
+    QPlainTextEdit* m_textEdit;
     QString m_currentFile;
     TextEncoding m_encoding = TextEncoding::Ansi;
     bool m_byteOrderMark = false;

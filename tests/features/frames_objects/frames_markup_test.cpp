@@ -14,7 +14,7 @@ const QString EnglishTail =
 
 FramesFields english() {
     FramesFields f;
-    f.Sprache = UiLanguage::English;
+    f.language = UiLanguage::English;
     return f;
 }
 
@@ -28,16 +28,16 @@ QString frameLine(int n, const char* name, const char* border = "1",
 
 } // namespace
 
-TEST(BasicFrameset, Defaults_TwoFramesSideBySideWithBordersAndNoresize) {
+TEST(FramesetPage, Defaults_TwoFramesSideBySideWithBordersAndNoresize) {
     const QString expected =
         Head +
         QStringLiteral("<frameset cols=\"50%,50%\" frameborder=\"1\" framespacing=\"1\" "
                        "border=\"1\">\r\n") +
         frameLine(1, "Left") + frameLine(2, "Right") + EnglishTail;
-    EXPECT_EQ(BasicFrameset(english()), expected);
+    EXPECT_EQ(framesetPage(english()), expected);
 }
 
-TEST(BasicFrameset, ThreeFrames_TopRowThenInnerColumns) {
+TEST(FramesetPage, ThreeFrames_TopRowThenInnerColumns) {
     FramesFields f = english();
     f.layout = FrameLayout::Three;
     f.frames[2].noresize = false;
@@ -48,12 +48,12 @@ TEST(BasicFrameset, ThreeFrames_TopRowThenInnerColumns) {
         frameLine(1, "Top") + QStringLiteral("<frameset cols=\"30%,70%\">\r\n") +
         frameLine(2, "Left") + frameLine(3, "Right", "1", ">") + QStringLiteral("</frameset>\r\n") +
         EnglishTail;
-    EXPECT_EQ(BasicFrameset(f), expected);
+    EXPECT_EQ(framesetPage(f), expected);
     // Without noresize the tag keeps its blank before ">".
-    EXPECT_TRUE(BasicFrameset(f).contains(QStringLiteral("frameborder=\"1\" >\r\n")));
+    EXPECT_TRUE(framesetPage(f).contains(QStringLiteral("frameborder=\"1\" >\r\n")));
 }
 
-TEST(BasicFrameset, FourFrames_BottomFrameAfterInnerFrameset) {
+TEST(FramesetPage, FourFrames_BottomFrameAfterInnerFrameset) {
     FramesFields f = english();
     f.layout = FrameLayout::Four;
     const QString expected =
@@ -63,15 +63,15 @@ TEST(BasicFrameset, FourFrames_BottomFrameAfterInnerFrameset) {
         frameLine(1, "Top") + QStringLiteral("<frameset cols=\"40%,60%\">\r\n") +
         frameLine(2, "Left") + frameLine(3, "Right") + QStringLiteral("</frameset>\r\n") +
         frameLine(4, "Bottom") + EnglishTail;
-    EXPECT_EQ(BasicFrameset(f), expected);
+    EXPECT_EQ(framesetPage(f), expected);
 }
 
-TEST(BasicFrameset, BordersOff_ZeroOnOuterFramesetAndEveryFrameOnly) {
+TEST(FramesetPage, BordersOff_ZeroOnOuterFramesetAndEveryFrameOnly) {
     for (FrameLayout layout : {FrameLayout::Two, FrameLayout::Three, FrameLayout::Four}) {
         FramesFields f = english();
         f.layout = layout;
         f.borders = false;
-        const QString page = BasicFrameset(f);
+        const QString page = framesetPage(f);
         EXPECT_FALSE(page.contains(QStringLiteral("=\"1\"")));
         EXPECT_TRUE(page.contains(
             QStringLiteral("frameborder=\"0\" framespacing=\"0\" border=\"0\">\r\n")));
@@ -82,52 +82,52 @@ TEST(BasicFrameset, BordersOff_ZeroOnOuterFramesetAndEveryFrameOnly) {
     }
 }
 
-TEST(BasicFrameset, BlankFields_FallBackToAutoAndZeroMargins) {
+TEST(FramesetPage, BlankFields_FallBackToAutoAndZeroMargins) {
     FramesFields f = english();
     f.frames[0].scrolling = QStringLiteral("  ");
     f.frames[0].marginWidth = QString();
     f.frames[0].marginHeight = QStringLiteral("\t");
     f.frames[1].source = QString();
-    const QString page = BasicFrameset(f);
+    const QString page = framesetPage(f);
     EXPECT_TRUE(page.contains(QStringLiteral("<frame src=\"Frame1.htm\" name=\"Left\" "
                                              "scrolling=\"auto\" marginwidth=\"0\" "
                                              "marginheight=\"0\" frameborder=\"1\" noresize>")));
     EXPECT_TRUE(page.contains(QStringLiteral("<frame src=\"\" name=\"Right\" ")));
 }
 
-TEST(BasicFrameset, FieldsAreWrittenAsTypedNotTrimmed) {
+TEST(FramesetPage, FieldsAreWrittenAsTypedNotTrimmed) {
     FramesFields f = english();
     f.frames[0].scrolling = QStringLiteral(" no ");
     f.frames[0].marginWidth = QStringLiteral(" 7");
     f.frames[0].marginHeight = QStringLiteral("8 ");
     f.frames[0].source = QStringLiteral("a b.htm");
-    EXPECT_TRUE(BasicFrameset(f).contains(
+    EXPECT_TRUE(framesetPage(f).contains(
         QStringLiteral("<frame src=\"a b.htm\" name=\"Left\" scrolling=\" no \" "
                        "marginwidth=\" 7\" marginheight=\"8 \" ")));
 }
 
-TEST(BasicFrameset, OnlyTheFramesOfTheChosenLayoutAreRead) {
+TEST(FramesetPage, OnlyTheFramesOfTheChosenLayoutAreRead) {
     FramesFields f = english();
     f.frames[2].source = QStringLiteral("third.htm");
     f.frames[3].source = QStringLiteral("fourth.htm");
-    EXPECT_FALSE(BasicFrameset(f).contains(QStringLiteral("third.htm")));
+    EXPECT_FALSE(framesetPage(f).contains(QStringLiteral("third.htm")));
     f.layout = FrameLayout::Three;
-    EXPECT_TRUE(BasicFrameset(f).contains(QStringLiteral("third.htm")));
-    EXPECT_FALSE(BasicFrameset(f).contains(QStringLiteral("fourth.htm")));
+    EXPECT_TRUE(framesetPage(f).contains(QStringLiteral("third.htm")));
+    EXPECT_FALSE(framesetPage(f).contains(QStringLiteral("fourth.htm")));
 }
 
-TEST(BasicFrameset, NoFramesTextFollowsTheLanguage) {
+TEST(FramesetPage, NoFramesTextFollowsTheLanguage) {
     FramesFields f;
-    f.Sprache = UiLanguage::German;
-    EXPECT_TRUE(BasicFrameset(f).contains(QStringLiteral(
+    f.language = UiLanguage::German;
+    EXPECT_TRUE(framesetPage(f).contains(QStringLiteral(
         "<body>\r\n<p>Wird angezeigt, wenn der Browser keine Frames darstellen kann.</p>\r\n"
         "</body>")));
-    f.Sprache = UiLanguage::English;
-    EXPECT_TRUE(BasicFrameset(f).endsWith(EnglishTail));
+    f.language = UiLanguage::English;
+    EXPECT_TRUE(framesetPage(f).endsWith(EnglishTail));
 }
 
 TEST(SourceFieldText, KeepsOnlyTheFileName) {
-    EXPECT_EQ(SourceFieldText(QStringLiteral("/home/me/site/left page.htm")),
+    EXPECT_EQ(sourceFieldText(QStringLiteral("/home/me/site/left page.htm")),
               QStringLiteral("left page.htm"));
-    EXPECT_EQ(SourceFieldText(QStringLiteral("page.htm")), QStringLiteral("page.htm"));
+    EXPECT_EQ(sourceFieldText(QStringLiteral("page.htm")), QStringLiteral("page.htm"));
 }

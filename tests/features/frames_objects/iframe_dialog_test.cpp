@@ -35,9 +35,9 @@ private slots:
             QCOMPARE(d.windowTitle(), QStringLiteral("iFrame"));
             click(d, "okButton");
         });
-        trigger(window, "iFrame1");
-        QCOMPARE(window.buffer().text(),
-                 QStringLiteral("a") + MakeFrame(IFrameFields{}) + QStringLiteral("<p>sel</p>b"));
+        trigger(window, "iFrameItem");
+        QCOMPARE(window.buffer().text(), QStringLiteral("a") + iFrameElement(IFrameFields{}) +
+                                             QStringLiteral("<p>sel</p>b"));
         QVERIFY(window.buffer().isModified());
     }
 
@@ -48,28 +48,28 @@ private slots:
         prompter.addFile(QStringLiteral("/home/me/site/news.htm"));
 
         whenModal([](QDialog& d) {
-            retype(child<QLineEdit>(d, "EditName"), QStringLiteral("news"));
-            retype(child<QLineEdit>(d, "EditBreite"), QStringLiteral("100%"));
-            retype(child<QLineEdit>(d, "EditHohe"), QStringLiteral("250"));
-            click(d, "BitBtn3");
-            QCOMPARE(child<QLineEdit>(d, "EditSource")->text(), QStringLiteral("news.htm"));
+            retype(child<QLineEdit>(d, "nameEdit"), QStringLiteral("news"));
+            retype(child<QLineEdit>(d, "widthEdit"), QStringLiteral("100%"));
+            retype(child<QLineEdit>(d, "heightEdit"), QStringLiteral("250"));
+            click(d, "browseButton");
+            QCOMPARE(child<QLineEdit>(d, "sourceEdit")->text(), QStringLiteral("news.htm"));
             click(d, "okButton");
         });
-        trigger(window, "iFrame1");
+        trigger(window, "iFrameItem");
         IFrameFields expected;
-        expected.EditName = QStringLiteral("news");
-        expected.EditBreite = QStringLiteral("100%");
-        expected.EditHohe = QStringLiteral("250");
-        expected.EditSource = QStringLiteral("news.htm");
-        QCOMPARE(window.buffer().text(), MakeFrame(expected));
+        expected.name = QStringLiteral("news");
+        expected.width = QStringLiteral("100%");
+        expected.height = QStringLiteral("250");
+        expected.source = QStringLiteral("news.htm");
+        QCOMPARE(window.buffer().text(), iFrameElement(expected));
 
         whenModal([](QDialog& d) {
-            QCOMPARE(child<QLineEdit>(d, "EditName")->text(), QStringLiteral("news"));
-            QCOMPARE(child<QLineEdit>(d, "EditSource")->text(), QStringLiteral("news.htm"));
-            click(d, "BitBtn3"); // chooser cancelled: the field stays
-            QCOMPARE(child<QLineEdit>(d, "EditSource")->text(), QStringLiteral("news.htm"));
+            QCOMPARE(child<QLineEdit>(d, "nameEdit")->text(), QStringLiteral("news"));
+            QCOMPARE(child<QLineEdit>(d, "sourceEdit")->text(), QStringLiteral("news.htm"));
+            click(d, "browseButton"); // chooser cancelled: the field stays
+            QCOMPARE(child<QLineEdit>(d, "sourceEdit")->text(), QStringLiteral("news.htm"));
         });
-        trigger(window, "iFrame1");
+        trigger(window, "iFrameItem");
     }
 
     void cancelInsertsNothingEvenAfterAnEarlierOk() {
@@ -77,13 +77,13 @@ private slots:
         MainWindow window(m_platform, &prompter);
         window.startUp({});
         whenModal([](QDialog& d) { click(d, "okButton"); });
-        trigger(window, "iFrame1");
+        trigger(window, "iFrameItem");
         const QString once = window.buffer().text();
 
         whenModal([](QDialog& d) { click(d, "cancelButton"); });
-        trigger(window, "iFrame1");
+        trigger(window, "iFrameItem");
         whenModal([](QDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); });
-        trigger(window, "iFrame1");
+        trigger(window, "iFrameItem");
         QCOMPARE(window.buffer().text(), once);
     }
 
@@ -93,21 +93,21 @@ private slots:
         window.startUp({});
         trigger(window, "germanItem");
         whenModal([](QDialog& d) {
-            QCOMPARE(child<QLabel>(d, "Label4")->text(), QStringLiteral("Quelle/URL"));
-            QCOMPARE(child<QLineEdit>(d, "EditHohe")->toolTip(), QStringLiteral("Höhe angeben"));
-            QCOMPARE(child<QLineEdit>(d, "EditSource")->toolTip(),
+            QCOMPARE(child<QLabel>(d, "sourceLabel")->text(), QStringLiteral("Quelle/URL"));
+            QCOMPARE(child<QLineEdit>(d, "heightEdit")->toolTip(), QStringLiteral("Höhe angeben"));
+            QCOMPARE(child<QLineEdit>(d, "sourceEdit")->toolTip(),
                      QStringLiteral("Datei/Url angeben, die im iFrame angezeigt werden soll"));
             QCOMPARE(child<QPushButton>(d, "cancelButton")->text(), QStringLiteral("Abbrechen"));
         });
-        trigger(window, "iFrame1");
+        trigger(window, "iFrameItem");
         trigger(window, "englishItem");
         whenModal([](QDialog& d) {
-            QCOMPARE(child<QLabel>(d, "Label4")->text(), QStringLiteral("Resource/Url"));
-            QCOMPARE(child<QLineEdit>(d, "EditName")->toolTip(),
+            QCOMPARE(child<QLabel>(d, "sourceLabel")->text(), QStringLiteral("Resource/Url"));
+            QCOMPARE(child<QLineEdit>(d, "nameEdit")->toolTip(),
                      QStringLiteral("Name of the iframe"));
             QCOMPARE(child<QPushButton>(d, "cancelButton")->text(), QStringLiteral("Cancel"));
         });
-        trigger(window, "iFrame1");
+        trigger(window, "iFrameItem");
     }
 };
 

@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-TEST(MakeFrame, Defaults_ElementThenFallbackParagraphEachOnItsOwnLine) {
-    EXPECT_EQ(MakeFrame(IFrameFields{}),
+TEST(IFrameElement, Defaults_ElementThenFallbackParagraphEachOnItsOwnLine) {
+    EXPECT_EQ(iFrameElement(IFrameFields{}),
               QStringLiteral("<iframe src=\"Seite.htm\" width=\"400\" height=\"400\" "
                              "name=\"Inline Page\">\r\n"
                              "<p>Your browser is unable to display inline frames:\r\n"
@@ -13,27 +13,27 @@ TEST(MakeFrame, Defaults_ElementThenFallbackParagraphEachOnItsOwnLine) {
                              "\r\n</iframe>\r\n"));
 }
 
-TEST(MakeFrame, FieldsAsTypedInBothLanguages) {
+TEST(IFrameElement, FieldsAsTypedInBothLanguages) {
     IFrameFields f;
-    f.Sprache = UiLanguage::German;
-    f.EditName = QStringLiteral(" n ");
-    f.EditBreite = QString();
-    f.EditHohe = QStringLiteral("50%");
-    f.EditSource = QStringLiteral("http://www.example.com/a.htm");
-    const QString german = MakeFrame(f);
+    f.language = UiLanguage::German;
+    f.name = QStringLiteral(" n ");
+    f.width = QString();
+    f.height = QStringLiteral("50%");
+    f.source = QStringLiteral("http://www.example.com/a.htm");
+    const QString german = iFrameElement(f);
     EXPECT_TRUE(german.startsWith(QStringLiteral(
         "<iframe src=\"http://www.example.com/a.htm\" width=\"\" height=\"50%\" name=\" n \">")));
     EXPECT_TRUE(german.contains(
         QStringLiteral("<a href=\"http://www.example.com/a.htm\"> n </a></p>\r\n")));
     // The fallback is for the page's visitors, not the editor's user.
-    f.Sprache = UiLanguage::English;
-    EXPECT_EQ(MakeFrame(f), german);
+    f.language = UiLanguage::English;
+    EXPECT_EQ(iFrameElement(f), german);
 }
 
 TEST(InsertIFrame, GoesInFrontOfTheSelectionWhichStays) {
     MemoryBuffer editor(QStringLiteral("ab<p>sel</p>cd"));
     editor.select(2, 12);
-    InsertIFrame(editor, QStringLiteral("<iframe></iframe>\r\n"));
+    insertIFrame(editor, QStringLiteral("<iframe></iframe>\r\n"));
     EXPECT_EQ(editor.text(), QStringLiteral("ab<iframe></iframe>\r\n<p>sel</p>cd"));
     editor.undo();
     EXPECT_EQ(editor.text(), QStringLiteral("ab<p>sel</p>cd"));
@@ -42,9 +42,9 @@ TEST(InsertIFrame, GoesInFrontOfTheSelectionWhichStays) {
 TEST(InsertIFrame, AtTheCaretWithoutSelectionAndNothingWhenEmpty) {
     MemoryBuffer editor(QStringLiteral("abcd"));
     editor.setSelStart(2);
-    InsertIFrame(editor, QString());
+    insertIFrame(editor, QString());
     EXPECT_FALSE(editor.isModified());
-    InsertIFrame(editor, QStringLiteral("X"));
+    insertIFrame(editor, QStringLiteral("X"));
     EXPECT_EQ(editor.text(), QStringLiteral("abXcd"));
     EXPECT_EQ(editor.selStart(), 3);
 }

@@ -28,8 +28,8 @@ void choose(QDialog& d, const char* combo, const QString& item) {
     emit box->activated(index);
 }
 
-QString memo(QDialog& d) {
-    return child<QPlainTextEdit>(d, "Memo1")->toPlainText();
+QString parameters(QDialog& d) {
+    return child<QPlainTextEdit>(d, "parametersEdit")->toPlainText();
 }
 
 } // namespace
@@ -50,19 +50,19 @@ private slots:
         MainWindow window(m_platform, &prompter);
         window.startUp({});
         QVERIFY(window.actions().htmlMenu->actions().contains(
-            window.findChild<QAction*>(QStringLiteral("Object1"))));
+            window.findChild<QAction*>(QStringLiteral("objectItem"))));
         window.buffer().loadText(QStringLiteral("<p>movie</p>"));
         window.buffer().select(3, 8);
 
         whenModal([](QDialog& d) {
             QCOMPARE(d.windowTitle(), QStringLiteral("Object"));
-            QCOMPARE(child<QComboBox>(d, "ComboBox1")->currentIndex(), -1);
-            QCOMPARE(child<QComboBox>(d, "ComboBox2")->count(), 53);
-            QCOMPARE(child<QComboBox>(d, "ComboBox2")->currentIndex(), -1);
-            QVERIFY(!child<QLineEdit>(d, "EditMap")->isEnabled());
+            QCOMPARE(child<QComboBox>(d, "typeCombo")->currentIndex(), -1);
+            QCOMPARE(child<QComboBox>(d, "mimeTypeCombo")->count(), 53);
+            QCOMPARE(child<QComboBox>(d, "mimeTypeCombo")->currentIndex(), -1);
+            QVERIFY(!child<QLineEdit>(d, "useMapEdit")->isEnabled());
             click(d, "okButton");
         });
-        trigger(window, "Object1");
+        trigger(window, "objectItem");
         QCOMPARE(window.buffer().text(),
                  QStringLiteral("<p>\r\n<object width=\"300\" height=\"300\">\r\n</object>\r\n"
                                 "movie</p>"));
@@ -74,17 +74,17 @@ private slots:
         window.startUp({});
 
         whenModal([](QDialog& d) {
-            retype(child<QLineEdit>(d, "EditWidth"), QStringLiteral("400"));
-            retype(child<QLineEdit>(d, "EditHeight"), QStringLiteral("200"));
-            choose(d, "ComboBox1", QStringLiteral("Java"));
-            QCOMPARE(child<QLabel>(d, "Label11")->text(), QStringLiteral("codetype"));
-            QVERIFY(memo(d).startsWith(
+            retype(child<QLineEdit>(d, "widthEdit"), QStringLiteral("400"));
+            retype(child<QLineEdit>(d, "heightEdit"), QStringLiteral("200"));
+            choose(d, "typeCombo", QStringLiteral("Java"));
+            QCOMPARE(child<QLabel>(d, "nameLabel")->text(), QStringLiteral("codetype"));
+            QVERIFY(parameters(d).startsWith(
                 QStringLiteral("<applet code=\"myJava.class\" width=\"400\" height=\"200\" ")));
-            choose(d, "ComboBox2", QStringLiteral("application/java"));
-            QCOMPARE(child<QLineEdit>(d, "EditName")->text(), QStringLiteral("application/java"));
+            choose(d, "mimeTypeCombo", QStringLiteral("application/java"));
+            QCOMPARE(child<QLineEdit>(d, "nameEdit")->text(), QStringLiteral("application/java"));
             click(d, "okButton");
         });
-        trigger(window, "Object1");
+        trigger(window, "objectItem");
         QCOMPARE(window.buffer().text(),
                  QStringLiteral("\r\n<object codetype=\"application/java\" "
                                 "classid=\"java:myJava.class\" width=\"400\" height=\"200\">\r\n"
@@ -92,15 +92,15 @@ private slots:
                                 "alt=\"Java-Applet\">\r\n</applet>\r\n</object>\r\n"));
 
         whenModal([](QDialog& d) {
-            QCOMPARE(child<QLabel>(d, "Label11")->text(), QStringLiteral("name"));
-            QCOMPARE(child<QComboBox>(d, "ComboBox1")->currentIndex(), -1);
-            QCOMPARE(child<QComboBox>(d, "ComboBox2")->currentIndex(), -1);
-            QCOMPARE(child<QLineEdit>(d, "EditName")->text(), QString());
-            QCOMPARE(child<QLineEdit>(d, "EditWidth")->text(), QStringLiteral("400"));
-            QCOMPARE(child<QLineEdit>(d, "EditHeight")->text(), QStringLiteral("200"));
-            QCOMPARE(memo(d), QString());
+            QCOMPARE(child<QLabel>(d, "nameLabel")->text(), QStringLiteral("name"));
+            QCOMPARE(child<QComboBox>(d, "typeCombo")->currentIndex(), -1);
+            QCOMPARE(child<QComboBox>(d, "mimeTypeCombo")->currentIndex(), -1);
+            QCOMPARE(child<QLineEdit>(d, "nameEdit")->text(), QString());
+            QCOMPARE(child<QLineEdit>(d, "widthEdit")->text(), QStringLiteral("400"));
+            QCOMPARE(child<QLineEdit>(d, "heightEdit")->text(), QStringLiteral("200"));
+            QCOMPARE(parameters(d), QString());
         });
-        trigger(window, "Object1");
+        trigger(window, "objectItem");
     }
 
     void dataWithMapParametersAddedAndDeleted() {
@@ -109,27 +109,27 @@ private slots:
         window.startUp({});
 
         whenModal([](QDialog& d) {
-            choose(d, "ComboBox1", QStringLiteral("Data"));
-            QCOMPARE(child<QLabel>(d, "Label1")->text(), QStringLiteral("data"));
-            QCOMPARE(child<QLabel>(d, "Label2")->text(), QStringLiteral("type"));
-            QVERIFY(child<QLineEdit>(d, "EditMap")->isEnabled());
-            choose(d, "ComboBox2", QStringLiteral("image/png"));
-            QCOMPARE(child<QLineEdit>(d, "EditCode")->text(), QStringLiteral("image/png"));
-            QTest::keyClicks(child<QLineEdit>(d, "EditMap"), QStringLiteral("nav"));
-            QTest::keyClicks(child<QLineEdit>(d, "EditBorder"), QStringLiteral("0"));
+            choose(d, "typeCombo", QStringLiteral("Data"));
+            QCOMPARE(child<QLabel>(d, "classIdLabel")->text(), QStringLiteral("data"));
+            QCOMPARE(child<QLabel>(d, "codeBaseLabel")->text(), QStringLiteral("type"));
+            QVERIFY(child<QLineEdit>(d, "useMapEdit")->isEnabled());
+            choose(d, "mimeTypeCombo", QStringLiteral("image/png"));
+            QCOMPARE(child<QLineEdit>(d, "codeBaseEdit")->text(), QStringLiteral("image/png"));
+            QTest::keyClicks(child<QLineEdit>(d, "useMapEdit"), QStringLiteral("nav"));
+            QTest::keyClicks(child<QLineEdit>(d, "borderEdit"), QStringLiteral("0"));
 
-            click(d, "ButtonAdd");
-            QCOMPARE(memo(d), QStringLiteral("<param name=\"src\" value=\"MyFile.txt\">\n"
-                                             "<param name=\"\" value=\"\">"));
-            click(d, "Button1");
-            QCOMPARE(memo(d), QString());
-            QTest::keyClicks(child<QLineEdit>(d, "EditPName"), QStringLiteral("alt"));
-            QTest::keyClicks(child<QLineEdit>(d, "EditPValue"), QStringLiteral("map"));
-            click(d, "ButtonAdd");
-            QCOMPARE(child<QLineEdit>(d, "EditPName")->text(), QStringLiteral("alt"));
+            click(d, "addParameterButton");
+            QCOMPARE(parameters(d), QStringLiteral("<param name=\"src\" value=\"MyFile.txt\">\n"
+                                                   "<param name=\"\" value=\"\">"));
+            click(d, "clearParametersButton");
+            QCOMPARE(parameters(d), QString());
+            QTest::keyClicks(child<QLineEdit>(d, "parameterNameEdit"), QStringLiteral("alt"));
+            QTest::keyClicks(child<QLineEdit>(d, "parameterValueEdit"), QStringLiteral("map"));
+            click(d, "addParameterButton");
+            QCOMPARE(child<QLineEdit>(d, "parameterNameEdit")->text(), QStringLiteral("alt"));
             click(d, "okButton");
         });
-        trigger(window, "Object1");
+        trigger(window, "objectItem");
         QCOMPARE(window.buffer().text(),
                  QStringLiteral("\r\n<object data=\"MyFile.txt\" type=\"image/png\" width=\"300\" "
                                 "height=\"300\" border=\"0\" usemap=\"#nav\">\r\n"
@@ -141,20 +141,20 @@ private slots:
         MainWindow window(m_platform, &prompter);
         window.startUp({});
         whenModal([](QDialog& d) {
-            choose(d, "ComboBox1", QStringLiteral("Flash"));
-            const QString flash = memo(d);
+            choose(d, "typeCombo", QStringLiteral("Flash"));
+            const QString flash = parameters(d);
             QVERIFY(flash.endsWith(QStringLiteral("    </embed>\n")));
-            retype(child<QLineEdit>(d, "EditClass"), QStringLiteral("x"));
-            retype(child<QLineEdit>(d, "EditWidth"), QStringLiteral("640"));
-            child<QPlainTextEdit>(d, "Memo1")->appendPlainText(QStringLiteral("extra"));
-            choose(d, "ComboBox1", QStringLiteral("Flash"));
-            QCOMPARE(child<QLineEdit>(d, "EditClass")->text(),
+            retype(child<QLineEdit>(d, "classIdEdit"), QStringLiteral("x"));
+            retype(child<QLineEdit>(d, "widthEdit"), QStringLiteral("640"));
+            child<QPlainTextEdit>(d, "parametersEdit")->appendPlainText(QStringLiteral("extra"));
+            choose(d, "typeCombo", QStringLiteral("Flash"));
+            QCOMPARE(child<QLineEdit>(d, "classIdEdit")->text(),
                      QStringLiteral("CLSID:D27CDB6E-AE6D-11cf-96B8-444553540000"));
-            QCOMPARE(child<QLineEdit>(d, "EditWidth")->text(), QStringLiteral("640"));
-            QVERIFY(!memo(d).contains(QStringLiteral("extra")));
-            QVERIFY(memo(d).contains(QStringLiteral("width=\"640\" height=\"300\"")));
+            QCOMPARE(child<QLineEdit>(d, "widthEdit")->text(), QStringLiteral("640"));
+            QVERIFY(!parameters(d).contains(QStringLiteral("extra")));
+            QVERIFY(parameters(d).contains(QStringLiteral("width=\"640\" height=\"300\"")));
         });
-        trigger(window, "Object1");
+        trigger(window, "objectItem");
         QCOMPARE(window.buffer().text(), QString());
     }
 
@@ -164,12 +164,12 @@ private slots:
         window.startUp({});
         window.buffer().loadText(QStringLiteral("x"));
         whenModal([](QDialog& d) { click(d, "okButton"); });
-        trigger(window, "Object1");
+        trigger(window, "objectItem");
         const QString once = window.buffer().text();
         whenModal([](QDialog& d) { click(d, "cancelButton"); });
-        trigger(window, "Object1");
+        trigger(window, "objectItem");
         whenModal([](QDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); });
-        trigger(window, "Object1");
+        trigger(window, "objectItem");
         QCOMPARE(window.buffer().text(), once);
     }
 
@@ -179,24 +179,28 @@ private slots:
         window.startUp({});
         trigger(window, "germanItem");
         whenModal([](QDialog& d) {
-            QCOMPARE(child<QLabel>(d, "Label7")->text(), QStringLiteral("Objecttyp auswählen"));
-            QCOMPARE(child<QPushButton>(d, "ButtonAdd")->text(), QStringLiteral("Hinzufügen"));
-            QCOMPARE(child<QPushButton>(d, "Button1")->text(), QStringLiteral("Löschen"));
+            QCOMPARE(child<QLabel>(d, "typeLabel")->text(), QStringLiteral("Objecttyp auswählen"));
+            QCOMPARE(child<QPushButton>(d, "addParameterButton")->text(),
+                     QStringLiteral("Hinzufügen"));
+            QCOMPARE(child<QPushButton>(d, "clearParametersButton")->text(),
+                     QStringLiteral("Löschen"));
             QCOMPARE(child<QPushButton>(d, "cancelButton")->text(), QStringLiteral("Abbrechen"));
-            QCOMPARE(child<QLabel>(d, "Label1")->toolTip(),
+            QCOMPARE(child<QLabel>(d, "classIdLabel")->toolTip(),
                      QStringLiteral("Eindeutige ID der Objektklasse"));
-            QCOMPARE(child<QLabel>(d, "Label9")->toolTip(), QStringLiteral("Liste Parameter"));
+            QCOMPARE(child<QLabel>(d, "parametersLabel")->toolTip(),
+                     QStringLiteral("Liste Parameter"));
         });
-        trigger(window, "Object1");
+        trigger(window, "objectItem");
         trigger(window, "englishItem");
         whenModal([](QDialog& d) {
-            QCOMPARE(child<QLabel>(d, "Label7")->text(), QStringLiteral("Select object type"));
-            QCOMPARE(child<QPushButton>(d, "ButtonAdd")->text(), QStringLiteral("Add"));
-            QCOMPARE(child<QPushButton>(d, "Button1")->text(), QStringLiteral("Delete"));
-            QCOMPARE(child<QLabel>(d, "Label8")->toolTip(), QStringLiteral("Image map name"));
-            QCOMPARE(child<QLineEdit>(d, "EditBorder")->toolTip(), QStringLiteral("Border"));
+            QCOMPARE(child<QLabel>(d, "typeLabel")->text(), QStringLiteral("Select object type"));
+            QCOMPARE(child<QPushButton>(d, "addParameterButton")->text(), QStringLiteral("Add"));
+            QCOMPARE(child<QPushButton>(d, "clearParametersButton")->text(),
+                     QStringLiteral("Delete"));
+            QCOMPARE(child<QLabel>(d, "useMapLabel")->toolTip(), QStringLiteral("Image map name"));
+            QCOMPARE(child<QLineEdit>(d, "borderEdit")->toolTip(), QStringLiteral("Border"));
         });
-        trigger(window, "Object1");
+        trigger(window, "objectItem");
     }
 };
 

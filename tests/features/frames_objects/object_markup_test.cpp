@@ -11,70 +11,70 @@ namespace {
 
 ObjectFields shown() {
     ObjectFields f;
-    ShowObjectDialog(f);
+    resetObjectDialog(f);
     return f;
 }
 
 ObjectFields withType(ObjectType type) {
     ObjectFields f = shown();
-    ApplyObjectType(f, type);
+    applyObjectType(f, type);
     return f;
 }
 
 } // namespace
 
-TEST(MakeTag, NoTypeAndOnlyTheSize_BareObjectOnItsOwnLines) {
-    EXPECT_EQ(MakeTag(shown()),
+TEST(ObjectElement, NoTypeAndOnlyTheSize_BareObjectOnItsOwnLines) {
+    EXPECT_EQ(objectElement(shown()),
               QStringLiteral("\r\n<object width=\"300\" height=\"300\">\r\n</object>\r\n"));
 }
 
-TEST(MakeTag, AttributesInFixedOrderWithTheLabelsCaptionsAsNames) {
+TEST(ObjectElement, AttributesInFixedOrderWithTheLabelsCaptionsAsNames) {
     ObjectFields f = withType(ObjectType::Data);
-    f.EditName = QStringLiteral("n");
-    f.EditBorder = QStringLiteral("2");
-    f.EditMap = QStringLiteral("#map1");
+    f.name = QStringLiteral("n");
+    f.border = QStringLiteral("2");
+    f.useMap = QStringLiteral("#map1");
     f.parameters.clear();
-    EXPECT_EQ(MakeTag(f), QStringLiteral("\r\n<object name=\"n\" data=\"MyFile.txt\" "
-                                         "type=\"text/plain\" width=\"300\" height=\"300\" "
-                                         "border=\"2\" usemap=\"#map1\">\r\n</object>\r\n"));
+    EXPECT_EQ(objectElement(f), QStringLiteral("\r\n<object name=\"n\" data=\"MyFile.txt\" "
+                                               "type=\"text/plain\" width=\"300\" height=\"300\" "
+                                               "border=\"2\" usemap=\"#map1\">\r\n</object>\r\n"));
 }
 
-TEST(MakeTag, BlankFieldsAreLeftOutAndOthersWrittenAsTyped) {
+TEST(ObjectElement, BlankFieldsAreLeftOutAndOthersWrittenAsTyped) {
     ObjectFields f = shown();
-    f.EditClass = QStringLiteral(" \t");
-    f.EditWidth = QStringLiteral(" 50% ");
-    f.EditHeight = QString();
-    f.EditBorder = QStringLiteral("0");
-    EXPECT_EQ(MakeTag(f),
+    f.classId = QStringLiteral(" \t");
+    f.width = QStringLiteral(" 50% ");
+    f.height = QString();
+    f.border = QStringLiteral("0");
+    EXPECT_EQ(objectElement(f),
               QStringLiteral("\r\n<object width=\" 50% \" border=\"0\">\r\n</object>\r\n"));
 }
 
-TEST(MakeTag, UsemapOnlyWhenMoreThanTheBareHash) {
+TEST(ObjectElement, UsemapOnlyWhenMoreThanTheBareHash) {
     ObjectFields f = shown();
     for (const char* map : {"#", "  # ", "", "  "}) {
-        f.EditMap = QLatin1String(map);
-        EXPECT_FALSE(MakeTag(f).contains(QStringLiteral("usemap"))) << map;
+        f.useMap = QLatin1String(map);
+        EXPECT_FALSE(objectElement(f).contains(QStringLiteral("usemap"))) << map;
     }
-    f.EditMap = QStringLiteral("#m ");
-    EXPECT_TRUE(MakeTag(f).contains(QStringLiteral(" height=\"300\" usemap=\"#m \">")));
+    f.useMap = QStringLiteral("#m ");
+    EXPECT_TRUE(objectElement(f).contains(QStringLiteral(" height=\"300\" usemap=\"#m \">")));
 }
 
-TEST(MakeTag, ParameterBoxGoesInsideWhenNotBlank) {
+TEST(ObjectElement, ParameterBoxGoesInsideWhenNotBlank) {
     ObjectFields f = shown();
     f.parameters = QStringLiteral(" \r\n ");
-    EXPECT_FALSE(MakeTag(f).contains(QStringLiteral(" \r\n ")));
+    EXPECT_FALSE(objectElement(f).contains(QStringLiteral(" \r\n ")));
     f.parameters = QStringLiteral("<param name=\"a\" value=\"b\">");
-    EXPECT_TRUE(MakeTag(f).endsWith(
+    EXPECT_TRUE(objectElement(f).endsWith(
         QStringLiteral(">\r\n<param name=\"a\" value=\"b\">\r\n</object>\r\n")));
 }
 
 TEST(ObjectPresets, Flash_ClassidCabinetAndTemplateWithCurrentSize) {
     ObjectFields f = shown();
-    f.EditWidth = QStringLiteral("640");
-    f.EditHeight = QStringLiteral("480");
-    ApplyObjectType(f, ObjectType::Flash);
-    EXPECT_EQ(f.EditClass, QStringLiteral("CLSID:D27CDB6E-AE6D-11cf-96B8-444553540000"));
-    EXPECT_FALSE(f.mapEnabled);
+    f.width = QStringLiteral("640");
+    f.height = QStringLiteral("480");
+    applyObjectType(f, ObjectType::Flash);
+    EXPECT_EQ(f.classId, QStringLiteral("CLSID:D27CDB6E-AE6D-11cf-96B8-444553540000"));
+    EXPECT_FALSE(f.useMapEnabled);
     const QString expected =
         QStringLiteral(
             "\r\n<object classid=\"CLSID:D27CDB6E-AE6D-11cf-96B8-444553540000\" codebase=\"") +
@@ -95,7 +95,7 @@ TEST(ObjectPresets, Flash_ClassidCabinetAndTemplateWithCurrentSize) {
         QStringLiteral("\">\r\n"
                        "    </embed>\r\n"
                        "\r\n</object>\r\n");
-    EXPECT_EQ(MakeTag(f), expected);
+    EXPECT_EQ(objectElement(f), expected);
 }
 
 TEST(ObjectPresets, FlashAddressesHaveTheirFixedPathsOnAnExampleServer) {
@@ -113,24 +113,25 @@ TEST(ObjectPresets, FlashAddressesHaveTheirFixedPathsOnAnExampleServer) {
 
 TEST(ObjectPresets, Data_RenamesAttributesAndEnablesTheMap) {
     const ObjectFields f = withType(ObjectType::Data);
-    EXPECT_EQ(f.Label1, QStringLiteral("data"));
-    EXPECT_EQ(f.Label2, QStringLiteral("type"));
-    EXPECT_EQ(f.Label11, QStringLiteral("name"));
-    EXPECT_TRUE(f.mapEnabled);
-    EXPECT_EQ(f.EditMap, QStringLiteral("#"));
-    EXPECT_EQ(MakeTag(f), QStringLiteral("\r\n<object data=\"MyFile.txt\" type=\"text/plain\" "
-                                         "width=\"300\" height=\"300\">\r\n"
-                                         "<param name=\"src\" value=\"MyFile.txt\">\r\n"
-                                         "</object>\r\n"));
+    EXPECT_EQ(f.classIdAttribute, QStringLiteral("data"));
+    EXPECT_EQ(f.codeBaseAttribute, QStringLiteral("type"));
+    EXPECT_EQ(f.nameAttribute, QStringLiteral("name"));
+    EXPECT_TRUE(f.useMapEnabled);
+    EXPECT_EQ(f.useMap, QStringLiteral("#"));
+    EXPECT_EQ(objectElement(f),
+              QStringLiteral("\r\n<object data=\"MyFile.txt\" type=\"text/plain\" "
+                             "width=\"300\" height=\"300\">\r\n"
+                             "<param name=\"src\" value=\"MyFile.txt\">\r\n"
+                             "</object>\r\n"));
 }
 
 TEST(ObjectPresets, Java_CodetypeFirstAndAppletWithTheTypedSize) {
     ObjectFields f = shown();
-    f.EditWidth = QStringLiteral("400");
-    f.EditHeight = QStringLiteral("200");
-    ApplyObjectType(f, ObjectType::Java);
-    EXPECT_EQ(f.Label11, QStringLiteral("codetype"));
-    EXPECT_EQ(MakeTag(f),
+    f.width = QStringLiteral("400");
+    f.height = QStringLiteral("200");
+    applyObjectType(f, ObjectType::Java);
+    EXPECT_EQ(f.nameAttribute, QStringLiteral("codetype"));
+    EXPECT_EQ(objectElement(f),
               QStringLiteral("\r\n<object codetype=\"application/java-vm\" "
                              "classid=\"java:myJava.class\" width=\"400\" height=\"200\">\r\n"
                              "<applet code=\"myJava.class\" width=\"400\" height=\"200\" "
@@ -138,7 +139,7 @@ TEST(ObjectPresets, Java_CodetypeFirstAndAppletWithTheTypedSize) {
 }
 
 TEST(ObjectPresets, ActiveX_MediaplayerWithFilenameParameter) {
-    EXPECT_EQ(MakeTag(withType(ObjectType::ActiveX)),
+    EXPECT_EQ(objectElement(withType(ObjectType::ActiveX)),
               QStringLiteral("\r\n<object name=\"Mediaplayer\" "
                              "classid=\"CLSID:05589FA1-C356-11CE-BF01-00AA0055595A\" "
                              "width=\"300\" height=\"300\">\r\n"
@@ -147,98 +148,98 @@ TEST(ObjectPresets, ActiveX_MediaplayerWithFilenameParameter) {
 
 TEST(ObjectPresets, ChoosingATypeAgainResetsAllButTheSize) {
     ObjectFields f = withType(ObjectType::ActiveX);
-    f.EditClass = QStringLiteral("x");
-    f.EditCode = QStringLiteral("y");
-    f.EditName = QStringLiteral("z");
-    f.EditBorder = QStringLiteral("3");
-    f.EditMap = QStringLiteral("#m");
-    f.EditPName = QStringLiteral("p");
-    f.EditPValue = QStringLiteral("v");
-    f.EditWidth = QStringLiteral("10");
-    f.EditHeight = QStringLiteral("20");
-    AddParameter(f);
-    ApplyObjectType(f, ObjectType::ActiveX);
+    f.classId = QStringLiteral("x");
+    f.codeBase = QStringLiteral("y");
+    f.name = QStringLiteral("z");
+    f.border = QStringLiteral("3");
+    f.useMap = QStringLiteral("#m");
+    f.parameterName = QStringLiteral("p");
+    f.parameterValue = QStringLiteral("v");
+    f.width = QStringLiteral("10");
+    f.height = QStringLiteral("20");
+    addParameter(f);
+    applyObjectType(f, ObjectType::ActiveX);
     const ObjectFields fresh = withType(ObjectType::ActiveX);
-    EXPECT_EQ(f.EditClass, fresh.EditClass);
-    EXPECT_EQ(f.EditCode, QString());
-    EXPECT_EQ(f.EditName, QStringLiteral("Mediaplayer"));
-    EXPECT_EQ(f.EditBorder, QString());
-    EXPECT_EQ(f.EditMap, QStringLiteral("#"));
-    EXPECT_EQ(f.EditPName, QString());
-    EXPECT_EQ(f.EditPValue, QString());
+    EXPECT_EQ(f.classId, fresh.classId);
+    EXPECT_EQ(f.codeBase, QString());
+    EXPECT_EQ(f.name, QStringLiteral("Mediaplayer"));
+    EXPECT_EQ(f.border, QString());
+    EXPECT_EQ(f.useMap, QStringLiteral("#"));
+    EXPECT_EQ(f.parameterName, QString());
+    EXPECT_EQ(f.parameterValue, QString());
     EXPECT_EQ(f.parameters, fresh.parameters);
-    EXPECT_EQ(f.EditWidth, QStringLiteral("10"));
-    EXPECT_EQ(f.EditHeight, QStringLiteral("20"));
+    EXPECT_EQ(f.width, QStringLiteral("10"));
+    EXPECT_EQ(f.height, QStringLiteral("20"));
 }
 
 TEST(ObjectPresets, LeavingJavaOrDataRestoresCaptionsAndDisablesTheMap) {
     ObjectFields f = withType(ObjectType::Java);
-    ApplyObjectType(f, ObjectType::Flash);
-    EXPECT_EQ(f.Label11, QStringLiteral("name"));
-    ApplyObjectType(f, ObjectType::Data);
-    ApplyObjectType(f, ObjectType::ActiveX);
-    EXPECT_EQ(f.Label1, QStringLiteral("classid"));
-    EXPECT_EQ(f.Label2, QStringLiteral("codebase"));
-    EXPECT_FALSE(f.mapEnabled);
+    applyObjectType(f, ObjectType::Flash);
+    EXPECT_EQ(f.nameAttribute, QStringLiteral("name"));
+    applyObjectType(f, ObjectType::Data);
+    applyObjectType(f, ObjectType::ActiveX);
+    EXPECT_EQ(f.classIdAttribute, QStringLiteral("classid"));
+    EXPECT_EQ(f.codeBaseAttribute, QStringLiteral("codebase"));
+    EXPECT_FALSE(f.useMapEnabled);
 }
 
-TEST(ShowObjectDialog, ReopeningAfterJavaResetsButKeepsTheSize) {
+TEST(ResetObjectDialog, ReopeningAfterJavaResetsButKeepsTheSize) {
     ObjectFields f = shown();
-    f.EditWidth = QStringLiteral("400");
-    ApplyObjectType(f, ObjectType::Java);
-    ShowObjectDialog(f);
+    f.width = QStringLiteral("400");
+    applyObjectType(f, ObjectType::Java);
+    resetObjectDialog(f);
     EXPECT_EQ(f.type, ObjectType::None);
-    EXPECT_EQ(f.Label11, QStringLiteral("name"));
-    EXPECT_EQ(f.EditName, QString());
+    EXPECT_EQ(f.nameAttribute, QStringLiteral("name"));
+    EXPECT_EQ(f.name, QString());
     EXPECT_TRUE(f.parameters.isEmpty());
-    EXPECT_EQ(f.EditWidth, QStringLiteral("400"));
-    EXPECT_EQ(MakeTag(f),
+    EXPECT_EQ(f.width, QStringLiteral("400"));
+    EXPECT_EQ(objectElement(f),
               QStringLiteral("\r\n<object width=\"400\" height=\"300\">\r\n</object>\r\n"));
 }
 
 TEST(ChooseMimeType, GoesIntoTypeForDataAndCodetypeForJavaOnly) {
     const QString mime = QStringLiteral("video/mpeg");
     ObjectFields data = withType(ObjectType::Data);
-    ChooseMimeType(data, mime);
-    EXPECT_EQ(data.EditCode, mime);
+    chooseMimeType(data, mime);
+    EXPECT_EQ(data.codeBase, mime);
     ObjectFields java = withType(ObjectType::Java);
-    ChooseMimeType(java, mime);
-    EXPECT_EQ(java.EditName, mime);
-    EXPECT_TRUE(MakeTag(java).contains(QStringLiteral("<object codetype=\"video/mpeg\" ")));
+    chooseMimeType(java, mime);
+    EXPECT_EQ(java.name, mime);
+    EXPECT_TRUE(objectElement(java).contains(QStringLiteral("<object codetype=\"video/mpeg\" ")));
     for (ObjectType other : {ObjectType::None, ObjectType::Flash, ObjectType::ActiveX}) {
         ObjectFields f = withType(other);
-        const QString before = MakeTag(f);
-        ChooseMimeType(f, mime);
-        EXPECT_EQ(MakeTag(f), before);
+        const QString before = objectElement(f);
+        chooseMimeType(f, mime);
+        EXPECT_EQ(objectElement(f), before);
     }
 }
 
 TEST(AddParameter, AppendsOneLineAndKeepsTheFields) {
     ObjectFields f = shown();
-    AddParameter(f);
+    addParameter(f);
     EXPECT_EQ(f.parameters, QStringLiteral("<param name=\"\" value=\"\">"));
-    f.EditPName = QStringLiteral("autoplay");
-    f.EditPValue = QStringLiteral("true");
-    AddParameter(f);
+    f.parameterName = QStringLiteral("autoplay");
+    f.parameterValue = QStringLiteral("true");
+    addParameter(f);
     EXPECT_EQ(f.parameters, QStringLiteral("<param name=\"\" value=\"\">\r\n"
                                            "<param name=\"autoplay\" value=\"true\">"));
-    EXPECT_EQ(f.EditPName, QStringLiteral("autoplay"));
-    EXPECT_EQ(f.EditPValue, QStringLiteral("true"));
+    EXPECT_EQ(f.parameterName, QStringLiteral("autoplay"));
+    EXPECT_EQ(f.parameterValue, QStringLiteral("true"));
 }
 
 TEST(AddParameter, AfterTheFlashTemplateNoEmptyLineInBetween) {
     ObjectFields f = withType(ObjectType::Flash);
-    f.EditPName = QStringLiteral("loop");
-    f.EditPValue = QStringLiteral("false");
-    AddParameter(f);
+    f.parameterName = QStringLiteral("loop");
+    f.parameterValue = QStringLiteral("false");
+    addParameter(f);
     EXPECT_TRUE(f.parameters.endsWith(
         QStringLiteral("    </embed>\r\n<param name=\"loop\" value=\"false\">")));
 }
 
 TEST(ObjectLists, TypesAndTheFiftyThreeMimeTypesInOrder) {
-    EXPECT_EQ(ObjectTypeNames(), (QStringList{QStringLiteral("Flash"), QStringLiteral("Data"),
+    EXPECT_EQ(objectTypeNames(), (QStringList{QStringLiteral("Flash"), QStringLiteral("Data"),
                                               QStringLiteral("Java"), QStringLiteral("ActiveX")}));
-    const QStringList& types = MimeTypes();
+    const QStringList& types = mimeTypes();
     ASSERT_EQ(types.size(), 53);
     EXPECT_EQ(QSet<QString>(types.begin(), types.end()).size(), 53);
     EXPECT_EQ(types.first(), QStringLiteral("application/acad"));
@@ -252,15 +253,15 @@ TEST(ObjectLists, TypesAndTheFiftyThreeMimeTypesInOrder) {
 TEST(InsertObject, GoesInFrontOfTheSelectionWhichStays) {
     MemoryBuffer editor(QStringLiteral("<p>x</p>"));
     editor.select(3, 4);
-    InsertObject(editor, QStringLiteral("\r\n<object>\r\n</object>\r\n"));
+    insertObject(editor, QStringLiteral("\r\n<object>\r\n</object>\r\n"));
     EXPECT_EQ(editor.text(), QStringLiteral("<p>\r\n<object>\r\n</object>\r\nx</p>"));
 }
 
 TEST(InsertObject, CancelledOrBlankTagInsertsNothing) {
     MemoryBuffer editor(QStringLiteral("<p>x</p>"));
     editor.select(3, 4);
-    InsertObject(editor, QString());
-    InsertObject(editor, QStringLiteral("\r\n "));
+    insertObject(editor, QString());
+    insertObject(editor, QStringLiteral("\r\n "));
     EXPECT_EQ(editor.text(), QStringLiteral("<p>x</p>"));
     EXPECT_FALSE(editor.isModified());
 }

@@ -1,4 +1,4 @@
-#include "features/scratch_window/scratch_controller.h"
+#include "features/scratch_window/scratch_actions.h"
 #include "features/scratch_window/scratch_window.h"
 #include "foundation/messages/scripted_prompter.h"
 #include "shell/main_window.h"
@@ -17,7 +17,7 @@ class ScratchWindowTest : public WindowTest {
     Q_OBJECT
 
 private:
-    static void press(TFormText& w, const char* name) {
+    static void press(ScratchWindow& w, const char* name) {
         QToolButton* button = w.findChild<QToolButton*>(QLatin1String(name));
         QVERIFY2(button, name);
         QTest::mouseClick(button, Qt::LeftButton);
@@ -33,7 +33,7 @@ private:
     }
     // A window whose choosers answer with the given paths and whose errors are recorded.
     struct Scratch {
-        TFormText window;
+        ScratchWindow window;
         QString openPath;
         QString savePath;
         QString proposed;
@@ -56,32 +56,32 @@ private slots:
     void opensWithTheClipboardTextWithoutWordWrap() {
         QApplication::clipboard()->setText(QStringLiteral("one\r\ntwo"));
         Scratch s;
-        s.window.AppLanguage = UiLanguage::German;
+        s.window.setLanguage(UiLanguage::German);
         s.window.showModeless();
-        QCOMPARE(s.window.Memo()->toPlainText(), QStringLiteral("one\ntwo"));
+        QCOMPARE(s.window.textEdit()->toPlainText(), QStringLiteral("one\ntwo"));
         QVERIFY(!s.window.wordWrap());
-        QCOMPARE(s.window.Memo()->lineWrapMode(), QPlainTextEdit::NoWrap);
-        QCOMPARE(s.window.Memo()->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-        QCOMPARE(s.window.findChild<QToolButton*>(QStringLiteral("ToolButton2"))->toolTip(),
+        QCOMPARE(s.window.textEdit()->lineWrapMode(), QPlainTextEdit::NoWrap);
+        QCOMPARE(s.window.textEdit()->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        QCOMPARE(s.window.findChild<QToolButton*>(QStringLiteral("openButton"))->toolTip(),
                  QStringLiteral("Datei öffen"));
 
-        press(s.window, "ToolButton13");
-        QCOMPARE(s.window.Memo()->lineWrapMode(), QPlainTextEdit::WidgetWidth);
-        QCOMPARE(s.window.Memo()->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+        press(s.window, "wordWrapButton");
+        QCOMPARE(s.window.textEdit()->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+        QCOMPARE(s.window.textEdit()->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
 
         // Closing and showing again: the old text, file and word wrap are gone.
         const QString path = m_files.filePath(QStringLiteral("old.txt"));
         write(path, "old");
-        QVERIFY(s.window.LoadFromFile(path));
-        press(s.window, "ToolButton11");
+        QVERIFY(s.window.loadFromFile(path));
+        press(s.window, "closeButton");
         QVERIFY(!s.window.isVisible());
         QApplication::clipboard()->clear();
-        s.window.AppLanguage = UiLanguage::English;
+        s.window.setLanguage(UiLanguage::English);
         s.window.showModeless();
-        QVERIFY(s.window.Memo()->toPlainText().isEmpty());
-        QVERIFY(s.window.CurrentFile().isEmpty());
+        QVERIFY(s.window.textEdit()->toPlainText().isEmpty());
+        QVERIFY(s.window.currentFile().isEmpty());
         QVERIFY(!s.window.wordWrap());
-        QCOMPARE(s.window.findChild<QToolButton*>(QStringLiteral("ToolButton11"))->toolTip(),
+        QCOMPARE(s.window.findChild<QToolButton*>(QStringLiteral("closeButton"))->toolTip(),
                  QStringLiteral("Exit"));
     }
 
@@ -89,11 +89,11 @@ private slots:
         QApplication::clipboard()->setText(QStringLiteral("a\nb"));
         Scratch s;
         s.window.showModeless();
-        press(s.window, "ToolButton12");
+        press(s.window, "copyAllButton");
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("a\nb"));
-        QTest::keyClick(s.window.Memo(), Qt::Key_A, Qt::ControlModifier);
-        press(s.window, "ToolButton10");
-        QVERIFY(s.window.Memo()->toPlainText().isEmpty());
+        QTest::keyClick(s.window.textEdit(), Qt::Key_A, Qt::ControlModifier);
+        press(s.window, "deleteButton");
+        QVERIFY(s.window.textEdit()->toPlainText().isEmpty());
     }
 
     void utf16FileComesBackByteForByte() {
@@ -103,15 +103,15 @@ private slots:
         const QByteArray bytes("\xFF\xFE\xC4\x00\r\x00\n\x00\xAC\x20\r\x00\n\x00", 14);
         s.openPath = m_files.filePath(QStringLiteral("wide.txt"));
         write(s.openPath, bytes);
-        press(s.window, "ToolButton2");
-        QCOMPARE(s.window.Memo()->toPlainText(), QStringLiteral("Ä\n€"));
-        QCOMPARE(s.window.CurrentFile(), s.openPath);
+        press(s.window, "openButton");
+        QCOMPARE(s.window.textEdit()->toPlainText(), QStringLiteral("Ä\n€"));
+        QCOMPARE(s.window.currentFile(), s.openPath);
 
         s.savePath = m_files.filePath(QStringLiteral("copy.txt"));
-        press(s.window, "ToolButton3");
+        press(s.window, "saveButton");
         QCOMPARE(s.proposed, s.openPath);
         QCOMPARE(read(s.savePath), bytes);
-        QCOMPARE(s.window.CurrentFile(), s.savePath);
+        QCOMPARE(s.window.currentFile(), s.savePath);
         QVERIFY(s.errors.isEmpty());
     }
 
@@ -135,20 +135,20 @@ private slots:
         QApplication::clipboard()->setText(QStringLiteral("keep me"));
         Scratch s;
         s.window.showModeless();
-        QVERIFY(!s.window.LoadFromFile(m_files.filePath(QStringLiteral("missing.txt"))));
-        QVERIFY(!s.window.SaveToFile(m_files.filePath(QStringLiteral("no/such/folder.txt"))));
+        QVERIFY(!s.window.loadFromFile(m_files.filePath(QStringLiteral("missing.txt"))));
+        QVERIFY(!s.window.saveToFile(m_files.filePath(QStringLiteral("no/such/folder.txt"))));
         QCOMPARE(s.errors.size(), 2);
         QVERIFY(s.errors[0].startsWith(QStringLiteral("The file ") +
                                        m_files.filePath(QStringLiteral("missing.txt"))));
         QVERIFY(s.errors[1].contains(QStringLiteral("could not be saved")));
-        QCOMPARE(s.window.Memo()->toPlainText(), QStringLiteral("keep me"));
-        QVERIFY(s.window.CurrentFile().isEmpty());
+        QCOMPARE(s.window.textEdit()->toPlainText(), QStringLiteral("keep me"));
+        QVERIFY(s.window.currentFile().isEmpty());
 
         // A failed save leaves an existing file as it was.
         const QString path = m_files.filePath(QStringLiteral("odd.txt"));
         write(path, QByteArray("\xFF\xFE\x41", 3));
-        QVERIFY(!s.window.LoadFromFile(path));
-        QCOMPARE(s.window.Memo()->toPlainText(), QStringLiteral("keep me"));
+        QVERIFY(!s.window.loadFromFile(path));
+        QCOMPARE(s.window.textEdit()->toPlainText(), QStringLiteral("keep me"));
     }
 
     void modalShowingReturnsWhenClosed() {
@@ -157,10 +157,10 @@ private slots:
         bool wasModal = false;
         QTimer::singleShot(0, &s.window, [&] {
             wasModal = QApplication::activeModalWidget() == &s.window;
-            QCOMPARE(s.window.Memo()->toPlainText(), QStringLiteral("rule"));
-            press(s.window, "ToolButton11");
+            QCOMPARE(s.window.textEdit()->toPlainText(), QStringLiteral("rule"));
+            press(s.window, "closeButton");
         });
-        s.window.showModal();
+        s.window.exec();
         QVERIFY(wasModal);
         QVERIFY(!s.window.isVisible());
         QCOMPARE(s.window.windowModality(), Qt::NonModal);
@@ -171,24 +171,24 @@ private slots:
         MainWindow window(m_platform, &prompter);
         window.startUp({});
         window.findChild<QAction*>(QStringLiteral("germanItem"))->trigger();
-        QAction* item = window.findChild<QAction*>(QStringLiteral("Startsimpletexteditor1"));
+        QAction* item = window.findChild<QAction*>(QStringLiteral("scratchWindowItem"));
         QCOMPARE(item->text(), QStringLiteral("Einfachen Texteditor starten"));
         QApplication::clipboard()->setText(QStringLiteral("x"));
         item->trigger();
-        TFormText& scratch = window.findChild<ScratchController*>()->scratchWindow();
+        ScratchWindow& scratch = window.findChild<ScratchActions*>()->scratchWindow();
         QVERIFY(scratch.isVisible());
-        QCOMPARE(scratch.AppLanguage, UiLanguage::German);
+        QCOMPARE(scratch.language(), UiLanguage::German);
         // The main window's hints for its own buttons of the same names stay its own.
-        QCOMPARE(scratch.findChild<QToolButton*>(QStringLiteral("ToolButton1"))->toolTip(),
+        QCOMPARE(scratch.findChild<QToolButton*>(QStringLiteral("newButton"))->toolTip(),
                  QStringLiteral("Neu"));
 
         const QString path = m_files.filePath(QStringLiteral("ansi.txt"));
         write(path, "caf\xE9");
         prompter.addFile(path);
-        press(scratch, "ToolButton2");
-        QCOMPARE(scratch.Memo()->toPlainText(), QStringLiteral("café"));
+        press(scratch, "openButton");
+        QCOMPARE(scratch.textEdit()->toPlainText(), QStringLiteral("café"));
         prompter.addFile(path);
-        press(scratch, "ToolButton3");
+        press(scratch, "saveButton");
         QCOMPARE(read(path), QByteArray("caf\xE9\r\n"));
         scratch.close();
     }

@@ -1,4 +1,4 @@
-#include "features/scratch_window/scratch_controller.h"
+#include "features/scratch_window/scratch_actions.h"
 #include "features/scratch_window/scratch_window.h"
 #include "features/styles/css_dialog.h"
 #include "features/styles/div_dialog.h"
@@ -36,9 +36,9 @@ private:
         auto* timer = new QTimer(this);
         auto tries = std::make_shared<int>(0);
         connect(timer, &QTimer::timeout, this, [this, timer, tries, shown] {
-            TFormText& scratch = m_window->findChild<ScratchController*>()->scratchWindow();
+            ScratchWindow& scratch = m_window->findChild<ScratchActions*>()->scratchWindow();
             if (scratch.isVisible()) {
-                *shown = scratch.Memo()->toPlainText();
+                *shown = scratch.textEdit()->toPlainText();
                 scratch.close();
                 timer->deleteLater();
             } else if (++*tries > 100) {
@@ -179,8 +179,7 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral(".Box{color:red}"));
         QCOMPARE(shown, QStringLiteral(".Box{color:red}"));
 
-        m_window->findChild<ScratchController*>()->scratchWindow().AppLanguage =
-            UiLanguage::English;
+        m_window->findChild<ScratchActions*>()->scratchWindow().setLanguage(UiLanguage::English);
         closeScratchWindowWhenShown(&shown);
         lookUpClass(page, QString(), UiLanguage::German);
         const QString blocks =
@@ -188,7 +187,7 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), blocks);
         // The plain-text window shows line breaks as LF.
         QCOMPARE(shown, QString(blocks).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-        QCOMPARE(m_window->findChild<ScratchController*>()->scratchWindow().AppLanguage,
+        QCOMPARE(m_window->findChild<ScratchActions*>()->scratchWindow().language(),
                  UiLanguage::German);
         QVERIFY(m_prompter.messages().isEmpty());
         QCOMPARE(buffer().text(), page);

@@ -1,4 +1,4 @@
-#include "features/scratch_window/scratch_controller.h"
+#include "features/scratch_window/scratch_actions.h"
 
 #include "features/scratch_window/scratch_window.h"
 #include "foundation/messages/prompter.h"
@@ -9,9 +9,9 @@
 #include <QDir>
 #include <QMenu>
 
-ScratchController::ScratchController(FeatureContext& context)
-    : QObject(&context), m_context(context), m_scratch(new TFormText(context.window())) {
-    TFormText& scratch = *m_scratch;
+ScratchActions::ScratchActions(FeatureContext& context)
+    : QObject(&context), m_context(context), m_scratchWindow(new ScratchWindow(context.window())) {
+    ScratchWindow& scratch = *m_scratchWindow;
     Prompter& prompter = m_context.prompter();
     scratch.chooseOpenFile = [&prompter](const QString& folder) {
         return prompter.chooseOpenFile(folder, QString());
@@ -22,21 +22,20 @@ ScratchController::ScratchController(FeatureContext& context)
     };
     scratch.showError = [&prompter](const QString& text) { prompter.error(text); };
 
-    // The caption follows the language by the item's name.
     QAction* item =
         m_context.menus().extras->addAction(themedIcon(QStringLiteral("accessories-text-editor")),
                                             QStringLiteral("Einfachen Texteditor starten"));
-    item->setObjectName(QStringLiteral("Startsimpletexteditor1"));
+    item->setObjectName(QStringLiteral("scratchWindowItem"));
     m_context.captionFromMessage(item, 185);
-    connect(item, &QAction::triggered, this, [this] { Startsimpletexteditor1Click(); });
+    connect(item, &QAction::triggered, this, [this] { showScratchWindow(); });
 
     m_context.showScratchWindowModal = [this](UiLanguage language) {
-        m_scratch->AppLanguage = language;
-        m_scratch->showModal();
+        m_scratchWindow->setLanguage(language);
+        m_scratchWindow->exec();
     };
 }
 
-void ScratchController::Startsimpletexteditor1Click() {
-    m_scratch->AppLanguage = m_context.uiLanguage();
-    m_scratch->showModeless();
+void ScratchActions::showScratchWindow() {
+    m_scratchWindow->setLanguage(m_context.uiLanguage());
+    m_scratchWindow->showModeless();
 }

@@ -20,7 +20,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-class FramesDialogTest : public WindowTest {
+class FramesetDialogTest : public WindowTest {
     Q_OBJECT
 
 private:
@@ -39,7 +39,8 @@ private slots:
         QStringList names;
         for (QAction* a : frames->actions())
             names << a->objectName();
-        QCOMPARE(names, (QStringList{QStringLiteral("Frameset1"), QStringLiteral("iFrame1")}));
+        QCOMPARE(names,
+                 (QStringList{QStringLiteral("framesetItem"), QStringLiteral("iFrameItem")}));
     }
 
     void defaultsOpenThePageAsUntitledModifiedDocument() {
@@ -51,17 +52,17 @@ private slots:
 
         whenModal([](QDialog& d) {
             QCOMPARE(d.windowTitle(), QStringLiteral("Frameset"));
-            QVERIFY(child<QRadioButton>(d, "Frames2")->isChecked());
-            QVERIFY(child<QCheckBox>(d, "Borders")->isChecked());
-            QVERIFY(child<QGroupBox>(d, "GroupFrame2")->isEnabled());
-            QVERIFY(!child<QGroupBox>(d, "GroupFrame3")->isEnabled());
+            QVERIFY(child<QRadioButton>(d, "twoFramesRadio")->isChecked());
+            QVERIFY(child<QCheckBox>(d, "bordersCheck")->isChecked());
+            QVERIFY(child<QGroupBox>(d, "frame2Group")->isEnabled());
+            QVERIFY(!child<QGroupBox>(d, "frame3Group")->isEnabled());
             click(d, "okButton");
         });
-        trigger(window, "Frameset1");
+        trigger(window, "framesetItem");
 
         FramesFields defaults;
-        defaults.Sprache = UiLanguage::English;
-        QCOMPARE(window.buffer().text(), BasicFrameset(defaults));
+        defaults.language = UiLanguage::English;
+        QCOMPARE(window.buffer().text(), framesetPage(defaults));
         QVERIFY(window.buffer().isModified());
         QCOMPARE(window.document().fileName(), QStringLiteral("Untitled"));
         QCOMPARE(window.statusPanels().panel(3)->text(), QStringLiteral("Untitled"));
@@ -75,21 +76,22 @@ private slots:
         prompter.addFile(QStringLiteral("/srv/site/pages/top frame.htm"));
 
         whenModal([](QDialog& d) {
-            click(d, "Frames4");
-            QVERIFY(child<QGroupBox>(d, "GroupFrame4")->isEnabled());
-            click(d, "Borders");
-            click(d, "Noresize3");
-            retype(child<QLineEdit>(d, "EditWidth2"), QStringLiteral("12"));
-            retype(child<QLineEdit>(d, "EditHeight4"), QString());
-            retype(child<QComboBox>(d, "Scrolling1")->lineEdit(), QStringLiteral("no"));
-            click(d, "BtnSource1");
-            QCOMPARE(child<QLineEdit>(d, "Source1")->text(), QStringLiteral("top frame.htm"));
+            click(d, "fourFramesRadio");
+            QVERIFY(child<QGroupBox>(d, "frame4Group")->isEnabled());
+            click(d, "bordersCheck");
+            click(d, "frame3NoresizeCheck");
+            retype(child<QLineEdit>(d, "frame2MarginWidthEdit"), QStringLiteral("12"));
+            retype(child<QLineEdit>(d, "frame4MarginHeightEdit"), QString());
+            retype(child<QComboBox>(d, "frame1ScrollingCombo")->lineEdit(), QStringLiteral("no"));
+            click(d, "frame1BrowseButton");
+            QCOMPARE(child<QLineEdit>(d, "frame1SourceEdit")->text(),
+                     QStringLiteral("top frame.htm"));
             click(d, "okButton");
         });
-        trigger(window, "Frameset1");
+        trigger(window, "framesetItem");
 
         FramesFields expected;
-        expected.Sprache = UiLanguage::English;
+        expected.language = UiLanguage::English;
         expected.layout = FrameLayout::Four;
         expected.borders = false;
         expected.frames[2].noresize = false;
@@ -99,7 +101,7 @@ private slots:
         expected.frames[0].source = QStringLiteral("top frame.htm");
         // Line by line, so a failure names the frame line that differs.
         QCOMPARE(window.buffer().text().split(QStringLiteral("\r\n")),
-                 BasicFrameset(expected).split(QStringLiteral("\r\n")));
+                 framesetPage(expected).split(QStringLiteral("\r\n")));
         QCOMPARE(prompter.lastChooserFolder, QDir::homePath());
     }
 
@@ -112,7 +114,7 @@ private slots:
 
         prompter.addAnswer(QStringLiteral("cancel"));
         whenModal([](QDialog& d) { click(d, "okButton"); });
-        trigger(window, "Frameset1");
+        trigger(window, "framesetItem");
         QCOMPARE(prompter.messages(),
                  QStringList{QStringLiteral("Save changes to: untitled.html")});
         QCOMPARE(window.buffer().text(), QStringLiteral("mine"));
@@ -120,7 +122,7 @@ private slots:
 
         prompter.addAnswer(QStringLiteral("no"));
         whenModal([](QDialog& d) { click(d, "okButton"); });
-        trigger(window, "Frameset1");
+        trigger(window, "framesetItem");
         QVERIFY(window.buffer().text().startsWith(QStringLiteral("<!DOCTYPE HTML PUBLIC")));
         QVERIFY(window.buffer().isModified());
     }
@@ -136,7 +138,7 @@ private slots:
         prompter.addFile(saved);
 
         whenModal([](QDialog& d) { click(d, "okButton"); });
-        trigger(window, "Frameset1");
+        trigger(window, "framesetItem");
         QFile file(saved);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY(file.readAll().contains("draft"));
@@ -153,20 +155,20 @@ private slots:
         window.buffer().setModified(false);
 
         whenModal([](QDialog& d) {
-            click(d, "Frames3");
-            retype(child<QLineEdit>(d, "Source2"), QStringLiteral("menu.htm"));
+            click(d, "threeFramesRadio");
+            retype(child<QLineEdit>(d, "frame2SourceEdit"), QStringLiteral("menu.htm"));
             click(d, "cancelButton");
         });
-        trigger(window, "Frameset1");
+        trigger(window, "framesetItem");
         QCOMPARE(window.buffer().text(), QStringLiteral("kept"));
         QVERIFY(!window.buffer().isModified());
 
         whenModal([](QDialog& d) {
-            QVERIFY(child<QRadioButton>(d, "Frames3")->isChecked());
-            QCOMPARE(child<QLineEdit>(d, "Source2")->text(), QStringLiteral("menu.htm"));
+            QVERIFY(child<QRadioButton>(d, "threeFramesRadio")->isChecked());
+            QCOMPARE(child<QLineEdit>(d, "frame2SourceEdit")->text(), QStringLiteral("menu.htm"));
             QTest::keyClick(&d, Qt::Key_Escape);
         });
-        trigger(window, "Frameset1");
+        trigger(window, "framesetItem");
         QCOMPARE(window.buffer().text(), QStringLiteral("kept"));
     }
 
@@ -183,10 +185,10 @@ private slots:
         QVERIFY(window.document().loadDocument(page));
 
         whenModal([](QDialog& d) {
-            click(d, "BtnSource2");
-            QCOMPARE(child<QLineEdit>(d, "Source2")->text(), QStringLiteral("Frame2.htm"));
+            click(d, "frame2BrowseButton");
+            QCOMPARE(child<QLineEdit>(d, "frame2SourceEdit")->text(), QStringLiteral("Frame2.htm"));
         });
-        trigger(window, "Frameset1");
+        trigger(window, "framesetItem");
         QCOMPARE(prompter.lastChooserFolder, m_home.filePath(QStringLiteral("site")));
         QCOMPARE(window.buffer().text(), QStringLiteral("<p>x</p>"));
     }
@@ -198,29 +200,31 @@ private slots:
 
         trigger(window, "germanItem");
         whenModal([](QDialog& d) {
-            QCOMPARE(child<QCheckBox>(d, "Borders")->text(), QStringLiteral("Rahmen"));
-            QCOMPARE(child<QCheckBox>(d, "Borders")->toolTip(), QStringLiteral("Rahmen anzeigen"));
-            QCOMPARE(child<QPushButton>(d, "BtnSource3")->text(), QStringLiteral("Quelle"));
-            QCOMPARE(child<QCheckBox>(d, "Noresize1")->toolTip(),
+            QCOMPARE(child<QCheckBox>(d, "bordersCheck")->text(), QStringLiteral("Rahmen"));
+            QCOMPARE(child<QCheckBox>(d, "bordersCheck")->toolTip(),
+                     QStringLiteral("Rahmen anzeigen"));
+            QCOMPARE(child<QPushButton>(d, "frame3BrowseButton")->text(), QStringLiteral("Quelle"));
+            QCOMPARE(child<QCheckBox>(d, "frame1NoresizeCheck")->toolTip(),
                      QStringLiteral("Grösse kann nicht verändert werden"));
             QCOMPARE(child<QPushButton>(d, "cancelButton")->text(), QStringLiteral("Abbrechen"));
             click(d, "okButton");
         });
-        trigger(window, "Frameset1");
+        trigger(window, "framesetItem");
         QVERIFY(window.buffer().text().contains(QStringLiteral(
             "<p>Wird angezeigt, wenn der Browser keine Frames darstellen kann.</p>")));
 
         trigger(window, "englishItem");
         whenModal([](QDialog& d) {
-            QCOMPARE(child<QCheckBox>(d, "Borders")->text(), QStringLiteral("Border"));
-            QCOMPARE(child<QPushButton>(d, "BtnSource3")->toolTip(),
+            QCOMPARE(child<QCheckBox>(d, "bordersCheck")->text(), QStringLiteral("Border"));
+            QCOMPARE(child<QPushButton>(d, "frame3BrowseButton")->toolTip(),
                      QStringLiteral("Url/File to be loaded into the frame"));
-            QCOMPARE(child<QLineEdit>(d, "EditWidth1")->toolTip(), QStringLiteral("Margin width"));
+            QCOMPARE(child<QLineEdit>(d, "frame1MarginWidthEdit")->toolTip(),
+                     QStringLiteral("Margin width"));
             QCOMPARE(child<QPushButton>(d, "cancelButton")->text(), QStringLiteral("Cancel"));
         });
-        trigger(window, "Frameset1");
+        trigger(window, "framesetItem");
     }
 };
 
-QTEST_MAIN(FramesDialogTest)
-#include "frames_dialog_test.moc"
+QTEST_MAIN(FramesetDialogTest)
+#include "frameset_dialog_test.moc"

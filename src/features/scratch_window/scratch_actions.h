@@ -3,19 +3,19 @@
 #include <QObject>
 
 class FeatureContext;
-class TFormText;
+class ScratchWindow;
 
 // The one scratch window: opens it from the Extras menu, lends it to the commands that show text
 // in it, and routes its file choosers and error boxes through the window's prompter.
-class ScratchController : public QObject {
+class ScratchActions : public QObject {
     Q_OBJECT
 public:
-    explicit ScratchController(FeatureContext& context);
+    explicit ScratchActions(FeatureContext& context);
 
-    void Startsimpletexteditor1Click();
-    TFormText& scratchWindow() const { return *m_scratch; }
+    void showScratchWindow();
+    ScratchWindow& scratchWindow() const { return *m_scratchWindow; }
 
 private:
     FeatureContext& m_context;
-    TFormText* m_scratch;
+    ScratchWindow* m_scratchWindow;
 };

@@ -1,4 +1,4 @@
-#include "features/frames_objects/frames_dialog.h"
+#include "features/frames_objects/frameset_dialog.h"
 
 #include "widgets/dialog_parts.h"
 #include "widgets/help.h"
@@ -59,52 +59,53 @@ QString tr8(const char* text) {
     return QString::fromUtf8(text);
 }
 
-QString named(const char* base, int number) {
-    return QLatin1String(base) + QString::number(number);
+QString frameWidgetName(int frame, const char* widget) {
+    return QStringLiteral("frame%1%2").arg(frame).arg(QLatin1String(widget));
 }
 
 } // namespace
 
-TFormFrames::TFormFrames(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("FormFrames"));
+FramesetDialog::FramesetDialog(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("framesetDialog"));
     setWindowTitle(QStringLiteral("Frameset"));
     const FramesFields start;
 
     auto* typeBox = new QGroupBox(QStringLiteral("Typ"));
     auto* typeRow = new QHBoxLayout(typeBox);
     const char* pictures[] = {"hx-frames-2", "hx-frames-3", "hx-frames-4"};
+    const char* radioNames[] = {"twoFramesRadio", "threeFramesRadio", "fourFramesRadio"};
     for (int i = 0; i < 3; ++i) {
         auto* radio = new QRadioButton(QStringLiteral("%1 Frames").arg(i + 2));
-        radio->setObjectName(named("Frames", i + 2));
+        radio->setObjectName(QLatin1String(radioNames[i]));
         radio->setIcon(themedIcon(QLatin1String(pictures[i])));
         radio->setIconSize(QSize(64, 48));
-        connect(radio, &QRadioButton::toggled, this, [this] { enableFrames(); });
+        connect(radio, &QRadioButton::toggled, this, [this] { enableUsedFrames(); });
         typeRow->addWidget(radio);
         m_layouts[i] = radio;
     }
     typeRow->addStretch();
     m_borders = new QCheckBox;
-    m_borders->setObjectName(QStringLiteral("Borders"));
+    m_borders->setObjectName(QStringLiteral("bordersCheck"));
 
     auto* grid = new QGridLayout;
     for (int i = 0; i < 4; ++i) {
         FrameGroup& g = m_frames[i];
         const FrameFields& f = start.frames[i];
-        g.group = new QGroupBox(named("Frame", i + 1));
-        g.group->setObjectName(named("GroupFrame", i + 1));
+        g.group = new QGroupBox(QStringLiteral("Frame%1").arg(i + 1));
+        g.group->setObjectName(frameWidgetName(i + 1, "Group"));
         auto* form = new QFormLayout(g.group);
         g.noresize = new QCheckBox(QStringLiteral("Noresize"));
-        g.noresize->setObjectName(named("Noresize", i + 1));
+        g.noresize->setObjectName(frameWidgetName(i + 1, "NoresizeCheck"));
         g.noresize->setChecked(f.noresize);
         form->addRow(g.noresize);
         g.height = new QLineEdit(f.marginHeight);
-        g.height->setObjectName(named("EditHeight", i + 1));
+        g.height->setObjectName(frameWidgetName(i + 1, "MarginHeightEdit"));
         form->addRow(QStringLiteral("MarginHeight"), g.height);
         g.width = new QLineEdit(f.marginWidth);
-        g.width->setObjectName(named("EditWidth", i + 1));
+        g.width->setObjectName(frameWidgetName(i + 1, "MarginWidthEdit"));
         form->addRow(QStringLiteral("MarginWidth"), g.width);
         g.scrolling = new QComboBox;
-        g.scrolling->setObjectName(named("Scrolling", i + 1));
+        g.scrolling->setObjectName(frameWidgetName(i + 1, "ScrollingCombo"));
         // Typed values are allowed; a blank one falls back to "auto".
         g.scrolling->setEditable(true);
         g.scrolling->setInsertPolicy(QComboBox::NoInsert);
@@ -113,24 +114,24 @@ TFormFrames::TFormFrames(QWidget* parent) : QDialog(parent) {
         g.scrolling->setCurrentText(f.scrolling);
         form->addRow(QStringLiteral("Scrolling"), g.scrolling);
         g.source = new QLineEdit(f.source);
-        g.source->setObjectName(named("Source", i + 1));
-        g.sourceButton = new QPushButton(themedIcon(QStringLiteral("document-open")), QString());
-        g.sourceButton->setObjectName(named("BtnSource", i + 1));
-        g.sourceButton->setAutoDefault(false);
-        connect(g.sourceButton, &QPushButton::clicked, this, [this, i] { OpenSourceFile(i); });
+        g.source->setObjectName(frameWidgetName(i + 1, "SourceEdit"));
+        g.browseButton = new QPushButton(themedIcon(QStringLiteral("document-open")), QString());
+        g.browseButton->setObjectName(frameWidgetName(i + 1, "BrowseButton"));
+        g.browseButton->setAutoDefault(false);
+        connect(g.browseButton, &QPushButton::clicked, this, [this, i] { browseForSource(i); });
         auto* sourceRow = new QHBoxLayout;
         sourceRow->addWidget(g.source, 1);
-        sourceRow->addWidget(g.sourceButton);
+        sourceRow->addWidget(g.browseButton);
         form->addRow(sourceRow);
         grid->addWidget(g.group, i / 2, i % 2);
     }
 
     const OkCancelButtons buttons = makeOkCancelButtons(this);
-    addHelpButton(buttons.box, 210, [this] { return Sprache; });
-    installHelpKey(this, 210, [this] { return Sprache; });
+    addHelpButton(buttons.box, 210, [this] { return m_language; });
+    installHelpKey(this, 210, [this] { return m_language; });
     m_ok = buttons.ok;
     m_cancel = buttons.cancel;
-    connect(m_ok, &QPushButton::clicked, this, [this] { BasicFrameset(); });
+    connect(m_ok, &QPushButton::clicked, this, [this] { buildPageAndAccept(); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(typeBox);
@@ -142,17 +143,17 @@ TFormFrames::TFormFrames(QWidget* parent) : QDialog(parent) {
 
     m_layouts[0]->setChecked(start.layout == FrameLayout::Two);
     m_borders->setChecked(start.borders);
-    FormShow();
+    prepareToShow();
 }
 
-int TFormFrames::exec() {
-    FormShow();
+int FramesetDialog::exec() {
+    prepareToShow();
     return QDialog::exec();
 }
 
-void TFormFrames::FormShow() {
-    FrameSeite.clear();
-    const FramesTexts& t = Sprache == UiLanguage::German ? german : english;
+void FramesetDialog::prepareToShow() {
+    m_page.clear();
+    const FramesTexts& t = m_language == UiLanguage::German ? german : english;
     m_borders->setText(tr8(t.borders));
     m_borders->setToolTip(tr8(t.bordersHint));
     for (FrameGroup& g : m_frames) {
@@ -160,16 +161,16 @@ void TFormFrames::FormShow() {
         g.height->setToolTip(tr8(t.marginHeightHint));
         g.width->setToolTip(tr8(t.marginWidthHint));
         g.scrolling->setToolTip(tr8(t.scrollingHint));
-        g.sourceButton->setText(tr8(t.source));
-        g.sourceButton->setToolTip(tr8(t.sourceHint));
+        g.browseButton->setText(tr8(t.source));
+        g.browseButton->setToolTip(tr8(t.sourceHint));
         g.source->setToolTip(tr8(t.sourceHint));
     }
     m_cancel->setText(tr8(t.cancel));
 }
 
-FramesFields TFormFrames::fields() const {
+FramesFields FramesetDialog::fields() const {
     FramesFields f;
-    f.Sprache = Sprache;
+    f.language = m_language;
     f.layout = m_layouts[2]->isChecked()   ? FrameLayout::Four
                : m_layouts[1]->isChecked() ? FrameLayout::Three
                                            : FrameLayout::Two;
@@ -182,20 +183,20 @@ FramesFields TFormFrames::fields() const {
     return f;
 }
 
-void TFormFrames::BasicFrameset() {
-    FrameSeite = ::BasicFrameset(fields());
+void FramesetDialog::buildPageAndAccept() {
+    m_page = framesetPage(fields());
     accept();
 }
 
-void TFormFrames::OpenSourceFile(int frame) {
+void FramesetDialog::browseForSource(int frame) {
     if (!chooseSourceFile)
         return;
     const QString path = chooseSourceFile();
     if (!path.isEmpty())
-        m_frames[frame].source->setText(SourceFieldText(path));
+        m_frames[frame].source->setText(sourceFieldText(path));
 }
 
-void TFormFrames::enableFrames() {
+void FramesetDialog::enableUsedFrames() {
     // Frames beyond the chosen layout are not written; greying them says so.
     const int used = frameCount(fields().layout);
     for (int i = 0; i < 4; ++i)

@@ -17,18 +17,19 @@ class QRadioButton;
 
 // The frameset dialog: layout, borders and four frame groups; OK builds the whole page.
 // Created once; the fields keep what the user left in them.
-class TFormFrames : public QDialog {
+class FramesetDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit TFormFrames(QWidget* parent = nullptr);
+    explicit FramesetDialog(QWidget* parent = nullptr);
 
-    UiLanguage Sprache = UiLanguage::German;
-    QString FrameSeite; // the built page; empty unless OK built one
+    void setLanguage(UiLanguage language) { m_language = language; }
+    // The built page; empty unless OK built one.
+    QString page() const { return m_page; }
 
     // Asks for a frame's file; returns its path, or nothing when cancelled.
     std::function<QString()> chooseSourceFile;
 
-    // Shows the texts of Sprache, empties FrameSeite and runs modally.
+    // Shows the texts of the language, empties the page and runs modally.
     int exec() override;
 
     FramesFields fields() const;
@@ -41,14 +42,16 @@ private:
         QLineEdit* width;
         QComboBox* scrolling;
         QLineEdit* source;
-        QPushButton* sourceButton;
+        QPushButton* browseButton;
     };
 
-    void FormShow();
-    void BasicFrameset();
-    void OpenSourceFile(int frame);
-    void enableFrames();
+    void prepareToShow();
+    void buildPageAndAccept();
+    void browseForSource(int frame);
+    void enableUsedFrames();
 
+    UiLanguage m_language = UiLanguage::German;
+    QString m_page;
     QRadioButton* m_layouts[3];
     QCheckBox* m_borders;
     FrameGroup m_frames[4];
