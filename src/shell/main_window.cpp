@@ -22,7 +22,7 @@
 #include "features/styles/css_controller.h"
 #include "features/tables/new_table_controller.h"
 #include "features/tables/table_controller.h"
-#include "features/text_transforms/transform_controller.h"
+#include "features/text_transforms/transform_actions.h"
 #include "features/wrapping/wrap_controller.h"
 #include "foundation/document/document.h"
 #include "foundation/messages/status_text.h"
@@ -132,7 +132,7 @@ void MainWindow::createFeatures() {
     new WrapController(context);
     new TableController(context);
     new NewTableController(context);
-    new TransformController(context);
+    new TransformActions(context);
     new ImageController(context);
     new FramesController(context);
     new ObjectController(context);

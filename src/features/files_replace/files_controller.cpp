@@ -20,7 +20,7 @@ QAction* placeBefore(QMenu* menu) {
             return i + 1 < items.size() ? items[i + 1] : nullptr;
     }
     for (qsizetype i = 0; i < items.size(); ++i) {
-        if (items[i]->objectName() == QLatin1String("NoLineFeed1"))
+        if (items[i]->objectName() == QLatin1String("removeLineFeedsItem"))
             return i > 0 && items[i - 1]->isSeparator() ? items[i - 1] : items[i];
     }
     return nullptr;
