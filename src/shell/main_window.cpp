@@ -8,7 +8,7 @@
 #include "features/doctype/doctype_controller.h"
 #include "features/entities/entities_controller.h"
 #include "features/files_replace/files_controller.h"
-#include "features/find_replace/search_controller.h"
+#include "features/find_replace/search_actions.h"
 #include "features/forms/forms_controller.h"
 #include "features/frames_objects/frames_controller.h"
 #include "features/frames_objects/object_controller.h"
@@ -143,7 +143,7 @@ void MainWindow::createFeatures() {
     new DocTypeController(context);
     new CodeCheckController(context);
     new RemoveFormatController(context);
-    new SearchController(context);
+    new SearchActions(context);
     new FilesController(context);
     new PrintController(context);
     new ScratchController(context);

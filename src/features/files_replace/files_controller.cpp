@@ -16,7 +16,7 @@ namespace {
 QAction* placeBefore(QMenu* menu) {
     const QList<QAction*> items = menu->actions();
     for (qsizetype i = 0; i < items.size(); ++i) {
-        if (items[i]->objectName() == QLatin1String("Replace1"))
+        if (items[i]->objectName() == QLatin1String("replaceItem"))
             return i + 1 < items.size() ? items[i + 1] : nullptr;
     }
     for (qsizetype i = 0; i < items.size(); ++i) {

@@ -79,7 +79,7 @@ private slots:
         // In the edit menu, after the single-document replace when that is there.
         const QList<QAction*> items = window.actions().editMenu->actions();
         QVERIFY(items.contains(item));
-        if (QAction* replace = action(window, "Replace1"))
+        if (QAction* replace = action(window, "replaceItem"))
             QCOMPARE(items[items.indexOf(item) - 1], replace);
         QVERIFY(window.document().loadDocument(file(QStringLiteral("main.html"), "x")));
 
