@@ -7,7 +7,7 @@
 #include "features/check_html/code_check_controller.h"
 #include "features/doctype/doctype_controller.h"
 #include "features/entities/entities_controller.h"
-#include "features/files_replace/files_controller.h"
+#include "features/files_replace/files_replace_actions.h"
 #include "features/find_replace/search_actions.h"
 #include "features/forms/forms_controller.h"
 #include "features/frames_objects/frames_controller.h"
@@ -144,7 +144,7 @@ void MainWindow::createFeatures() {
     new CodeCheckController(context);
     new RemoveFormatController(context);
     new SearchActions(context);
-    new FilesController(context);
+    new FilesReplaceActions(context);
     new PrintController(context);
     new ScratchController(context);
     new SetupController(context);
