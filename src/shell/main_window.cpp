@@ -18,7 +18,7 @@
 #include "features/printing/print_controller.h"
 #include "features/remove_formatting/remove_format_controller.h"
 #include "features/scratch_window/scratch_controller.h"
-#include "features/settings_dialog/setup_controller.h"
+#include "features/settings_dialog/settings_actions.h"
 #include "features/styles/css_controller.h"
 #include "features/tables/new_table_controller.h"
 #include "features/tables/table_controller.h"
@@ -147,7 +147,7 @@ void MainWindow::createFeatures() {
     new FilesReplaceActions(context);
     new PrintController(context);
     new ScratchController(context);
-    new SetupController(context);
+    new SettingsActions(context);
     new OutsideController(context);
     m_actions->tableBar->setVisible(!m_actions->tableBar->actions().isEmpty());
 }
