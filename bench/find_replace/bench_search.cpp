@@ -1,7 +1,7 @@
 // Replace all and find next on large pages, with sed doing the same replacement beside them.
 
 #include "big_document.h"
-#include "features/find_replace/text_find.h"
+#include "features/find_replace/document_search.h"
 #include "foundation/commands/command_context.h"
 #include "foundation/document/memory_buffer.h"
 #include "foundation/messages/messages.h"
@@ -26,7 +26,7 @@ void replaceAll(benchmark::State& state, bool matchCase) {
         state.PauseTiming();
         MemoryBuffer buffer(*text);
         state.ResumeTiming();
-        replaced = DocumentSearch::ReplaceAll(
+        replaced = DocumentSearch::replaceAll(
             buffer, {QStringLiteral("<td"), QStringLiteral("<TD"), matchCase});
     }
     state.counters["replaced"] = double(replaced);
@@ -72,7 +72,7 @@ void BM_FindNextNearEnd(benchmark::State& state) {
     for (auto _ : state) {
         DocumentSearch search;
         buffer.setSelStart(0);
-        benchmark::DoNotOptimize(search.FindDialog1Find(context, {"ZZFINDME", false, true}));
+        benchmark::DoNotOptimize(search.find(context, {"ZZFINDME", false, true}));
     }
     state.SetBytesProcessed(state.iterations() * text->size() * qint64(sizeof(QChar)));
 }

@@ -25,17 +25,17 @@ template <typename Rewrite> void runRewrite(benchmark::State& state, Rewrite rew
 }
 
 void BM_RemoveLineFeeds(benchmark::State& state) {
-    runRewrite(state, [](const QString& t) { return RemoveLineFeeds(t); });
+    runRewrite(state, [](const QString& t) { return removeLineFeeds(t); });
 }
 
 void BM_InsertLineFeeds(benchmark::State& state) {
-    runRewrite(state, [](const QString& t) { return InsertLineFeeds(t); });
+    runRewrite(state, [](const QString& t) { return insertLineFeeds(t); });
 }
 
 void BM_RemoveHyphenation(benchmark::State& state) {
     int removed = 0;
     runRewrite(state, [&removed](const QString& t) {
-        HyphenRemoval r = RemoveHyphenation(t);
+        HyphenRemoval r = removeHyphenation(t);
         removed = r.count;
         return r.text;
     });

@@ -47,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const size_t head = 3 + searchLength + replaceLength;
     const QByteArray bytes(reinterpret_cast<const char*>(data + head), qsizetype(size - head));
 
-    const BytesReplacement result = SearchReplaceInBytes(bytes, options);
+    const BytesReplacement result = searchReplaceInBytes(bytes, options);
     const std::optional<LoadedDocument> document = decodeDocument(bytes);
     check(result.decodable == document.has_value());
     if (!document)

@@ -2,7 +2,7 @@
 // hold what was searched, F3 never loops without end, and replace all gives exactly a plain
 // left-to-right replacement.
 
-#include "features/find_replace/text_find.h"
+#include "features/find_replace/document_search.h"
 #include "foundation/commands/command_context.h"
 #include "foundation/document/memory_buffer.h"
 #include "foundation/messages/messages.h"
@@ -64,9 +64,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const CommandContext context{buffer, prompter, messages};
     DocumentSearch search;
 
-    DocumentSearch::Find1Click(buffer);
+    DocumentSearch::beginFind(buffer);
     check(buffer.selLength() == 0 && buffer.selStart() <= 1);
-    SearchOutcome outcome = search.FindDialog1Find(context, {pattern, matchCase, wholeWord});
+    SearchOutcome outcome = search.find(context, {pattern, matchCase, wholeWord});
     // F3 wraps; after as many steps as the text has places it must have come round.
     for (qsizetype step = 0; step <= whole.size() + 1; ++step) {
         if (outcome == SearchOutcome::Found) {
@@ -79,11 +79,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                                       (found[k].toLower() == pattern[k].toLower() &&
                                        found[k].unicode() < 0x80 && pattern[k].unicode() < 0x80));
         }
-        outcome = search.Findnext1Click(context);
+        outcome = search.findNext(context);
     }
 
     const QString by = pattern.left(1) + pattern;
-    DocumentSearch::ReplaceAll(buffer, {pattern, by, matchCase});
+    DocumentSearch::replaceAll(buffer, {pattern, by, matchCase});
     if (!pattern.isEmpty())
         check(buffer.text() == plainReplace(whole, pattern, by, matchCase));
     return 0;

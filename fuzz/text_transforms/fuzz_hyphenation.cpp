@@ -8,7 +8,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size));
-    const HyphenRemoval r = RemoveHyphenation(text);
+    const HyphenRemoval r = removeHyphenation(text);
     check(r.text.size() + r.count == text.size());
     check((r.count == 0) == (r.lastRemoved < 0));
     // The result is the text with `count` hyphens taken out, each before a letter a-z.

@@ -7,8 +7,8 @@
 #include "features/check_html/code_check_controller.h"
 #include "features/doctype/doctype_actions.h"
 #include "features/entities/entities_controller.h"
-#include "features/files_replace/files_controller.h"
-#include "features/find_replace/search_controller.h"
+#include "features/files_replace/files_replace_actions.h"
+#include "features/find_replace/search_actions.h"
 #include "features/forms/forms_controller.h"
 #include "features/frames_objects/frames_actions.h"
 #include "features/frames_objects/object_actions.h"
@@ -18,11 +18,11 @@
 #include "features/printing/print_controller.h"
 #include "features/remove_formatting/remove_format_actions.h"
 #include "features/scratch_window/scratch_actions.h"
-#include "features/settings_dialog/setup_controller.h"
+#include "features/settings_dialog/settings_actions.h"
 #include "features/styles/css_controller.h"
 #include "features/tables/new_table_actions.h"
 #include "features/tables/table_actions.h"
-#include "features/text_transforms/transform_controller.h"
+#include "features/text_transforms/transform_actions.h"
 #include "features/wrapping/wrap_actions.h"
 #include "foundation/document/document.h"
 #include "foundation/messages/status_text.h"
@@ -132,7 +132,7 @@ void MainWindow::createFeatures() {
     new WrapActions(context);
     new TableActions(context);
     new NewTableActions(context);
-    new TransformController(context);
+    new TransformActions(context);
     new ImageController(context);
     new FramesActions(context);
     new ObjectActions(context);
@@ -143,11 +143,11 @@ void MainWindow::createFeatures() {
     new DocTypeActions(context);
     new CodeCheckController(context);
     new RemoveFormatActions(context);
-    new SearchController(context);
-    new FilesController(context);
+    new SearchActions(context);
+    new FilesReplaceActions(context);
     new PrintController(context);
     new ScratchActions(context);
-    new SetupController(context);
+    new SettingsActions(context);
     new OutsideController(context);
     m_actions->tableBar->setVisible(!m_actions->tableBar->actions().isEmpty());
 }

@@ -106,15 +106,15 @@ private slots:
         QCOMPARE(menu(window, "fileMenu")->title(), QStringLiteral("File"));
         QCOMPARE(action(window, "newItem")->text(), QStringLiteral("New"));
         QCOMPARE(action(window, "newButton")->toolTip(), QStringLiteral("New document"));
-        QCOMPARE(action(window, "SetBookmark0")->text(), QStringLiteral("Bookmark 0"));
-        QCOMPARE(action(window, "GotoBookmark9")->text(), QStringLiteral("Bookmark 9"));
+        QCOMPARE(action(window, "setBookmark0Item")->text(), QStringLiteral("Bookmark 0"));
+        QCOMPARE(action(window, "gotoBookmark9Item")->text(), QStringLiteral("Bookmark 9"));
         QCOMPARE(menu(window, "htmlMenu")->title(), QStringLiteral("HTML"));
         QVERIFY(window.statusPanels().panel(0)->text().startsWith(QStringLiteral("Row ")));
 
         action(window, "germanItem")->trigger();
         QCOMPARE(menu(window, "fileMenu")->title(), QStringLiteral("Datei"));
         QCOMPARE(action(window, "newItem")->text(), QStringLiteral("Neu"));
-        QCOMPARE(action(window, "SetBookmark3")->text(), QStringLiteral("Lesezeichen 3"));
+        QCOMPARE(action(window, "setBookmark3Item")->text(), QStringLiteral("Lesezeichen 3"));
         QCOMPARE(menu(window, "htmlMenu")->title(), QStringLiteral("HTML"));
         QVERIFY(window.statusPanels().panel(0)->text().startsWith(QStringLiteral("Zeile: ")));
         // Qt's own buttons follow, so a German question is not answered with "Yes".
@@ -222,15 +222,15 @@ private slots:
         window.startUp({});
         window.buffer().loadText(QStringLiteral("a\r\nb\r\nc"));
         window.buffer().setSelStart(3); // line 2
-        action(window, "SetBookmark4")->trigger();
+        action(window, "setBookmark4Item")->trigger();
         QCOMPARE(window.buffer().bookmark(4), 1);
-        QVERIFY(action(window, "GotoBookmark4")->isChecked());
+        QVERIFY(action(window, "gotoBookmark4Item")->isChecked());
         window.buffer().setSelStart(0);
-        action(window, "GotoBookmark4")->trigger();
+        action(window, "gotoBookmark4Item")->trigger();
         QCOMPARE(window.buffer().caretLine(), 2);
-        action(window, "DeleteBookmark1")->trigger();
+        action(window, "clearBookmarksItem")->trigger();
         QCOMPARE(window.buffer().bookmark(4), -1);
-        QVERIFY(!action(window, "SetBookmark4")->isChecked());
+        QVERIFY(!action(window, "setBookmark4Item")->isChecked());
     }
 
     void recentFilesOfAnEarlierVersionAreMovedOverAtStart() {

@@ -7,7 +7,7 @@ FileOutcome FilesRun::step() {
     if (isFinished())
         return {};
     m_current = m_paths[m_next++];
-    FileOutcome outcome = SearchReplaceInFile(m_current, m_options);
+    FileOutcome outcome = searchReplaceInFile(m_current, m_options);
     if (outcome.failure != FileOutcome::Failure::None) {
         // A replacement that could not be written did not happen.
         ++m_failures;

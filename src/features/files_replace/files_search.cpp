@@ -317,7 +317,7 @@ bool isUsableSearchText(QStringView text) {
     return true;
 }
 
-qsizetype FindMatch(QStringView text, QStringView search, bool caseSensitive, bool wholeWord,
+qsizetype findMatch(QStringView text, QStringView search, bool caseSensitive, bool wholeWord,
                     qsizetype start) {
     if (search.isEmpty())
         return -1;
@@ -336,11 +336,11 @@ qsizetype FindMatch(QStringView text, QStringView search, bool caseSensitive, bo
 QList<qsizetype> filesMatchStarts(QStringView text, const FilesSearchOptions& options) {
     QList<qsizetype> starts;
     const qsizetype length = options.search.size();
-    // 1-based, as the positions FindMatch returns.
+    // 1-based, as the positions findMatch returns.
     qsizetype position = 1;
     while (position < text.size()) {
         const qsizetype found =
-            FindMatch(text, options.search, options.caseSensitive, options.wholeWord, position);
+            findMatch(text, options.search, options.caseSensitive, options.wholeWord, position);
         if (found < 0)
             break;
         starts.append(found - 1);
@@ -351,7 +351,7 @@ QList<qsizetype> filesMatchStarts(QStringView text, const FilesSearchOptions& op
     return starts;
 }
 
-BytesReplacement SearchReplaceInBytes(const QByteArray& bytes, const FilesSearchOptions& options) {
+BytesReplacement searchReplaceInBytes(const QByteArray& bytes, const FilesSearchOptions& options) {
     BytesReplacement result;
     if (!options.search.isEmpty() && !mayOccur(bytes, options.search, options.caseSensitive)) {
         result.decodable = true;
@@ -370,7 +370,7 @@ BytesReplacement SearchReplaceInBytes(const QByteArray& bytes, const FilesSearch
     return result;
 }
 
-FileOutcome SearchReplaceInFile(const QString& path, const FilesSearchOptions& options) {
+FileOutcome searchReplaceInFile(const QString& path, const FilesSearchOptions& options) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return failed(FileOutcome::Failure::Read, file.errorString());
@@ -378,7 +378,7 @@ FileOutcome SearchReplaceInFile(const QString& path, const FilesSearchOptions& o
     if (file.error() != QFileDevice::NoError)
         return failed(FileOutcome::Failure::Read, file.errorString());
     file.close();
-    const BytesReplacement replaced = SearchReplaceInBytes(bytes, options);
+    const BytesReplacement replaced = searchReplaceInBytes(bytes, options);
     if (!replaced.decodable)
         return failed(FileOutcome::Failure::Read,
                       QStringLiteral("UTF-16 text with an odd number of bytes"));

@@ -22,7 +22,7 @@ bool isUsableSearchText(QStringView text);
 // The 1-based position of the next find of `search` in `text` at or after `start` (1 when
 // start is below 1), or -1. Without case sensitivity only A-Z fold. A whole-word find needs
 // neighbours outside "A".."z" and "0".."9"; a rejected find resumes one character after its end.
-qsizetype FindMatch(QStringView text, QStringView search, bool caseSensitive, bool wholeWord,
+qsizetype findMatch(QStringView text, QStringView search, bool caseSensitive, bool wholeWord,
                     qsizetype start);
 
 // The 0-based starts of the matches one file's text gives: each next search starts two
@@ -39,7 +39,7 @@ struct BytesReplacement {
     bool changed = false;
     QByteArray bytes; // when changed
 };
-BytesReplacement SearchReplaceInBytes(const QByteArray& bytes, const FilesSearchOptions& options);
+BytesReplacement searchReplaceInBytes(const QByteArray& bytes, const FilesSearchOptions& options);
 
 // What became of one file.
 struct FileOutcome {
@@ -52,4 +52,4 @@ struct FileOutcome {
 
 // Searches one file and, unless search-only, replaces its matches. The file is written once,
 // through a temporary file, only when its bytes change.
-FileOutcome SearchReplaceInFile(const QString& path, const FilesSearchOptions& options);
+FileOutcome searchReplaceInFile(const QString& path, const FilesSearchOptions& options);

@@ -31,43 +31,43 @@ QString searchDialogText(SearchText key, UiLanguage uiLanguage) {
 }
 
 FindDialog::FindDialog(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("FindDialog1"));
+    setObjectName(QStringLiteral("findDialog"));
     setModal(false);
 
-    FindLabel = new QLabel(this);
-    FindText = new QLineEdit(this);
-    FindText->setObjectName(QStringLiteral("FindText"));
-    FindText->setMinimumWidth(220);
-    FindLabel->setBuddy(FindText);
-    MatchCase = new QCheckBox(this);
-    MatchCase->setObjectName(QStringLiteral("MatchCase"));
-    WholeWord = new QCheckBox(this);
-    WholeWord->setObjectName(QStringLiteral("WholeWord"));
+    m_findLabel = new QLabel(this);
+    m_findEdit = new QLineEdit(this);
+    m_findEdit->setObjectName(QStringLiteral("findEdit"));
+    m_findEdit->setMinimumWidth(220);
+    m_findLabel->setBuddy(m_findEdit);
+    m_matchCase = new QCheckBox(this);
+    m_matchCase->setObjectName(QStringLiteral("matchCaseCheck"));
+    m_wholeWord = new QCheckBox(this);
+    m_wholeWord->setObjectName(QStringLiteral("wholeWordCheck"));
 
-    FindNextButton = new QPushButton(this);
-    FindNextButton->setObjectName(QStringLiteral("FindNextButton"));
-    FindNextButton->setDefault(true);
-    FindNextButton->setEnabled(false);
-    CancelButton = new QPushButton(this);
-    CancelButton->setObjectName(QStringLiteral("CancelButton"));
-    CancelButton->setAutoDefault(false);
+    m_findNextButton = new QPushButton(this);
+    m_findNextButton->setObjectName(QStringLiteral("findNextButton"));
+    m_findNextButton->setDefault(true);
+    m_findNextButton->setEnabled(false);
+    m_cancelButton = new QPushButton(this);
+    m_cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    m_cancelButton->setAutoDefault(false);
 
     // An empty text finds nothing; the button waits for one, as Enter in the field does.
-    connect(FindText, &QLineEdit::textChanged, this,
-            [this](const QString& text) { FindNextButton->setEnabled(!text.isEmpty()); });
-    connect(FindNextButton, &QPushButton::clicked, this, &FindDialog::findNext);
-    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_findEdit, &QLineEdit::textChanged, this,
+            [this](const QString& text) { m_findNextButton->setEnabled(!text.isEmpty()); });
+    connect(m_findNextButton, &QPushButton::clicked, this, &FindDialog::findNext);
+    connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(FindLabel, 0, 0);
-    grid->addWidget(FindText, 0, 1);
+    grid->addWidget(m_findLabel, 0, 0);
+    grid->addWidget(m_findEdit, 0, 1);
     auto* options = new QVBoxLayout;
-    options->addWidget(WholeWord);
-    options->addWidget(MatchCase);
+    options->addWidget(m_wholeWord);
+    options->addWidget(m_matchCase);
     grid->addLayout(options, 1, 0, 1, 2);
     auto* buttons = new QVBoxLayout;
-    buttons->addWidget(FindNextButton);
-    buttons->addWidget(CancelButton);
+    buttons->addWidget(m_findNextButton);
+    buttons->addWidget(m_cancelButton);
     buttons->addStretch();
     grid->addLayout(buttons, 0, 2, 2, 1);
     grid->setSizeConstraint(QLayout::SetFixedSize);
@@ -77,19 +77,19 @@ FindDialog::FindDialog(QWidget* parent) : QDialog(parent) {
 
 void FindDialog::setLanguage(UiLanguage uiLanguage) {
     setWindowTitle(searchDialogText(SearchText::FindTitle, uiLanguage));
-    FindLabel->setText(searchDialogText(SearchText::FindWhat, uiLanguage));
-    MatchCase->setText(searchDialogText(SearchText::MatchCase, uiLanguage));
-    WholeWord->setText(searchDialogText(SearchText::WholeWord, uiLanguage));
-    FindNextButton->setText(searchDialogText(SearchText::FindNext, uiLanguage));
-    CancelButton->setText(searchDialogText(SearchText::Cancel, uiLanguage));
+    m_findLabel->setText(searchDialogText(SearchText::FindWhat, uiLanguage));
+    m_matchCase->setText(searchDialogText(SearchText::MatchCase, uiLanguage));
+    m_wholeWord->setText(searchDialogText(SearchText::WholeWord, uiLanguage));
+    m_findNextButton->setText(searchDialogText(SearchText::FindNext, uiLanguage));
+    m_cancelButton->setText(searchDialogText(SearchText::Cancel, uiLanguage));
 }
 
 FindFields FindDialog::fields() const {
-    return {FindText->text(), MatchCase->isChecked(), WholeWord->isChecked()};
+    return {m_findEdit->text(), m_matchCase->isChecked(), m_wholeWord->isChecked()};
 }
 
 void FindDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    FindText->setFocus();
-    FindText->selectAll();
+    m_findEdit->setFocus();
+    m_findEdit->selectAll();
 }

@@ -2,7 +2,7 @@
 
 #include "foundation/messages/ui_language.h"
 
-#include "features/find_replace/text_find.h"
+#include "features/find_replace/document_search.h"
 
 #include <QDialog>
 
@@ -36,17 +36,17 @@ public:
     void setLanguage(UiLanguage uiLanguage);
     FindFields fields() const;
 
-    QLabel* FindLabel;
-    QLineEdit* FindText;
-    QCheckBox* MatchCase;
-    QCheckBox* WholeWord;
-    QPushButton* FindNextButton;
-    QPushButton* CancelButton;
-
 signals:
-    // The "find next" button (FindDialog1Find).
     void findNext();
 
 protected:
     void showEvent(QShowEvent* event) override;
+
+private:
+    QLabel* m_findLabel;
+    QLineEdit* m_findEdit;
+    QCheckBox* m_matchCase;
+    QCheckBox* m_wholeWord;
+    QPushButton* m_findNextButton;
+    QPushButton* m_cancelButton;
 };

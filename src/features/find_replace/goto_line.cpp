@@ -1,6 +1,6 @@
 #include "features/find_replace/goto_line.h"
 
-std::optional<int> GotoLineTarget(const QString& answer, int lineCount) {
+std::optional<int> gotoLineTarget(const QString& answer, int lineCount) {
     const QString number = answer.trimmed();
     qsizetype i = 0;
     const bool negative = number.startsWith(u'-');

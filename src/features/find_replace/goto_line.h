@@ -14,4 +14,4 @@ inline constexpr int InvalidLine = 31;
 // The 0-based line the caret goes to for the typed answer (a 1-based line number), held to the
 // document's lines; nothing when the answer is no whole number, which also covers a cancelled
 // box. Blanks around the number are allowed.
-std::optional<int> GotoLineTarget(const QString& answer, int lineCount);
+std::optional<int> gotoLineTarget(const QString& answer, int lineCount);

@@ -22,49 +22,49 @@ QPushButton* namedButton(QWidget* parent, const char* name) {
 } // namespace
 
 ReplaceDialog::ReplaceDialog(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("ReplaceDialog1"));
+    setObjectName(QStringLiteral("replaceDialog"));
     setModal(false);
 
-    FindLabel = new QLabel(this);
-    FindText = new QLineEdit(this);
-    FindText->setObjectName(QStringLiteral("FindText"));
-    FindText->setMinimumWidth(220);
-    FindLabel->setBuddy(FindText);
-    ReplaceLabel = new QLabel(this);
-    ReplaceText = new QLineEdit(this);
-    ReplaceText->setObjectName(QStringLiteral("ReplaceText"));
-    ReplaceLabel->setBuddy(ReplaceText);
-    MatchCase = new QCheckBox(this);
-    MatchCase->setObjectName(QStringLiteral("MatchCase"));
+    m_findLabel = new QLabel(this);
+    m_findEdit = new QLineEdit(this);
+    m_findEdit->setObjectName(QStringLiteral("findEdit"));
+    m_findEdit->setMinimumWidth(220);
+    m_findLabel->setBuddy(m_findEdit);
+    m_replaceLabel = new QLabel(this);
+    m_replaceEdit = new QLineEdit(this);
+    m_replaceEdit->setObjectName(QStringLiteral("replaceEdit"));
+    m_replaceLabel->setBuddy(m_replaceEdit);
+    m_matchCase = new QCheckBox(this);
+    m_matchCase->setObjectName(QStringLiteral("matchCaseCheck"));
 
-    FindNextButton = namedButton(this, "FindNextButton");
-    FindNextButton->setDefault(true);
-    ReplaceButton = namedButton(this, "ReplaceButton");
-    ReplaceAllButton = namedButton(this, "ReplaceAllButton");
-    CancelButton = namedButton(this, "CancelButton");
+    m_findNextButton = namedButton(this, "findNextButton");
+    m_findNextButton->setDefault(true);
+    m_replaceButton = namedButton(this, "replaceButton");
+    m_replaceAllButton = namedButton(this, "replaceAllButton");
+    m_cancelButton = namedButton(this, "cancelButton");
 
     // Without a text to find only Cancel has work to do.
     auto enable = [this] {
-        const bool any = !FindText->text().isEmpty();
-        for (QPushButton* b : {FindNextButton, ReplaceButton, ReplaceAllButton})
+        const bool any = !m_findEdit->text().isEmpty();
+        for (QPushButton* b : {m_findNextButton, m_replaceButton, m_replaceAllButton})
             b->setEnabled(any);
     };
-    connect(FindText, &QLineEdit::textChanged, this, enable);
+    connect(m_findEdit, &QLineEdit::textChanged, this, enable);
     enable();
-    connect(FindNextButton, &QPushButton::clicked, this, &ReplaceDialog::findNext);
-    connect(ReplaceButton, &QPushButton::clicked, this, &ReplaceDialog::replace);
-    connect(ReplaceAllButton, &QPushButton::clicked, this, &ReplaceDialog::replaceAll);
-    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_findNextButton, &QPushButton::clicked, this, &ReplaceDialog::findNext);
+    connect(m_replaceButton, &QPushButton::clicked, this, &ReplaceDialog::replace);
+    connect(m_replaceAllButton, &QPushButton::clicked, this, &ReplaceDialog::replaceAll);
+    connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(FindLabel, 0, 0);
-    grid->addWidget(FindText, 0, 1);
-    grid->addWidget(ReplaceLabel, 1, 0);
-    grid->addWidget(ReplaceText, 1, 1);
-    grid->addWidget(MatchCase, 2, 0, 1, 2);
+    grid->addWidget(m_findLabel, 0, 0);
+    grid->addWidget(m_findEdit, 0, 1);
+    grid->addWidget(m_replaceLabel, 1, 0);
+    grid->addWidget(m_replaceEdit, 1, 1);
+    grid->addWidget(m_matchCase, 2, 0, 1, 2);
     grid->setRowStretch(3, 1);
     auto* buttons = new QVBoxLayout;
-    for (QPushButton* b : {FindNextButton, ReplaceButton, ReplaceAllButton, CancelButton})
+    for (QPushButton* b : {m_findNextButton, m_replaceButton, m_replaceAllButton, m_cancelButton})
         buttons->addWidget(b);
     buttons->addStretch();
     grid->addLayout(buttons, 0, 2, 4, 1);
@@ -75,25 +75,25 @@ ReplaceDialog::ReplaceDialog(QWidget* parent) : QDialog(parent) {
 
 void ReplaceDialog::setLanguage(UiLanguage uiLanguage) {
     setWindowTitle(searchDialogText(SearchText::ReplaceTitle, uiLanguage));
-    FindLabel->setText(searchDialogText(SearchText::FindWhat, uiLanguage));
-    ReplaceLabel->setText(searchDialogText(SearchText::ReplaceWith, uiLanguage));
-    MatchCase->setText(searchDialogText(SearchText::MatchCase, uiLanguage));
-    FindNextButton->setText(searchDialogText(SearchText::FindNext, uiLanguage));
-    ReplaceButton->setText(searchDialogText(SearchText::Replace, uiLanguage));
-    ReplaceAllButton->setText(searchDialogText(SearchText::ReplaceAll, uiLanguage));
-    CancelButton->setText(searchDialogText(SearchText::Cancel, uiLanguage));
+    m_findLabel->setText(searchDialogText(SearchText::FindWhat, uiLanguage));
+    m_replaceLabel->setText(searchDialogText(SearchText::ReplaceWith, uiLanguage));
+    m_matchCase->setText(searchDialogText(SearchText::MatchCase, uiLanguage));
+    m_findNextButton->setText(searchDialogText(SearchText::FindNext, uiLanguage));
+    m_replaceButton->setText(searchDialogText(SearchText::Replace, uiLanguage));
+    m_replaceAllButton->setText(searchDialogText(SearchText::ReplaceAll, uiLanguage));
+    m_cancelButton->setText(searchDialogText(SearchText::Cancel, uiLanguage));
 }
 
 ReplaceFields ReplaceDialog::fields() const {
-    return {FindText->text(), ReplaceText->text(), MatchCase->isChecked()};
+    return {m_findEdit->text(), m_replaceEdit->text(), m_matchCase->isChecked()};
 }
 
 void ReplaceDialog::clearTexts() {
-    FindText->clear();
-    ReplaceText->clear();
+    m_findEdit->clear();
+    m_replaceEdit->clear();
 }
 
 void ReplaceDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    FindText->setFocus();
+    m_findEdit->setFocus();
 }

@@ -2,7 +2,7 @@
 
 #include "foundation/messages/ui_language.h"
 
-#include "features/find_replace/text_find.h"
+#include "features/find_replace/document_search.h"
 
 #include <QDialog>
 
@@ -23,21 +23,22 @@ public:
     // Opening the dialog from the menu starts with both texts empty.
     void clearTexts();
 
-    QLabel* FindLabel;
-    QLineEdit* FindText;
-    QLabel* ReplaceLabel;
-    QLineEdit* ReplaceText;
-    QCheckBox* MatchCase;
-    QPushButton* FindNextButton;
-    QPushButton* ReplaceButton;
-    QPushButton* ReplaceAllButton;
-    QPushButton* CancelButton;
-
 signals:
-    void findNext();   // ReplaceDialog1Find
-    void replace();    // ReplaceDialog1Replace
-    void replaceAll(); // ReplaceDialog1Replace with replace all
+    void findNext();
+    void replace();
+    void replaceAll();
 
 protected:
     void showEvent(QShowEvent* event) override;
+
+private:
+    QLabel* m_findLabel;
+    QLineEdit* m_findEdit;
+    QLabel* m_replaceLabel;
+    QLineEdit* m_replaceEdit;
+    QCheckBox* m_matchCase;
+    QPushButton* m_findNextButton;
+    QPushButton* m_replaceButton;
+    QPushButton* m_replaceAllButton;
+    QPushButton* m_cancelButton;
 };

@@ -41,8 +41,8 @@ QString oneLine(QString text) {
 
 // The main window deletes a settings file whose line 9 or 10 is no number, and every other
 // setting with it; a colour that is no number is written blank, which keeps the colour.
-QString colourLine(const QString& edit) {
-    const std::optional<int> value = setupColourValue(edit);
+QString colourLine(const QString& text) {
+    const std::optional<int> value = setupColourValue(text);
     return value ? QString::number(*value) : QString();
 }
 
@@ -77,53 +77,53 @@ int charsetIndexOf(const QString& line) {
 
 void readSetupLines(const QStringList& lines, SetupFields& fields) {
     using namespace SettingsLine;
-    takeUnlessBlank(lineAt(lines, FontName), fields.Edit1);
-    takeUnlessBlank(lineAt(lines, FontSize), fields.Edit2);
-    fields.ZeilenNummern = lineAt(lines, LineNumbers) != QLatin1String("false");
-    takeUnlessBlank(lineAt(lines, FtpUser), fields.EditUser);
-    takeUnlessBlank(lineAt(lines, FtpPassword), fields.MaskEditPass);
-    takeUnlessBlank(lineAt(lines, FtpServer), fields.EditServer);
-    fields.CheckAnonym = lineAt(lines, FtpLoginMode) != QLatin1String("UserLogin");
-    fields.ComboISO = charsetIndexOf(lineAt(lines, Charset));
-    takeUnlessBlank(lineAt(lines, Browser), fields.EditBrowser);
-    takeUnlessBlank(lineAt(lines, KeywordColour), fields.EditIdentifier);
-    takeUnlessBlank(lineAt(lines, IdentifierColour), fields.EditParameter);
+    takeUnlessBlank(lineAt(lines, FontName), fields.fontName);
+    takeUnlessBlank(lineAt(lines, FontSize), fields.fontSize);
+    fields.lineNumbers = lineAt(lines, LineNumbers) != QLatin1String("false");
+    takeUnlessBlank(lineAt(lines, FtpUser), fields.ftpUser);
+    takeUnlessBlank(lineAt(lines, FtpPassword), fields.ftpPassword);
+    takeUnlessBlank(lineAt(lines, FtpServer), fields.ftpServer);
+    fields.anonymousLogin = lineAt(lines, FtpLoginMode) != QLatin1String("UserLogin");
+    fields.charsetIndex = charsetIndexOf(lineAt(lines, Charset));
+    takeUnlessBlank(lineAt(lines, Browser), fields.browser);
+    takeUnlessBlank(lineAt(lines, KeywordColour), fields.keywordColour);
+    takeUnlessBlank(lineAt(lines, IdentifierColour), fields.identifierColour);
     // A line with fewer fields leaves the edits after the last one as they were.
     const QStringList colours = splitColourFields(lineAt(lines, ValueCommentEntityColours));
-    QString* edits[] = {&fields.EditValue, &fields.EditComment, &fields.EditAnd};
+    QString* edits[] = {&fields.valueColour, &fields.commentColour, &fields.entityColour};
     for (int i = 0; i < colours.size() && i < 3; ++i)
         *edits[i] = colours[i];
     fields.reserved = {lineAt(lines, Reserved12), lineAt(lines, Reserved13),
                        lineAt(lines, Reserved14)};
     fields.saveEncoding = lineAt(lines, SaveEncoding);
     const QString client = lineAt(lines, FtpClient);
-    fields.EditClient = isBlankSettingsLine(client) ? QStringLiteral("explorer.exe") : client;
-    fields.CheckBoxUpdate = trimSettingsText(lineAt(lines, UpdateCheck)) != QLatin1String("false");
+    fields.ftpClient = isBlankSettingsLine(client) ? QStringLiteral("explorer.exe") : client;
+    fields.checkForUpdates = trimSettingsText(lineAt(lines, UpdateCheck)) != QLatin1String("false");
 }
 
 QStringList setupFileLines(const SetupFields& f) {
-    const int charset = f.ComboISO >= 0 && f.ComboISO < CharsetCount ? f.ComboISO : 0;
+    const int charset = f.charsetIndex >= 0 && f.charsetIndex < CharsetCount ? f.charsetIndex : 0;
     QStringList lines{
-        f.Edit1,
-        f.Edit2,
-        f.ZeilenNummern ? QStringLiteral("true") : QStringLiteral("false"),
-        f.EditUser,
-        f.MaskEditPass,
-        f.EditServer,
-        f.CheckAnonym ? QStringLiteral("Anonymous") : QStringLiteral("UserLogin"),
+        f.fontName,
+        f.fontSize,
+        f.lineNumbers ? QStringLiteral("true") : QStringLiteral("false"),
+        f.ftpUser,
+        f.ftpPassword,
+        f.ftpServer,
+        f.anonymousLogin ? QStringLiteral("Anonymous") : QStringLiteral("UserLogin"),
         charsetItems()[charset],
-        f.EditBrowser,
-        colourLine(f.EditIdentifier),
-        colourLine(f.EditParameter),
-        trimSettingsText(f.EditValue) + QLatin1Char(';') + trimSettingsText(f.EditComment) +
-            QLatin1Char(';') + trimSettingsText(f.EditAnd),
+        f.browser,
+        colourLine(f.keywordColour),
+        colourLine(f.identifierColour),
+        trimSettingsText(f.valueColour) + QLatin1Char(';') + trimSettingsText(f.commentColour) +
+            QLatin1Char(';') + trimSettingsText(f.entityColour),
         lineAt(f.reserved, 0),
         lineAt(f.reserved, 1),
         lineAt(f.reserved, 2),
-        QString::number(uiLanguageNumber(f.PLanguage)),
+        QString::number(uiLanguageNumber(f.language)),
         f.saveEncoding,
-        trimSettingsText(f.EditClient),
-        f.CheckBoxUpdate ? QStringLiteral("true") : QStringLiteral("false"),
+        trimSettingsText(f.ftpClient),
+        f.checkForUpdates ? QStringLiteral("true") : QStringLiteral("false"),
     };
     for (QString& line : lines)
         line = oneLine(line);

@@ -10,29 +10,29 @@
 // The settings dialog's controls as values. The dialog keeps one of these for the whole run,
 // so whatever Html.ini does not hold stays as the user last left it.
 struct SetupFields {
-    QString Edit1; // editor font name, no visible control
-    QString Edit2; // font size
-    bool ZeilenNummern = false;
-    QString EditUser;
-    QString MaskEditPass;
-    QString EditServer;
-    bool CheckAnonym = true;
-    QString EditClient = QStringLiteral("explorer.exe");
-    int ComboISO = 0;
-    QString EditBrowser;
-    QString EditIdentifier;
-    QString EditParameter;
-    QString EditValue;
-    QString EditComment;
-    QString EditAnd;
-    bool CheckBoxUpdate = true;
-    UiLanguage PLanguage = UiLanguage::German;
+    QString fontName; // the editor's font, no visible control
+    QString fontSize;
+    bool lineNumbers = false;
+    QString ftpUser;
+    QString ftpPassword;
+    QString ftpServer;
+    bool anonymousLogin = true;
+    QString ftpClient = QStringLiteral("explorer.exe");
+    int charsetIndex = 0; // into charsetItems()
+    QString browser;
+    QString keywordColour;
+    QString identifierColour; // shown as "Parameter"
+    QString valueColour;
+    QString commentColour;
+    QString entityColour;
+    bool checkForUpdates = true;
+    UiLanguage language = UiLanguage::German;
     // Carried through as read.
     QStringList reserved{QString(), QString(), QString()};
     QString saveEncoding;
 };
 
-// ComboISO's items and the region LabelIso shows for each.
+// The charset list's items and the region shown beside each.
 const QStringList& charsetItems();
 QString charsetRegion(int index);
 // The item equal to the line; 0 when the line is blank or names no item.

@@ -48,18 +48,18 @@ bool isLowerAscii(QChar c) {
 
 } // namespace
 
-bool IsInsideTagOrBraces(QStringView text, qsizetype from) {
+bool isInsideTagOrBraces(QStringView text, qsizetype from) {
     return insideTagOrBraces(
         text.indexOf(QLatin1Char('<'), from), text.indexOf(QLatin1Char('>'), from),
         text.indexOf(QLatin1Char('{'), from), text.indexOf(QLatin1Char('}'), from));
 }
 
-bool IsHyphenException(QStringView near, QStringView wide) {
+bool isHyphenException(QStringView near, QStringView wide) {
     return near.contains(u"-to-") || near.contains(u"-of-") || near.contains(u"Know-how") ||
            near.contains(u"the-art") || wide.contains(u"www.");
 }
 
-HyphenRemoval RemoveHyphenation(const QString& text) {
+HyphenRemoval removeHyphenation(const QString& text) {
     HyphenRemoval result;
     const qsizetype n = text.size();
     const qsizetype body = qMax<qsizetype>(indexOfIgnoringCase(text, u"<body"), 0);
@@ -97,7 +97,7 @@ HyphenRemoval RemoveHyphenation(const QString& text) {
                 chars[k - start] = liveAt(k);
             return QStringView(chars.data(), end - start);
         };
-        if (IsHyphenException(stretch(nearChars, NearBefore), stretch(wideChars, WideBefore)))
+        if (isHyphenException(stretch(nearChars, NearBefore), stretch(wideChars, WideBefore)))
             continue;
 
         if (copied == 0)
@@ -116,8 +116,8 @@ HyphenRemoval RemoveHyphenation(const QString& text) {
     return result;
 }
 
-int RemoveHyphenationFromEditor(EditorBuffer& editor) {
-    const HyphenRemoval removal = RemoveHyphenation(editor.text());
+int removeHyphenationFromEditor(EditorBuffer& editor) {
+    const HyphenRemoval removal = removeHyphenation(editor.text());
     if (removal.count > 0) {
         editor.setText(removal.text);
         editor.setSelStart(int(removal.lastRemoved));
@@ -129,7 +129,7 @@ QString hyphenCountMessage(int count, const MessageTable& messages) {
     return QString::number(count) + messages.message(HyphensDeletedLine);
 }
 
-void RemoveHyphenationCommand(const CommandContext& context) {
-    const int count = RemoveHyphenationFromEditor(context.editor);
+void removeHyphenationCommand(const CommandContext& context) {
+    const int count = removeHyphenationFromEditor(context.editor);
     context.prompter.message(hyphenCountMessage(count, context.messages));
 }

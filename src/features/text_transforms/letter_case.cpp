@@ -11,12 +11,12 @@ QString asciiUpper(QString text) {
     return text;
 }
 
-void UpperToLowerCommand(const CommandContext& context) {
+void upperToLowerCommand(const CommandContext& context) {
     if (context.editor.selLength() > 0)
         context.editor.setSelText(asciiLower(context.editor.selText()));
 }
 
-void LowerToUpperCommand(const CommandContext& context) {
+void lowerToUpperCommand(const CommandContext& context) {
     if (context.editor.selLength() > 0)
         context.editor.setSelText(asciiUpper(context.editor.selText()));
 }

@@ -9,5 +9,5 @@ QString asciiUpper(QString text);
 
 // Replace the selection by itself with A-Z lowered (a-z raised); the caret ends after it as
 // after any replaced selection. Nothing happens without a selection.
-void UpperToLowerCommand(const CommandContext& context);
-void LowerToUpperCommand(const CommandContext& context);
+void upperToLowerCommand(const CommandContext& context);
+void lowerToUpperCommand(const CommandContext& context);

@@ -5,12 +5,12 @@
 #include "foundation/markup/protected_blocks.h"
 #include "foundation/text/whitespace.h"
 
-QString RemoveLineFeeds(const QString& text) {
+QString removeLineFeeds(const QString& text) {
     ProtectedBlockLists blocks;
     return restoreStyleAndScript(joinLines(maskScriptAndStyle(text, blocks)), blocks);
 }
 
-QString InsertLineFeeds(const QString& text) {
+QString insertLineFeeds(const QString& text) {
     ProtectedBlockLists blocks;
     const QString masked = maskScriptAndStyle(text, blocks);
     QString out;
@@ -26,10 +26,10 @@ QString InsertLineFeeds(const QString& text) {
     return restoreStyleAndScript(out, blocks);
 }
 
-void RemoveLineFeedsCommand(const CommandContext& context) {
-    context.editor.setText(RemoveLineFeeds(context.editor.text()));
+void removeLineFeedsCommand(const CommandContext& context) {
+    context.editor.setText(removeLineFeeds(context.editor.text()));
 }
 
-void InsertLineFeedsCommand(const CommandContext& context) {
-    context.editor.setText(InsertLineFeeds(context.editor.text()));
+void insertLineFeedsCommand(const CommandContext& context) {
+    context.editor.setText(insertLineFeeds(context.editor.text()));
 }

@@ -19,14 +19,14 @@
 
 namespace {
 
-bool isWordCharacterLiterally(QChar c) {
+bool isReferenceWordCharacter(QChar c) {
     return (c.unicode() >= 65 && c.unicode() <= 122) || (c.unicode() >= 48 && c.unicode() <= 57);
 }
 
-// The find as first described: both texts lower-cased, a plain search from the start, and a
-// rejected whole-word find searched again from its position + the length + 1.
-qsizetype literalFindMatch(QString text, QString search, bool caseSensitive, bool wholeWord,
-                           qsizetype start) {
+// The reference find: both texts lower-cased, a plain search from the start, and a rejected
+// whole-word find searched again from its position + the length + 1.
+qsizetype referenceFindMatch(QString text, QString search, bool caseSensitive, bool wholeWord,
+                             qsizetype start) {
     if (!caseSensitive) {
         text = asciiLower(text);
         search = asciiLower(search);
@@ -36,8 +36,8 @@ qsizetype literalFindMatch(QString text, QString search, bool caseSensitive, boo
     qsizetype at = text.indexOf(search, std::max<qsizetype>(start, 1) - 1);
     while (at >= 0) {
         const qsizetype after = at + search.size();
-        const bool wordBefore = at > 0 && isWordCharacterLiterally(text[at - 1]);
-        const bool wordAfter = after < text.size() && isWordCharacterLiterally(text[after]);
+        const bool wordBefore = at > 0 && isReferenceWordCharacter(text[at - 1]);
+        const bool wordAfter = after < text.size() && isReferenceWordCharacter(text[after]);
         if (!wholeWord || (!wordBefore && !wordAfter))
             return at + 1;
         at = text.indexOf(search, at + search.size() + 1);
@@ -45,9 +45,9 @@ qsizetype literalFindMatch(QString text, QString search, bool caseSensitive, boo
     return -1;
 }
 
-// The per-file loop as first described: every replacement is written to the file and the
-// file is read again before the next search.
-int literalSearchReplaceInFile(const QString& path, const FilesSearchOptions& o) {
+// The reference per-file loop: every replacement is written to the file and the file is read
+// again before the next search.
+int referenceSearchReplaceInFile(const QString& path, const FilesSearchOptions& o) {
     std::optional<LoadedDocument> document = loadDocumentFile(path);
     QString text = document->text;
     DocumentFormat format = document->format;
@@ -57,7 +57,7 @@ int literalSearchReplaceInFile(const QString& path, const FilesSearchOptions& o)
         if (position >= text.size())
             break;
         const qsizetype found =
-            literalFindMatch(text, o.search, o.caseSensitive, o.wholeWord, position);
+            referenceFindMatch(text, o.search, o.caseSensitive, o.wholeWord, position);
         if (found == -1)
             break;
         ++total;
@@ -109,7 +109,7 @@ FilesSearchOptions options(const QString& search, bool all = true, bool searchOn
 
 } // namespace
 
-TEST(FindMatchTest, WholeWordCaseAndStart) {
+TEST(FindMatchTest, HonoursWholeWordCaseAndStart) {
     const struct {
         const char* text;
         const char* search;
@@ -137,9 +137,10 @@ TEST(FindMatchTest, WholeWordCaseAndStart) {
     for (const auto& c : cases) {
         const QString text = QString::fromUtf8(c.text);
         const QString search = QString::fromUtf8(c.search);
-        EXPECT_EQ(FindMatch(text, search, c.caseSensitive, c.wholeWord, c.start), c.expected)
+        EXPECT_EQ(findMatch(text, search, c.caseSensitive, c.wholeWord, c.start), c.expected)
             << c.text << " / " << c.search << " from " << c.start;
-        EXPECT_EQ(literalFindMatch(text, search, c.caseSensitive, c.wholeWord, c.start), c.expected)
+        EXPECT_EQ(referenceFindMatch(text, search, c.caseSensitive, c.wholeWord, c.start),
+                  c.expected)
             << c.text;
     }
 }
@@ -206,12 +207,12 @@ TEST_F(FilesSearchTest, OnePassGivesWhatWritingAfterEveryMatchGives) {
         const QString mine = write(QStringLiteral("mine.txt"), bytes);
         const QString theirs = write(QStringLiteral("theirs.txt"), bytes);
 
-        const FileOutcome outcome = SearchReplaceInFile(mine, o);
-        const int literalTotal = literalSearchReplaceInFile(theirs, o);
+        const FileOutcome outcome = searchReplaceInFile(mine, o);
+        const int referenceTotal = referenceSearchReplaceInFile(theirs, o);
         SCOPED_TRACE(bytes.toHex().toStdString() + " search " + o.search.toStdString() +
                      " replace " + o.replace.toStdString());
         ASSERT_EQ(outcome.failure, FileOutcome::Failure::None);
-        ASSERT_EQ(outcome.matches, literalTotal);
+        ASSERT_EQ(outcome.matches, referenceTotal);
         if (mixed) {
             const auto a = decodeDocument(readFileBytes(mine));
             const auto b = decodeDocument(readFileBytes(theirs));
@@ -231,7 +232,7 @@ TEST_F(FilesSearchTest, SearchOnlyNeverTouchesAFile) {
     const QString p = write(QStringLiteral("page.html"), bytes);
     ageFile(p);
     const QDateTime before = modified(p);
-    const FileOutcome outcome = SearchReplaceInFile(p, options(QStringLiteral("word")));
+    const FileOutcome outcome = searchReplaceInFile(p, options(QStringLiteral("word")));
     EXPECT_EQ(outcome.matches, 2);
     EXPECT_FALSE(outcome.rewritten);
     EXPECT_EQ(modified(p), before);
@@ -300,18 +301,18 @@ TEST_F(FilesSearchTest, ReplaceKeepsEncodingAndLineBreaksByteForByte) {
         const QString p = write(QString::fromLatin1(c.name), encoded(c.before, c.encoding, c.mark));
         const QString after = QString(c.before).replace(search, replacement);
         const FileOutcome outcome =
-            SearchReplaceInFile(p, options(search, true, false, replacement));
+            searchReplaceInFile(p, options(search, true, false, replacement));
         EXPECT_EQ(outcome.matches, c.matches);
         EXPECT_TRUE(outcome.rewritten);
         EXPECT_EQ(readFileBytes(p).toHex(), encoded(after, c.encoding, c.mark).toHex());
     }
     // Deleting what stands between a lone CR and a lone LF must not merge two breaks into one.
     const QString between = write(QStringLiteral("between"), "a\rx\ny");
-    SearchReplaceInFile(between, options(QStringLiteral("x"), true, false, QString()));
+    searchReplaceInFile(between, options(QStringLiteral("x"), true, false, QString()));
     EXPECT_EQ(decodeDocument(readFileBytes(between))->text, QStringLiteral("a\r\n\r\ny"));
     // A character the code page lacks becomes "?" as in every save in that code page.
     const QString ansi = write(QStringLiteral("ansi"), "\xfc alt");
-    SearchReplaceInFile(ansi, options(search, true, false, QStringLiteral("\u0151")));
+    searchReplaceInFile(ansi, options(search, true, false, QStringLiteral("\u0151")));
     EXPECT_EQ(readFileBytes(ansi), QByteArray("\xfc ?"));
 }
 
@@ -327,21 +328,21 @@ TEST_F(FilesSearchTest, FilesThatCannotBeReadOrWrittenAreReportedAndLeftAsTheyWe
 
     const FilesSearchOptions replace = options(QStringLiteral("word"), true, false, "w");
     for (const QString& p : {folder, vanished, oddUtf16}) {
-        const FileOutcome outcome = SearchReplaceInFile(p, replace);
+        const FileOutcome outcome = searchReplaceInFile(p, replace);
         EXPECT_EQ(outcome.failure, FileOutcome::Failure::Read) << p.toStdString();
         EXPECT_FALSE(outcome.reason.isEmpty());
     }
-    const FileOutcome locked = SearchReplaceInFile(readOnly, replace);
+    const FileOutcome locked = searchReplaceInFile(readOnly, replace);
     EXPECT_EQ(locked.failure, FileOutcome::Failure::Write);
     EXPECT_EQ(readFileBytes(readOnly), QByteArray("a word"));
-    EXPECT_EQ(SearchReplaceInFile(readOnly, options(QStringLiteral("word"))).failure,
+    EXPECT_EQ(searchReplaceInFile(readOnly, options(QStringLiteral("word"))).failure,
               FileOutcome::Failure::None);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2); // no temporary file left
 
     if (geteuid() != 0) {
         const QString unreadable = write(QStringLiteral("secret.html"), "word");
         QFile::setPermissions(unreadable, QFileDevice::WriteOwner);
-        EXPECT_EQ(SearchReplaceInFile(unreadable, replace).failure, FileOutcome::Failure::Read);
+        EXPECT_EQ(searchReplaceInFile(unreadable, replace).failure, FileOutcome::Failure::Read);
     }
 }
 
@@ -352,7 +353,7 @@ TEST_F(FilesSearchTest, ReplaceKeepsPermissionsAndWritesThroughLinks) {
     const QString link = path(QStringLiteral("link.html"));
     ASSERT_TRUE(QFile::link(target, link));
     EXPECT_TRUE(
-        SearchReplaceInFile(link, options(QStringLiteral("old"), true, false, "new")).rewritten);
+        searchReplaceInFile(link, options(QStringLiteral("old"), true, false, "new")).rewritten);
     EXPECT_TRUE(QFileInfo(link).isSymLink());
     EXPECT_EQ(readFileBytes(target), QByteArray("new"));
     EXPECT_EQ(QFile::permissions(target) & 0x7077, mode & 0x7077);

@@ -40,12 +40,12 @@ private:
     };
 
     static FindDialog* findDialog(MainWindow& w) {
-        return w.findChild<FindDialog*>(QStringLiteral("FindDialog1"));
+        return w.findChild<FindDialog*>(QStringLiteral("findDialog"));
     }
     static ReplaceDialog* replaceDialog(MainWindow& w) {
-        return w.findChild<ReplaceDialog*>(QStringLiteral("ReplaceDialog1"));
+        return w.findChild<ReplaceDialog*>(QStringLiteral("replaceDialog"));
     }
-    static void gutterClick(MainWindow& w, int line) {
+    static void clickGutter(MainWindow& w, int line) {
         emit w.editor()->marginClicked(1, line, Qt::NoModifier);
     }
 
@@ -53,48 +53,48 @@ private slots:
     void findDialogIsModelessAndItsTypedSearchReachesTheEditor() {
         Window w(m_platform, Smiley + QStringLiteral("ab Ab\r\n") + Smiley + QStringLiteral("ab"));
         w.form.buffer().setSelStart(6);
-        action(w.form, "Find1")->trigger();
+        action(w.form, "findItem")->trigger();
         FindDialog* dialog = findDialog(w.form);
         QVERIFY(dialog->isVisible());
         QVERIFY(!dialog->isModal());
         // Offset 1 would split the first character.
         QCOMPARE(w.form.buffer().selStart(), 0);
-        QVERIFY(!dialog->FindNextButton->isEnabled());
+        QVERIFY(!child<QPushButton>(*dialog, "findNextButton")->isEnabled());
 
-        QTest::keyClicks(dialog->FindText, QStringLiteral("ab"));
-        QTest::mouseClick(dialog->FindNextButton, Qt::LeftButton);
+        QTest::keyClicks(child<QLineEdit>(*dialog, "findEdit"), QStringLiteral("ab"));
+        QTest::mouseClick(child<QPushButton>(*dialog, "findNextButton"), Qt::LeftButton);
         QCOMPARE(w.form.buffer().selStart(), 2);
         QCOMPARE(w.form.buffer().selText(), QStringLiteral("ab"));
         // Enter in the field is the find-next button; case is ignored unless ticked.
-        QTest::keyClick(dialog->FindText, Qt::Key_Return);
+        QTest::keyClick(child<QLineEdit>(*dialog, "findEdit"), Qt::Key_Return);
         QCOMPARE(w.form.buffer().selText(), QStringLiteral("Ab"));
-        click(*dialog, "MatchCase");
-        QTest::mouseClick(dialog->FindNextButton, Qt::LeftButton);
+        click(*dialog, "matchCaseCheck");
+        QTest::mouseClick(child<QPushButton>(*dialog, "findNextButton"), Qt::LeftButton);
         QCOMPARE(w.form.buffer().selStart(), 11);
 
         // F3 continues the dialog's search and wraps to the first match.
-        action(w.form, "Findnext1")->trigger();
+        action(w.form, "findNextItem")->trigger();
         QCOMPARE(w.form.buffer().selStart(), 2);
         QVERIFY(w.prompter.messages().isEmpty());
 
         QTest::keyClick(dialog, Qt::Key_Escape);
         QVERIFY(!dialog->isVisible());
         // The dialog keeps its text for the next opening.
-        action(w.form, "Suchen1")->trigger();
-        QCOMPARE(dialog->FindText->text(), QStringLiteral("ab"));
-        QVERIFY(dialog->MatchCase->isChecked());
+        action(w.form, "findPopupItem")->trigger();
+        QCOMPARE(child<QLineEdit>(*dialog, "findEdit")->text(), QStringLiteral("ab"));
+        QVERIFY(child<QCheckBox>(*dialog, "matchCaseCheck")->isChecked());
     }
 
     void findDialogWholeWordAndNotFoundMessage() {
         Window w(m_platform, QStringLiteral("xabc abc"));
-        action(w.form, "ToolButtonFind")->trigger();
+        action(w.form, "findButton")->trigger();
         FindDialog* dialog = findDialog(w.form);
-        retype(dialog->FindText, QStringLiteral("abc"));
-        dialog->MatchCase->setChecked(false);
-        click(*dialog, "WholeWord");
-        QTest::mouseClick(dialog->FindNextButton, Qt::LeftButton);
+        retype(child<QLineEdit>(*dialog, "findEdit"), QStringLiteral("abc"));
+        child<QCheckBox>(*dialog, "matchCaseCheck")->setChecked(false);
+        click(*dialog, "wholeWordCheck");
+        QTest::mouseClick(child<QPushButton>(*dialog, "findNextButton"), Qt::LeftButton);
         QCOMPARE(w.form.buffer().selStart(), 5);
-        QTest::mouseClick(dialog->FindNextButton, Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(*dialog, "findNextButton"), Qt::LeftButton);
         QCOMPARE(w.prompter.messages(), QStringList{QStringLiteral("Search string not found.")});
         QCOMPARE(w.form.buffer().selStart(), 1);
         QCOMPARE(w.form.buffer().selLength(), 0);
@@ -102,43 +102,43 @@ private slots:
 
     void replaceDialogFindReplaceAndReplaceAll() {
         Window w(m_platform, QStringLiteral("Cat cat\r\ncat"));
-        action(w.form, "Replace1")->trigger();
+        action(w.form, "replaceItem")->trigger();
         ReplaceDialog* dialog = replaceDialog(w.form);
         QVERIFY(dialog->isVisible());
         QVERIFY(!dialog->isModal());
         QVERIFY(!w.form.buffer().isModified());
 
-        QTest::keyClicks(dialog->FindText, QStringLiteral("cat"));
-        QTest::keyClicks(dialog->ReplaceText, QStringLiteral("dog"));
-        click(*dialog, "MatchCase");
-        QTest::mouseClick(dialog->FindNextButton, Qt::LeftButton);
+        QTest::keyClicks(child<QLineEdit>(*dialog, "findEdit"), QStringLiteral("cat"));
+        QTest::keyClicks(child<QLineEdit>(*dialog, "replaceEdit"), QStringLiteral("dog"));
+        click(*dialog, "matchCaseCheck");
+        QTest::mouseClick(child<QPushButton>(*dialog, "findNextButton"), Qt::LeftButton);
         QCOMPARE(w.form.buffer().selStart(), 4);
-        QTest::mouseClick(dialog->ReplaceButton, Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(*dialog, "replaceButton"), Qt::LeftButton);
         QCOMPARE(w.form.buffer().text(), QStringLiteral("Cat dog\r\ncat"));
         QVERIFY(w.form.buffer().isModified());
 
         w.form.buffer().setBookmark(4, 1);
-        click(*dialog, "MatchCase");
-        QTest::mouseClick(dialog->ReplaceAllButton, Qt::LeftButton);
+        click(*dialog, "matchCaseCheck");
+        QTest::mouseClick(child<QPushButton>(*dialog, "replaceAllButton"), Qt::LeftButton);
         QCOMPARE(w.form.buffer().text(), QStringLiteral("dog dog\r\ndog"));
         // The control drops its markers with the old text; the bookmark stays on its line.
         QCOMPARE(w.form.buffer().bookmark(4), 1);
-        QVERIFY(action(w.form, "GotoBookmark4")->isChecked());
+        QVERIFY(action(w.form, "gotoBookmark4Item")->isChecked());
         // Replace all is one step: one undo brings back the text before it.
         w.form.editor()->undo();
         QCOMPARE(w.form.buffer().text(), QStringLiteral("Cat dog\r\ncat"));
 
         w.form.buffer().setSelStart(0);
-        QTest::mouseClick(dialog->FindNextButton, Qt::LeftButton);
-        QTest::mouseClick(dialog->FindNextButton, Qt::LeftButton);
-        QTest::mouseClick(dialog->FindNextButton, Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(*dialog, "findNextButton"), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(*dialog, "findNextButton"), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(*dialog, "findNextButton"), Qt::LeftButton);
         QCOMPARE(w.prompter.messages(), QStringList{QStringLiteral("Search string not found.")});
 
         // Opening again starts with empty texts; Esc closes.
-        action(w.form, "Ersetzen1")->trigger();
-        QVERIFY(dialog->FindText->text().isEmpty());
-        QVERIFY(dialog->ReplaceText->text().isEmpty());
-        QVERIFY(!dialog->ReplaceAllButton->isEnabled());
+        action(w.form, "replacePopupItem")->trigger();
+        QVERIFY(child<QLineEdit>(*dialog, "findEdit")->text().isEmpty());
+        QVERIFY(child<QLineEdit>(*dialog, "replaceEdit")->text().isEmpty());
+        QVERIFY(!child<QPushButton>(*dialog, "replaceAllButton")->isEnabled());
         QTest::keyClick(dialog, Qt::Key_Escape);
         QVERIFY(!dialog->isVisible());
     }
@@ -146,18 +146,20 @@ private slots:
     void dialogsAndMenuItemsFollowTheLanguage() {
         Window w(m_platform, QStringLiteral("x"));
         action(w.form, "germanItem")->trigger();
-        QCOMPARE(action(w.form, "Find1")->text(), QStringLiteral("Suchen..."));
-        QCOMPARE(action(w.form, "Findnext1")->shortcut(), QKeySequence(Qt::Key_F3));
-        QCOMPARE(action(w.form, "ToolButton3")->toolTip(),
+        QCOMPARE(action(w.form, "findItem")->text(), QStringLiteral("Suchen..."));
+        QCOMPARE(action(w.form, "findNextItem")->shortcut(), QKeySequence(Qt::Key_F3));
+        QCOMPARE(action(w.form, "wordWrapButton")->toolTip(),
                  QStringLiteral("Zeilenbegrenzung ein/aus"));
-        action(w.form, "Find1")->trigger();
+        action(w.form, "findItem")->trigger();
         QCOMPARE(findDialog(w.form)->windowTitle(), QStringLiteral("Suchen"));
-        QCOMPARE(findDialog(w.form)->FindNextButton->text(), QStringLiteral("&Weitersuchen"));
+        QCOMPARE(child<QPushButton>(*findDialog(w.form), "findNextButton")->text(),
+                 QStringLiteral("&Weitersuchen"));
         action(w.form, "englishItem")->trigger();
         QCOMPARE(findDialog(w.form)->windowTitle(), QStringLiteral("Find"));
-        QCOMPARE(action(w.form, "Weitersuchen1")->text(), QStringLiteral("Find next"));
-        action(w.form, "Replace1")->trigger();
-        QCOMPARE(replaceDialog(w.form)->ReplaceAllButton->text(), QStringLiteral("Replace &All"));
+        QCOMPARE(action(w.form, "findNextPopupItem")->text(), QStringLiteral("Find next"));
+        action(w.form, "replaceItem")->trigger();
+        QCOMPARE(child<QPushButton>(*replaceDialog(w.form), "replaceAllButton")->text(),
+                 QStringLiteral("Replace &All"));
     }
 
     void goToLineClampsAndRefusesWhatIsNoNumber() {
@@ -170,7 +172,7 @@ private slots:
             QTest::keyClicks(dialog.findChild<QLineEdit*>(), QStringLiteral("99999"));
             dialog.accept();
         });
-        action(w.form, "GoToLine1")->trigger();
+        action(w.form, "goToLineItem")->trigger();
         QCOMPARE(prompt, QStringLiteral("GoTo|Enter line number:"));
         QCOMPARE(w.form.buffer().caretLine(), 10);
         QCOMPARE(w.form.buffer().caretColumn(), 1);
@@ -179,14 +181,14 @@ private slots:
             QTest::keyClicks(dialog.findChild<QLineEdit*>(), QStringLiteral("4"));
             dialog.accept();
         });
-        action(w.form, "GoToLine1")->trigger();
+        action(w.form, "goToLineItem")->trigger();
         QCOMPARE(w.form.buffer().caretLine(), 4);
 
         whenModal([](QDialog& dialog) {
             QTest::keyClicks(dialog.findChild<QLineEdit*>(), QStringLiteral("four"));
             dialog.accept();
         });
-        action(w.form, "GoToLine1")->trigger();
+        action(w.form, "goToLineItem")->trigger();
         QCOMPARE(w.prompter.messages(), QStringList{QStringLiteral("Invalid input!")});
         QCOMPARE(w.form.buffer().caretLine(), 4);
     }
@@ -196,52 +198,52 @@ private slots:
         QLabel* panel = w.form.statusPanels().panel(2);
         QVERIFY(panel->text().isEmpty());
         QVERIFY(w.form.editor()->wrapMode() != QsciScintilla::WrapNone);
-        const qint64 onIcon = action(w.form, "ToolButton3")->icon().cacheKey();
-        action(w.form, "ToolButton3")->trigger();
+        const qint64 onIcon = action(w.form, "wordWrapButton")->icon().cacheKey();
+        action(w.form, "wordWrapButton")->trigger();
         QCOMPARE(panel->text(), QStringLiteral("WW=off"));
         QCOMPARE(w.form.editor()->wrapMode(), QsciScintilla::WrapNone);
-        QVERIFY(action(w.form, "ToolButton3")->icon().cacheKey() != onIcon);
-        action(w.form, "ToolButton3")->trigger();
+        QVERIFY(action(w.form, "wordWrapButton")->icon().cacheKey() != onIcon);
+        action(w.form, "wordWrapButton")->trigger();
         QCOMPARE(panel->text(), QStringLiteral("WW=on"));
         QVERIFY(w.form.editor()->wrapMode() != QsciScintilla::WrapNone);
     }
 
-    void gutterClickClearsTheBookmarkOnItsLineElseSetsTheLowestFree() {
+    void clickInTheGutterClearsTheBookmarkOnItsLineElseSetsTheLowestFree() {
         Window w(m_platform, QStringLiteral("a\r\nb\r\nc\r\nd"));
         EditorBuffer& buffer = w.form.buffer();
         buffer.setSelStart(0);
-        action(w.form, "SetBookmark0")->trigger();
+        action(w.form, "setBookmark0Item")->trigger();
         buffer.setSelStart(3);
-        action(w.form, "SetBookmark1")->trigger();
-        action(w.form, "SetBookmark3")->trigger();
+        action(w.form, "setBookmark1Item")->trigger();
+        action(w.form, "setBookmark3Item")->trigger();
         QCOMPARE(buffer.bookmark(3), 1);
 
         // The first bookmark on the clicked line goes, and only that.
-        gutterClick(w.form, 1);
+        clickGutter(w.form, 1);
         QCOMPARE(buffer.bookmark(1), -1);
         QCOMPARE(buffer.bookmark(3), 1);
-        QVERIFY(!action(w.form, "SetBookmark1")->isChecked());
-        QVERIFY(!action(w.form, "GotoBookmark1")->isChecked());
-        QVERIFY(action(w.form, "GotoBookmark3")->isChecked());
-        gutterClick(w.form, 1);
+        QVERIFY(!action(w.form, "setBookmark1Item")->isChecked());
+        QVERIFY(!action(w.form, "gotoBookmark1Item")->isChecked());
+        QVERIFY(action(w.form, "gotoBookmark3Item")->isChecked());
+        clickGutter(w.form, 1);
         QCOMPARE(buffer.bookmark(3), -1);
 
         // Again on the free line: the lowest free number marks the clicked line.
-        gutterClick(w.form, 2);
+        clickGutter(w.form, 2);
         QCOMPARE(buffer.bookmark(1), 2);
-        QVERIFY(action(w.form, "SetBookmark1")->isChecked());
+        QVERIFY(action(w.form, "setBookmark1Item")->isChecked());
 
         // With all ten in use a click on a line without one does nothing.
         for (int n = 2; n < 10; ++n)
             buffer.setBookmark(n, 0);
-        gutterClick(w.form, 3);
+        clickGutter(w.form, 3);
         for (int n = 0; n < 10; ++n)
             QVERIFY(buffer.bookmark(n) != 3);
 
         // A load clears them all and a click takes number 0 again.
         buffer.loadText(QStringLiteral("new\r\ntext"));
-        QVERIFY(!action(w.form, "SetBookmark0")->isChecked());
-        gutterClick(w.form, 1);
+        QVERIFY(!action(w.form, "setBookmark0Item")->isChecked());
+        clickGutter(w.form, 1);
         QCOMPARE(buffer.bookmark(0), 1);
     }
 
@@ -249,10 +251,10 @@ private slots:
         Window w(m_platform, QStringLiteral("first line\r\nsecond line"));
         EditorBuffer& buffer = w.form.buffer();
         buffer.setSelStart(12 + 7);
-        action(w.form, "SetBookmark5")->trigger();
-        QVERIFY(action(w.form, "SetBookmark5")->isChecked());
+        action(w.form, "setBookmark5Item")->trigger();
+        QVERIFY(action(w.form, "setBookmark5Item")->isChecked());
         buffer.setSelStart(0);
-        action(w.form, "GotoBookmark5")->trigger();
+        action(w.form, "gotoBookmark5Item")->trigger();
         QCOMPARE(buffer.caretLine(), 2);
         QCOMPARE(buffer.caretColumn(), 8);
 
@@ -262,16 +264,16 @@ private slots:
         buffer.select(17 + 3, 17 + 11);
         buffer.setSelText(QString());
         buffer.setSelStart(0);
-        action(w.form, "GotoBookmark5")->trigger();
+        action(w.form, "gotoBookmark5Item")->trigger();
         QCOMPARE(buffer.caretLine(), 3);
         QCOMPARE(buffer.caretColumn(), 4);
 
-        action(w.form, "DeleteBookmark1")->trigger();
+        action(w.form, "clearBookmarksItem")->trigger();
         QCOMPARE(buffer.bookmark(5), -1);
-        QVERIFY(!action(w.form, "GotoBookmark5")->isChecked());
+        QVERIFY(!action(w.form, "gotoBookmark5Item")->isChecked());
         // An empty document takes no bookmark.
         buffer.loadText(QString());
-        action(w.form, "SetBookmark2")->trigger();
+        action(w.form, "setBookmark2Item")->trigger();
         QCOMPARE(buffer.bookmark(2), -1);
     }
 };

@@ -1,5 +1,5 @@
+#include "features/find_replace/document_search.h"
 #include "features/find_replace/goto_line.h"
-#include "features/find_replace/text_find.h"
 #include "foundation/commands/command_context.h"
 #include "foundation/document/memory_buffer.h"
 #include "foundation/messages/messages.h"
@@ -19,9 +19,9 @@ struct Session {
 
     CommandContext context() { return {buffer, prompter, messages}; }
     SearchOutcome find(const QString& text, bool matchCase = false, bool wholeWord = false) {
-        return search.FindDialog1Find(context(), {text, matchCase, wholeWord});
+        return search.find(context(), {text, matchCase, wholeWord});
     }
-    SearchOutcome next() { return search.Findnext1Click(context()); }
+    SearchOutcome next() { return search.findNext(context()); }
     QString selection() const { return buffer.selText(); }
 
     MemoryBuffer buffer;
@@ -123,7 +123,7 @@ TEST(FindDialog, IgnoringCaseFoldsOnlyAsciiLettersWhileReplaceAllFoldsAll) {
     s.buffer.setSelStart(0);
     EXPECT_EQ(s.find(QStringLiteral("a"), true), SearchOutcome::NotFound);
 
-    EXPECT_EQ(DocumentSearch::ReplaceAll(s.buffer, {QString::fromUtf8("\xC3\x84"), "o", false}), 2);
+    EXPECT_EQ(DocumentSearch::replaceAll(s.buffer, {QString::fromUtf8("\xC3\x84"), "o", false}), 2);
     EXPECT_EQ(s.buffer.text(), QStringLiteral("o A o"));
 }
 
@@ -152,7 +152,7 @@ TEST(FindDialog, OpeningPutsTheCaretAtOffsetOneWithoutSplittingACharacterPair) {
     for (const Case& c : cases) {
         MemoryBuffer buffer(QString::fromUtf8(c.text));
         buffer.select(0, int(buffer.text().size()));
-        DocumentSearch::Find1Click(buffer);
+        DocumentSearch::beginFind(buffer);
         EXPECT_EQ(buffer.selStart(), c.caret) << c.text;
         EXPECT_EQ(buffer.selLength(), 0) << c.text;
         EXPECT_FALSE(buffer.isModified()) << c.text;
@@ -163,7 +163,7 @@ TEST(ReplaceDialog, FindNextTellsByInformationAndKeepsTheF3Search) {
     Session s(QStringLiteral("Ab ab"));
     s.find(QStringLiteral("ab"), false, true);
     ReplaceFields fields{QStringLiteral("ab"), QStringLiteral("x"), true};
-    EXPECT_EQ(s.search.ReplaceDialog1Find(s.context(), fields), SearchOutcome::Found);
+    EXPECT_EQ(s.search.findForReplace(s.context(), fields), SearchOutcome::Found);
     EXPECT_EQ(s.buffer.selStart(), 3);
     const LastSearch& last = s.search.lastSearch();
     EXPECT_EQ(last.text, QStringLiteral("ab"));
@@ -171,17 +171,17 @@ TEST(ReplaceDialog, FindNextTellsByInformationAndKeepsTheF3Search) {
     EXPECT_TRUE(last.matchCase);
     EXPECT_FALSE(last.wholeWord);
 
-    EXPECT_EQ(s.search.ReplaceDialog1Find(s.context(), fields), SearchOutcome::NotFound);
+    EXPECT_EQ(s.search.findForReplace(s.context(), fields), SearchOutcome::NotFound);
     EXPECT_EQ(s.prompter.messages(), QStringList{NotFound});
     EXPECT_EQ(s.buffer.selStart(), 1);
 }
 
 TEST(ReplaceDialog, ReplaceWritesOverWhateverIsSelectedAndSearchesNoFurther) {
     MemoryBuffer buffer(QStringLiteral("one two one"));
-    EXPECT_FALSE(DocumentSearch::ReplaceSelection(buffer, {"one", "1", false}));
+    EXPECT_FALSE(DocumentSearch::replaceSelection(buffer, {"one", "1", false}));
     EXPECT_FALSE(buffer.isModified());
     buffer.select(4, 7);
-    EXPECT_TRUE(DocumentSearch::ReplaceSelection(buffer, {"one", "1", false}));
+    EXPECT_TRUE(DocumentSearch::replaceSelection(buffer, {"one", "1", false}));
     EXPECT_EQ(buffer.text(), QStringLiteral("one 1 one"));
     EXPECT_EQ(buffer.selStart(), 5);
     EXPECT_EQ(buffer.selLength(), 0);
@@ -189,7 +189,7 @@ TEST(ReplaceDialog, ReplaceWritesOverWhateverIsSelectedAndSearchesNoFurther) {
 
 TEST(ReplaceDialog, OpeningDoesNotMarkTheDocumentModified) {
     MemoryBuffer buffer(QStringLiteral("text"));
-    DocumentSearch::Replace1Click(buffer);
+    DocumentSearch::beginReplace(buffer);
     EXPECT_FALSE(buffer.isModified());
     EXPECT_EQ(buffer.selStart(), 1);
 }
@@ -218,7 +218,7 @@ TEST(ReplaceAll, FollowsMatchCase) {
     };
     for (const Case& c : cases) {
         MemoryBuffer buffer(QString::fromUtf8(c.text));
-        DocumentSearch::ReplaceAll(
+        DocumentSearch::replaceAll(
             buffer, {QString::fromUtf8(c.find), QString::fromUtf8(c.replace), c.matchCase});
         EXPECT_EQ(buffer.text(), QString::fromUtf8(c.result)) << c.text << " " << c.find;
     }
@@ -228,7 +228,7 @@ TEST(ReplaceAll, IsOneUndoStepAndKeepsTheBookmarks) {
     MemoryBuffer buffer(QStringLiteral("x1\r\nx2\r\nx3"));
     buffer.setBookmark(2, 1);
     buffer.setBookmark(7, 2);
-    EXPECT_EQ(DocumentSearch::ReplaceAll(buffer, {"x", "yy", true}), 3);
+    EXPECT_EQ(DocumentSearch::replaceAll(buffer, {"x", "yy", true}), 3);
     EXPECT_EQ(buffer.text(), QStringLiteral("yy1\r\nyy2\r\nyy3"));
     EXPECT_TRUE(buffer.isModified());
     EXPECT_EQ(buffer.bookmark(2), 1);
@@ -241,8 +241,8 @@ TEST(ReplaceAll, IsOneUndoStepAndKeepsTheBookmarks) {
 TEST(ReplaceAll, WithoutAnOccurrenceOrFindTextChangesNothing) {
     MemoryBuffer buffer(QStringLiteral("abc"));
     buffer.select(1, 2);
-    EXPECT_EQ(DocumentSearch::ReplaceAll(buffer, {"z", "y", false}), 0);
-    EXPECT_EQ(DocumentSearch::ReplaceAll(buffer, {"", "y", false}), 0);
+    EXPECT_EQ(DocumentSearch::replaceAll(buffer, {"z", "y", false}), 0);
+    EXPECT_EQ(DocumentSearch::replaceAll(buffer, {"", "y", false}), 0);
     EXPECT_EQ(buffer.text(), QStringLiteral("abc"));
     EXPECT_FALSE(buffer.isModified());
     EXPECT_EQ(buffer.selLength(), 1);
@@ -274,6 +274,6 @@ TEST(GotoLineTarget, HoldsTheNumberToTheLinesAndRefusesWhatIsNoNumber) {
         {"\xD9\xA3", std::nullopt},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(GotoLineTarget(QString::fromUtf8(c.answer), 10), c.line) << c.answer;
-    EXPECT_EQ(GotoLineTarget(QStringLiteral("3"), 0), 0);
+        EXPECT_EQ(gotoLineTarget(QString::fromUtf8(c.answer), 10), c.line) << c.answer;
+    EXPECT_EQ(gotoLineTarget(QStringLiteral("3"), 0), 0);
 }

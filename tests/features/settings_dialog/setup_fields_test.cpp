@@ -64,12 +64,12 @@ TEST(SetupFieldsTest, Charset_ItemSelectsItsIndexAndRegion_UnknownGivesFirst) {
     };
     for (const Case& c : cases) {
         SetupFields fields;
-        fields.ComboISO = 3;
+        fields.charsetIndex = 3;
         QStringList lines(19);
         lines[SettingsLine::Charset] = QLatin1String(c.line);
         readSetupLines(lines, fields);
-        EXPECT_EQ(fields.ComboISO, c.index) << c.line;
-        EXPECT_EQ(charsetRegion(fields.ComboISO), QLatin1String(c.region)) << c.line;
+        EXPECT_EQ(fields.charsetIndex, c.index) << c.line;
+        EXPECT_EQ(charsetRegion(fields.charsetIndex), QLatin1String(c.region)) << c.line;
     }
     SetupFields unknown;
     readSetupLines(withLine(FullFile, SettingsLine::Charset, QStringLiteral("latin1")), unknown);
@@ -78,51 +78,51 @@ TEST(SetupFieldsTest, Charset_ItemSelectsItsIndexAndRegion_UnknownGivesFirst) {
 
 TEST(SetupFieldsTest, BlankLinesKeepTheControlsValues_OtherLinesFollowTheirRules) {
     SetupFields fields;
-    fields.Edit1 = QStringLiteral("Courier New");
-    fields.Edit2 = QStringLiteral("10");
-    fields.EditUser = QStringLiteral("kept user");
-    fields.MaskEditPass = QStringLiteral("kept pass");
-    fields.EditServer = QStringLiteral("kept.server");
-    fields.EditBrowser = QStringLiteral("/kept/browser");
-    fields.EditIdentifier = QStringLiteral("128");
-    fields.EditParameter = QStringLiteral("0");
-    fields.EditComment = QStringLiteral("32768");
-    fields.EditAnd = QStringLiteral("255");
+    fields.fontName = QStringLiteral("Courier New");
+    fields.fontSize = QStringLiteral("10");
+    fields.ftpUser = QStringLiteral("kept user");
+    fields.ftpPassword = QStringLiteral("kept pass");
+    fields.ftpServer = QStringLiteral("kept.server");
+    fields.browser = QStringLiteral("/kept/browser");
+    fields.keywordColour = QStringLiteral("128");
+    fields.identifierColour = QStringLiteral("0");
+    fields.commentColour = QStringLiteral("32768");
+    fields.entityColour = QStringLiteral("255");
     // As the main window's write-back pads a short file: single blanks.
     QStringList lines(19, QStringLiteral(" "));
     lines[SettingsLine::ValueCommentEntityColours] = QStringLiteral(" 77 ");
     lines[SettingsLine::UpdateCheck] = QStringLiteral(" false\t");
     readSetupLines(lines, fields);
 
-    EXPECT_EQ(fields.Edit1, QStringLiteral("Courier New"));
-    EXPECT_EQ(fields.Edit2, QStringLiteral("10"));
-    EXPECT_EQ(fields.EditUser, QStringLiteral("kept user"));
-    EXPECT_EQ(fields.MaskEditPass, QStringLiteral("kept pass"));
-    EXPECT_EQ(fields.EditServer, QStringLiteral("kept.server"));
-    EXPECT_EQ(fields.EditBrowser, QStringLiteral("/kept/browser"));
-    EXPECT_EQ(fields.EditIdentifier, QStringLiteral("128"));
-    EXPECT_EQ(fields.EditParameter, QStringLiteral("0"));
+    EXPECT_EQ(fields.fontName, QStringLiteral("Courier New"));
+    EXPECT_EQ(fields.fontSize, QStringLiteral("10"));
+    EXPECT_EQ(fields.ftpUser, QStringLiteral("kept user"));
+    EXPECT_EQ(fields.ftpPassword, QStringLiteral("kept pass"));
+    EXPECT_EQ(fields.ftpServer, QStringLiteral("kept.server"));
+    EXPECT_EQ(fields.browser, QStringLiteral("/kept/browser"));
+    EXPECT_EQ(fields.keywordColour, QStringLiteral("128"));
+    EXPECT_EQ(fields.identifierColour, QStringLiteral("0"));
     // A line 11 with one field sets only the first edit.
-    EXPECT_EQ(fields.EditValue, QStringLiteral("77"));
-    EXPECT_EQ(fields.EditComment, QStringLiteral("32768"));
-    EXPECT_EQ(fields.EditAnd, QStringLiteral("255"));
-    EXPECT_TRUE(fields.ZeilenNummern); // only exactly "false" turns numbering off
-    EXPECT_TRUE(fields.CheckAnonym);   // only exactly "UserLogin" is a user login
-    EXPECT_EQ(fields.EditClient, QStringLiteral("explorer.exe"));
-    EXPECT_FALSE(fields.CheckBoxUpdate); // line 18 is trimmed
+    EXPECT_EQ(fields.valueColour, QStringLiteral("77"));
+    EXPECT_EQ(fields.commentColour, QStringLiteral("32768"));
+    EXPECT_EQ(fields.entityColour, QStringLiteral("255"));
+    EXPECT_TRUE(fields.lineNumbers);    // only exactly "false" turns numbering off
+    EXPECT_TRUE(fields.anonymousLogin); // only exactly "UserLogin" is a user login
+    EXPECT_EQ(fields.ftpClient, QStringLiteral("explorer.exe"));
+    EXPECT_FALSE(fields.checkForUpdates); // line 18 is trimmed
 
     readSetupLines(withLine(FullFile, SettingsLine::FtpLoginMode, QStringLiteral("userlogin")),
                    fields);
-    EXPECT_TRUE(fields.CheckAnonym);
+    EXPECT_TRUE(fields.anonymousLogin);
     readSetupLines(withLine(FullFile, SettingsLine::LineNumbers, QStringLiteral("False")), fields);
-    EXPECT_TRUE(fields.ZeilenNummern);
+    EXPECT_TRUE(fields.lineNumbers);
 }
 
 TEST(SetupFieldsTest, ColourThatIsNoNumber_IsWrittenBlank_SoTheWindowKeepsTheFile) {
     SetupFields fields;
     readSetupLines(FullFile, fields);
-    fields.EditIdentifier = QStringLiteral("red");
-    fields.EditParameter = QStringLiteral(" 4210752 ");
+    fields.keywordColour = QStringLiteral("red");
+    fields.identifierColour = QStringLiteral(" 4210752 ");
     const QStringList lines = setupFileLines(fields);
     EXPECT_EQ(lines[SettingsLine::KeywordColour], QString());
     EXPECT_EQ(lines[SettingsLine::IdentifierColour], QStringLiteral("4210752"));
@@ -140,7 +140,7 @@ TEST(SetupFieldsTest, ColourThatIsNoNumber_IsWrittenBlank_SoTheWindowKeepsTheFil
 TEST(SetupFieldsTest, LineBreakTypedIntoAField_DoesNotShiftLaterLines) {
     SetupFields fields;
     readSetupLines(FullFile, fields);
-    fields.MaskEditPass = QStringLiteral("pa\r\nss\nw\rd");
+    fields.ftpPassword = QStringLiteral("pa\r\nss\nw\rd");
     const QStringList lines = setupFileLines(fields);
     EXPECT_EQ(lines[SettingsLine::FtpPassword], QStringLiteral("pa ss w d"));
     EXPECT_EQ(lines[SettingsLine::FtpServer], QStringLiteral("ftp.example.org"));
@@ -151,9 +151,9 @@ TEST_F(SetupFileTest,
     for (const QByteArray& stored : {joined(FullFile), encipherSettings(joined(FullFile))}) {
         writePlain(stored);
         SetupFields fields;
-        fields.PLanguage = UiLanguage::English;
+        fields.language = UiLanguage::English;
         ASSERT_EQ(readSetupFile(folder, fields), SetupFileState::Read);
-        EXPECT_FALSE(fields.CheckAnonym);
+        EXPECT_FALSE(fields.anonymousLogin);
         ASSERT_TRUE(writeSetupFile(folder, fields));
         // Line 13's single blank, the reserved lines and line 16 are carried through as read.
         EXPECT_EQ(readFileBytes(path), encipherSettings(joined(FullFile)));
@@ -163,10 +163,10 @@ TEST_F(SetupFileTest,
 TEST_F(SetupFileTest, MissingFile_LeavesTheFieldsAndOkCreatesFolderAndFile) {
     QDir(folder).removeRecursively();
     SetupFields fields;
-    fields.EditServer = QStringLiteral("typed.before");
+    fields.ftpServer = QStringLiteral("typed.before");
     ASSERT_EQ(readSetupFile(folder, fields), SetupFileState::Missing);
-    EXPECT_EQ(fields.EditServer, QStringLiteral("typed.before"));
-    EXPECT_FALSE(fields.ZeilenNummern); // as the window shows a first start
+    EXPECT_EQ(fields.ftpServer, QStringLiteral("typed.before"));
+    EXPECT_FALSE(fields.lineNumbers); // as the window shows a first start
     ASSERT_TRUE(writeSetupFile(folder, fields));
     const QStringList lines = writtenLines();
     ASSERT_EQ(lines.size(), 19);
@@ -179,17 +179,17 @@ TEST_F(SetupFileTest, DamagedFiles_NeverCrashAndUndecodableOnesLeaveTheFields) {
     // UTF-16 with an odd byte count cannot be decoded without loss.
     writePlain(QByteArray("\xFF\xFE\x41\x00\x42", 5));
     SetupFields fields;
-    fields.EditUser = QStringLiteral("kept");
+    fields.ftpUser = QStringLiteral("kept");
     EXPECT_EQ(readSetupFile(folder, fields), SetupFileState::Unreadable);
-    EXPECT_EQ(fields.EditUser, QStringLiteral("kept"));
+    EXPECT_EQ(fields.ftpUser, QStringLiteral("kept"));
 
     // A short file: the lines it lacks read as empty.
     writePlain("Arial\r\n14\r\nfalse\r\n");
     fields.saveEncoding = QStringLiteral("stale");
     ASSERT_EQ(readSetupFile(folder, fields), SetupFileState::Read);
-    EXPECT_EQ(fields.Edit2, QStringLiteral("14"));
+    EXPECT_EQ(fields.fontSize, QStringLiteral("14"));
     EXPECT_EQ(fields.saveEncoding, QString());
-    EXPECT_TRUE(fields.CheckBoxUpdate);
+    EXPECT_TRUE(fields.checkForUpdates);
 
     QByteArray noise;
     for (int i = 0; i < 4096; ++i)

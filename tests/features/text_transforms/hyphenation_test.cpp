@@ -14,9 +14,9 @@
 
 namespace {
 
-// The rules read literally: after each deletion the text is read again, and every look-up
-// scans the text as it is then.
-HyphenRemoval stepByStep(QString t) {
+// The reference model: after each deletion the text is read again, and every look-up scans
+// the text as it is then.
+HyphenRemoval referenceHyphenRemoval(QString t) {
     auto insideTagOrBraces = [&](qsizetype p) {
         const qsizetype lt = t.indexOf(QLatin1Char('<'), p), gt = t.indexOf(QLatin1Char('>'), p);
         const qsizetype ob = t.indexOf(QLatin1Char('{'), p), cb = t.indexOf(QLatin1Char('}'), p);
@@ -48,7 +48,7 @@ HyphenRemoval stepByStep(QString t) {
 }
 
 QString removed(const QString& text) {
-    return RemoveHyphenation(text).text;
+    return removeHyphenation(text).text;
 }
 
 QString body(const QString& text) {
@@ -110,7 +110,7 @@ TEST(RemoveHyphenation, ExceptionsSeeEarlierRemovals) {
     EXPECT_EQ(removed(body(QStringLiteral("th-e-art"))), body(QStringLiteral("the-art")));
 }
 
-TEST(RemoveHyphenation, MatchesTheStepByStepRulesOnRandomTexts) {
+TEST(RemoveHyphenation, MatchesTheReferenceOnRandomTexts) {
     QRandomGenerator random(20240517);
     const QString alphabet = QStringLiteral("-----abtofhewrnK.<>{}  \r\nAw");
     for (int round = 0; round < 20000; ++round) {
@@ -120,15 +120,15 @@ TEST(RemoveHyphenation, MatchesTheStepByStepRulesOnRandomTexts) {
             text.append(alphabet[random.bounded(int(alphabet.size()))]);
         if (random.bounded(4) == 0)
             text.insert(random.bounded(int(text.size()) + 1), QStringLiteral("<BoDy>"));
-        const HyphenRemoval expected = stepByStep(text);
-        const HyphenRemoval actual = RemoveHyphenation(text);
+        const HyphenRemoval expected = referenceHyphenRemoval(text);
+        const HyphenRemoval actual = removeHyphenation(text);
         ASSERT_EQ(actual.text, expected.text) << text.toStdString();
         ASSERT_EQ(actual.count, expected.count) << text.toStdString();
         ASSERT_EQ(actual.lastRemoved, expected.lastRemoved) << text.toStdString();
     }
 }
 
-TEST(RemoveHyphenation, MatchesTheStepByStepRulesOnCorpusPages) {
+TEST(RemoveHyphenation, MatchesTheReferenceOnCorpusPages) {
     const QString folder = corpusPagesFolder();
     if (folder.isEmpty())
         GTEST_SKIP() << "no corpus";
@@ -136,8 +136,8 @@ TEST(RemoveHyphenation, MatchesTheStepByStepRulesOnCorpusPages) {
     for (const QString& name : QDir(folder).entryList(QDir::Files)) {
         const std::optional<LoadedDocument> doc = loadDocumentFile(folder + '/' + name);
         ASSERT_TRUE(doc) << name.toStdString();
-        const HyphenRemoval expected = stepByStep(doc->text);
-        const HyphenRemoval actual = RemoveHyphenation(doc->text);
+        const HyphenRemoval expected = referenceHyphenRemoval(doc->text);
+        const HyphenRemoval actual = removeHyphenation(doc->text);
         EXPECT_EQ(actual.text, expected.text) << name.toStdString();
         EXPECT_EQ(actual.count, expected.count) << name.toStdString();
         if (actual.count > 0)
@@ -151,7 +151,7 @@ TEST(RemoveHyphenationCommand, ShowsTheCountAndLeavesTheCaretAtTheLastRemoval) {
     ScriptedPrompter prompter;
     const QString page = QStringLiteral("<body>Sil-ben-tren-nung, Know-how");
     MemoryBuffer editor(page);
-    RemoveHyphenationCommand({editor, prompter, messages});
+    removeHyphenationCommand({editor, prompter, messages});
     EXPECT_EQ(editor.text(), QStringLiteral("<body>Silbentrennung, Know-how"));
     EXPECT_EQ(prompter.messages(), QStringList{QStringLiteral("3 x hyphenation deleted.")});
     EXPECT_EQ(editor.selStart(), 16); // where "-nung" lost its hyphen
@@ -166,7 +166,7 @@ TEST(RemoveHyphenationCommand, NothingToRemoveChangesNothingButStillReports) {
     ScriptedPrompter prompter;
     MemoryBuffer editor(QStringLiteral("<body>up-to-date"));
     editor.select(6, 9);
-    RemoveHyphenationCommand({editor, prompter, messages});
+    removeHyphenationCommand({editor, prompter, messages});
     EXPECT_EQ(editor.text(), QStringLiteral("<body>up-to-date"));
     EXPECT_FALSE(editor.isModified());
     EXPECT_EQ(editor.selStart(), 6);

@@ -34,13 +34,13 @@ TEST(LetterCase, OnlyAsciiLettersChangeAndTheCaretEndsAfterTheSelection) {
     Fixture f;
     f.editor.loadText(QStringLiteral("<P>ÄRGER Über STRAßE\r\nÉtÉ</P>"));
     f.editor.select(3, 25);
-    UpperToLowerCommand(f.context());
+    upperToLowerCommand(f.context());
     EXPECT_EQ(f.editor.text(), QStringLiteral("<P>Ärger Über straße\r\nÉtÉ</P>"));
     EXPECT_EQ(f.editor.caretOffset(), 25);
     EXPECT_EQ(f.editor.selLength(), 0);
 
     f.editor.select(0, 29);
-    LowerToUpperCommand(f.context());
+    lowerToUpperCommand(f.context());
     EXPECT_EQ(f.editor.text(), QStringLiteral("<P>ÄRGER ÜBER STRAßE\r\nÉTÉ</P>"));
     f.editor.undo();
     EXPECT_EQ(f.editor.text(), QStringLiteral("<P>Ärger Über straße\r\nÉtÉ</P>"));
@@ -50,8 +50,8 @@ TEST(LetterCase, NothingSelectedChangesNothing) {
     Fixture f;
     f.editor.loadText(QStringLiteral("ABC def"));
     f.editor.setSelStart(3);
-    UpperToLowerCommand(f.context());
-    LowerToUpperCommand(f.context());
+    upperToLowerCommand(f.context());
+    lowerToUpperCommand(f.context());
     EXPECT_EQ(f.editor.text(), QStringLiteral("ABC def"));
     EXPECT_FALSE(f.editor.isModified());
     EXPECT_EQ(f.editor.caretOffset(), 3);

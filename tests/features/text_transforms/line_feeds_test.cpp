@@ -29,8 +29,8 @@ QString editorText(const QString& path) {
     return text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
 }
 
-// One pass of the rule read literally: every two adjacent blanks become one, left to right.
-QString halveOnce(const QString& text) {
+// One pass of the reference rule: every two adjacent blanks become one, left to right.
+QString referenceHalvingPass(const QString& text) {
     QString out;
     for (qsizetype i = 0; i < text.size(); ++i) {
         out.append(text[i]);
@@ -42,7 +42,7 @@ QString halveOnce(const QString& text) {
 
 } // namespace
 
-TEST(Whitespace, HalvingMatchesSixLiteralPasses) {
+TEST(Whitespace, HalvingMatchesSixReferencePasses) {
     QRandomGenerator random(7);
     for (int round = 0; round < 3000; ++round) {
         QString text;
@@ -50,7 +50,7 @@ TEST(Whitespace, HalvingMatchesSixLiteralPasses) {
             text.append(random.bounded(5) ? QLatin1Char(' ') : QLatin1Char('x'));
         QString expected = text;
         for (int pass = 0; pass < 6; ++pass)
-            expected = halveOnce(expected);
+            expected = referenceHalvingPass(expected);
         ASSERT_EQ(halveBlankRuns(text), expected) << text.size();
     }
 }
@@ -80,24 +80,24 @@ TEST(Whitespace, CollapseWhitespaceDeletesBreaksAndTabsWithoutABlank) {
 }
 
 TEST(RemoveLineFeeds, JoinsLinesWithoutABlankButKeepsBlocksAsTheyWere) {
-    EXPECT_EQ(RemoveLineFeeds(QStringLiteral("<p>Zeilen\r\numbruch</p>\r\n<p>b</p>")),
+    EXPECT_EQ(removeLineFeeds(QStringLiteral("<p>Zeilen\r\numbruch</p>\r\n<p>b</p>")),
               QStringLiteral("<p>Zeilenumbruch</p><p>b</p>"));
-    EXPECT_EQ(RemoveLineFeeds(QStringLiteral(
+    EXPECT_EQ(removeLineFeeds(QStringLiteral(
                   "a\r\n<script>\r\nx();\r\n</script>\r\nb\r\n<STYLE>p {}\r\n</STYLE>  c")),
               QStringLiteral("a<script>\r\nx();\r\n</script>b<STYLE>p {}\r\n</STYLE> c"));
     // The word in front of a block stays whole.
-    EXPECT_EQ(RemoveLineFeeds(QStringLiteral("Hello<script>\r\n</script>")),
+    EXPECT_EQ(removeLineFeeds(QStringLiteral("Hello<script>\r\n</script>")),
               QStringLiteral("Hello<script>\r\n</script>"));
-    EXPECT_EQ(RemoveLineFeeds(QString()), QString());
+    EXPECT_EQ(removeLineFeeds(QString()), QString());
 }
 
 TEST(InsertLineFeeds, EveryTagEndsALine) {
-    EXPECT_EQ(InsertLineFeeds(QStringLiteral("<p><b>x</b></p>")),
+    EXPECT_EQ(insertLineFeeds(QStringLiteral("<p><b>x</b></p>")),
               QStringLiteral("<p>\r\n<b>\r\nx</b>\r\n</p>\r\n"));
     // A block keeps its ">" characters and ends a line as a whole.
-    EXPECT_EQ(InsertLineFeeds(QStringLiteral("<p>a</p><script>if (a>b) f();</script>b")),
+    EXPECT_EQ(insertLineFeeds(QStringLiteral("<p>a</p><script>if (a>b) f();</script>b")),
               QStringLiteral("<p>\r\na</p>\r\n<script>if (a>b) f();</script>\r\nb"));
-    EXPECT_EQ(InsertLineFeeds(QStringLiteral("no tags")), QStringLiteral("no tags"));
+    EXPECT_EQ(insertLineFeeds(QStringLiteral("no tags")), QStringLiteral("no tags"));
 }
 
 TEST(LineFeedCommands, RewriteTheWholeTextAsOneUndoStep) {
@@ -106,11 +106,11 @@ TEST(LineFeedCommands, RewriteTheWholeTextAsOneUndoStep) {
     const QString page = QStringLiteral("<p>a\r\nb</p>");
     MemoryBuffer editor(page);
     editor.setSelStart(5);
-    RemoveLineFeedsCommand({editor, prompter, messages});
+    removeLineFeedsCommand({editor, prompter, messages});
     EXPECT_EQ(editor.text(), QStringLiteral("<p>ab</p>"));
     EXPECT_EQ(editor.caretOffset(), 0);
     EXPECT_TRUE(editor.isModified());
-    InsertLineFeedsCommand({editor, prompter, messages});
+    insertLineFeedsCommand({editor, prompter, messages});
     EXPECT_EQ(editor.text(), QStringLiteral("<p>\r\nab</p>\r\n"));
     editor.undo();
     EXPECT_EQ(editor.text(), QStringLiteral("<p>ab</p>"));
@@ -130,8 +130,8 @@ TEST(LineFeedCommands, GoldenPages) {
         const QString expected = editorText(root.filePath(name + QStringLiteral("/expected.html")));
         ASSERT_FALSE(input.isEmpty()) << name.toStdString();
         const QString result = name.startsWith(QStringLiteral("remove-lf"))
-                                   ? RemoveLineFeeds(input)
-                                   : InsertLineFeeds(input);
+                                   ? removeLineFeeds(input)
+                                   : insertLineFeeds(input);
         EXPECT_EQ(result, expected) << name.toStdString() << "\n" << result.toStdString();
     }
 }
@@ -153,8 +153,8 @@ TEST(LineFeedCommands, CorpusPagesKeepEveryOtherCharacter) {
         const std::optional<LoadedDocument> doc = loadDocumentFile(folder + '/' + name);
         ASSERT_TRUE(doc) << name.toStdString();
         const QString& text = doc->text;
-        const QString joined = RemoveLineFeeds(text);
+        const QString joined = removeLineFeeds(text);
         EXPECT_EQ(visible(joined), visible(text)) << name.toStdString();
-        EXPECT_EQ(visible(InsertLineFeeds(joined)), visible(text)) << name.toStdString();
+        EXPECT_EQ(visible(insertLineFeeds(joined)), visible(text)) << name.toStdString();
     }
 }

@@ -22,19 +22,20 @@ private slots:
         ScriptedPrompter prompter;
         MainWindow window(m_platform, &prompter);
         const QList<QAction*> items = window.actions().editMenu->actions();
-        const qsizetype first = items.indexOf(action(window, "NoLineFeed1"));
+        const qsizetype first = items.indexOf(action(window, "removeLineFeedsItem"));
         QVERIFY(first > 0 && first + 5 <= items.size());
         QVERIFY(items[first - 1]->isSeparator());
         QStringList names;
         for (qsizetype i = first; i < first + 5; ++i)
             names << items[i]->objectName();
-        QCOMPARE(names, (QStringList{"NoLineFeed1", "InsertLineFeeds1", "RemoveHyphenation1",
-                                     "UppertoLower1", "LowertoUpper1"}));
+        QCOMPARE(names,
+                 (QStringList{"removeLineFeedsItem", "insertLineFeedsItem", "removeHyphenationItem",
+                              "upperToLowerItem", "lowerToUpperItem"}));
         QCOMPARE(items[first + 4]->text(), QStringLiteral("Klein- zu Großschreibung"));
         window.startUp({});
         action(window, "englishItem")->trigger();
-        QCOMPARE(action(window, "NoLineFeed1")->text(), QStringLiteral("Remove LF"));
-        QCOMPARE(action(window, "UppertoLower1")->text(), QStringLiteral("Upper- to lowercase"));
+        QCOMPARE(action(window, "removeLineFeedsItem")->text(), QStringLiteral("Remove LF"));
+        QCOMPARE(action(window, "upperToLowerItem")->text(), QStringLiteral("Upper- to lowercase"));
     }
 
     void menuItemsRewriteTheTextAndUndoInOneStep() {
@@ -47,26 +48,26 @@ private slots:
             "</body>\r\n</html>");
         editor.loadText(page);
 
-        action(window, "NoLineFeed1")->trigger();
+        action(window, "removeLineFeedsItem")->trigger();
         const QString joined = QStringLiteral(
             "<html><body><p>Sil-bentren-nung</p><script>\r\nx-1\r\n</script></body></html>");
         QCOMPARE(editor.text(), joined);
         QVERIFY(editor.isModified());
 
-        action(window, "RemoveHyphenation1")->trigger();
+        action(window, "removeHyphenationItem")->trigger();
         QCOMPARE(editor.text(), QStringLiteral("<html><body><p>Silbentrennung</p><script>\r\nx-1"
                                                "\r\n</script></body></html>"));
         QCOMPARE(prompter.messages(), QStringList{QStringLiteral("2 x hyphenation deleted.")});
         QCOMPARE(editor.selStart(), 25);
         QVERIFY(QGuiApplication::overrideCursor() == nullptr);
 
-        action(window, "InsertLineFeeds1")->trigger();
+        action(window, "insertLineFeedsItem")->trigger();
         QVERIFY(editor.text().startsWith(QStringLiteral("<html>\r\n<body>\r\n<p>\r\nSilben")));
         editor.select(0, 6);
-        action(window, "LowertoUpper1")->trigger();
+        action(window, "lowerToUpperItem")->trigger();
         QVERIFY(editor.text().startsWith(QStringLiteral("<HTML>\r\n")));
         editor.select(0, 6);
-        action(window, "UppertoLower1")->trigger();
+        action(window, "upperToLowerItem")->trigger();
         QVERIFY(editor.text().startsWith(QStringLiteral("<html>\r\n")));
 
         for (int step = 0; step < 3; ++step)

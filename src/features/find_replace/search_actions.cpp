@@ -1,7 +1,7 @@
-#include "features/find_replace/search_controller.h"
+#include "features/find_replace/search_actions.h"
 
 #include "editor/editor_setup.h"
-#include "features/find_replace/bookmark_controller.h"
+#include "features/find_replace/bookmark_actions.h"
 #include "features/find_replace/find_dialog.h"
 #include "features/find_replace/goto_line.h"
 #include "features/find_replace/replace_dialog.h"
@@ -33,58 +33,57 @@ QIcon wrapIcon(bool on) {
 
 } // namespace
 
-SearchController::SearchController(FeatureContext& context)
+SearchActions::SearchActions(FeatureContext& context)
     : QObject(&context), m_context(context), m_find(new FindDialog(m_context.window())),
       m_replace(new ReplaceDialog(m_context.window())) {
     const FeatureMenus& a = m_context.menus();
     // German captions are the built-in ones; the language switch rewrites them.
     a.edit->addSeparator();
-    connect(menuItem("Find1", QStringLiteral("Suchen..."), "Ctrl+F", 147), &QAction::triggered,
-            this, [this] { Find1Click(); });
-    connect(menuItem("Findnext1", QStringLiteral("Weitersuchen"), "F3", 148), &QAction::triggered,
-            this, [this] { Findnext1Click(); });
-    connect(menuItem("Replace1", QStringLiteral("Ersetzen..."), "Ctrl+R", 149), &QAction::triggered,
-            this, [this] { Replace1Click(); });
-    connect(menuItem("GoToLine1", QStringLiteral("Gehe zu Zeile..."), "Ctrl+G", 151),
-            &QAction::triggered, this, [this] { GoToLine1Click(); });
+    connect(menuItem("findItem", QStringLiteral("Suchen..."), "Ctrl+F", 147), &QAction::triggered,
+            this, [this] { showFindDialog(); });
+    connect(menuItem("findNextItem", QStringLiteral("Weitersuchen"), "F3", 148),
+            &QAction::triggered, this, [this] { findNext(); });
+    connect(menuItem("replaceItem", QStringLiteral("Ersetzen..."), "Ctrl+R", 149),
+            &QAction::triggered, this, [this] { showReplaceDialog(); });
+    connect(menuItem("goToLineItem", QStringLiteral("Gehe zu Zeile..."), "Ctrl+G", 151),
+            &QAction::triggered, this, [this] { goToLine(); });
 
-    connect(popupItem("Suchen1", QStringLiteral("Suchen"), 203), &QAction::triggered, this,
-            [this] { Find1Click(); });
-    connect(popupItem("Weitersuchen1", QStringLiteral("Weitersuchen"), 204), &QAction::triggered,
-            this, [this] { Findnext1Click(); });
-    connect(popupItem("Ersetzen1", QStringLiteral("Ersetzen"), 205), &QAction::triggered, this,
-            [this] { Replace1Click(); });
+    connect(popupItem("findPopupItem", QStringLiteral("Suchen"), 203), &QAction::triggered, this,
+            [this] { showFindDialog(); });
+    connect(popupItem("findNextPopupItem", QStringLiteral("Weitersuchen"), 204),
+            &QAction::triggered, this, [this] { findNext(); });
+    connect(popupItem("replacePopupItem", QStringLiteral("Ersetzen"), 205), &QAction::triggered,
+            this, [this] { showReplaceDialog(); });
     a.editorPopup->addSeparator();
     // The bookmark items follow the search items in the pop-up.
-    m_bookmarks = new BookmarkController(m_context);
+    m_bookmarks = new BookmarkActions(m_context);
 
     a.tableBar->addSeparator();
     m_findButton =
         a.tableBar->addAction(QIcon::fromTheme(QStringLiteral("edit-find"),
                                                QIcon(QStringLiteral(":/icons/hx-search-find.svg"))),
                               QString());
-    m_findButton->setObjectName(QStringLiteral("ToolButtonFind"));
+    m_findButton->setObjectName(QStringLiteral("findButton"));
     m_context.hintFromMessage(m_findButton, FindHintLine);
-    connect(m_findButton, &QAction::triggered, this, [this] { Find1Click(); });
+    connect(m_findButton, &QAction::triggered, this, [this] { showFindDialog(); });
 
     // The toggle stands with the editing buttons of the standard bar, after undo.
     m_wrapButton = new QAction(wrapIcon(true), QString(), a.standardBar);
-    m_wrapButton->setObjectName(QStringLiteral("ToolButton3"));
+    m_wrapButton->setObjectName(QStringLiteral("wordWrapButton"));
     const QList<QAction*> standard = a.standardBar->actions();
     const qsizetype undo = standard.indexOf(a.undoButton);
     a.standardBar->insertAction(standard.value(undo + 1), m_wrapButton);
     m_context.hintFromMessage(m_wrapButton, WordWrapHintLine);
-    connect(m_wrapButton, &QAction::triggered, this, [this] { ToolButton3Click(); });
+    connect(m_wrapButton, &QAction::triggered, this, [this] { toggleWordWrap(); });
 
     connect(m_find, &FindDialog::findNext, this,
-            [this] { m_search.FindDialog1Find(m_context.commandContext(), m_find->fields()); });
-    connect(m_replace, &ReplaceDialog::findNext, this, [this] {
-        m_search.ReplaceDialog1Find(m_context.commandContext(), m_replace->fields());
-    });
+            [this] { m_search.find(m_context.commandContext(), m_find->fields()); });
+    connect(m_replace, &ReplaceDialog::findNext, this,
+            [this] { m_search.findForReplace(m_context.commandContext(), m_replace->fields()); });
     connect(m_replace, &ReplaceDialog::replace, this,
-            [this] { DocumentSearch::ReplaceSelection(m_context.buffer(), m_replace->fields()); });
+            [this] { DocumentSearch::replaceSelection(m_context.buffer(), m_replace->fields()); });
     connect(m_replace, &ReplaceDialog::replaceAll, this, [this] {
-        if (DocumentSearch::ReplaceAll(m_context.buffer(), m_replace->fields()) > 0)
+        if (DocumentSearch::replaceAll(m_context.buffer(), m_replace->fields()) > 0)
             m_bookmarks->refreshChecks();
     });
 
@@ -92,8 +91,8 @@ SearchController::SearchController(FeatureContext& context)
     connect(&m_context, &FeatureContext::languageChanged, this, [this] { applyLanguage(); });
 }
 
-QAction* SearchController::menuItem(const char* name, const QString& caption, const char* shortcut,
-                                    int captionLine) {
+QAction* SearchActions::menuItem(const char* name, const QString& caption, const char* shortcut,
+                                 int captionLine) {
     QAction* action = m_context.menus().edit->addAction(caption);
     action->setObjectName(QLatin1String(name));
     action->setShortcut(QKeySequence(QLatin1String(shortcut)));
@@ -101,47 +100,47 @@ QAction* SearchController::menuItem(const char* name, const QString& caption, co
     return action;
 }
 
-QAction* SearchController::popupItem(const char* name, const QString& caption, int captionLine) {
+QAction* SearchActions::popupItem(const char* name, const QString& caption, int captionLine) {
     QAction* action = m_context.menus().editorPopup->addAction(caption);
     action->setObjectName(QLatin1String(name));
     m_context.captionFromMessage(action, captionLine);
     return action;
 }
 
-void SearchController::applyLanguage() {
+void SearchActions::applyLanguage() {
     m_find->setLanguage(m_context.uiLanguage());
     m_replace->setLanguage(m_context.uiLanguage());
 }
 
-void SearchController::showModeless(QDialog* dialog) {
+void SearchActions::showModeless(QDialog* dialog) {
     dialog->show();
     dialog->raise();
     dialog->activateWindow();
 }
 
-void SearchController::Find1Click() {
-    DocumentSearch::Find1Click(m_context.buffer());
+void SearchActions::showFindDialog() {
+    DocumentSearch::beginFind(m_context.buffer());
     m_find->setLanguage(m_context.uiLanguage());
     showModeless(m_find);
 }
 
-void SearchController::Findnext1Click() {
-    if (m_search.Findnext1Click(m_context.commandContext()) == SearchOutcome::Found)
+void SearchActions::findNext() {
+    if (m_search.findNext(m_context.commandContext()) == SearchOutcome::Found)
         m_context.editor()->setFocus();
 }
 
-void SearchController::Replace1Click() {
-    DocumentSearch::Replace1Click(m_context.buffer());
+void SearchActions::showReplaceDialog() {
+    DocumentSearch::beginReplace(m_context.buffer());
     m_replace->clearTexts();
     m_replace->setLanguage(m_context.uiLanguage());
     showModeless(m_replace);
 }
 
-void SearchController::GoToLine1Click() {
+void SearchActions::goToLine() {
     const QString answer = QInputDialog::getText(
         m_context.window(), QLatin1String(goto_line::Title),
         m_context.messages().message(goto_line::PromptLine), QLineEdit::Normal, QString());
-    const std::optional<int> line = GotoLineTarget(answer, m_context.buffer().lineCount());
+    const std::optional<int> line = gotoLineTarget(answer, m_context.buffer().lineCount());
     if (!line) {
         m_context.prompter().message(m_context.messages().message(goto_line::InvalidLine));
         return;
@@ -149,7 +148,7 @@ void SearchController::GoToLine1Click() {
     gotoLineAndCenter(*line);
 }
 
-void SearchController::gotoLineAndCenter(int line) {
+void SearchActions::gotoLineAndCenter(int line) {
     QsciScintilla* editor = m_context.editor();
     editor->setCursorPosition(line, 0);
     const long visible = editor->SendScintilla(QsciScintillaBase::SCI_VISIBLEFROMDOCLINE, line);
@@ -159,7 +158,7 @@ void SearchController::gotoLineAndCenter(int line) {
     editor->setFocus();
 }
 
-void SearchController::ToolButton3Click() {
+void SearchActions::toggleWordWrap() {
     QsciScintilla* editor = m_context.editor();
     const bool on = !wordWrap(editor);
     setWordWrap(editor, on);

@@ -9,7 +9,9 @@
 
 #include <functional>
 #include <optional>
+#include <utility>
 
+class QAbstractButton;
 class QCheckBox;
 class QComboBox;
 class QFrame;
@@ -21,30 +23,33 @@ class QRadioButton;
 
 // The settings dialog. Created once with the main window; reads Html.ini when shown and
 // rewrites it on OK. Only moves values between its widgets and SetupFields.
-class TFormSetup : public QDialog {
+class SettingsDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit TFormSetup(QWidget* parent = nullptr);
+    explicit SettingsDialog(QWidget* parent = nullptr);
 
-    // Set by the main window before showing: the UI language (1 English, otherwise German)
-    // and the data folder that holds Html.ini.
-    UiLanguage PLanguage = UiLanguage::German;
-    QString IniPath;
+    // Set by the main window before showing.
+    void setLanguage(UiLanguage language) { m_language = language; }
+    // The data folder that holds Html.ini.
+    void setDataFolder(const QString& folder) { m_dataFolder = folder; }
 
     // The colour dialog and the program chooser; tests put their own in.
-    std::function<std::optional<QColor>(const QColor& current)> chooseColour;
-    std::function<QString(const QString& current)> chooseProgram;
-    // Told the path of a settings file that could not be written.
-    std::function<void(const QString& path)> writeFailed;
+    using ColourChooser = std::function<std::optional<QColor>(const QColor& current)>;
+    using ProgramChooser = std::function<QString(const QString& current)>;
+    void setColourChooser(ColourChooser chooser) { m_chooseColour = std::move(chooser); }
+    void setProgramChooser(ProgramChooser chooser) { m_chooseProgram = std::move(chooser); }
 
     SetupFields fields() const;
     void setFields(const SetupFields& fields);
 
-    // Captions, the file's values and the colour panels; then the modal loop.
-    int ShowModal();
-    void FormShow();
+    // Captions in the dialog's language and the file's values over the fields.
+    void reload();
+    // Reloads, then runs the modal loop.
+    int exec() override;
 
-    void BitBtn1Click();
+signals:
+    // OK could not write the settings file at this path.
+    void writeFailed(const QString& path);
 
 private:
     struct ColourRow {
@@ -54,12 +59,18 @@ private:
         QLabel* label;
     };
 
+    void saveAndAccept();
     void applyLanguage();
     void showRegion();
     void anonymousChanged();
     void setPanel(const ColourRow& row);
     void pickColour(const ColourRow& row);
     void browse(QLineEdit* edit);
+
+    UiLanguage m_language = UiLanguage::German;
+    QString m_dataFolder;
+    ColourChooser m_chooseColour;
+    ProgramChooser m_chooseProgram;
 
     QLineEdit* m_fontName;
     QComboBox* m_fontSize;
@@ -71,11 +82,15 @@ private:
     QLineEdit* m_user;
     QLineEdit* m_password;
     QLineEdit* m_server;
+    QLabel* m_userLabel;
     QLabel* m_passwordLabel;
+    QLabel* m_serverLabel;
     QCheckBox* m_anonymous;
     QLineEdit* m_client;
+    QLabel* m_clientLabel;
     QPushButton* m_clientBrowse;
     QComboBox* m_charset;
+    QLabel* m_charsetLabel;
     QLabel* m_region;
     QLineEdit* m_browser;
     QLabel* m_browserLabel;
@@ -85,6 +100,7 @@ private:
     QCheckBox* m_update;
     QPushButton* m_ok;
     QPushButton* m_cancel;
+    QAbstractButton* m_help;
     // Lines the dialog has no control for.
     SetupFields m_carried;
 };

@@ -11,20 +11,20 @@ class FeatureContext;
 class QAction;
 class QMenu;
 
-// The ten bookmarks: the editor pop-up's submenus with their check marks, the gutter click and
-// the digits the gutter draws for them.
-class BookmarkController : public QObject {
+// Owns the ten bookmarks: the editor pop-up's submenus with their check marks, the gutter click
+// and the digits the gutter draws for them.
+class BookmarkActions : public QObject {
     Q_OBJECT
 public:
-    explicit BookmarkController(FeatureContext& context);
+    explicit BookmarkActions(FeatureContext& context);
 
-    // Set bookmark N (N01Click ... N91Click): at the caret's line and column.
+    // At the caret's line and column.
     void setBookmark(int number);
-    // Go to bookmark N (N02Click ... N92Click).
     void gotoBookmark(int number);
-    void DeleteBookmark1Click();
-    // A click in the gutter on a 0-based line.
-    void SynMemo1GutterClick(int line);
+    void clearAllBookmarks();
+    // A click in the gutter on a 0-based line: clears the bookmark there, else sets the lowest
+    // free one.
+    void toggleBookmarkAt(int line);
     // Item N of both submenus is checked while bookmark N is set.
     void refreshChecks();
 

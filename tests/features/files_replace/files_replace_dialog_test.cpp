@@ -1,4 +1,4 @@
-#include "features/files_replace/files_dialog.h"
+#include "features/files_replace/files_replace_dialog.h"
 #include "file_bytes.h"
 #include "foundation/document/document.h"
 #include "foundation/document/editor_buffer.h"
@@ -19,12 +19,14 @@
 #include <QTest>
 #include <QToolButton>
 
-class FilesDialogTest : public WindowTest {
+class FilesReplaceDialogTest : public WindowTest {
     Q_OBJECT
 
 private:
-    static TFormFiles* dialogOf(MainWindow& window) { return window.findChild<TFormFiles*>(); }
-    template <typename W> static W* part(TFormFiles* d, const char* name) {
+    static FilesReplaceDialog* dialogOf(MainWindow& window) {
+        return window.findChild<FilesReplaceDialog*>();
+    }
+    template <typename W> static W* part(FilesReplaceDialog* d, const char* name) {
         W* w = d->findChild<W*>(QLatin1String(name));
         if (!w)
             qFatal("no %s", name);
@@ -43,24 +45,25 @@ private:
         return p;
     }
     // Opens the window from its menu item with these files to load.
-    TFormFiles* open(MainWindow& window, const QStringList& files) {
-        action(window, "MultiReplace1")->trigger();
-        TFormFiles* d = dialogOf(window);
-        d->chooseFiles = [files](const QString&) { return files; };
-        part<QPushButton>(d, "BitBtn1")->click();
+    FilesReplaceDialog* open(MainWindow& window, const QStringList& files) {
+        action(window, "filesReplaceItem")->trigger();
+        FilesReplaceDialog* d = dialogOf(window);
+        d->setFileChooser([files](const QString&) { return files; });
+        part<QPushButton>(d, "loadButton")->click();
         return d;
     }
-    static void runToEnd(TFormFiles* d) {
-        QSignalSpy finished(d, &TFormFiles::runFinished);
-        part<QPushButton>(d, "BitBtn3")->click();
+    static void runToEnd(FilesReplaceDialog* d) {
+        QSignalSpy finished(d, &FilesReplaceDialog::runFinished);
+        part<QPushButton>(d, "startButton")->click();
         if (d->isRunning())
             QVERIFY(finished.wait(10000));
     }
-    static void replaceMode(TFormFiles* d, const QString& search, const QString& replacement) {
-        part<QLineEdit>(d, "EditSearch")->setText(search);
-        part<QLineEdit>(d, "EditReplace")->setText(replacement);
-        part<QCheckBox>(d, "CheckBoxSearch")->setChecked(false);
-        part<QCheckBox>(d, "CheckBoxAll")->setChecked(true);
+    static void replaceMode(FilesReplaceDialog* d, const QString& search,
+                            const QString& replacement) {
+        part<QLineEdit>(d, "searchEdit")->setText(search);
+        part<QLineEdit>(d, "replaceEdit")->setText(replacement);
+        part<QCheckBox>(d, "searchOnlyCheck")->setChecked(false);
+        part<QCheckBox>(d, "findAllCheck")->setChecked(true);
     }
 
     QTemporaryDir m_files;
@@ -73,44 +76,44 @@ private slots:
         MainWindow window(m_platform, &prompter);
         window.startUp({});
         action(window, "germanItem")->trigger();
-        QAction* item = action(window, "MultiReplace1");
+        QAction* item = action(window, "filesReplaceItem");
         QCOMPARE(item->text(), QStringLiteral("Multi Suchen/Ersetzen..."));
         QCOMPARE(item->shortcut(), QKeySequence(QStringLiteral("Ctrl+M")));
         // In the edit menu, after the single-document replace when that is there.
         const QList<QAction*> items = window.actions().editMenu->actions();
         QVERIFY(items.contains(item));
-        if (QAction* replace = action(window, "Replace1"))
+        if (QAction* replace = action(window, "replaceItem"))
             QCOMPARE(items[items.indexOf(item) - 1], replace);
         QVERIFY(window.document().loadDocument(file(QStringLiteral("main.html"), "x")));
 
         QString askedFolder = QStringLiteral("<not asked>");
         item->trigger();
-        TFormFiles* d = dialogOf(window);
+        FilesReplaceDialog* d = dialogOf(window);
         QVERIFY(d->isVisible());
         QVERIFY(!d->isModal());
-        QCOMPARE(d->CurDir, m_files.path());
+        QCOMPARE(d->startFolder(), m_files.path());
         QCOMPARE(d->windowTitle(), QStringLiteral("Suchen/Ersetzen"));
-        QCOMPARE(part<QPushButton>(d, "BitBtn4")->toolTip(),
+        QCOMPARE(part<QPushButton>(d, "newButton")->toolTip(),
                  QStringLiteral("Alle Einstellungen zurücksetzen "));
-        QVERIFY(part<QCheckBox>(d, "CheckBoxSearch")->isChecked());
-        d->chooseFiles = [&askedFolder](const QString& folder) {
+        QVERIFY(part<QCheckBox>(d, "searchOnlyCheck")->isChecked());
+        d->setFileChooser([&askedFolder](const QString& folder) {
             askedFolder = folder;
             return QStringList();
-        };
-        part<QPushButton>(d, "BitBtn1")->click();
+        });
+        part<QPushButton>(d, "loadButton")->click();
         QCOMPARE(askedFolder, m_files.path());
 
         action(window, "englishItem")->trigger();
         QCOMPARE(item->text(), QStringLiteral("Multi Search/Replace..."));
-        QCOMPARE(part<QPushButton>(d, "BitBtn1")->text(), QStringLiteral("Load files"));
-        QCOMPARE(part<QToolButton>(d, "BtnBackToSearch")->toolTip(),
+        QCOMPARE(part<QPushButton>(d, "loadButton")->text(), QStringLiteral("Load files"));
+        QCOMPARE(part<QToolButton>(d, "backToSearchButton")->toolTip(),
                  QStringLiteral("Set files back to search list"));
 
-        part<QPushButton>(d, "BitBtn2")->click();
+        part<QPushButton>(d, "closeButton")->click();
         QVERIFY(!d->isVisible());
-        QVERIFY(d->CurDir.isEmpty());
+        QVERIFY(d->startFolder().isEmpty());
         prompter.clearMessages();
-        part<QPushButton>(d, "BitBtn3")->click();
+        part<QPushButton>(d, "startButton")->click();
         QCOMPARE(prompter.messages(), (QStringList{"Please load files to start operation.",
                                                    "Please enter a search string."}));
     }
@@ -121,28 +124,28 @@ private slots:
         const QString a = file(QStringLiteral("a.html"), "x word y");
         const QString b = file(QStringLiteral("b.html"), "nothing");
         const QString c = file(QStringLiteral("c.html"), "word  word");
-        TFormFiles* d = open(window, {a, b, c});
-        QCOMPARE(rows(part<QListWidget>(d, "ListBoxSearch")),
+        FilesReplaceDialog* d = open(window, {a, b, c});
+        QCOMPARE(rows(part<QListWidget>(d, "searchList")),
                  (QStringList{"a.html", "b.html", "c.html"}));
-        QCOMPARE(part<QLineEdit>(d, "Edit1")->text(), QStringLiteral("3"));
+        QCOMPARE(part<QLineEdit>(d, "searchCountEdit")->text(), QStringLiteral("3"));
 
-        part<QLineEdit>(d, "EditSearch")->setText(QStringLiteral("WORD"));
-        part<QCheckBox>(d, "CheckBoxAll")->setChecked(true);
+        part<QLineEdit>(d, "searchEdit")->setText(QStringLiteral("WORD"));
+        part<QCheckBox>(d, "findAllCheck")->setChecked(true);
         runToEnd(d);
-        QCOMPARE(rows(part<QListWidget>(d, "ListBoxResult")), (QStringList{"a.html", "c.html"}));
-        QCOMPARE(rows(part<QListWidget>(d, "ListBoxSearch")), QStringList{"b.html"});
-        QCOMPARE(part<QLineEdit>(d, "Edit1")->text(), QStringLiteral("1"));
-        QCOMPARE(part<QLineEdit>(d, "Edit2")->text(), QStringLiteral("2"));
-        QCOMPARE(part<QLineEdit>(d, "EditTreffer")->text(), QStringLiteral("3"));
-        QCOMPARE(part<QProgressBar>(d, "ProgressBar1")->value(), 3);
+        QCOMPARE(rows(part<QListWidget>(d, "resultList")), (QStringList{"a.html", "c.html"}));
+        QCOMPARE(rows(part<QListWidget>(d, "searchList")), QStringList{"b.html"});
+        QCOMPARE(part<QLineEdit>(d, "searchCountEdit")->text(), QStringLiteral("1"));
+        QCOMPARE(part<QLineEdit>(d, "resultCountEdit")->text(), QStringLiteral("2"));
+        QCOMPARE(part<QLineEdit>(d, "matchCountEdit")->text(), QStringLiteral("3"));
+        QCOMPARE(part<QProgressBar>(d, "progressBar")->value(), 3);
         QCOMPARE(readFileBytes(c), QByteArray("word  word"));
 
         // The open button comes alive with a click in its list; a double click opens at once.
-        auto* results = part<QListWidget>(d, "ListBoxResult");
-        QVERIFY(!part<QPushButton>(d, "ButtonResultOpen")->isEnabled());
+        auto* results = part<QListWidget>(d, "resultList");
+        QVERIFY(!part<QPushButton>(d, "showResultFileButton")->isEnabled());
         results->setCurrentRow(1);
-        QVERIFY(part<QPushButton>(d, "ButtonResultOpen")->isEnabled());
-        part<QPushButton>(d, "ButtonResultOpen")->click();
+        QVERIFY(part<QPushButton>(d, "showResultFileButton")->isEnabled());
+        part<QPushButton>(d, "showResultFileButton")->click();
         QCOMPARE(window.document().fileName(), c);
         QCOMPARE(window.buffer().text(), QStringLiteral("word  word"));
         emit results->itemDoubleClicked(results->item(0));
@@ -150,36 +153,36 @@ private slots:
         QVERIFY(prompter.messages().isEmpty());
     }
 
-    void removeBackToSearchAndNew() {
+    void removeBackToSearchAndNewReshapeTheLists() {
         ScriptedPrompter prompter;
         MainWindow window(m_platform, &prompter);
         const QString a = file(QStringLiteral("a.html"), "word");
         const QString b = file(QStringLiteral("b.html"), "none");
         const QString c = file(QStringLiteral("c.html"), "none");
-        TFormFiles* d = open(window, {a, b, c});
-        auto* search = part<QListWidget>(d, "ListBoxSearch");
+        FilesReplaceDialog* d = open(window, {a, b, c});
+        auto* search = part<QListWidget>(d, "searchList");
         search->item(0)->setSelected(true);
         search->item(2)->setSelected(true);
-        part<QToolButton>(d, "BitBtn5")->click();
+        part<QToolButton>(d, "removeButton")->click();
         QCOMPARE(rows(search), QStringList{"b.html"});
         QCOMPARE(d->state().fullPaths, QStringList{b});
-        QCOMPARE(part<QLineEdit>(d, "Edit1")->text(), QStringLiteral("1"));
+        QCOMPARE(part<QLineEdit>(d, "searchCountEdit")->text(), QStringLiteral("1"));
 
-        d->chooseFiles = [&](const QString&) { return QStringList{a, b}; };
-        part<QPushButton>(d, "BitBtn1")->click();
-        part<QLineEdit>(d, "EditSearch")->setText(QStringLiteral("word"));
+        d->setFileChooser([&](const QString&) { return QStringList{a, b}; });
+        part<QPushButton>(d, "loadButton")->click();
+        part<QLineEdit>(d, "searchEdit")->setText(QStringLiteral("word"));
         runToEnd(d);
-        part<QToolButton>(d, "BtnBackToSearch")->click();
+        part<QToolButton>(d, "backToSearchButton")->click();
         QCOMPARE(rows(search), (QStringList{"b.html", "a.html"}));
-        QCOMPARE(part<QListWidget>(d, "ListBoxResult")->count(), 0);
-        QCOMPARE(part<QLineEdit>(d, "EditTreffer")->text(), QString());
+        QCOMPARE(part<QListWidget>(d, "resultList")->count(), 0);
+        QCOMPARE(part<QLineEdit>(d, "matchCountEdit")->text(), QString());
 
-        part<QCheckBox>(d, "CheckBoxSearch")->setChecked(false);
-        part<QPushButton>(d, "BitBtn4")->click();
+        part<QCheckBox>(d, "searchOnlyCheck")->setChecked(false);
+        part<QPushButton>(d, "newButton")->click();
         QCOMPARE(search->count(), 0);
         QVERIFY(d->state().fullPaths.isEmpty());
-        QVERIFY(part<QLineEdit>(d, "EditSearch")->text().isEmpty());
-        QVERIFY(part<QCheckBox>(d, "CheckBoxSearch")->isChecked());
+        QVERIFY(part<QLineEdit>(d, "searchEdit")->text().isEmpty());
+        QVERIFY(part<QCheckBox>(d, "searchOnlyCheck")->isChecked());
     }
 
     void closeDuringARunStopsAfterTheCurrentFile() {
@@ -192,27 +195,27 @@ private slots:
                 << QDir(many.path()).filePath(QStringLiteral("f%1.html").arg(i, 2, 10, QChar('0')));
             QVERIFY(writeFileBytes(files.last(), "word"));
         }
-        TFormFiles* d = open(window, files);
-        d->maxFilesPerTurn = 1;
+        FilesReplaceDialog* d = open(window, files);
+        d->setMaxFilesPerTurn(1);
         replaceMode(d, QStringLiteral("word"), QStringLiteral("done"));
-        part<QPushButton>(d, "BitBtn3")->click();
+        part<QPushButton>(d, "startButton")->click();
         QVERIFY(d->isRunning());
-        QVERIFY(!part<QPushButton>(d, "BitBtn3")->isEnabled());
-        auto* progress = part<QProgressBar>(d, "ProgressBar1");
+        QVERIFY(!part<QPushButton>(d, "startButton")->isEnabled());
+        auto* progress = part<QProgressBar>(d, "progressBar");
         // One turn of the event loop at a time: a timed wait could let the whole run finish.
         QElapsedTimer waited;
         waited.start();
         while (progress->value() < 2 && waited.elapsed() < 5000)
             QCoreApplication::processEvents();
         QVERIFY(progress->value() >= 2);
-        part<QPushButton>(d, "BitBtn2")->click();
+        part<QPushButton>(d, "closeButton")->click();
         QVERIFY(!d->isRunning());
         QVERIFY(!d->isVisible());
         const int done = progress->value();
         QVERIFY(done < files.size());
         for (int i = 0; i < files.size(); ++i)
             QCOMPARE(readFileBytes(files[i]), QByteArray(i < done ? "done" : "word"));
-        QCOMPARE(part<QLineEdit>(d, "EditTreffer")->text(), QString::number(done));
+        QCOMPARE(part<QLineEdit>(d, "matchCountEdit")->text(), QString::number(done));
     }
 
     void replaceRunOffersUnsavedWorkAndReloadsOnlyItsOwnFile() {
@@ -224,7 +227,8 @@ private slots:
         window.buffer().setText(QStringLiteral("unsaved word"));
         QVERIFY(window.buffer().isModified());
         // Reached by another spelling of the same path.
-        TFormFiles* d = open(window, {m_files.path() + QStringLiteral("/./page.html"), other});
+        FilesReplaceDialog* d =
+            open(window, {m_files.path() + QStringLiteral("/./page.html"), other});
         replaceMode(d, QStringLiteral("word"), QStringLiteral("term"));
         prompter.clearMessages();
 
@@ -242,8 +246,8 @@ private slots:
 
         // A run that leaves the document's file alone leaves the document alone.
         window.buffer().setText(QStringLiteral("edited again"));
-        d->chooseFiles = [&](const QString&) { return QStringList{other}; };
-        part<QPushButton>(d, "BitBtn1")->click();
+        d->setFileChooser([&](const QString&) { return QStringList{other}; });
+        part<QPushButton>(d, "loadButton")->click();
         replaceMode(d, QStringLiteral("term"), QStringLiteral("t2"));
         runToEnd(d);
         QCOMPARE(readFileBytes(other), QByteArray("t2"));
@@ -255,7 +259,7 @@ private slots:
         MainWindow window(m_platform, &prompter);
         QVERIFY(window.document().newWithPage(QStringLiteral("<p>draft</p>")));
         const QString a = file(QStringLiteral("u.html"), "word");
-        TFormFiles* d = open(window, {a});
+        FilesReplaceDialog* d = open(window, {a});
         replaceMode(d, QStringLiteral("word"), QStringLiteral("x"));
         prompter.clearMessages();
         runToEnd(d);
@@ -270,7 +274,7 @@ private slots:
         const QString a = file(QStringLiteral("r1.html"), "word");
         const QString missing = QDir(m_files.path()).filePath(QStringLiteral("gone.html"));
         const QString c = file(QStringLiteral("r3.html"), "word");
-        TFormFiles* d = open(window, {a, missing, c});
+        FilesReplaceDialog* d = open(window, {a, missing, c});
         replaceMode(d, QStringLiteral("word"), QStringLiteral("x"));
         prompter.clearMessages();
         runToEnd(d);
@@ -278,9 +282,9 @@ private slots:
         QVERIFY(prompter.messages().first().startsWith("Cannot open file:" + missing + "\n"));
         QCOMPARE(readFileBytes(a), QByteArray("x"));
         QCOMPARE(readFileBytes(c), QByteArray("word"));
-        QCOMPARE(part<QLineEdit>(d, "EditTreffer")->text(), QStringLiteral("1"));
+        QCOMPARE(part<QLineEdit>(d, "matchCountEdit")->text(), QStringLiteral("1"));
     }
 };
 
-QTEST_MAIN(FilesDialogTest)
-#include "files_dialog_test.moc"
+QTEST_MAIN(FilesReplaceDialogTest)
+#include "files_replace_dialog_test.moc"

@@ -1,4 +1,4 @@
-#include "features/files_replace/files_dialog_state.h"
+#include "features/files_replace/files_replace_state.h"
 
 #include "foundation/text/text_rules.h"
 
@@ -63,22 +63,22 @@ QString filesText(FilesText text, UiLanguage language) {
     return QString::fromUtf8(language == UiLanguage::German ? pair.german : pair.english);
 }
 
-void FilesDialogState::countLists() {
-    edit1 = QString::number(searchList.size());
-    edit2 = QString::number(resultList.size());
+void FilesReplaceState::countLists() {
+    searchCount = QString::number(searchList.size());
+    resultCount = QString::number(resultList.size());
 }
 
-void FilesDialogState::New() {
+void FilesReplaceState::clear() {
     fullPaths.clear();
     searchList.clear();
     resultList.clear();
     // Counts of lists that are gone would mislead.
-    edit1.clear();
-    edit2.clear();
-    editTreffer.clear();
+    searchCount.clear();
+    resultCount.clear();
+    matchCount.clear();
 }
 
-void FilesDialogState::loadFiles(const QStringList& chosen) {
+void FilesReplaceState::loadFiles(const QStringList& chosen) {
     fullPaths = chosen;
     searchList.clear();
     resultList.clear();
@@ -87,15 +87,15 @@ void FilesDialogState::loadFiles(const QStringList& chosen) {
     countLists();
 }
 
-void FilesDialogState::backToSearch() {
+void FilesReplaceState::backToSearch() {
     searchList.append(resultList);
     resultList.clear();
-    edit2.clear();
-    editTreffer.clear();
-    edit1 = QString::number(searchList.size());
+    resultCount.clear();
+    matchCount.clear();
+    searchCount = QString::number(searchList.size());
 }
 
-void FilesDialogState::removeEntries(QList<int> selectedRows) {
+void FilesReplaceState::removeEntries(QList<int> selectedRows) {
     std::sort(selectedRows.begin(), selectedRows.end());
     selectedRows.erase(std::unique(selectedRows.begin(), selectedRows.end()), selectedRows.end());
     QList<FilesListEntry> kept;
@@ -111,26 +111,26 @@ void FilesDialogState::removeEntries(QList<int> selectedRows) {
     if (!removed)
         return;
     searchList = kept;
-    edit1 = QString::number(searchList.size());
+    searchCount = QString::number(searchList.size());
 }
 
-QString FilesDialogState::fileToShow(List list, int selectedRow) {
+QString FilesReplaceState::fileToShow(List list, int selectedRow) {
     const QList<FilesListEntry>& entries = list == List::Search ? searchList : resultList;
     if (selectedRow >= 0 && selectedRow < entries.size())
-        fileName = entries[selectedRow].path;
-    return fileName;
+        lastFile = entries[selectedRow].path;
+    return lastFile;
 }
 
-FilesText FilesDialogState::noFileMessage(List list) {
+FilesText FilesReplaceState::noFileMessage(List list) {
     return list == List::Search ? FilesText::NoSearchListFile : FilesText::NoResultListFile;
 }
 
-FilesDialogState::StartPlan FilesDialogState::start(const QString& search) {
+FilesReplaceState::StartPlan FilesReplaceState::start(const QString& search) {
     StartPlan plan;
-    editTreffer.clear();
+    matchCount.clear();
     resultList.clear();
-    fileName.clear();
-    edit2 = QString::number(0);
+    lastFile.clear();
+    resultCount = QString::number(0);
     if (searchList.isEmpty())
         plan.messages.append(FilesText::NoFilesLoaded);
     if (isBlankText(search)) {
@@ -141,7 +141,7 @@ FilesDialogState::StartPlan FilesDialogState::start(const QString& search) {
     return plan;
 }
 
-int FilesDialogState::fileMatched(const QString& path) {
+int FilesReplaceState::fileMatched(const QString& path) {
     FilesListEntry entry = entryFor(path);
     const int row = int(searchList.indexOf(entry));
     if (row >= 0)
@@ -151,7 +151,7 @@ int FilesDialogState::fileMatched(const QString& path) {
     return row;
 }
 
-void FilesDialogState::finishRun(int totalMatches) {
+void FilesReplaceState::finishRun(int totalMatches) {
     countLists();
-    editTreffer = QString::number(totalMatches);
+    matchCount = QString::number(totalMatches);
 }

@@ -1,4 +1,4 @@
-#include "features/files_replace/files_dialog.h"
+#include "features/files_replace/files_replace_dialog.h"
 
 #include "widgets/dialog_parts.h"
 
@@ -33,8 +33,8 @@ constexpr int HelpContext = 60;
 constexpr qint64 TurnMilliseconds = 30;
 
 // Message lines of the main table for files that cannot be read or written.
-constexpr int MsgCannotOpen = 22;
-constexpr int MsgCannotSave = 24;
+constexpr int CannotOpenLine = 22;
+constexpr int CannotSaveLine = 24;
 
 QLineEdit* counter(const char* name) {
     auto* edit = named(new QLineEdit, name);
@@ -70,69 +70,70 @@ QListWidgetItem* listItem(const FilesListEntry& entry) {
 
 } // namespace
 
-TFormFiles::TFormFiles(FeatureContext& context) : QDialog(context.window()), m_main(context) {
-    setObjectName(QStringLiteral("FormFiles"));
+FilesReplaceDialog::FilesReplaceDialog(FeatureContext& context)
+    : QDialog(context.window()), m_context(context) {
+    setObjectName(QStringLiteral("filesReplaceDialog"));
     setModal(false);
     m_turn = new QTimer(this);
     m_turn->setSingleShot(true);
     m_turn->setInterval(0);
-    connect(m_turn, &QTimer::timeout, this, &TFormFiles::runTurn);
+    connect(m_turn, &QTimer::timeout, this, &FilesReplaceDialog::runTurn);
 
-    m_editSearch = named(new QLineEdit, "EditSearch");
-    m_editReplace = named(new QLineEdit, "EditReplace");
-    m_label1 = named(new QLabel, "Label1");
-    m_label1->setBuddy(m_editSearch);
-    m_label2 = named(new QLabel, "Label2");
-    m_label2->setBuddy(m_editReplace);
-    m_case = named(new QCheckBox, "CheckBoxCase");
-    m_word = named(new QCheckBox, "CheckBoxWord");
-    m_searchOnly = named(new QCheckBox, "CheckBoxSearch");
-    m_all = named(new QCheckBox, "CheckBoxAll");
+    m_searchEdit = named(new QLineEdit, "searchEdit");
+    m_replaceEdit = named(new QLineEdit, "replaceEdit");
+    m_searchLabel = named(new QLabel, "searchLabel");
+    m_searchLabel->setBuddy(m_searchEdit);
+    m_replaceLabel = named(new QLabel, "replaceLabel");
+    m_replaceLabel->setBuddy(m_replaceEdit);
+    m_caseSensitive = named(new QCheckBox, "caseSensitiveCheck");
+    m_wholeWord = named(new QCheckBox, "wholeWordCheck");
+    m_searchOnly = named(new QCheckBox, "searchOnlyCheck");
+    m_findAll = named(new QCheckBox, "findAllCheck");
 
-    m_options = named(new QGroupBox, "GroupBox1");
+    m_options = named(new QGroupBox, "optionsGroup");
     auto* optionGrid = new QGridLayout(m_options);
-    optionGrid->addWidget(m_label1, 0, 0);
-    optionGrid->addWidget(m_editSearch, 0, 1, 1, 3);
-    optionGrid->addWidget(m_label2, 1, 0);
-    optionGrid->addWidget(m_editReplace, 1, 1, 1, 3);
-    optionGrid->addWidget(m_case, 2, 0, 1, 2);
-    optionGrid->addWidget(m_word, 2, 2, 1, 2);
+    optionGrid->addWidget(m_searchLabel, 0, 0);
+    optionGrid->addWidget(m_searchEdit, 0, 1, 1, 3);
+    optionGrid->addWidget(m_replaceLabel, 1, 0);
+    optionGrid->addWidget(m_replaceEdit, 1, 1, 1, 3);
+    optionGrid->addWidget(m_caseSensitive, 2, 0, 1, 2);
+    optionGrid->addWidget(m_wholeWord, 2, 2, 1, 2);
     optionGrid->addWidget(m_searchOnly, 3, 0, 1, 2);
-    optionGrid->addWidget(m_all, 3, 2, 1, 2);
+    optionGrid->addWidget(m_findAll, 3, 2, 1, 2);
     optionGrid->setColumnStretch(1, 1);
     optionGrid->setColumnStretch(3, 1);
 
-    m_staticText1 = named(new QLabel, "StaticText1");
-    m_staticText2 = named(new QLabel, "StaticText2");
-    m_edit1 = counter("Edit1");
-    m_edit2 = counter("Edit2");
-    m_searchList = named(new QListWidget, "ListBoxSearch");
+    m_searchListLabel = named(new QLabel, "searchListLabel");
+    m_resultListLabel = named(new QLabel, "resultListLabel");
+    m_searchCount = counter("searchCountEdit");
+    m_resultCount = counter("resultCountEdit");
+    m_searchList = named(new QListWidget, "searchList");
     m_searchList->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_resultList = named(new QListWidget, "ListBoxResult");
+    m_resultList = named(new QListWidget, "resultList");
     for (QListWidget* list : {m_searchList, m_resultList})
         list->setUniformItemSizes(true);
-    m_searchOpen = pushButton("ButtonSearchOpen");
-    m_resultOpen = pushButton("ButtonResultOpen");
-    m_searchOpen->setEnabled(false);
-    m_resultOpen->setEnabled(false);
-    m_remove = iconButton("BitBtn5", QStringLiteral("hx-files-remove"));
-    m_back = iconButton("BtnBackToSearch", QStringLiteral("hx-files-back"));
+    m_showSearchFile = pushButton("showSearchFileButton");
+    m_showResultFile = pushButton("showResultFileButton");
+    m_showSearchFile->setEnabled(false);
+    m_showResultFile->setEnabled(false);
+    m_remove = iconButton("removeButton", QStringLiteral("hx-files-remove"));
+    m_back = iconButton("backToSearchButton", QStringLiteral("hx-files-back"));
 
     auto* lists = new QGridLayout;
     auto* searchHead = new QHBoxLayout;
-    searchHead->addWidget(m_staticText1);
+    searchHead->addWidget(m_searchListLabel);
     searchHead->addStretch();
-    searchHead->addWidget(m_edit1);
+    searchHead->addWidget(m_searchCount);
     auto* resultHead = new QHBoxLayout;
-    resultHead->addWidget(m_staticText2);
+    resultHead->addWidget(m_resultListLabel);
     resultHead->addStretch();
-    resultHead->addWidget(m_edit2);
+    resultHead->addWidget(m_resultCount);
     auto* searchButtons = new QHBoxLayout;
-    searchButtons->addWidget(m_searchOpen);
+    searchButtons->addWidget(m_showSearchFile);
     searchButtons->addStretch();
     searchButtons->addWidget(m_remove);
     auto* resultButtons = new QHBoxLayout;
-    resultButtons->addWidget(m_resultOpen);
+    resultButtons->addWidget(m_showResultFile);
     resultButtons->addStretch();
     resultButtons->addWidget(m_back);
     lists->addLayout(searchHead, 0, 0);
@@ -143,21 +144,21 @@ TFormFiles::TFormFiles(FeatureContext& context) : QDialog(context.window()), m_m
     lists->addLayout(resultButtons, 2, 1);
     lists->setRowStretch(1, 1);
 
-    m_labelTreffer = named(new QLabel, "LabelTreffer");
-    m_editTreffer = counter("EditTreffer");
-    m_progress = named(new QProgressBar, "ProgressBar1");
+    m_matchCountLabel = named(new QLabel, "matchCountLabel");
+    m_matchCount = counter("matchCountEdit");
+    m_progress = named(new QProgressBar, "progressBar");
     m_progress->setTextVisible(false);
     auto* status = new QHBoxLayout;
-    status->addWidget(m_labelTreffer);
-    status->addWidget(m_editTreffer);
+    status->addWidget(m_matchCountLabel);
+    status->addWidget(m_matchCount);
     status->addSpacing(12);
     status->addWidget(m_progress, 1);
 
-    m_load = pushButton("BitBtn1", QStringLiteral("document-open"));
-    m_start = pushButton("BitBtn3", QStringLiteral("hx-files-start"));
-    m_new = pushButton("BitBtn4", QStringLiteral("document-new"));
-    m_close = pushButton("BitBtn2", QStringLiteral("window-close"));
-    m_help = iconButton("SpeedButton1", QStringLiteral("hx-files-help"));
+    m_load = pushButton("loadButton", QStringLiteral("document-open"));
+    m_start = pushButton("startButton", QStringLiteral("hx-files-start"));
+    m_new = pushButton("newButton", QStringLiteral("document-new"));
+    m_close = pushButton("closeButton", QStringLiteral("window-close"));
+    m_help = iconButton("helpButton", QStringLiteral("hx-files-help"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_load);
     buttons->addWidget(m_start);
@@ -173,68 +174,73 @@ TFormFiles::TFormFiles(FeatureContext& context) : QDialog(context.window()), m_m
     layout->addLayout(buttons);
     resize(640, 520);
 
-    connect(m_load, &QPushButton::clicked, this, &TFormFiles::BitBtn1Click);
-    connect(m_close, &QPushButton::clicked, this, &TFormFiles::BitBtn2Click);
-    connect(m_start, &QPushButton::clicked, this, &TFormFiles::BitBtn3Click);
-    connect(m_new, &QPushButton::clicked, this, &TFormFiles::BitBtn4Click);
-    connect(m_remove, &QToolButton::clicked, this, &TFormFiles::BitBtn5Click);
-    connect(m_back, &QToolButton::clicked, this, &TFormFiles::BtnBackToSearchClick);
-    connect(m_searchOpen, &QPushButton::clicked, this, &TFormFiles::ButtonSearchOpenClick);
-    connect(m_resultOpen, &QPushButton::clicked, this, &TFormFiles::ButtonResultOpenClick);
-    connect(m_help, &QToolButton::clicked, this, &TFormFiles::SpeedButton1Click);
+    connect(m_load, &QPushButton::clicked, this, &FilesReplaceDialog::loadFiles);
+    connect(m_close, &QPushButton::clicked, this, &FilesReplaceDialog::close);
+    connect(m_start, &QPushButton::clicked, this, &FilesReplaceDialog::startRun);
+    connect(m_new, &QPushButton::clicked, this, &FilesReplaceDialog::newSearch);
+    connect(m_remove, &QToolButton::clicked, this, &FilesReplaceDialog::removeSelectedFiles);
+    connect(m_back, &QToolButton::clicked, this, &FilesReplaceDialog::moveResultsBackToSearch);
+    connect(m_showSearchFile, &QPushButton::clicked, this, &FilesReplaceDialog::showSearchListFile);
+    connect(m_showResultFile, &QPushButton::clicked, this, &FilesReplaceDialog::showResultListFile);
+    connect(m_help, &QToolButton::clicked, this, &FilesReplaceDialog::showHelp);
     // A double click opens the entry under the mouse, whatever else is selected.
     connect(m_searchList, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
         m_searchList->setCurrentItem(item);
-        ButtonSearchOpenClick();
+        showSearchListFile();
     });
     connect(m_resultList, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
         m_resultList->setCurrentItem(item);
-        ButtonResultOpenClick();
+        showResultListFile();
     });
     connect(m_searchList, &QListWidget::itemSelectionChanged, this, [this] {
         if (!m_searchList->selectedItems().isEmpty() && !isRunning())
-            m_searchOpen->setEnabled(true);
+            m_showSearchFile->setEnabled(true);
     });
     connect(m_resultList, &QListWidget::itemSelectionChanged, this, [this] {
         if (!m_resultList->selectedItems().isEmpty() && !isRunning())
-            m_resultOpen->setEnabled(true);
+            m_showResultFile->setEnabled(true);
     });
 
-    chooseFiles = [this](const QString& folder) {
+    m_chooseFiles = [this](const QString& folder) {
         return QFileDialog::getOpenFileNames(this, QString(), folder, QStringLiteral("All (*)"));
     };
-    installHelpKey(this, HelpContext, [this] { return Sprache; });
+    installHelpKey(this, HelpContext, [this] { return m_language; });
     applyTexts();
 }
 
-TFormFiles::~TFormFiles() = default;
+FilesReplaceDialog::~FilesReplaceDialog() = default;
 
-void TFormFiles::applyTexts() {
-    const auto text = [this](FilesText t) { return filesText(t, Sprache); };
+void FilesReplaceDialog::setLanguage(UiLanguage language) {
+    m_language = language;
+    applyTexts();
+}
+
+void FilesReplaceDialog::applyTexts() {
+    const auto text = [this](FilesText t) { return filesText(t, m_language); };
     setWindowTitle(text(FilesText::Caption));
     m_options->setTitle(text(FilesText::Options));
-    m_label1->setText(text(FilesText::SearchFor));
-    m_label2->setText(text(FilesText::ReplaceBy));
-    m_labelTreffer->setText(text(FilesText::TotalMatches));
-    m_case->setText(text(FilesText::CaseSensitive));
-    m_word->setText(text(FilesText::WholeWord));
+    m_searchLabel->setText(text(FilesText::SearchFor));
+    m_replaceLabel->setText(text(FilesText::ReplaceBy));
+    m_matchCountLabel->setText(text(FilesText::TotalMatches));
+    m_caseSensitive->setText(text(FilesText::CaseSensitive));
+    m_wholeWord->setText(text(FilesText::WholeWord));
     m_searchOnly->setText(text(FilesText::SearchOnly));
-    m_all->setText(text(FilesText::FindAll));
-    m_staticText1->setText(text(FilesText::SearchList));
-    m_staticText2->setText(text(FilesText::ResultList));
-    m_searchOpen->setText(text(FilesText::ShowFile));
-    m_resultOpen->setText(text(FilesText::ShowFile));
+    m_findAll->setText(text(FilesText::FindAll));
+    m_searchListLabel->setText(text(FilesText::SearchList));
+    m_resultListLabel->setText(text(FilesText::ResultList));
+    m_showSearchFile->setText(text(FilesText::ShowFile));
+    m_showResultFile->setText(text(FilesText::ShowFile));
     m_load->setText(text(FilesText::LoadFiles));
     m_close->setText(text(FilesText::Close));
     m_start->setText(text(FilesText::Start));
     m_new->setText(text(FilesText::New));
 
-    m_case->setToolTip(text(FilesText::CaseSensitiveHint));
-    m_word->setToolTip(text(FilesText::WholeWordHint));
+    m_caseSensitive->setToolTip(text(FilesText::CaseSensitiveHint));
+    m_wholeWord->setToolTip(text(FilesText::WholeWordHint));
     m_searchOnly->setToolTip(text(FilesText::SearchOnlyHint));
-    m_all->setToolTip(text(FilesText::FindAllHint));
-    m_searchOpen->setToolTip(text(FilesText::ShowFileHint));
-    m_resultOpen->setToolTip(text(FilesText::ShowFileHint));
+    m_findAll->setToolTip(text(FilesText::FindAllHint));
+    m_showSearchFile->setToolTip(text(FilesText::ShowFileHint));
+    m_showResultFile->setToolTip(text(FilesText::ShowFileHint));
     m_load->setToolTip(text(FilesText::LoadFilesHint));
     m_close->setToolTip(text(FilesText::CloseHint));
     m_new->setToolTip(text(FilesText::NewHint));
@@ -242,30 +248,30 @@ void TFormFiles::applyTexts() {
     m_back->setToolTip(text(FilesText::BackToSearchHint));
 }
 
-void TFormFiles::showEvent(QShowEvent* event) {
+void FilesReplaceDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!event->spontaneous())
-        FormShow();
+        resetForShowing();
 }
 
-void TFormFiles::FormShow() {
+void FilesReplaceDialog::resetForShowing() {
     applyTexts();
     m_progress->setValue(0);
-    m_editSearch->setFocus();
-    BitBtn4Click();
+    m_searchEdit->setFocus();
+    newSearch();
 }
 
-void TFormFiles::done(int result) {
+void FilesReplaceDialog::done(int result) {
     if (m_run) {
         m_run->stop();
         m_turn->stop();
         endRun();
     }
-    CurDir.clear();
+    m_startFolder.clear();
     QDialog::done(result);
 }
 
-void TFormFiles::showLists() {
+void FilesReplaceDialog::showLists() {
     m_searchList->clear();
     m_resultList->clear();
     for (const FilesListEntry& entry : m_state.searchList)
@@ -275,13 +281,13 @@ void TFormFiles::showLists() {
     showCounters();
 }
 
-void TFormFiles::showCounters() {
-    m_edit1->setText(m_state.edit1);
-    m_edit2->setText(m_state.edit2);
-    m_editTreffer->setText(m_state.editTreffer);
+void FilesReplaceDialog::showCounters() {
+    m_searchCount->setText(m_state.searchCount);
+    m_resultCount->setText(m_state.resultCount);
+    m_matchCount->setText(m_state.matchCount);
 }
 
-int TFormFiles::selectedRow(QListWidget* list) const {
+int FilesReplaceDialog::selectedRow(QListWidget* list) const {
     const QListWidgetItem* current = list->currentItem();
     if (current && current->isSelected())
         return list->row(current);
@@ -289,41 +295,38 @@ int TFormFiles::selectedRow(QListWidget* list) const {
     return selected.isEmpty() ? -1 : list->row(selected.first());
 }
 
-void TFormFiles::BitBtn1Click() {
+void FilesReplaceDialog::loadFiles() {
     if (isRunning())
         return;
-    const QStringList chosen = chooseFiles(isBlankText(CurDir) ? QString() : CurDir);
+    const QStringList chosen =
+        m_chooseFiles(isBlankText(m_startFolder) ? QString() : m_startFolder);
     if (chosen.isEmpty())
         return;
     m_state.loadFiles(chosen);
     showLists();
 }
 
-void TFormFiles::BitBtn2Click() {
-    close();
-}
-
-void TFormFiles::BitBtn3Click() {
+void FilesReplaceDialog::startRun() {
     if (isRunning())
         return;
     m_progress->setValue(0);
-    const FilesDialogState::StartPlan plan = m_state.start(m_editSearch->text());
+    const FilesReplaceState::StartPlan plan = m_state.start(m_searchEdit->text());
     m_resultList->clear();
     showCounters();
     for (const FilesText message : plan.messages)
-        m_main.prompter().message(filesText(message, Sprache));
+        m_context.prompter().message(filesText(message, m_language));
     if (!plan.run)
         return;
 
     FilesSearchOptions options;
-    options.search = m_editSearch->text();
-    options.replace = m_editReplace->text();
-    options.caseSensitive = m_case->isChecked();
-    options.wholeWord = m_word->isChecked();
+    options.search = m_searchEdit->text();
+    options.replace = m_replaceEdit->text();
+    options.caseSensitive = m_caseSensitive->isChecked();
+    options.wholeWord = m_wholeWord->isChecked();
     options.searchOnly = m_searchOnly->isChecked();
-    options.all = m_all->isChecked();
+    options.all = m_findAll->isChecked();
     if (!options.searchOnly) {
-        FilesMainDocument mainDocument(m_main.document(), m_main.buffer());
+        FilesMainDocument mainDocument(m_context.document(), m_context.buffer());
         if (!mainDocument.prepareReplaceRun(m_state.fullPaths))
             return;
     }
@@ -333,24 +336,24 @@ void TFormFiles::BitBtn3Click() {
     m_turn->start();
 }
 
-void TFormFiles::runTurn() {
+void FilesReplaceDialog::runTurn() {
     if (!m_run)
         return;
     QElapsedTimer clock;
     clock.start();
     int done = 0;
-    while (!m_run->isFinished() && done < maxFilesPerTurn &&
+    while (!m_run->isFinished() && done < m_maxFilesPerTurn &&
            (done == 0 || clock.elapsed() < TurnMilliseconds)) {
         const FileOutcome outcome = m_run->step();
         ++done;
         const QString& path = m_run->currentFile();
-        m_state.fileName = path;
+        m_state.lastFile = path;
         if (outcome.failure != FileOutcome::Failure::None) {
             const int line =
-                outcome.failure == FileOutcome::Failure::Read ? MsgCannotOpen : MsgCannotSave;
+                outcome.failure == FileOutcome::Failure::Read ? CannotOpenLine : CannotSaveLine;
             m_progress->setValue(int(m_run->filesDone()));
-            m_main.prompter().error(m_main.messages().message(line) + path + QLatin1Char('\n') +
-                                    outcome.reason);
+            m_context.prompter().error(m_context.messages().message(line) + path +
+                                       QLatin1Char('\n') + outcome.reason);
             continue;
         }
         if (outcome.matches > 0) {
@@ -367,44 +370,45 @@ void TFormFiles::runTurn() {
         m_turn->start();
 }
 
-void TFormFiles::endRun() {
+void FilesReplaceDialog::endRun() {
     const std::unique_ptr<FilesRun> run = std::move(m_run);
     m_state.finishRun(run->totalMatches());
     showCounters();
     setRunning(false);
-    FilesMainDocument(m_main.document(), m_main.buffer()).reloadIfRewritten(run->rewrittenFiles());
+    FilesMainDocument(m_context.document(), m_context.buffer())
+        .reloadIfRewritten(run->rewrittenFiles());
     emit runFinished();
 }
 
-void TFormFiles::setRunning(bool running) {
+void FilesReplaceDialog::setRunning(bool running) {
     for (QWidget* w : std::initializer_list<QWidget*>{m_load, m_start, m_new, m_remove, m_back})
         w->setEnabled(!running);
     // Opening a file while the run may still rewrite it would show a stale text.
     if (running) {
-        m_openWasEnabled = {m_searchOpen->isEnabled(), m_resultOpen->isEnabled()};
-        m_searchOpen->setEnabled(false);
-        m_resultOpen->setEnabled(false);
+        m_openWasEnabled = {m_showSearchFile->isEnabled(), m_showResultFile->isEnabled()};
+        m_showSearchFile->setEnabled(false);
+        m_showResultFile->setEnabled(false);
     } else {
-        m_searchOpen->setEnabled(m_openWasEnabled.first ||
-                                 !m_searchList->selectedItems().isEmpty());
-        m_resultOpen->setEnabled(m_openWasEnabled.second ||
-                                 !m_resultList->selectedItems().isEmpty());
+        m_showSearchFile->setEnabled(m_openWasEnabled.first ||
+                                     !m_searchList->selectedItems().isEmpty());
+        m_showResultFile->setEnabled(m_openWasEnabled.second ||
+                                     !m_resultList->selectedItems().isEmpty());
     }
 }
 
-void TFormFiles::BitBtn4Click() {
-    m_state.New();
-    m_editSearch->clear();
-    m_editReplace->clear();
+void FilesReplaceDialog::newSearch() {
+    m_state.clear();
+    m_searchEdit->clear();
+    m_replaceEdit->clear();
     m_searchOnly->setChecked(true);
-    m_all->setChecked(false);
-    m_case->setChecked(false);
-    m_word->setChecked(false);
+    m_findAll->setChecked(false);
+    m_caseSensitive->setChecked(false);
+    m_wholeWord->setChecked(false);
     m_progress->setValue(0);
     showLists();
 }
 
-void TFormFiles::BitBtn5Click() {
+void FilesReplaceDialog::removeSelectedFiles() {
     QList<int> rows;
     for (const QListWidgetItem* item : m_searchList->selectedItems())
         rows.append(m_searchList->row(item));
@@ -414,31 +418,31 @@ void TFormFiles::BitBtn5Click() {
     showLists();
 }
 
-void TFormFiles::BtnBackToSearchClick() {
+void FilesReplaceDialog::moveResultsBackToSearch() {
     m_state.backToSearch();
     showLists();
 }
 
-void TFormFiles::openFrom(FilesDialogState::List list) {
+void FilesReplaceDialog::openFrom(FilesReplaceState::List list) {
     if (isRunning())
         return;
-    QListWidget* widget = list == FilesDialogState::List::Search ? m_searchList : m_resultList;
+    QListWidget* widget = list == FilesReplaceState::List::Search ? m_searchList : m_resultList;
     const QString path = m_state.fileToShow(list, selectedRow(widget));
     if (path.isEmpty()) {
-        m_main.prompter().message(filesText(FilesDialogState::noFileMessage(list), Sprache));
+        m_context.prompter().message(filesText(FilesReplaceState::noFileMessage(list), m_language));
         return;
     }
-    FilesMainDocument(m_main.document(), m_main.buffer()).showFile(path);
+    FilesMainDocument(m_context.document(), m_context.buffer()).showFile(path);
 }
 
-void TFormFiles::ButtonSearchOpenClick() {
-    openFrom(FilesDialogState::List::Search);
+void FilesReplaceDialog::showSearchListFile() {
+    openFrom(FilesReplaceState::List::Search);
 }
 
-void TFormFiles::ButtonResultOpenClick() {
-    openFrom(FilesDialogState::List::Result);
+void FilesReplaceDialog::showResultListFile() {
+    openFrom(FilesReplaceState::List::Result);
 }
 
-void TFormFiles::SpeedButton1Click() {
-    showHelpTopic(this, HelpContext, Sprache);
+void FilesReplaceDialog::showHelp() {
+    showHelpTopic(this, HelpContext, m_language);
 }

@@ -1,4 +1,4 @@
-#include "features/find_replace/text_find.h"
+#include "features/find_replace/document_search.h"
 
 #include "foundation/commands/command_context.h"
 #include "foundation/document/editor_buffer.h"
@@ -24,11 +24,11 @@ void caretToOffsetOne(EditorBuffer& editor) {
 
 } // namespace
 
-void DocumentSearch::Find1Click(EditorBuffer& editor) {
+void DocumentSearch::beginFind(EditorBuffer& editor) {
     caretToOffsetOne(editor);
 }
 
-void DocumentSearch::Replace1Click(EditorBuffer& editor) {
+void DocumentSearch::beginReplace(EditorBuffer& editor) {
     // Opening the dialog changes nothing, so the document is not marked modified here: the
     // replacements mark it themselves.
     caretToOffsetOne(editor);
@@ -49,8 +49,7 @@ int DocumentSearch::findAndSelect(EditorBuffer& editor, const QString& text, int
     return d;
 }
 
-SearchOutcome DocumentSearch::FindDialog1Find(const CommandContext& context,
-                                              const FindFields& fields) {
+SearchOutcome DocumentSearch::find(const CommandContext& context, const FindFields& fields) {
     m_last.text = fields.text;
     m_last.matchCase = fields.matchCase;
     m_last.wholeWord = fields.wholeWord;
@@ -65,7 +64,7 @@ SearchOutcome DocumentSearch::FindDialog1Find(const CommandContext& context,
     return SearchOutcome::Found;
 }
 
-SearchOutcome DocumentSearch::Findnext1Click(const CommandContext& context) {
+SearchOutcome DocumentSearch::findNext(const CommandContext& context) {
     if (isBlankText(m_last.text) || context.editor.isEmpty())
         return SearchOutcome::Skipped;
     const QString whole = context.editor.text();
@@ -84,8 +83,8 @@ SearchOutcome DocumentSearch::Findnext1Click(const CommandContext& context) {
     return SearchOutcome::Found;
 }
 
-SearchOutcome DocumentSearch::ReplaceDialog1Find(const CommandContext& context,
-                                                 const ReplaceFields& fields) {
+SearchOutcome DocumentSearch::findForReplace(const CommandContext& context,
+                                             const ReplaceFields& fields) {
     m_last.matchCase = fields.matchCase;
     m_last.wholeWord = false;
     const int d = findAndSelect(context.editor, fields.findText,
@@ -98,14 +97,14 @@ SearchOutcome DocumentSearch::ReplaceDialog1Find(const CommandContext& context,
     return SearchOutcome::Found;
 }
 
-bool DocumentSearch::ReplaceSelection(EditorBuffer& editor, const ReplaceFields& fields) {
+bool DocumentSearch::replaceSelection(EditorBuffer& editor, const ReplaceFields& fields) {
     if (editor.selLength() <= 0)
         return false;
     editor.setSelText(fields.replaceText);
     return true;
 }
 
-qsizetype DocumentSearch::ReplaceAll(EditorBuffer& editor, const ReplaceFields& fields) {
+qsizetype DocumentSearch::replaceAll(EditorBuffer& editor, const ReplaceFields& fields) {
     if (fields.findText.isEmpty())
         return 0;
     const CaseRule rule = fields.matchCase ? CaseRule::Exact : CaseRule::Full;

@@ -41,19 +41,19 @@ public:
     const LastSearch& lastSearch() const { return m_last; }
 
     // Opening either dialog: the caret goes to offset 1 with nothing selected.
-    static void Find1Click(EditorBuffer& editor);
+    static void beginFind(EditorBuffer& editor);
     // The find dialog's "find next": begins after the selection, else at the start.
-    SearchOutcome FindDialog1Find(const CommandContext& context, const FindFields& fields);
+    SearchOutcome find(const CommandContext& context, const FindFields& fields);
     // F3: continues after the last match and wraps to the start without a word.
-    SearchOutcome Findnext1Click(const CommandContext& context);
+    SearchOutcome findNext(const CommandContext& context);
 
-    static void Replace1Click(EditorBuffer& editor);
+    static void beginReplace(EditorBuffer& editor);
     // The replace dialog's "find next"; F3 keeps its own text and position.
-    SearchOutcome ReplaceDialog1Find(const CommandContext& context, const ReplaceFields& fields);
+    SearchOutcome findForReplace(const CommandContext& context, const ReplaceFields& fields);
     // Replaces the selection, whatever it holds; false when nothing was selected.
-    static bool ReplaceSelection(EditorBuffer& editor, const ReplaceFields& fields);
+    static bool replaceSelection(EditorBuffer& editor, const ReplaceFields& fields);
     // Every occurrence in one rewrite and one undo step; returns how many were replaced.
-    static qsizetype ReplaceAll(EditorBuffer& editor, const ReplaceFields& fields);
+    static qsizetype replaceAll(EditorBuffer& editor, const ReplaceFields& fields);
 
 private:
     // Searches text from position start; selects and returns the 1-based match, or 0.

@@ -1,7 +1,7 @@
-#include "features/settings_dialog/setup_controller.h"
+#include "features/settings_dialog/settings_actions.h"
 
 #include "editor/highlighters.h"
-#include "features/settings_dialog/setup_dialog.h"
+#include "features/settings_dialog/settings_dialog.h"
 #include "foundation/messages/prompter.h"
 #include "platform/platform.h"
 #include "widgets/feature_context.h"
@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr int MsgCannotSave = 24;
+constexpr int CannotSaveLine = 24;
 
 // The HTML highlighter's colours as the window builds it; the settings file's colours,
 // which the dialog reads next, stand over them.
@@ -25,41 +25,41 @@ HighlighterColours startColours() {
 
 } // namespace
 
-SetupController::SetupController(FeatureContext& context)
-    : QObject(&context), m_context(context), m_dialog(new TFormSetup(m_context.window())) {
-    m_dialog->writeFailed = [this](const QString& path) {
+SettingsActions::SettingsActions(FeatureContext& context)
+    : QObject(&context), m_context(context), m_dialog(new SettingsDialog(m_context.window())) {
+    connect(m_dialog, &SettingsDialog::writeFailed, this, [this](const QString& path) {
         // The German line ends in a blank, the English one does not.
-        const QString line = m_context.messages().message(MsgCannotSave);
+        const QString line = m_context.messages().message(CannotSaveLine);
         m_context.prompter().error(
             line.endsWith(QLatin1Char(' ')) ? line + path : line + QLatin1Char(' ') + path);
-    };
-    // The caption follows the language by the item's name.
+    });
+    // German caption built in; the language switch rewrites it from the message line.
     QAction* item = m_context.menus().extras->addAction(
         QIcon::fromTheme(QStringLiteral("preferences-system"),
                          QIcon(QStringLiteral(":/icons/hx-setup-settings.svg"))),
         QStringLiteral("Einstellungen"));
-    item->setObjectName(QStringLiteral("Settings2"));
+    item->setObjectName(QStringLiteral("settingsItem"));
     m_context.captionFromMessage(item, 182);
-    connect(item, &QAction::triggered, this, [this] { Settings2Click(); });
+    connect(item, &QAction::triggered, this, [this] { showSettingsDialog(); });
 }
 
-void SetupController::Settings2Click() {
+void SettingsActions::showSettingsDialog() {
     static const HighlighterColours colours = startColours();
     SetupFields fields = m_dialog->fields();
     // Every highlighter carries the editor's font; the control's own is only used without one.
     const QsciScintilla* editor = m_context.editor();
     const QFont font = editor->lexer() ? editor->lexer()->defaultFont() : editor->font();
-    fields.Edit1 = font.family();
-    fields.Edit2 = QString::number(font.pointSize());
-    fields.EditIdentifier = QString::number(colours.keyword);
-    fields.EditParameter = QString::number(colours.identifier);
-    fields.EditValue = QString::number(colours.value);
-    fields.EditComment = QString::number(colours.comment);
-    fields.EditAnd = QString::number(colours.entity);
+    fields.fontName = font.family();
+    fields.fontSize = QString::number(font.pointSize());
+    fields.keywordColour = QString::number(colours.keyword);
+    fields.identifierColour = QString::number(colours.identifier);
+    fields.valueColour = QString::number(colours.value);
+    fields.commentColour = QString::number(colours.comment);
+    fields.entityColour = QString::number(colours.entity);
     m_dialog->setFields(fields);
-    m_dialog->PLanguage = m_context.uiLanguage();
-    m_dialog->IniPath = m_context.platform().dataFolder();
-    m_dialog->ShowModal();
+    m_dialog->setLanguage(m_context.uiLanguage());
+    m_dialog->setDataFolder(m_context.platform().dataFolder());
+    m_dialog->exec();
 
     // Either way the file is read again. The dialog has no control for the language, so the
     // one chosen in the menu stays, even when the file still holds an older one.

@@ -39,7 +39,6 @@ enum class FilesText {
     NoSearchListFile,
     NoResultListFile,
 };
-// language: 0 German, anything else English.
 QString filesText(FilesText text, UiLanguage language);
 
 // An entry of the search or result list: the name shown and the file it stands for.
@@ -50,17 +49,19 @@ struct FilesListEntry {
 };
 
 // The window's lists and counters and what its buttons do to them, without widgets.
-class FilesDialogState {
+class FilesReplaceState {
 public:
     QStringList fullPaths; // every loaded file, in the order chosen
     QList<FilesListEntry> searchList;
     QList<FilesListEntry> resultList;
-    QString edit1;       // entries in the search list
-    QString edit2;       // entries in the result list
-    QString editTreffer; // total matches of the last run
-    QString fileName;    // the file processed last or chosen to be shown
+    // The counters as shown; empty while they would mislead.
+    QString searchCount;
+    QString resultCount;
+    QString matchCount; // total matches of the last run
+    QString lastFile;   // the file processed last or chosen to be shown
 
-    void New();
+    // "New": no files, no counts.
+    void clear();
     // The files chosen in the open dialog replace everything loaded before.
     void loadFiles(const QStringList& chosen);
     void backToSearch();

@@ -1,4 +1,4 @@
-#include "features/find_replace/bookmark_controller.h"
+#include "features/find_replace/bookmark_actions.h"
 
 #include "foundation/messages/captions.h"
 #include "widgets/feature_context.h"
@@ -12,14 +12,13 @@
 
 using Sci = QsciScintillaBase;
 
-BookmarkController::BookmarkController(FeatureContext& context)
-    : QObject(&context), m_context(context) {
+BookmarkActions::BookmarkActions(FeatureContext& context) : QObject(&context), m_context(context) {
     createMenus();
     QsciScintilla* editor = m_context.editor();
     connect(editor, &QsciScintilla::marginClicked, this,
-            [this](int, int line, Qt::KeyboardModifiers) { SynMemo1GutterClick(line); });
-    // New, every load and a rewrite of the whole text take bookmarks away without this
-    // controller; none comes back that way, so only checked items need a look.
+            [this](int, int line, Qt::KeyboardModifiers) { toggleBookmarkAt(line); });
+    // New, every load and a rewrite of the whole text take bookmarks away without these
+    // actions; none comes back that way, so only checked items need a look.
     connect(editor, &QsciScintilla::textChanged, this, [this] {
         if (std::any_of(m_setItems.begin(), m_setItems.end(),
                         [](QAction* a) { return a->isChecked(); }))
@@ -31,41 +30,41 @@ BookmarkController::BookmarkController(FeatureContext& context)
     connect(&m_context, &FeatureContext::languageChanged, this, [this] { applyLanguage(); });
 }
 
-void BookmarkController::createMenus() {
+void BookmarkActions::createMenus() {
     QMenu* popup = m_context.menus().editorPopup;
     // German captions are the built-in ones; the language switch rewrites them.
     m_setMenu = new QMenu(QStringLiteral("Lesezeichen setzen..."), popup);
-    m_setMenu->setObjectName(QStringLiteral("Bookmark1"));
+    m_setMenu->setObjectName(QStringLiteral("setBookmarkMenu"));
     m_gotoMenu = new QMenu(QStringLiteral("Gehe zu Lesezeichen..."), popup);
-    m_gotoMenu->setObjectName(QStringLiteral("GotoBookmark1"));
+    m_gotoMenu->setObjectName(QStringLiteral("gotoBookmarkMenu"));
     popup->addMenu(m_setMenu);
     popup->addMenu(m_gotoMenu);
     m_context.captionFromMessage(m_setMenu, 210);
     m_context.captionFromMessage(m_gotoMenu, 211);
     for (int n = 0; n < EditorBuffer::BookmarkCount; ++n) {
         QAction* set = m_setMenu->addAction(QString());
-        set->setObjectName(QStringLiteral("SetBookmark%1").arg(n));
+        set->setObjectName(QStringLiteral("setBookmark%1Item").arg(n));
         set->setCheckable(true);
         set->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+%1").arg(n)));
         connect(set, &QAction::triggered, this, [this, n] { setBookmark(n); });
         m_setItems << set;
         QAction* go = m_gotoMenu->addAction(QString());
-        go->setObjectName(QStringLiteral("GotoBookmark%1").arg(n));
+        go->setObjectName(QStringLiteral("gotoBookmark%1Item").arg(n));
         go->setCheckable(true);
         go->setShortcut(QKeySequence(QStringLiteral("Ctrl+%1").arg(n)));
         connect(go, &QAction::triggered, this, [this, n] { gotoBookmark(n); });
         m_gotoItems << go;
     }
     QAction* clear = popup->addAction(QStringLiteral("Lesezeichen löschen"));
-    clear->setObjectName(QStringLiteral("DeleteBookmark1"));
+    clear->setObjectName(QStringLiteral("clearBookmarksItem"));
     m_context.captionFromMessage(clear, 212);
-    connect(clear, &QAction::triggered, this, [this] { DeleteBookmark1Click(); });
+    connect(clear, &QAction::triggered, this, [this] { clearAllBookmarks(); });
     // Bookmark keys work anywhere in the window, not only while the pop-up is open.
     m_context.window()->addActions(m_setItems);
     m_context.window()->addActions(m_gotoItems);
 }
 
-void BookmarkController::applyLanguage() {
+void BookmarkActions::applyLanguage() {
     for (int n = 0; n < EditorBuffer::BookmarkCount; ++n) {
         const QString caption = bookmarkItemCaption(m_context.messages(), n);
         m_setItems[n]->setText(caption);
@@ -73,7 +72,7 @@ void BookmarkController::applyLanguage() {
     }
 }
 
-void BookmarkController::setBookmark(int number) {
+void BookmarkActions::setBookmark(int number) {
     EditorBuffer& buffer = m_context.buffer();
     if (buffer.isEmpty())
         return;
@@ -83,7 +82,7 @@ void BookmarkController::setBookmark(int number) {
     refreshChecks();
 }
 
-void BookmarkController::gotoBookmark(int number) {
+void BookmarkActions::gotoBookmark(int number) {
     const int line = m_context.buffer().bookmark(number);
     if (line < 0)
         return;
@@ -99,12 +98,12 @@ void BookmarkController::gotoBookmark(int number) {
     editor->setFocus();
 }
 
-void BookmarkController::DeleteBookmark1Click() {
+void BookmarkActions::clearAllBookmarks() {
     m_context.buffer().clearAllBookmarks();
     refreshChecks();
 }
 
-void BookmarkController::SynMemo1GutterClick(int line) {
+void BookmarkActions::toggleBookmarkAt(int line) {
     EditorBuffer& buffer = m_context.buffer();
     if (line < 0 || line >= buffer.lineCount())
         return;
@@ -128,7 +127,7 @@ void BookmarkController::SynMemo1GutterClick(int line) {
     }
 }
 
-void BookmarkController::refreshChecks() {
+void BookmarkActions::refreshChecks() {
     for (int n = 0; n < EditorBuffer::BookmarkCount; ++n) {
         const bool set = m_context.buffer().bookmark(n) >= 0;
         m_setItems[n]->setChecked(set);

@@ -1,28 +1,28 @@
 #pragma once
 
-#include "features/find_replace/text_find.h"
+#include "features/find_replace/document_search.h"
 
 #include <QObject>
 
-class BookmarkController;
+class BookmarkActions;
 class FindDialog;
 class QAction;
 class QDialog;
 class ReplaceDialog;
 class FeatureContext;
 
-// Find, find next, replace, go to line, the word-wrap toggle and (through its own controller)
+// Owns find, find next, replace, go to line, the word-wrap toggle and (through BookmarkActions)
 // the bookmarks of the main window.
-class SearchController : public QObject {
+class SearchActions : public QObject {
     Q_OBJECT
 public:
-    explicit SearchController(FeatureContext& context);
+    explicit SearchActions(FeatureContext& context);
 
-    void Find1Click();
-    void Findnext1Click();
-    void Replace1Click();
-    void GoToLine1Click();
-    void ToolButton3Click();
+    void showFindDialog();
+    void findNext();
+    void showReplaceDialog();
+    void goToLine();
+    void toggleWordWrap();
 
     FindDialog& findDialog() const { return *m_find; }
     ReplaceDialog& replaceDialog() const { return *m_replace; }
@@ -40,7 +40,7 @@ private:
     DocumentSearch m_search;
     FindDialog* m_find;
     ReplaceDialog* m_replace;
-    BookmarkController* m_bookmarks = nullptr;
+    BookmarkActions* m_bookmarks = nullptr;
     QAction* m_findButton;
     QAction* m_wrapButton;
 };

@@ -1,4 +1,4 @@
-#include "features/text_transforms/transform_controller.h"
+#include "features/text_transforms/transform_actions.h"
 
 #include "features/text_transforms/hyphenation.h"
 #include "features/text_transforms/letter_case.h"
@@ -23,26 +23,25 @@ public:
 
 } // namespace
 
-TransformController::TransformController(FeatureContext& context)
+TransformActions::TransformActions(FeatureContext& context)
     : QObject(&context), m_context(context) {
     QMenu* menu = m_context.menus().edit;
     menu->addSeparator();
-    // German captions are the built-in ones; the language switch rewrites them by name.
+    // German captions are the built-in ones; the language switch rewrites them from the
+    // message lines.
     const struct {
         const char* name;
         const char* german;
         int captionLine;
-        void (TransformController::*handler)();
+        void (TransformActions::*handler)();
     } items[] = {
-        {"NoLineFeed1", "Zeilenumbrüche entfernen", 152, &TransformController::NoLineFeed1Click},
-        {"InsertLineFeeds1", "Zeilenumbrüche einfügen", 153,
-         &TransformController::InsertLineFeeds1Click},
-        {"RemoveHyphenation1", "Silbentrennung entfernen", 154,
-         &TransformController::RemoveHyphenation1Click},
-        {"UppertoLower1", "Groß- zu Kleinschreibung", 155,
-         &TransformController::UppertoLower1Click},
-        {"LowertoUpper1", "Klein- zu Großschreibung", 156,
-         &TransformController::LowertoUpper1Click},
+        {"removeLineFeedsItem", "Zeilenumbrüche entfernen", 152,
+         &TransformActions::removeLineFeeds},
+        {"insertLineFeedsItem", "Zeilenumbrüche einfügen", 153, &TransformActions::insertLineFeeds},
+        {"removeHyphenationItem", "Silbentrennung entfernen", 154,
+         &TransformActions::removeHyphenation},
+        {"upperToLowerItem", "Groß- zu Kleinschreibung", 155, &TransformActions::upperToLower},
+        {"lowerToUpperItem", "Klein- zu Großschreibung", 156, &TransformActions::lowerToUpper},
     };
     for (const auto& item : items) {
         QAction* action = menu->addAction(QString::fromUtf8(item.german));
@@ -52,29 +51,29 @@ TransformController::TransformController(FeatureContext& context)
     }
 }
 
-void TransformController::NoLineFeed1Click() {
+void TransformActions::removeLineFeeds() {
     BusyCursor busy;
-    RemoveLineFeedsCommand(m_context.commandContext());
+    removeLineFeedsCommand(m_context.commandContext());
 }
 
-void TransformController::InsertLineFeeds1Click() {
+void TransformActions::insertLineFeeds() {
     BusyCursor busy;
-    InsertLineFeedsCommand(m_context.commandContext());
+    insertLineFeedsCommand(m_context.commandContext());
 }
 
-void TransformController::RemoveHyphenation1Click() {
+void TransformActions::removeHyphenation() {
     int count = 0;
     {
         BusyCursor busy;
-        count = RemoveHyphenationFromEditor(m_context.buffer());
+        count = removeHyphenationFromEditor(m_context.buffer());
     }
     m_context.prompter().message(hyphenCountMessage(count, m_context.messages()));
 }
 
-void TransformController::UppertoLower1Click() {
-    UpperToLowerCommand(m_context.commandContext());
+void TransformActions::upperToLower() {
+    upperToLowerCommand(m_context.commandContext());
 }
 
-void TransformController::LowertoUpper1Click() {
-    LowerToUpperCommand(m_context.commandContext());
+void TransformActions::lowerToUpper() {
+    lowerToUpperCommand(m_context.commandContext());
 }

@@ -1,4 +1,4 @@
-#include "features/settings_dialog/setup_dialog.h"
+#include "features/settings_dialog/settings_dialog.h"
 #include "file_bytes.h"
 #include "foundation/messages/scripted_prompter.h"
 #include "foundation/settings/settings_cipher.h"
@@ -18,7 +18,7 @@
 #include <QPushButton>
 #include <QTest>
 
-class SetupDialogTest : public WindowTest {
+class SettingsDialogTest : public WindowTest {
     Q_OBJECT
 
 private:
@@ -74,66 +74,71 @@ private:
 private slots:
     void init() { QDir(folder()).removeRecursively(); }
 
-    void showing_FillsControlsFromTheFileInTheDialogsLanguage() {
+    void showingFillsControlsFromTheFileInTheDialogsLanguage() {
         writeIni(sampleFile());
-        TFormSetup dialog;
-        dialog.PLanguage = UiLanguage::English;
-        dialog.IniPath = folder();
-        dialog.FormShow();
+        SettingsDialog dialog;
+        dialog.setLanguage(UiLanguage::English);
+        dialog.setDataFolder(folder());
+        dialog.reload();
 
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Settings"));
         // The colour buttons' hint is German in both languages.
-        QCOMPARE(child<QPushButton>(dialog, "BitBtn5")->toolTip(),
+        QCOMPARE(child<QPushButton>(dialog, "keywordColourButton")->toolTip(),
                  QStringLiteral("Farbe auswählen"));
+        QCOMPARE(child<QPushButton>(dialog, "helpButton")->toolTip(), QStringLiteral("Help (F1)"));
 
-        QCOMPARE(child<QComboBox>(dialog, "Edit2")->currentText(), QStringLiteral("12"));
-        QVERIFY(child<QRadioButton>(dialog, "RadioButton1")->isChecked());
-        QCOMPARE(child<QComboBox>(dialog, "ComboISO")->currentText(),
+        QCOMPARE(child<QComboBox>(dialog, "fontSizeCombo")->currentText(), QStringLiteral("12"));
+        QVERIFY(child<QRadioButton>(dialog, "lineNumbersOnRadio")->isChecked());
+        QCOMPARE(child<QComboBox>(dialog, "charsetCombo")->currentText(),
                  QStringLiteral("Windows-1251"));
-        QCOMPARE(child<QLabel>(dialog, "LabelIso")->text(), QStringLiteral("Russian/Cyrillic"));
-        QVERIFY(child<QCheckBox>(dialog, "CheckAnonym")->isChecked());
-        QVERIFY(!child<QLineEdit>(dialog, "EditUser")->isEnabled());
-        QVERIFY(!child<QLineEdit>(dialog, "MaskEditPass")->isEnabled());
-        QCOMPARE(child<QLineEdit>(dialog, "MaskEditPass")->echoMode(), QLineEdit::Password);
-        QCOMPARE(child<QLineEdit>(dialog, "EditClient")->text(), QStringLiteral("explorer.exe"));
+        QCOMPARE(child<QLabel>(dialog, "regionLabel")->text(), QStringLiteral("Russian/Cyrillic"));
+        QVERIFY(child<QCheckBox>(dialog, "anonymousLoginCheck")->isChecked());
+        QVERIFY(!child<QLineEdit>(dialog, "ftpUserEdit")->isEnabled());
+        QVERIFY(!child<QLineEdit>(dialog, "ftpPasswordEdit")->isEnabled());
+        QCOMPARE(child<QLineEdit>(dialog, "ftpPasswordEdit")->echoMode(), QLineEdit::Password);
+        QCOMPARE(child<QLineEdit>(dialog, "ftpClientEdit")->text(), QStringLiteral("explorer.exe"));
 
         // Red is 255 in the toolkit's order; a value that is no number leaves the panel plain.
-        QCOMPARE(panelColour(dialog, "Panel1"), QColor(Qt::red));
-        QCOMPARE(panelColour(dialog, "Panel2"), dialog.palette().color(QPalette::Button));
-        QCOMPARE(panelColour(dialog, "Panel3"), QColor(0, 255, 0));
-        QCOMPARE(panelColour(dialog, "Panel4"), dialog.palette().color(QPalette::Button));
-        QCOMPARE(panelColour(dialog, "Panel5"), QColor(0, 0, 255));
+        QCOMPARE(panelColour(dialog, "keywordColourPanel"), QColor(Qt::red));
+        QCOMPARE(panelColour(dialog, "identifierColourPanel"),
+                 dialog.palette().color(QPalette::Button));
+        QCOMPARE(panelColour(dialog, "valueColourPanel"), QColor(0, 255, 0));
+        QCOMPARE(panelColour(dialog, "commentColourPanel"),
+                 dialog.palette().color(QPalette::Button));
+        QCOMPARE(panelColour(dialog, "entityColourPanel"), QColor(0, 0, 255));
 
-        dialog.PLanguage = UiLanguage::German;
-        dialog.FormShow();
+        dialog.setLanguage(UiLanguage::German);
+        dialog.reload();
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Einstellungen"));
-        QCOMPARE(child<QPushButton>(dialog, "BitBtn10")->toolTip(), QStringLiteral("Durchsuchen"));
+        QCOMPARE(child<QPushButton>(dialog, "ftpClientBrowseButton")->toolTip(),
+                 QStringLiteral("Durchsuchen"));
     }
 
-    void changingControls_OkWritesTheFileExactly() {
+    void okWritesTheChangedControlsToTheFileExactly() {
         writeIni(sampleFile());
-        TFormSetup dialog;
-        dialog.PLanguage = UiLanguage::English;
-        dialog.IniPath = folder();
-        dialog.chooseColour = [](const QColor&) { return std::optional<QColor>(QColor(1, 2, 3)); };
-        dialog.chooseProgram = [](const QString&) { return QStringLiteral("/usr/bin/lftp"); };
-        dialog.FormShow();
+        SettingsDialog dialog;
+        dialog.setLanguage(UiLanguage::English);
+        dialog.setDataFolder(folder());
+        dialog.setColourChooser(
+            [](const QColor&) { return std::optional<QColor>(QColor(1, 2, 3)); });
+        dialog.setProgramChooser([](const QString&) { return QStringLiteral("/usr/bin/lftp"); });
+        dialog.reload();
         dialog.show();
 
-        retype(child<QComboBox>(dialog, "Edit2")->lineEdit(), QStringLiteral("14"));
-        click(dialog, "RadioButton2");
-        click(dialog, "CheckAnonym");
-        QVERIFY(child<QLineEdit>(dialog, "EditUser")->isEnabled());
-        retype(child<QLineEdit>(dialog, "MaskEditPass"), QStringLiteral("new pass"));
-        child<QComboBox>(dialog, "ComboISO")->setCurrentIndex(5);
-        QCOMPARE(child<QLabel>(dialog, "LabelIso")->text(), QStringLiteral("UTF-8"));
-        retype(child<QLineEdit>(dialog, "EditBrowser"), QStringLiteral("/usr/bin/firefox"));
-        click(dialog, "BitBtn10");
-        click(dialog, "BitBtn7");
-        QCOMPARE(panelColour(dialog, "Panel3"), QColor(1, 2, 3));
-        retype(child<QLineEdit>(dialog, "EditComment"), QStringLiteral(" 42 "));
-        click(dialog, "CheckBoxUpdate");
-        click(dialog, "BitBtn1");
+        retype(child<QComboBox>(dialog, "fontSizeCombo")->lineEdit(), QStringLiteral("14"));
+        click(dialog, "lineNumbersOffRadio");
+        click(dialog, "anonymousLoginCheck");
+        QVERIFY(child<QLineEdit>(dialog, "ftpUserEdit")->isEnabled());
+        retype(child<QLineEdit>(dialog, "ftpPasswordEdit"), QStringLiteral("new pass"));
+        child<QComboBox>(dialog, "charsetCombo")->setCurrentIndex(5);
+        QCOMPARE(child<QLabel>(dialog, "regionLabel")->text(), QStringLiteral("UTF-8"));
+        retype(child<QLineEdit>(dialog, "browserEdit"), QStringLiteral("/usr/bin/firefox"));
+        click(dialog, "ftpClientBrowseButton");
+        click(dialog, "valueColourButton");
+        QCOMPARE(panelColour(dialog, "valueColourPanel"), QColor(1, 2, 3));
+        retype(child<QLineEdit>(dialog, "commentColourEdit"), QStringLiteral(" 42 "));
+        click(dialog, "checkForUpdatesCheck");
+        click(dialog, "okButton");
 
         QVERIFY(!dialog.isVisible());
         QCOMPARE(writtenLines(),
@@ -148,7 +153,7 @@ private slots:
                               QStringLiteral("false")}));
     }
 
-    void cancel_WritesNothing_AndTheWindowReadsTheFileAgain() {
+    void cancelWritesNothingAndTheWindowReadsTheFileAgain() {
         writeIni(readableFile());
         ScriptedPrompter prompter;
         MainWindow window(m_platform, &prompter);
@@ -161,13 +166,14 @@ private slots:
         meanwhile[SettingsLine::FontSize] = QStringLiteral("16");
         meanwhile[SettingsLine::LineNumbers] = QStringLiteral("false");
         const QByteArray before = encipherSettings(joined(meanwhile));
-        whenModalOf<TFormSetup>([&](TFormSetup* dialog) {
-            QCOMPARE(child<QComboBox>(*dialog, "Edit2")->currentText(), QStringLiteral("12"));
-            retype(child<QLineEdit>(*dialog, "EditServer"), QStringLiteral("changed"));
+        whenModalOf<SettingsDialog>([&](SettingsDialog* dialog) {
+            QCOMPARE(child<QComboBox>(*dialog, "fontSizeCombo")->currentText(),
+                     QStringLiteral("12"));
+            retype(child<QLineEdit>(*dialog, "ftpServerEdit"), QStringLiteral("changed"));
             QVERIFY(writeFileBytes(iniPath(), before));
-            click(*dialog, "BitBtn2");
+            click(*dialog, "cancelButton");
         });
-        action(window, "Settings2")->trigger();
+        action(window, "settingsItem")->trigger();
 
         QCOMPARE(readFileBytes(iniPath()), before);
         QCOMPARE(fontSize(window), 16);
@@ -175,7 +181,7 @@ private slots:
         QVERIFY(prompter.messages().isEmpty());
     }
 
-    void ok_WindowAppliesTheFile_AndKeepsTheLanguageChosenInTheMenu() {
+    void okAppliesTheFileAndKeepsTheLanguageChosenInTheMenu() {
         writeIni(readableFile()); // German in the file
         ScriptedPrompter prompter;
         MainWindow window(m_platform, &prompter);
@@ -183,15 +189,16 @@ private slots:
         QCOMPARE(window.uiLanguage(), UiLanguage::German);
         action(window, "englishItem")->trigger();
 
-        whenModalOf<TFormSetup>([&](TFormSetup* dialog) {
+        whenModalOf<SettingsDialog>([&](SettingsDialog* dialog) {
             QCOMPARE(dialog->windowTitle(), QStringLiteral("Settings"));
             // The window's own font and colours stand in the edits the file leaves open.
-            QCOMPARE(child<QLineEdit>(*dialog, "Edit1")->text(), QStringLiteral("Courier New"));
-            child<QComboBox>(*dialog, "Edit2")->setCurrentText(QStringLiteral("20"));
-            click(*dialog, "RadioButton2");
-            click(*dialog, "BitBtn1");
+            QCOMPARE(child<QLineEdit>(*dialog, "fontNameEdit")->text(),
+                     QStringLiteral("Courier New"));
+            child<QComboBox>(*dialog, "fontSizeCombo")->setCurrentText(QStringLiteral("20"));
+            click(*dialog, "lineNumbersOffRadio");
+            click(*dialog, "okButton");
         });
-        action(window, "Settings2")->trigger();
+        action(window, "settingsItem")->trigger();
 
         QCOMPARE(window.uiLanguage(), UiLanguage::English);
         QCOMPARE(action(window, "newItem")->text(), QStringLiteral("New"));
@@ -200,17 +207,18 @@ private slots:
         QVERIFY(!window.editor()->marginLineNumbers(0));
     }
 
-    void missingFile_ShowsTheWindowsStateAndOkCreatesTheFile() {
+    void missingFileShowsTheWindowsStateAndOkCreatesTheFile() {
         ScriptedPrompter prompter;
         MainWindow window(m_platform, &prompter);
         window.startUp({});
-        whenModalOf<TFormSetup>([&](TFormSetup* dialog) {
-            QVERIFY(child<QRadioButton>(*dialog, "RadioButton2")->isChecked());
-            QCOMPARE(child<QComboBox>(*dialog, "Edit2")->currentText(), QStringLiteral("10"));
-            QVERIFY(!child<QLineEdit>(*dialog, "EditIdentifier")->text().isEmpty());
-            click(*dialog, "BitBtn1");
+        whenModalOf<SettingsDialog>([&](SettingsDialog* dialog) {
+            QVERIFY(child<QRadioButton>(*dialog, "lineNumbersOffRadio")->isChecked());
+            QCOMPARE(child<QComboBox>(*dialog, "fontSizeCombo")->currentText(),
+                     QStringLiteral("10"));
+            QVERIFY(!child<QLineEdit>(*dialog, "keywordColourEdit")->text().isEmpty());
+            click(*dialog, "okButton");
         });
-        action(window, "Settings2")->trigger();
+        action(window, "settingsItem")->trigger();
         const QStringList lines = writtenLines();
         QCOMPARE(lines.size(), 19);
         QCOMPARE(lines[SettingsLine::LineNumbers], QStringLiteral("false"));
@@ -218,18 +226,18 @@ private slots:
         QVERIFY(!window.editor()->marginLineNumbers(0));
     }
 
-    void writeFailure_IsReportedAndTheDialogCloses() {
+    void writeFailureIsReportedAndTheDialogCloses() {
         QDir().mkpath(iniPath()); // a folder where the file belongs
         ScriptedPrompter prompter;
         MainWindow window(m_platform, &prompter);
         window.startUp({});
-        whenModalOf<TFormSetup>([&](TFormSetup* dialog) { click(*dialog, "BitBtn1"); });
-        action(window, "Settings2")->trigger();
+        whenModalOf<SettingsDialog>([&](SettingsDialog* dialog) { click(*dialog, "okButton"); });
+        action(window, "settingsItem")->trigger();
         QCOMPARE(prompter.messages(),
                  QStringList{QStringLiteral("Cannot save file: ") + iniPath()});
         QDir(iniPath()).removeRecursively();
     }
 };
 
-QTEST_MAIN(SetupDialogTest)
-#include "setup_dialog_test.moc"
+QTEST_MAIN(SettingsDialogTest)
+#include "settings_dialog_test.moc"

@@ -1,4 +1,4 @@
-#include "features/settings_dialog/setup_dialog.h"
+#include "features/settings_dialog/settings_dialog.h"
 
 #include "foundation/messages/ui_text.h"
 #include "widgets/dialog_parts.h"
@@ -55,6 +55,8 @@ const UiText ColourHint{"Farbe auswählen", "Farbe auswählen"};
 const UiText BrowseHint{"Durchsuchen", "Open path"};
 const UiText HelpHint{"Hilfe (F1)", "Help (F1)"};
 
+constexpr int HelpContext = 90;
+
 const char* const FontSizes[] = {"8", "9", "10", "12", "14", "16", "18", "20", "24", "26", "28"};
 
 QPushButton* toolButton(const char* name, const QIcon& icon) {
@@ -74,12 +76,12 @@ QWidget* withButton(QLineEdit* edit, QPushButton* button) {
 
 } // namespace
 
-TFormSetup::TFormSetup(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("FormSetup"));
+SettingsDialog::SettingsDialog(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("settingsDialog"));
 
-    m_fontName = named(new QLineEdit, "Edit1");
+    m_fontName = named(new QLineEdit, "fontNameEdit");
     m_fontName->setVisible(false);
-    m_fontSize = named(new QComboBox, "Edit2");
+    m_fontSize = named(new QComboBox, "fontSizeCombo");
     m_fontSize->setEditable(true);
     m_fontSize->setInsertPolicy(QComboBox::NoInsert);
     for (const char* size : FontSizes)
@@ -87,17 +89,17 @@ TFormSetup::TFormSetup(QWidget* parent) : QDialog(parent) {
     m_fontSizeLabel = new QLabel;
     m_fontSizeLabel->setBuddy(m_fontSize);
 
-    m_numbering = named(new QGroupBox, "GroupBox1");
-    m_numbersOn = named(new QRadioButton, "RadioButton1");
-    m_numbersOff = named(new QRadioButton, "RadioButton2");
+    m_numbering = named(new QGroupBox, "lineNumberingGroup");
+    m_numbersOn = named(new QRadioButton, "lineNumbersOnRadio");
+    m_numbersOff = named(new QRadioButton, "lineNumbersOffRadio");
     auto* numbering = new QHBoxLayout(m_numbering);
     numbering->addWidget(m_numbersOn);
     numbering->addWidget(m_numbersOff);
     numbering->addStretch();
 
-    m_charset = named(new QComboBox, "ComboISO");
+    m_charset = named(new QComboBox, "charsetCombo");
     m_charset->addItems(charsetItems());
-    m_region = named(new QLabel, "LabelIso");
+    m_region = named(new QLabel, "regionLabel");
     connect(m_charset, &QComboBox::currentIndexChanged, this, [this] { showRegion(); });
     auto* charsetRow = new QWidget;
     auto* charsetLayout = new QHBoxLayout(charsetRow);
@@ -106,8 +108,8 @@ TFormSetup::TFormSetup(QWidget* parent) : QDialog(parent) {
     charsetLayout->addWidget(m_region, 1);
 
     const QIcon openIcon = themedIcon(QStringLiteral("document-open"));
-    m_browser = named(new QLineEdit, "EditBrowser");
-    m_browserBrowse = toolButton("BitBtn4", openIcon);
+    m_browser = named(new QLineEdit, "browserEdit");
+    m_browserBrowse = toolButton("browserBrowseButton", openIcon);
     m_browserLabel = new QLabel;
     m_browserLabel->setBuddy(m_browser);
     connect(m_browserBrowse, &QPushButton::clicked, this, [this] { browse(m_browser); });
@@ -115,42 +117,44 @@ TFormSetup::TFormSetup(QWidget* parent) : QDialog(parent) {
     auto* general = new QFormLayout;
     general->addRow(m_fontSizeLabel, m_fontSize);
     general->addRow(m_numbering);
-    auto* charsetLabel = named(new QLabel, "LabelCharset");
-    charsetLabel->setBuddy(m_charset);
-    general->addRow(charsetLabel, charsetRow);
+    m_charsetLabel = named(new QLabel, "charsetLabel");
+    m_charsetLabel->setBuddy(m_charset);
+    general->addRow(m_charsetLabel, charsetRow);
     general->addRow(m_browserLabel, withButton(m_browser, m_browserBrowse));
 
-    m_ftp = named(new QGroupBox, "GroupBox2");
-    m_user = named(new QLineEdit, "EditUser");
-    m_password = named(new QLineEdit, "MaskEditPass");
+    m_ftp = named(new QGroupBox, "ftpGroup");
+    m_user = named(new QLineEdit, "ftpUserEdit");
+    m_password = named(new QLineEdit, "ftpPasswordEdit");
     m_password->setEchoMode(QLineEdit::Password);
-    m_server = named(new QLineEdit, "EditServer");
-    m_anonymous = named(new QCheckBox, "CheckAnonym");
+    m_server = named(new QLineEdit, "ftpServerEdit");
+    m_anonymous = named(new QCheckBox, "anonymousLoginCheck");
     connect(m_anonymous, &QCheckBox::toggled, this, [this] { anonymousChanged(); });
-    m_client = named(new QLineEdit, "EditClient");
-    m_clientBrowse = toolButton("BitBtn10", openIcon);
+    m_client = named(new QLineEdit, "ftpClientEdit");
+    m_clientBrowse = toolButton("ftpClientBrowseButton", openIcon);
     connect(m_clientBrowse, &QPushButton::clicked, this, [this] { browse(m_client); });
     auto* ftp = new QFormLayout(m_ftp);
-    auto* userLabel = named(new QLabel, "LabelUser");
-    m_passwordLabel = named(new QLabel, "LabelPassword");
-    auto* serverLabel = named(new QLabel, "LabelServer");
-    auto* clientLabel = named(new QLabel, "LabelClient");
-    ftp->addRow(userLabel, m_user);
+    m_userLabel = named(new QLabel, "ftpUserLabel");
+    m_passwordLabel = named(new QLabel, "ftpPasswordLabel");
+    m_serverLabel = named(new QLabel, "ftpServerLabel");
+    m_clientLabel = named(new QLabel, "ftpClientLabel");
+    ftp->addRow(m_userLabel, m_user);
     ftp->addRow(m_passwordLabel, m_password);
-    ftp->addRow(serverLabel, m_server);
+    ftp->addRow(m_serverLabel, m_server);
     ftp->addRow(QString(), m_anonymous);
-    ftp->addRow(clientLabel, withButton(m_client, m_clientBrowse));
-    userLabel->setBuddy(m_user);
+    ftp->addRow(m_clientLabel, withButton(m_client, m_clientBrowse));
+    m_userLabel->setBuddy(m_user);
     m_passwordLabel->setBuddy(m_password);
-    serverLabel->setBuddy(m_server);
-    clientLabel->setBuddy(m_client);
+    m_serverLabel->setBuddy(m_server);
+    m_clientLabel->setBuddy(m_client);
 
-    m_colours = named(new QGroupBox, "GroupBox3");
+    m_colours = named(new QGroupBox, "coloursGroup");
     auto* colours = new QGridLayout(m_colours);
-    const char* editNames[] = {"EditIdentifier", "EditParameter", "EditValue", "EditComment",
-                               "EditAnd"};
-    const char* panelNames[] = {"Panel1", "Panel2", "Panel3", "Panel4", "Panel5"};
-    const char* buttonNames[] = {"BitBtn5", "BitBtn6", "BitBtn7", "BitBtn8", "BitBtn9"};
+    const char* editNames[] = {"keywordColourEdit", "identifierColourEdit", "valueColourEdit",
+                               "commentColourEdit", "entityColourEdit"};
+    const char* panelNames[] = {"keywordColourPanel", "identifierColourPanel", "valueColourPanel",
+                                "commentColourPanel", "entityColourPanel"};
+    const char* buttonNames[] = {"keywordColourButton", "identifierColourButton",
+                                 "valueColourButton", "commentColourButton", "entityColourButton"};
     const QIcon colourIcon = QIcon::fromTheme(QStringLiteral("color-select"),
                                               QIcon(QStringLiteral(":/icons/hx-setup-colour.svg")));
     for (int i = 0; i < 5; ++i) {
@@ -178,17 +182,18 @@ TFormSetup::TFormSetup(QWidget* parent) : QDialog(parent) {
     colours->setColumnStretch(1, 1);
     colours->setColumnStretch(6, 1);
 
-    m_update = named(new QCheckBox, "CheckBoxUpdate");
+    m_update = named(new QCheckBox, "checkForUpdatesCheck");
 
     auto* buttons = new QDialogButtonBox;
-    m_ok = named(buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole), "BitBtn1");
+    m_ok =
+        named(buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole), "okButton");
     m_ok->setDefault(true);
-    m_cancel = named(buttons->addButton(QString(), QDialogButtonBox::RejectRole), "BitBtn2");
+    m_cancel = named(buttons->addButton(QString(), QDialogButtonBox::RejectRole), "cancelButton");
     m_cancel->setAutoDefault(false);
-    connect(m_ok, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+    connect(m_ok, &QPushButton::clicked, this, [this] { saveAndAccept(); });
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
-    addHelpButton(buttons, 90, [this] { return PLanguage; });
-    installHelpKey(this, 90, [this] { return PLanguage; });
+    m_help = addHelpButton(buttons, HelpContext, [this] { return m_language; });
+    installHelpKey(this, HelpContext, [this] { return m_language; });
 
     auto* top = new QGridLayout;
     top->addLayout(general, 0, 0);
@@ -204,11 +209,11 @@ TFormSetup::TFormSetup(QWidget* parent) : QDialog(parent) {
     layout->addStretch();
     layout->addWidget(buttons);
 
-    chooseColour = [this](const QColor& current) -> std::optional<QColor> {
+    m_chooseColour = [this](const QColor& current) -> std::optional<QColor> {
         const QColor colour = QColorDialog::getColor(current, this);
         return colour.isValid() ? std::optional<QColor>(colour) : std::nullopt;
     };
-    chooseProgram = [this](const QString& current) {
+    m_chooseProgram = [this](const QString& current) {
         // Programs here have no extension, so the list starts with every file.
         const QString all = QStringLiteral("Alle (*)");
         QString selected = all;
@@ -221,84 +226,85 @@ TFormSetup::TFormSetup(QWidget* parent) : QDialog(parent) {
     applyLanguage();
 }
 
-SetupFields TFormSetup::fields() const {
+SetupFields SettingsDialog::fields() const {
     SetupFields f = m_carried;
-    f.Edit1 = m_fontName->text();
-    f.Edit2 = m_fontSize->currentText();
-    f.ZeilenNummern = m_numbersOn->isChecked();
-    f.EditUser = m_user->text();
-    f.MaskEditPass = m_password->text();
-    f.EditServer = m_server->text();
-    f.CheckAnonym = m_anonymous->isChecked();
-    f.EditClient = m_client->text();
-    f.ComboISO = m_charset->currentIndex();
-    f.EditBrowser = m_browser->text();
-    f.EditIdentifier = m_rows[0].edit->text();
-    f.EditParameter = m_rows[1].edit->text();
-    f.EditValue = m_rows[2].edit->text();
-    f.EditComment = m_rows[3].edit->text();
-    f.EditAnd = m_rows[4].edit->text();
-    f.CheckBoxUpdate = m_update->isChecked();
-    f.PLanguage = PLanguage;
+    f.fontName = m_fontName->text();
+    f.fontSize = m_fontSize->currentText();
+    f.lineNumbers = m_numbersOn->isChecked();
+    f.ftpUser = m_user->text();
+    f.ftpPassword = m_password->text();
+    f.ftpServer = m_server->text();
+    f.anonymousLogin = m_anonymous->isChecked();
+    f.ftpClient = m_client->text();
+    f.charsetIndex = m_charset->currentIndex();
+    f.browser = m_browser->text();
+    f.keywordColour = m_rows[0].edit->text();
+    f.identifierColour = m_rows[1].edit->text();
+    f.valueColour = m_rows[2].edit->text();
+    f.commentColour = m_rows[3].edit->text();
+    f.entityColour = m_rows[4].edit->text();
+    f.checkForUpdates = m_update->isChecked();
+    f.language = m_language;
     return f;
 }
 
-void TFormSetup::setFields(const SetupFields& f) {
+void SettingsDialog::setFields(const SetupFields& f) {
     m_carried = f;
-    m_fontName->setText(f.Edit1);
-    m_fontSize->setCurrentText(f.Edit2);
-    (f.ZeilenNummern ? m_numbersOn : m_numbersOff)->setChecked(true);
-    m_user->setText(f.EditUser);
-    m_password->setText(f.MaskEditPass);
-    m_server->setText(f.EditServer);
-    m_anonymous->setChecked(f.CheckAnonym);
+    m_fontName->setText(f.fontName);
+    m_fontSize->setCurrentText(f.fontSize);
+    (f.lineNumbers ? m_numbersOn : m_numbersOff)->setChecked(true);
+    m_user->setText(f.ftpUser);
+    m_password->setText(f.ftpPassword);
+    m_server->setText(f.ftpServer);
+    m_anonymous->setChecked(f.anonymousLogin);
     anonymousChanged();
-    m_client->setText(f.EditClient);
-    m_charset->setCurrentIndex(f.ComboISO >= 0 && f.ComboISO < m_charset->count() ? f.ComboISO : 0);
+    m_client->setText(f.ftpClient);
+    m_charset->setCurrentIndex(
+        f.charsetIndex >= 0 && f.charsetIndex < m_charset->count() ? f.charsetIndex : 0);
     showRegion();
-    m_browser->setText(f.EditBrowser);
-    m_rows[0].edit->setText(f.EditIdentifier);
-    m_rows[1].edit->setText(f.EditParameter);
-    m_rows[2].edit->setText(f.EditValue);
-    m_rows[3].edit->setText(f.EditComment);
-    m_rows[4].edit->setText(f.EditAnd);
+    m_browser->setText(f.browser);
+    m_rows[0].edit->setText(f.keywordColour);
+    m_rows[1].edit->setText(f.identifierColour);
+    m_rows[2].edit->setText(f.valueColour);
+    m_rows[3].edit->setText(f.commentColour);
+    m_rows[4].edit->setText(f.entityColour);
     for (const ColourRow& row : m_rows)
         setPanel(row);
-    m_update->setChecked(f.CheckBoxUpdate);
+    m_update->setChecked(f.checkForUpdates);
 }
 
-void TFormSetup::FormShow() {
+void SettingsDialog::reload() {
     applyLanguage();
     SetupFields f = fields();
-    readSetupFile(IniPath, f);
+    readSetupFile(m_dataFolder, f);
     setFields(f);
 }
 
-int TFormSetup::ShowModal() {
-    FormShow();
-    return exec();
+int SettingsDialog::exec() {
+    reload();
+    return QDialog::exec();
 }
 
-void TFormSetup::BitBtn1Click() {
-    if (!writeSetupFile(IniPath, fields()) && writeFailed)
-        writeFailed(settingsFilePath(IniPath));
+void SettingsDialog::saveAndAccept() {
+    if (!writeSetupFile(m_dataFolder, fields()))
+        emit writeFailed(settingsFilePath(m_dataFolder));
     accept();
 }
 
-void TFormSetup::applyLanguage() {
-    const UiLanguage l = PLanguage;
+void SettingsDialog::applyLanguage() {
+    const UiLanguage l = m_language;
     setWindowTitle(Caption.in(l));
     m_fontSizeLabel->setText(FontSizeText.in(l));
     m_numbering->setTitle(NumberingText.in(l));
     m_numbersOn->setText(OnText.in(l));
     m_numbersOff->setText(OffText.in(l));
     m_ftp->setTitle(FtpText.in(l));
-    findChild<QLabel*>(QStringLiteral("LabelUser"))->setText(UserText.in(l));
+    m_userLabel->setText(UserText.in(l));
     m_passwordLabel->setText(PasswordText.in(l));
-    findChild<QLabel*>(QStringLiteral("LabelServer"))->setText(ServerText.in(l));
+    m_serverLabel->setText(ServerText.in(l));
     m_anonymous->setText(AnonymousText.in(l));
-    findChild<QLabel*>(QStringLiteral("LabelClient"))->setText(ClientText.in(l));
-    findChild<QLabel*>(QStringLiteral("LabelCharset"))->setText(CharsetText.in(l));
+    m_clientLabel->setText(ClientText.in(l));
+    m_charsetLabel->setText(CharsetText.in(l));
     m_browserLabel->setText(BrowserText.in(l));
     m_colours->setTitle(ColoursText.in(l));
     const UiText* rowTexts[] = {&KeywordText, &ParameterText, &ValuesText, &CommentText,
@@ -311,21 +317,20 @@ void TFormSetup::applyLanguage() {
     m_clientBrowse->setToolTip(BrowseHint.in(l));
     m_update->setText(UpdateText.in(l));
     m_cancel->setText(CancelText.in(l));
-    if (auto* help = findChild<QPushButton*>(QStringLiteral("SpeedButton1")))
-        help->setToolTip(HelpHint.in(l));
+    m_help->setToolTip(HelpHint.in(l));
 }
 
-void TFormSetup::showRegion() {
+void SettingsDialog::showRegion() {
     m_region->setText(charsetRegion(m_charset->currentIndex()));
 }
 
-void TFormSetup::anonymousChanged() {
+void SettingsDialog::anonymousChanged() {
     const bool login = !m_anonymous->isChecked();
     m_user->setEnabled(login);
     m_password->setEnabled(login);
 }
 
-void TFormSetup::setPanel(const ColourRow& row) {
+void SettingsDialog::setPanel(const ColourRow& row) {
     const std::optional<int> value = setupColourValue(row.edit->text());
     // Values outside 0..FFFFFF are system colours of the old platform: no panel colour.
     const bool colour = value && *value >= 0 && *value <= 0xFFFFFF;
@@ -335,20 +340,21 @@ void TFormSetup::setPanel(const ColourRow& row) {
     row.panel->setPalette(palette);
 }
 
-void TFormSetup::pickColour(const ColourRow& row) {
-    if (!chooseColour)
+void SettingsDialog::pickColour(const ColourRow& row) {
+    if (!m_chooseColour)
         return;
-    const std::optional<QColor> colour = chooseColour(row.panel->palette().color(QPalette::Window));
+    const std::optional<QColor> colour =
+        m_chooseColour(row.panel->palette().color(QPalette::Window));
     if (!colour)
         return;
     row.edit->setText(QString::number(toolkitValueOf(*colour)));
     setPanel(row);
 }
 
-void TFormSetup::browse(QLineEdit* edit) {
-    if (!chooseProgram)
+void SettingsDialog::browse(QLineEdit* edit) {
+    if (!m_chooseProgram)
         return;
-    const QString path = chooseProgram(edit->text().trimmed());
+    const QString path = m_chooseProgram(edit->text().trimmed());
     if (!path.isEmpty())
         edit->setText(path);
 }
