@@ -12,7 +12,7 @@
 #include "features/forms/forms_controller.h"
 #include "features/frames_objects/frames_controller.h"
 #include "features/frames_objects/object_controller.h"
-#include "features/images/image_controller.h"
+#include "features/images/image_actions.h"
 #include "features/links/link_controller.h"
 #include "features/outside_programs/outside_controller.h"
 #include "features/printing/print_controller.h"
@@ -133,7 +133,7 @@ void MainWindow::createFeatures() {
     new TableController(context);
     new NewTableController(context);
     new TransformController(context);
-    new ImageController(context);
+    new ImageActions(context);
     new FramesController(context);
     new ObjectController(context);
     new LinkController(context);
