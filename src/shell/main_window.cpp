@@ -15,7 +15,7 @@
 #include "features/images/image_actions.h"
 #include "features/links/link_controller.h"
 #include "features/outside_programs/outside_controller.h"
-#include "features/printing/print_controller.h"
+#include "features/printing/print_actions.h"
 #include "features/remove_formatting/remove_format_controller.h"
 #include "features/scratch_window/scratch_controller.h"
 #include "features/settings_dialog/setup_controller.h"
@@ -145,7 +145,7 @@ void MainWindow::createFeatures() {
     new RemoveFormatController(context);
     new SearchController(context);
     new FilesController(context);
-    new PrintController(context);
+    new PrintActions(context);
     new ScratchController(context);
     new SetupController(context);
     new OutsideController(context);

@@ -46,7 +46,7 @@ OutsideController::OutsideController(FeatureContext& context)
                     icon("edit-delete", "hx-setup-delete-backups"));
     m_context.captionFromMessage(backups, 138);
     // Printing may have taken its place at the end of the file commands already.
-    QAction* before = m_context.window()->findChild<QAction*>(QStringLiteral("FilePrintItem"));
+    QAction* before = m_context.window()->findChild<QAction*>(QStringLiteral("printItem"));
     if (!before || !a.file->actions().contains(before))
         before = a.fileEnd;
     a.file->insertActions(before, {browser, backups});
