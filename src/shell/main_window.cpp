@@ -14,7 +14,7 @@
 #include "features/frames_objects/object_controller.h"
 #include "features/images/image_actions.h"
 #include "features/links/link_controller.h"
-#include "features/outside_programs/outside_controller.h"
+#include "features/outside_programs/outside_actions.h"
 #include "features/printing/print_actions.h"
 #include "features/remove_formatting/remove_format_controller.h"
 #include "features/scratch_window/scratch_controller.h"
@@ -148,7 +148,7 @@ void MainWindow::createFeatures() {
     new PrintActions(context);
     new ScratchController(context);
     new SetupController(context);
-    new OutsideController(context);
+    new OutsideActions(context);
     m_actions->tableBar->setVisible(!m_actions->tableBar->actions().isEmpty());
 }
 
