@@ -12,10 +12,10 @@
 #include "features/forms/forms_controller.h"
 #include "features/frames_objects/frames_actions.h"
 #include "features/frames_objects/object_actions.h"
-#include "features/images/image_controller.h"
+#include "features/images/image_actions.h"
 #include "features/links/link_actions.h"
-#include "features/outside_programs/outside_controller.h"
-#include "features/printing/print_controller.h"
+#include "features/outside_programs/outside_actions.h"
+#include "features/printing/print_actions.h"
 #include "features/remove_formatting/remove_format_actions.h"
 #include "features/scratch_window/scratch_actions.h"
 #include "features/settings_dialog/settings_actions.h"
@@ -133,7 +133,7 @@ void MainWindow::createFeatures() {
     new TableActions(context);
     new NewTableActions(context);
     new TransformActions(context);
-    new ImageController(context);
+    new ImageActions(context);
     new FramesActions(context);
     new ObjectActions(context);
     new LinkActions(context);
@@ -145,10 +145,10 @@ void MainWindow::createFeatures() {
     new RemoveFormatActions(context);
     new SearchActions(context);
     new FilesReplaceActions(context);
-    new PrintController(context);
+    new PrintActions(context);
     new ScratchActions(context);
     new SettingsActions(context);
-    new OutsideController(context);
+    new OutsideActions(context);
     m_actions->tableBar->setVisible(!m_actions->tableBar->actions().isEmpty());
 }
 

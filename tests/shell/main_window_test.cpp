@@ -169,7 +169,7 @@ private slots:
         QCOMPARE(captions, QList<int>());
         window.startUp({});
         action(window, "englishItem")->trigger();
-        QCOMPARE(action(window, "ToolButtonFtp")->toolTip(), QStringLiteral("FTP"));
+        QCOMPARE(action(window, "ftpButton")->toolTip(), QStringLiteral("FTP"));
     }
 
     void everyToolbarButtonHasAnIconAndAHint() {

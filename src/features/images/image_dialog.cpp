@@ -36,38 +36,38 @@ struct DialogText {
 };
 
 const DialogText dialogTexts[] = {
-    {"BitBtn1", "Öffnen", "Open"},
-    {"CheckComplete", "Pfad einschliessen", "Include path",
+    {"openButton", "Öffnen", "Open"},
+    {"includePathCheckBox", "Pfad einschliessen", "Include path",
      "Komplette Pfadangabe im Dateinamen angeben", "Include path in filename"},
-    {"EditComplete", nullptr, nullptr, "Komplette Pfadangabe im Dateinamen angeben",
+    {"fullPathEdit", nullptr, nullptr, "Komplette Pfadangabe im Dateinamen angeben",
      "Include path in filename"},
-    {"CheckFileOnly", "Nur Dateiname", "Filename only", "Dateiname ohne Pfadangaben einfügen",
+    {"fileNameOnlyCheckBox", "Nur Dateiname", "Filename only",
+     "Dateiname ohne Pfadangaben einfügen", "Filename only, no path included"},
+    {"fileNameEdit", nullptr, nullptr, "Dateiname ohne Pfadangaben einfügen",
      "Filename only, no path included"},
-    {"EditFileonly", nullptr, nullptr, "Dateiname ohne Pfadangaben einfügen",
-     "Filename only, no path included"},
-    {"Label14", "Grafikinfo", "Image info"},
-    {"LabelW", "Breite", "Width"},
-    {"LabelH", "Höhe", "Height"},
-    {"Label17", "Dateigrösse", "File size"},
-    {"CheckBox1", "Grafik strecken", "Stretch graphics"},
-    {"CheckMap", "Image Map erstellen", "Create image map"},
-    {"Label3", "Name", "Name"},
-    {"Label4", "Shape", "Shape"},
-    {"Label5", "Koord.", "Coords"},
-    {"LabelLeft", "Links", "Left"},
-    {"LabelTop", "Oben", "Top"},
-    {"LabelBottom", "Unten", "Bottom"},
-    {"Label8", "Alt", "Alt"},
-    {"Label10", "Title", "Title"},
-    {"Label11", "Link", "Link"},
-    {"GroupBox1", "Vorschau Image Map", "Preview image map"},
-    {"CheckBoxShow", "Optisch", "Optical"},
-    {"RadioButton1", "Manuell", "Manual"},
-    {"LabelX", "Pos X:", "Pos X:"},
-    {"LabelY", "Pos Y:", "Pos Y:"},
-    {"BitBtn2", "Clear", "Clear", "Image Map entfernen", "Clear image map"},
-    {"ButtonOnly", "OK", "OK"},
-    {"BitBtn3", "Abbrechen", "Cancel"},
+    {"pictureInfoGroup", "Grafikinfo", "Image info"},
+    {"widthLabel", "Breite", "Width"},
+    {"heightLabel", "Höhe", "Height"},
+    {"fileSizeLabel", "Dateigrösse", "File size"},
+    {"stretchCheckBox", "Grafik strecken", "Stretch graphics"},
+    {"mapCheckBox", "Image Map erstellen", "Create image map"},
+    {"mapNameLabel", "Name", "Name"},
+    {"shapeLabel", "Shape", "Shape"},
+    {"coordsLabel", "Koord.", "Coords"},
+    {"leftLabel", "Links", "Left"},
+    {"topLabel", "Oben", "Top"},
+    {"bottomLabel", "Unten", "Bottom"},
+    {"altLabel", "Alt", "Alt"},
+    {"titleLabel", "Title", "Title"},
+    {"linkLabel", "Link", "Link"},
+    {"modeGroup", "Vorschau Image Map", "Preview image map"},
+    {"opticalButton", "Optisch", "Optical"},
+    {"manualButton", "Manuell", "Manual"},
+    {"clickXLabel", "Pos X:", "Pos X:"},
+    {"clickYLabel", "Pos Y:", "Pos Y:"},
+    {"clearButton", "Clear", "Clear", "Image Map entfernen", "Clear image map"},
+    {"okButton", "OK", "OK"},
+    {"cancelButton", "Abbrechen", "Cancel"},
 };
 
 const char* const InvalidImageGerman = "Ungültiges Grafikformat";
@@ -98,9 +98,9 @@ void setTextColour(QWidget* widget, const char* colour) {
 
 } // namespace
 
-TFormImage::TFormImage(Prompter& prompter, QWidget* parent)
+ImageDialog::ImageDialog(Prompter& prompter, QWidget* parent)
     : QDialog(parent), m_prompter(prompter) {
-    setObjectName(QStringLiteral("FormImage"));
+    setObjectName(QStringLiteral("imageDialog"));
     setWindowTitle(QStringLiteral("Image"));
     setSizeGripEnabled(true);
     buildControls();
@@ -109,48 +109,48 @@ TFormImage::TFormImage(Prompter& prompter, QWidget* parent)
     resize(780, 580);
 }
 
-void TFormImage::buildControls() {
-    m_scroll = named<QScrollArea>(this, "ScrollBox1");
+void ImageDialog::buildControls() {
+    m_scroll = named<QScrollArea>(this, "previewScrollArea");
     m_scroll->setWidgetResizable(true);
     m_scroll->setBackgroundRole(QPalette::Mid);
     m_preview = new ImagePreview;
     m_scroll->setWidget(m_preview);
 
-    TrackBar1 = named<QSlider>(this, "TrackBar1");
-    TrackBar1->setOrientation(Qt::Horizontal);
-    TrackBar1->setTickPosition(QSlider::TicksBelow);
-    TrackBar1->setRange(0, 20);
+    m_areaSlider = named<QSlider>(this, "areaSlider");
+    m_areaSlider->setOrientation(Qt::Horizontal);
+    m_areaSlider->setTickPosition(QSlider::TicksBelow);
+    m_areaSlider->setRange(0, 20);
 
     // The row under the slider: mode group, Clear and "stretch", then the click position.
     m_modeRow = new QWidget(this);
-    GroupBox1 = named<QGroupBox>(m_modeRow, "GroupBox1");
-    CheckBoxShow = named<QRadioButton>(GroupBox1, "CheckBoxShow");
-    RadioButton1 = named<QRadioButton>(GroupBox1, "RadioButton1");
-    auto* modes = new QHBoxLayout(GroupBox1);
-    modes->addWidget(CheckBoxShow);
-    modes->addWidget(RadioButton1);
-    BitBtn2 = named<QPushButton>(m_modeRow, "BitBtn2");
-    BitBtn2->setAutoDefault(false);
-    CheckBox1 = named<QCheckBox>(m_modeRow, "CheckBox1");
-    LabelX = label(m_modeRow, "LabelX");
-    LabelY = label(m_modeRow, "LabelY");
-    EditX = named<QLineEdit>(m_modeRow, "EditX");
-    EditY = named<QLineEdit>(m_modeRow, "EditY");
-    for (QLineEdit* edit : {EditX, EditY}) {
+    m_modeGroup = named<QGroupBox>(m_modeRow, "modeGroup");
+    m_opticalButton = named<QRadioButton>(m_modeGroup, "opticalButton");
+    m_manualButton = named<QRadioButton>(m_modeGroup, "manualButton");
+    auto* modes = new QHBoxLayout(m_modeGroup);
+    modes->addWidget(m_opticalButton);
+    modes->addWidget(m_manualButton);
+    m_clearButton = named<QPushButton>(m_modeRow, "clearButton");
+    m_clearButton->setAutoDefault(false);
+    m_stretchCheckBox = named<QCheckBox>(m_modeRow, "stretchCheckBox");
+    m_clickXLabel = label(m_modeRow, "clickXLabel");
+    m_clickYLabel = label(m_modeRow, "clickYLabel");
+    m_clickXEdit = named<QLineEdit>(m_modeRow, "clickXEdit");
+    m_clickYEdit = named<QLineEdit>(m_modeRow, "clickYEdit");
+    for (QLineEdit* edit : {m_clickXEdit, m_clickYEdit}) {
         edit->setReadOnly(true);
         edit->setFixedWidth(60);
     }
     auto* rowGrid = new QGridLayout(m_modeRow);
     rowGrid->setContentsMargins(0, 0, 0, 0);
-    rowGrid->addWidget(GroupBox1, 0, 0, 2, 1);
-    rowGrid->addWidget(BitBtn2, 0, 1);
-    rowGrid->addWidget(CheckBox1, 1, 1);
+    rowGrid->addWidget(m_modeGroup, 0, 0, 2, 1);
+    rowGrid->addWidget(m_clearButton, 0, 1);
+    rowGrid->addWidget(m_stretchCheckBox, 1, 1);
     auto* position = new QHBoxLayout;
-    position->addWidget(LabelX);
-    position->addWidget(EditX);
+    position->addWidget(m_clickXLabel);
+    position->addWidget(m_clickXEdit);
     position->addSpacing(12);
-    position->addWidget(LabelY);
-    position->addWidget(EditY);
+    position->addWidget(m_clickYLabel);
+    position->addWidget(m_clickYEdit);
     position->addStretch();
     rowGrid->addLayout(position, 2, 0, 1, 3);
     rowGrid->setColumnStretch(2, 1);
@@ -162,136 +162,137 @@ void TFormImage::buildControls() {
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(4);
 
-    BitBtn1 = named<QPushButton>(m_column, "BitBtn1");
-    BitBtn1->setAutoDefault(false);
-    CheckComplete = named<QCheckBox>(m_column, "CheckComplete");
-    EditComplete = named<QLineEdit>(m_column, "EditComplete");
-    CheckFileOnly = named<QCheckBox>(m_column, "CheckFileOnly");
-    CheckFileOnly->setChecked(true);
-    EditFileonly = named<QLineEdit>(m_column, "EditFileonly");
+    m_openButton = named<QPushButton>(m_column, "openButton");
+    m_openButton->setAutoDefault(false);
+    m_includePathCheckBox = named<QCheckBox>(m_column, "includePathCheckBox");
+    m_fullPathEdit = named<QLineEdit>(m_column, "fullPathEdit");
+    m_fileNameOnlyCheckBox = named<QCheckBox>(m_column, "fileNameOnlyCheckBox");
+    m_fileNameOnlyCheckBox->setChecked(true);
+    m_fileNameEdit = named<QLineEdit>(m_column, "fileNameEdit");
     auto* openRow = new QHBoxLayout;
-    openRow->addWidget(BitBtn1);
+    openRow->addWidget(m_openButton);
     openRow->addStretch();
     column->addLayout(openRow);
-    column->addWidget(CheckComplete);
-    column->addWidget(EditComplete);
-    column->addWidget(CheckFileOnly);
-    column->addWidget(EditFileonly);
+    column->addWidget(m_includePathCheckBox);
+    column->addWidget(m_fullPathEdit);
+    column->addWidget(m_fileNameOnlyCheckBox);
+    column->addWidget(m_fileNameEdit);
 
-    Label14 = named<QGroupBox>(m_column, "Label14");
-    LabelW = label(Label14, "LabelW");
-    LabelH = label(Label14, "LabelH");
-    Label17 = label(Label14, "Label17");
-    LabelWidth = label(Label14, "LabelWidth");
-    LabelHeight = label(Label14, "LabelHeight");
-    LabelFSize = label(Label14, "LabelFSize");
-    auto* info = new QGridLayout(Label14);
-    info->addWidget(LabelW, 0, 0);
-    info->addWidget(LabelWidth, 0, 1);
-    info->addWidget(LabelH, 0, 2);
-    info->addWidget(LabelHeight, 0, 3);
-    info->addWidget(Label17, 1, 0);
-    info->addWidget(LabelFSize, 1, 1, 1, 3);
+    m_pictureInfoGroup = named<QGroupBox>(m_column, "pictureInfoGroup");
+    m_widthLabel = label(m_pictureInfoGroup, "widthLabel");
+    m_heightLabel = label(m_pictureInfoGroup, "heightLabel");
+    m_fileSizeLabel = label(m_pictureInfoGroup, "fileSizeLabel");
+    m_widthValueLabel = label(m_pictureInfoGroup, "widthValueLabel");
+    m_heightValueLabel = label(m_pictureInfoGroup, "heightValueLabel");
+    m_fileSizeValueLabel = label(m_pictureInfoGroup, "fileSizeValueLabel");
+    auto* info = new QGridLayout(m_pictureInfoGroup);
+    info->addWidget(m_widthLabel, 0, 0);
+    info->addWidget(m_widthValueLabel, 0, 1);
+    info->addWidget(m_heightLabel, 0, 2);
+    info->addWidget(m_heightValueLabel, 0, 3);
+    info->addWidget(m_fileSizeLabel, 1, 0);
+    info->addWidget(m_fileSizeValueLabel, 1, 1, 1, 3);
     info->setColumnStretch(1, 1);
     info->setColumnStretch(3, 1);
-    column->addWidget(Label14);
+    column->addWidget(m_pictureInfoGroup);
 
-    CheckMap = named<QCheckBox>(m_column, "CheckMap");
+    m_mapCheckBox = named<QCheckBox>(m_column, "mapCheckBox");
     column->addSpacing(4);
-    column->addWidget(CheckMap);
+    column->addWidget(m_mapCheckBox);
 
     auto* map = new QGridLayout;
     map->setHorizontalSpacing(6);
-    Label3 = label(m_column, "Label3");
-    MapName = named<QLineEdit>(m_column, "MapName");
-    MapName->setText(m_fields.mapName);
-    Label4 = label(m_column, "Label4");
-    ComboBox1 = named<QComboBox>(m_column, "ComboBox1");
-    ComboBox1->addItems({QStringLiteral("rect"), QStringLiteral("circle"), QStringLiteral("poly")});
-    map->addWidget(Label3, 0, 0);
-    map->addWidget(MapName, 0, 1, 1, 2);
-    map->addWidget(Label4, 0, 3);
-    map->addWidget(ComboBox1, 0, 4);
+    m_mapNameLabel = label(m_column, "mapNameLabel");
+    m_mapNameEdit = named<QLineEdit>(m_column, "mapNameEdit");
+    m_mapNameEdit->setText(m_fields.mapName);
+    m_shapeLabel = label(m_column, "shapeLabel");
+    m_shapeCombo = named<QComboBox>(m_column, "shapeCombo");
+    m_shapeCombo->addItems(
+        {QStringLiteral("rect"), QStringLiteral("circle"), QStringLiteral("poly")});
+    map->addWidget(m_mapNameLabel, 0, 0);
+    map->addWidget(m_mapNameEdit, 0, 1, 1, 2);
+    map->addWidget(m_shapeLabel, 0, 3);
+    map->addWidget(m_shapeCombo, 0, 4);
 
-    Label5 = label(m_column, "Label5");
-    LabelLeft = label(m_column, "LabelLeft");
-    LabelTop = label(m_column, "LabelTop");
-    LabelRadius = label(m_column, "LabelRadius");
-    LabelBottom = label(m_column, "LabelBottom");
-    Left = named<QLineEdit>(m_column, "Left");
-    Top = named<QLineEdit>(m_column, "Top");
-    Right = named<QLineEdit>(m_column, "Right");
-    Bottom = named<QLineEdit>(m_column, "Bottom");
-    map->addWidget(LabelLeft, 1, 1);
-    map->addWidget(LabelTop, 1, 2);
-    map->addWidget(LabelRadius, 1, 3);
-    map->addWidget(LabelBottom, 1, 4);
-    map->addWidget(Label5, 2, 0);
+    m_coordsLabel = label(m_column, "coordsLabel");
+    m_leftLabel = label(m_column, "leftLabel");
+    m_topLabel = label(m_column, "topLabel");
+    m_rightLabel = label(m_column, "rightLabel");
+    m_bottomLabel = label(m_column, "bottomLabel");
+    m_leftEdit = named<QLineEdit>(m_column, "leftEdit");
+    m_topEdit = named<QLineEdit>(m_column, "topEdit");
+    m_rightEdit = named<QLineEdit>(m_column, "rightEdit");
+    m_bottomEdit = named<QLineEdit>(m_column, "bottomEdit");
+    map->addWidget(m_leftLabel, 1, 1);
+    map->addWidget(m_topLabel, 1, 2);
+    map->addWidget(m_rightLabel, 1, 3);
+    map->addWidget(m_bottomLabel, 1, 4);
+    map->addWidget(m_coordsLabel, 2, 0);
     int at = 1;
-    for (QLineEdit* edit : {Left, Top, Right, Bottom}) {
+    for (QLineEdit* edit : {m_leftEdit, m_topEdit, m_rightEdit, m_bottomEdit}) {
         edit->setMinimumWidth(44);
         map->addWidget(edit, 2, at++);
     }
 
-    Label8 = label(m_column, "Label8");
-    Alt = named<QLineEdit>(m_column, "Alt");
-    Label10 = label(m_column, "Label10");
-    Title = named<QLineEdit>(m_column, "Title");
-    Label11 = label(m_column, "Label11");
-    Href = named<QLineEdit>(m_column, "Href");
-    Href->setText(m_fields.href);
-    map->addWidget(Label8, 3, 0);
-    map->addWidget(Alt, 3, 1, 1, 4);
-    map->addWidget(Label10, 4, 0);
-    map->addWidget(Title, 4, 1, 1, 4);
-    map->addWidget(Label11, 5, 0);
-    map->addWidget(Href, 5, 1, 1, 4);
+    m_altLabel = label(m_column, "altLabel");
+    m_altEdit = named<QLineEdit>(m_column, "altEdit");
+    m_titleLabel = label(m_column, "titleLabel");
+    m_titleEdit = named<QLineEdit>(m_column, "titleEdit");
+    m_linkLabel = label(m_column, "linkLabel");
+    m_linkEdit = named<QLineEdit>(m_column, "linkEdit");
+    m_linkEdit->setText(m_fields.href);
+    map->addWidget(m_altLabel, 3, 0);
+    map->addWidget(m_altEdit, 3, 1, 1, 4);
+    map->addWidget(m_titleLabel, 4, 0);
+    map->addWidget(m_titleEdit, 4, 1, 1, 4);
+    map->addWidget(m_linkLabel, 5, 0);
+    map->addWidget(m_linkEdit, 5, 1, 1, 4);
     column->addLayout(map);
     column->addStretch();
 
-    ButtonOnly = named<QPushButton>(m_column, "ButtonOnly");
-    ButtonOnly->setDefault(true);
-    BitBtn3 = named<QPushButton>(m_column, "BitBtn3");
-    BitBtn3->setAutoDefault(false);
+    m_okButton = named<QPushButton>(m_column, "okButton");
+    m_okButton->setDefault(true);
+    m_cancelButton = named<QPushButton>(m_column, "cancelButton");
+    m_cancelButton->setAutoDefault(false);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(newHelpButton(
-        200, [this] { return Sprache; }, m_column));
-    installHelpKey(this, 200, [this] { return Sprache; });
+        200, [this] { return m_language; }, m_column));
+    installHelpKey(this, 200, [this] { return m_language; });
     buttons->addStretch();
-    buttons->addWidget(ButtonOnly);
-    buttons->addWidget(BitBtn3);
+    buttons->addWidget(m_okButton);
+    buttons->addWidget(m_cancelButton);
     column->addLayout(buttons);
 
-    LabelWidth->setText(NoInfo);
-    LabelHeight->setText(NoInfo);
-    LabelFSize->setText(NoInfo);
-    CheckBoxShow->setChecked(true);
+    m_widthValueLabel->setText(NoInfo);
+    m_heightValueLabel->setText(NoInfo);
+    m_fileSizeValueLabel->setText(NoInfo);
+    m_opticalButton->setChecked(true);
     showFields();
 }
 
-void TFormImage::connectControls() {
-    connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
-    connect(ButtonOnly, &QPushButton::clicked, this, [this] { ButtonOnlyClick(); });
-    connect(BitBtn3, &QPushButton::clicked, this, [this] { BitBtn3Click(); });
-    connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
-    connect(CheckMap, &QCheckBox::clicked, this, [this] { CheckMapClick(); });
-    connect(ComboBox1, &QComboBox::currentIndexChanged, this, [this] { ComboBox1Change(); });
-    connect(CheckBoxShow, &QRadioButton::clicked, this, [this] { CheckBoxShowClick(); });
-    connect(RadioButton1, &QRadioButton::clicked, this, [this] { RadioButton1Click(); });
-    connect(TrackBar1, &QSlider::valueChanged, this, [this](int p) { TrackBar1Change(p); });
-    connect(CheckComplete, &QCheckBox::clicked, this, [this] { CheckCompleteClick(); });
-    connect(CheckFileOnly, &QCheckBox::clicked, this, [this] { CheckFileOnlyClick(); });
-    connect(CheckBox1, &QCheckBox::clicked, this, [this] { CheckBox1Click(); });
-    connect(m_preview, &ImagePreview::pressed, this, [this](QPoint p) { ImageMouseDown(p); });
-    connect(m_preview, &ImagePreview::moved, this, [this](QPoint p) { ImageMouseMove(p); });
-    connect(m_preview, &ImagePreview::released, this, [this](QPoint p) { ImageMouseUp(p); });
+void ImageDialog::connectControls() {
+    connect(m_openButton, &QPushButton::clicked, this, [this] { openPicture(); });
+    connect(m_okButton, &QPushButton::clicked, this, [this] { acceptMarkup(); });
+    connect(m_cancelButton, &QPushButton::clicked, this, [this] { cancel(); });
+    connect(m_clearButton, &QPushButton::clicked, this, [this] { clearMap(); });
+    connect(m_mapCheckBox, &QCheckBox::clicked, this, [this] { toggleMap(); });
+    connect(m_shapeCombo, &QComboBox::currentIndexChanged, this, [this] { changeShape(); });
+    connect(m_opticalButton, &QRadioButton::clicked, this, [this] { chooseOpticalMode(); });
+    connect(m_manualButton, &QRadioButton::clicked, this, [this] { chooseManualMode(); });
+    connect(m_areaSlider, &QSlider::valueChanged, this, [this](int p) { moveSlider(p); });
+    connect(m_includePathCheckBox, &QCheckBox::clicked, this, [this] { toggleIncludePath(); });
+    connect(m_fileNameOnlyCheckBox, &QCheckBox::clicked, this, [this] { toggleFileNameOnly(); });
+    connect(m_stretchCheckBox, &QCheckBox::clicked, this, [this] { toggleStretch(); });
+    connect(m_preview, &ImagePreview::pressed, this, [this](QPoint p) { pressOnPreview(p); });
+    connect(m_preview, &ImagePreview::moved, this, [this](QPoint p) { dragOnPreview(p); });
+    connect(m_preview, &ImagePreview::released, this, [this](QPoint p) { releaseOnPreview(p); });
 }
 
-QString TFormImage::text(const char* german, const char* english) const {
-    return QString::fromUtf8(Sprache == UiLanguage::German ? german : english);
+QString ImageDialog::text(const char* german, const char* english) const {
+    return QString::fromUtf8(m_language == UiLanguage::German ? german : english);
 }
 
-void TFormImage::applyLanguage() {
+void ImageDialog::applyLanguage() {
     for (const DialogText& t : dialogTexts) {
         QWidget* widget = findChild<QWidget*>(QLatin1String(t.object));
         if (!widget)
@@ -311,97 +312,97 @@ void TFormImage::applyLanguage() {
     applyShapeView();
 }
 
-void TFormImage::readWidgets() {
-    m_fields.editComplete = EditComplete->text();
-    m_fields.editFileOnly = EditFileonly->text();
-    m_fields.checkComplete = CheckComplete->isChecked();
-    m_fields.alt = Alt->text();
-    m_fields.title = Title->text();
-    m_fields.checkMap = CheckMap->isChecked();
-    m_fields.mapName = MapName->text();
-    m_fields.shape = ComboBox1->currentText();
-    m_fields.left = Left->text();
-    m_fields.top = Top->text();
-    m_fields.right = Right->text();
-    m_fields.bottom = Bottom->text();
-    m_fields.href = Href->text();
+void ImageDialog::readWidgets() {
+    m_fields.fullPath = m_fullPathEdit->text();
+    m_fields.fileName = m_fileNameEdit->text();
+    m_fields.includePath = m_includePathCheckBox->isChecked();
+    m_fields.alt = m_altEdit->text();
+    m_fields.title = m_titleEdit->text();
+    m_fields.withMap = m_mapCheckBox->isChecked();
+    m_fields.mapName = m_mapNameEdit->text();
+    m_fields.shape = m_shapeCombo->currentText();
+    m_fields.left = m_leftEdit->text();
+    m_fields.top = m_topEdit->text();
+    m_fields.right = m_rightEdit->text();
+    m_fields.bottom = m_bottomEdit->text();
+    m_fields.href = m_linkEdit->text();
 }
 
-void TFormImage::showFields() {
-    EditComplete->setText(m_fields.editComplete);
-    EditFileonly->setText(m_fields.editFileOnly);
-    Alt->setText(m_fields.alt);
-    Title->setText(m_fields.title);
-    Left->setText(m_fields.left);
-    Top->setText(m_fields.top);
-    Right->setText(m_fields.right);
-    Bottom->setText(m_fields.bottom);
-    EditX->setText(m_fields.editX);
-    EditY->setText(m_fields.editY);
+void ImageDialog::showFields() {
+    m_fullPathEdit->setText(m_fields.fullPath);
+    m_fileNameEdit->setText(m_fields.fileName);
+    m_altEdit->setText(m_fields.alt);
+    m_titleEdit->setText(m_fields.title);
+    m_leftEdit->setText(m_fields.left);
+    m_topEdit->setText(m_fields.top);
+    m_rightEdit->setText(m_fields.right);
+    m_bottomEdit->setText(m_fields.bottom);
+    m_clickXEdit->setText(m_fields.clickX);
+    m_clickYEdit->setText(m_fields.clickY);
     setSliderPosition(m_map.sliderPosition());
 }
 
-void TFormImage::applyToPreview(const PreviewUpdate& update) {
+void ImageDialog::applyToPreview(const PreviewUpdate& update) {
     m_preview->apply(update);
     showFields();
 }
 
-void TFormImage::setSliderMaximum(int maximum) {
-    const QSignalBlocker quiet(TrackBar1);
-    TrackBar1->setMaximum(maximum);
-    m_map.setSliderPosition(TrackBar1->value());
+void ImageDialog::setSliderMaximum(int maximum) {
+    const QSignalBlocker quiet(m_areaSlider);
+    m_areaSlider->setMaximum(maximum);
+    m_map.setSliderPosition(m_areaSlider->value());
 }
 
-void TFormImage::setSliderPosition(int position) {
-    const QSignalBlocker quiet(TrackBar1);
-    TrackBar1->setValue(position);
+void ImageDialog::setSliderPosition(int position) {
+    const QSignalBlocker quiet(m_areaSlider);
+    m_areaSlider->setValue(position);
 }
 
-void TFormImage::resetPictureInfo() {
-    LabelWidth->setText(NoInfo);
-    LabelHeight->setText(NoInfo);
-    LabelFSize->setText(NoInfo);
-    m_fields.picture = QSize(0, 0);
+void ImageDialog::resetPictureInfo() {
+    m_widthValueLabel->setText(NoInfo);
+    m_heightValueLabel->setText(NoInfo);
+    m_fileSizeValueLabel->setText(NoInfo);
+    m_fields.pictureSize = QSize(0, 0);
     m_preview->setBlank();
 }
 
-void TFormImage::showEvent(QShowEvent* event) {
+void ImageDialog::showEvent(QShowEvent* event) {
     if (!event->spontaneous())
-        FormShow();
+        prepareForShowing();
     QDialog::showEvent(event);
 }
 
-void TFormImage::FormShow() {
+void ImageDialog::prepareForShowing() {
     m_map.reset();
     applyLanguage();
-    ImageSrc.clear();
-    Dateilong.clear();
+    m_markup.clear();
+    m_picturePath.clear();
     setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
     resize(780, 580);
     readWidgets();
-    CheckMap->setChecked(false);
-    m_fields.checkMap = false;
+    m_mapCheckBox->setChecked(false);
+    m_fields.withMap = false;
     {
-        const QSignalBlocker quiet(CheckBoxShow);
-        CheckBoxShow->setChecked(true);
+        const QSignalBlocker quiet(m_opticalButton);
+        m_opticalButton->setChecked(true);
     }
     switchMapControls(false);
     resetPictureInfo();
-    CheckBox1->setChecked(false);
+    m_stretchCheckBox->setChecked(false);
     m_preview->setStretched(false);
 }
 
-void TFormImage::resizeEvent(QResizeEvent* event) {
+void ImageDialog::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
     const ImageDialogLayout layout = imageDialogLayout(event->size());
     m_scroll->setGeometry(layout.preview);
-    TrackBar1->setGeometry(layout.slider);
+    m_areaSlider->setGeometry(layout.slider);
     m_modeRow->setGeometry(layout.modeRow);
     m_column->setGeometry(layout.rightColumn);
 }
 
-void TFormImage::BitBtn1Click() {
-    const OpenDialogStart start = openDialogStart(EditComplete->text(), EditFileonly->text());
+void ImageDialog::openPicture() {
+    const OpenDialogStart start = openDialogStart(m_fullPathEdit->text(), m_fileNameEdit->text());
     QString from = start.fileName;
     if (!start.folder.isEmpty())
         from = start.folder + QLatin1Char('/') + start.fileName;
@@ -412,13 +413,13 @@ void TFormImage::BitBtn1Click() {
         loadPicture(path);
 }
 
-void TFormImage::loadPicture(const QString& path) {
+void ImageDialog::loadPicture(const QString& path) {
     readWidgets();
-    Dateilong = path;
+    m_picturePath = path;
     const QFileInfo info(path);
-    LabelFSize->setText(fileSizeText(info.size()));
-    m_fields.editComplete = path;
-    m_fields.editFileOnly = info.fileName();
+    m_fileSizeValueLabel->setText(fileSizeText(info.size()));
+    m_fields.fullPath = path;
+    m_fields.fileName = info.fileName();
 
     QImageReader reader(path, imageFormatForPath(path));
     // The extension decides the decoder; a picture under a wrong extension is not guessed.
@@ -427,146 +428,147 @@ void TFormImage::loadPicture(const QString& path) {
     if (picture.isNull()) {
         // Nothing of the unreadable file stays, so OK cannot pair a typed name with the size
         // of a picture loaded before.
-        Dateilong.clear();
+        m_picturePath.clear();
         resetPictureInfo();
-        m_fields.editComplete.clear();
-        m_fields.editFileOnly.clear();
+        m_fields.fullPath.clear();
+        m_fields.fileName.clear();
         showFields();
         m_prompter.error(text(InvalidImageGerman, InvalidImageEnglish));
         return;
     }
     m_preview->setPicture(picture);
-    m_preview->setStretched(CheckBox1->isChecked());
-    m_fields.picture = picture.size();
-    LabelWidth->setText(QString::number(picture.width()));
-    LabelHeight->setText(QString::number(picture.height()));
-    setSliderMaximum(sliderMaximum(m_fields.shape, m_fields.picture));
+    m_preview->setStretched(m_stretchCheckBox->isChecked());
+    m_fields.pictureSize = picture.size();
+    m_widthValueLabel->setText(QString::number(picture.width()));
+    m_heightValueLabel->setText(QString::number(picture.height()));
+    setSliderMaximum(sliderMaximum(m_fields.shape, m_fields.pictureSize));
     showFields();
 }
 
-void TFormImage::ButtonOnlyClick() {
+void ImageDialog::acceptMarkup() {
     readWidgets();
-    ImageSrc = BuildImageMarkup(m_fields);
+    m_markup = imageMarkup(m_fields);
     accept();
 }
 
-void TFormImage::BitBtn3Click() {
-    ImageSrc.clear();
+void ImageDialog::cancel() {
+    m_markup.clear();
     reject();
 }
 
-void TFormImage::done(int result) {
+void ImageDialog::done(int result) {
     // However the window closes, the path fields start empty next time.
-    m_fields.editComplete.clear();
-    m_fields.editFileOnly.clear();
-    EditComplete->clear();
-    EditFileonly->clear();
+    m_fields.fullPath.clear();
+    m_fields.fileName.clear();
+    m_fullPathEdit->clear();
+    m_fileNameEdit->clear();
     QDialog::done(result);
 }
 
-void TFormImage::BitBtn2Click() {
+void ImageDialog::clearMap() {
     readWidgets();
-    applyToPreview(m_map.Clear());
+    applyToPreview(m_map.clear());
 }
 
-void TFormImage::switchMapControls(bool on) {
-    setTextColour(CheckMap, on ? "#800000" : "#000080");
-    CheckBox1->setChecked(false);
-    CheckBox1->setEnabled(!on);
+void ImageDialog::switchMapControls(bool on) {
+    setTextColour(m_mapCheckBox, on ? "#800000" : "#000080");
+    m_stretchCheckBox->setChecked(false);
+    m_stretchCheckBox->setEnabled(!on);
     m_preview->setStretched(false);
     const PreviewUpdate update = m_map.mapSwitched();
-    for (QWidget* w : std::initializer_list<QWidget*>{MapName, ComboBox1, Left, Top, Right, Bottom,
-                                                      Href, CheckBoxShow, RadioButton1, TrackBar1})
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             m_mapNameEdit, m_shapeCombo, m_leftEdit, m_topEdit, m_rightEdit, m_bottomEdit,
+             m_linkEdit, m_opticalButton, m_manualButton, m_areaSlider})
         w->setEnabled(on);
     if (on) {
         // A shape kept from the last use brings its own state of slider and mode.
         applyShapeView();
-        if (m_fields.shape == QLatin1String("poly") && !m_map.useText()) {
-            const QSignalBlocker quiet(RadioButton1);
-            RadioButton1->setChecked(true);
-            m_map.setUseText(true);
+        if (m_fields.shape == QLatin1String("poly") && !m_map.isManual()) {
+            const QSignalBlocker quiet(m_manualButton);
+            m_manualButton->setChecked(true);
+            m_map.setManual(true);
         }
     }
     applyToPreview(update);
 }
 
-void TFormImage::CheckMapClick() {
+void ImageDialog::toggleMap() {
     readWidgets();
-    switchMapControls(CheckMap->isChecked());
+    switchMapControls(m_mapCheckBox->isChecked());
 }
 
-void TFormImage::applyShapeView() {
-    const QString& shape = ComboBox1->currentText();
+void ImageDialog::applyShapeView() {
+    const QString& shape = m_shapeCombo->currentText();
     const bool circle = shape == QLatin1String("circle");
-    LabelRadius->setText(circle ? QStringLiteral("Radius") : text(RightGerman, RightEnglish));
-    LabelBottom->setVisible(!circle);
-    Bottom->setVisible(!circle);
-    if (shape == QLatin1String("poly") && CheckMap->isChecked()) {
-        TrackBar1->setEnabled(false);
-        CheckBoxShow->setEnabled(false);
+    m_rightLabel->setText(circle ? QStringLiteral("Radius") : text(RightGerman, RightEnglish));
+    m_bottomLabel->setVisible(!circle);
+    m_bottomEdit->setVisible(!circle);
+    if (shape == QLatin1String("poly") && m_mapCheckBox->isChecked()) {
+        m_areaSlider->setEnabled(false);
+        m_opticalButton->setEnabled(false);
     }
 }
 
-void TFormImage::ComboBox1Change() {
+void ImageDialog::changeShape() {
     readWidgets();
     const PreviewUpdate update = m_map.shapeChanged();
-    TrackBar1->setEnabled(true);
-    CheckBoxShow->setEnabled(true);
+    m_areaSlider->setEnabled(true);
+    m_opticalButton->setEnabled(true);
     const QString& shape = m_fields.shape;
     if (shape == QLatin1String("circle") || m_fields.pictureLoaded())
-        setSliderMaximum(sliderMaximum(shape, m_fields.picture));
+        setSliderMaximum(sliderMaximum(shape, m_fields.pictureSize));
     if (shape == QLatin1String("poly")) {
-        const QSignalBlocker quiet(RadioButton1);
-        RadioButton1->setChecked(true);
+        const QSignalBlocker quiet(m_manualButton);
+        m_manualButton->setChecked(true);
     }
     applyShapeView();
     applyToPreview(update);
 }
 
-void TFormImage::CheckBoxShowClick() {
+void ImageDialog::chooseOpticalMode() {
     readWidgets();
-    applyToPreview(m_map.setUseText(false));
+    applyToPreview(m_map.setManual(false));
 }
 
-void TFormImage::RadioButton1Click() {
+void ImageDialog::chooseManualMode() {
     readWidgets();
-    applyToPreview(m_map.setUseText(true));
+    applyToPreview(m_map.setManual(true));
 }
 
-void TFormImage::TrackBar1Change(int position) {
+void ImageDialog::moveSlider(int position) {
     readWidgets();
-    applyToPreview(m_map.TrackBar1Change(position));
+    applyToPreview(m_map.sliderMoved(position));
 }
 
-void TFormImage::CheckCompleteClick() {
-    CheckFileOnly->setChecked(!CheckComplete->isChecked());
+void ImageDialog::toggleIncludePath() {
+    m_fileNameOnlyCheckBox->setChecked(!m_includePathCheckBox->isChecked());
 }
 
-void TFormImage::CheckFileOnlyClick() {
-    CheckComplete->setChecked(!CheckFileOnly->isChecked());
+void ImageDialog::toggleFileNameOnly() {
+    m_includePathCheckBox->setChecked(!m_fileNameOnlyCheckBox->isChecked());
 }
 
-void TFormImage::CheckBox1Click() {
-    m_preview->setStretched(CheckBox1->isChecked());
+void ImageDialog::toggleStretch() {
+    m_preview->setStretched(m_stretchCheckBox->isChecked());
 }
 
-void TFormImage::ImageMouseDown(QPoint at) {
-    if (!CheckMap->isChecked())
+void ImageDialog::pressOnPreview(QPoint at) {
+    if (!m_mapCheckBox->isChecked())
         return;
     readWidgets();
-    applyToPreview(m_map.ImageMouseDown(at));
+    applyToPreview(m_map.mousePressed(at));
 }
 
-void TFormImage::ImageMouseMove(QPoint at) {
-    if (!CheckMap->isChecked() || !m_map.dragging())
+void ImageDialog::dragOnPreview(QPoint at) {
+    if (!m_mapCheckBox->isChecked() || !m_map.dragging())
         return;
     readWidgets();
-    applyToPreview(m_map.ImageMouseMove(at));
+    applyToPreview(m_map.mouseMoved(at));
 }
 
-void TFormImage::ImageMouseUp(QPoint at) {
-    if (!CheckMap->isChecked() || !m_map.dragging())
+void ImageDialog::releaseOnPreview(QPoint at) {
+    if (!m_mapCheckBox->isChecked() || !m_map.dragging())
         return;
     readWidgets();
-    applyToPreview(m_map.ImageMouseUp(at));
+    applyToPreview(m_map.mouseReleased(at));
 }

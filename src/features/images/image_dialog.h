@@ -20,37 +20,24 @@ class QSlider;
 
 // The image dialog: picks a picture, shows it with its size, and builds the "<img" markup,
 // optionally with an image map whose area is set on the preview. Created once; the caller
-// sets Sprache, shows it modally and reads ImageSrc.
-class TFormImage : public QDialog {
+// sets the language, shows it modally and reads the markup.
+class ImageDialog : public QDialog {
     Q_OBJECT
 public:
-    TFormImage(Prompter& prompter, QWidget* parent = nullptr);
+    ImageDialog(Prompter& prompter, QWidget* parent = nullptr);
 
-    UiLanguage Sprache = UiLanguage::German;
+    void setLanguage(UiLanguage language) { m_language = language; }
+    UiLanguage language() const { return m_language; }
     // The markup to insert; empty unless OK produced some.
-    QString ImageSrc;
+    QString markup() const { return m_markup; }
     // Full path of the loaded picture.
-    QString Dateilong;
-    bool UseText() const { return m_map.useText(); }
+    QString picturePath() const { return m_picturePath; }
+    bool isMapManual() const { return m_map.isManual(); }
 
     // Loads a picture as if it had been picked in the open dialog.
     void loadPicture(const QString& path);
     ImagePreview* preview() const { return m_preview; }
     const ImageFields& fields() const { return m_fields; }
-
-    // The handlers, public so that the window's tests can run them.
-    void BitBtn1Click();
-    void ButtonOnlyClick();
-    void BitBtn3Click();
-    void BitBtn2Click();
-    void CheckMapClick();
-    void ComboBox1Change();
-    void CheckBoxShowClick();
-    void RadioButton1Click();
-    void TrackBar1Change(int position);
-    void CheckCompleteClick();
-    void CheckFileOnlyClick();
-    void CheckBox1Click();
 
     void done(int result) override;
 
@@ -61,27 +48,44 @@ protected:
 private:
     void buildControls();
     void connectControls();
-    void FormShow();
+    // Every showing starts without a picture, a map or markup.
+    void prepareForShowing();
     void applyLanguage();
-    // Enables or disables the map's controls as CheckMap says.
+    // Enables or disables the map's controls as the map check box says.
     void switchMapControls(bool on);
-    // Label and Bottom field for the shape; slider and "Optical" for "poly".
+    // Label and bottom field for the shape; slider and "Optical" for "poly".
     void applyShapeView();
     void setSliderMaximum(int maximum);
     void setSliderPosition(int position);
     void resetPictureInfo();
     QString text(const char* german, const char* english) const;
 
+    void openPicture();
+    void acceptMarkup();
+    void cancel();
+    void clearMap();
+    void toggleMap();
+    void changeShape();
+    void chooseOpticalMode();
+    void chooseManualMode();
+    void moveSlider(int position);
+    void toggleIncludePath();
+    void toggleFileNameOnly();
+    void toggleStretch();
+
     // Widgets to fields before a step, fields to widgets after it.
     void readWidgets();
     void showFields();
     void applyToPreview(const PreviewUpdate& update);
 
-    void ImageMouseDown(QPoint at);
-    void ImageMouseMove(QPoint at);
-    void ImageMouseUp(QPoint at);
+    void pressOnPreview(QPoint at);
+    void dragOnPreview(QPoint at);
+    void releaseOnPreview(QPoint at);
 
     Prompter& m_prompter;
+    UiLanguage m_language = UiLanguage::German;
+    QString m_markup;
+    QString m_picturePath;
     ImageFields m_fields;
     ImageMapEditor m_map{m_fields};
 
@@ -90,48 +94,49 @@ private:
     QWidget* m_column;
     QWidget* m_modeRow;
 
-    QPushButton* BitBtn1;
-    QCheckBox* CheckComplete;
-    QLineEdit* EditComplete;
-    QCheckBox* CheckFileOnly;
-    QLineEdit* EditFileonly;
-    QGroupBox* Label14;
-    QLabel* LabelW;
-    QLabel* LabelH;
-    QLabel* LabelWidth;
-    QLabel* LabelHeight;
-    QLabel* Label17;
-    QLabel* LabelFSize;
-    QCheckBox* CheckBox1;
-    QCheckBox* CheckMap;
-    QLabel* Label3;
-    QLineEdit* MapName;
-    QLabel* Label4;
-    QComboBox* ComboBox1;
-    QLabel* Label5;
-    QLabel* LabelLeft;
-    QLabel* LabelTop;
-    QLabel* LabelRadius;
-    QLabel* LabelBottom;
-    QLineEdit* Left;
-    QLineEdit* Top;
-    QLineEdit* Right;
-    QLineEdit* Bottom;
-    QLabel* Label8;
-    QLineEdit* Alt;
-    QLabel* Label10;
-    QLineEdit* Title;
-    QLabel* Label11;
-    QLineEdit* Href;
-    QGroupBox* GroupBox1;
-    QRadioButton* CheckBoxShow;
-    QRadioButton* RadioButton1;
-    QSlider* TrackBar1;
-    QLabel* LabelX;
-    QLabel* LabelY;
-    QLineEdit* EditX;
-    QLineEdit* EditY;
-    QPushButton* BitBtn2;
-    QPushButton* ButtonOnly;
-    QPushButton* BitBtn3;
+    QPushButton* m_openButton;
+    QCheckBox* m_includePathCheckBox;
+    QLineEdit* m_fullPathEdit;
+    QCheckBox* m_fileNameOnlyCheckBox;
+    QLineEdit* m_fileNameEdit;
+    QGroupBox* m_pictureInfoGroup;
+    QLabel* m_widthLabel;
+    QLabel* m_heightLabel;
+    QLabel* m_widthValueLabel;
+    QLabel* m_heightValueLabel;
+    QLabel* m_fileSizeLabel;
+    QLabel* m_fileSizeValueLabel;
+    QCheckBox* m_stretchCheckBox;
+    QCheckBox* m_mapCheckBox;
+    QLabel* m_mapNameLabel;
+    QLineEdit* m_mapNameEdit;
+    QLabel* m_shapeLabel;
+    QComboBox* m_shapeCombo;
+    QLabel* m_coordsLabel;
+    QLabel* m_leftLabel;
+    QLabel* m_topLabel;
+    // "Right", or "Radius" for a circle.
+    QLabel* m_rightLabel;
+    QLabel* m_bottomLabel;
+    QLineEdit* m_leftEdit;
+    QLineEdit* m_topEdit;
+    QLineEdit* m_rightEdit;
+    QLineEdit* m_bottomEdit;
+    QLabel* m_altLabel;
+    QLineEdit* m_altEdit;
+    QLabel* m_titleLabel;
+    QLineEdit* m_titleEdit;
+    QLabel* m_linkLabel;
+    QLineEdit* m_linkEdit;
+    QGroupBox* m_modeGroup;
+    QRadioButton* m_opticalButton;
+    QRadioButton* m_manualButton;
+    QSlider* m_areaSlider;
+    QLabel* m_clickXLabel;
+    QLabel* m_clickYLabel;
+    QLineEdit* m_clickXEdit;
+    QLineEdit* m_clickYEdit;
+    QPushButton* m_clearButton;
+    QPushButton* m_okButton;
+    QPushButton* m_cancelButton;
 };

@@ -12,50 +12,50 @@ bool ImageMapEditor::isBoxShape() const {
 
 void ImageMapEditor::reset() {
     m_fields.points.clear();
-    m_useText = false;
+    m_manual = false;
     m_dragging = false;
 }
 
-PreviewUpdate ImageMapEditor::Clear() {
+PreviewUpdate ImageMapEditor::clear() {
     m_fields.points.clear();
     m_slider = 0;
     m_fields.left = m_fields.top = m_fields.right = m_fields.bottom = Zero;
-    m_fields.editX.clear();
-    m_fields.editY.clear();
+    m_fields.clickX.clear();
+    m_fields.clickY.clear();
     m_dragging = false;
     return {true, {}};
 }
 
 PreviewUpdate ImageMapEditor::mapSwitched() {
-    PreviewUpdate update = Clear();
+    PreviewUpdate update = clear();
     m_fields.alt = QStringLiteral("Comment");
     m_fields.title = QStringLiteral("Title");
     return update;
 }
 
-PreviewUpdate ImageMapEditor::setUseText(bool manual) {
-    m_useText = manual;
-    Clear();
-    return RedrawAreaPreview();
+PreviewUpdate ImageMapEditor::setManual(bool manual) {
+    m_manual = manual;
+    clear();
+    return redrawArea();
 }
 
 PreviewUpdate ImageMapEditor::shapeChanged() {
     if (m_fields.shape == QLatin1String("poly"))
-        return setUseText(true);
-    return Clear();
+        return setManual(true);
+    return clear();
 }
 
-PreviewUpdate ImageMapEditor::TrackBar1Change(int position) {
+PreviewUpdate ImageMapEditor::sliderMoved(int position) {
     m_slider = position;
     if (!m_fields.pictureLoaded())
         return {};
-    const SliderArea area = sliderArea(m_fields.shape, m_fields.picture, position);
+    const SliderArea area = sliderArea(m_fields.shape, m_fields.pictureSize, position);
     m_fields.left = QString::number(area.left);
     m_fields.top = QString::number(area.top);
     m_fields.right = QString::number(area.right);
     if (area.bottom)
         m_fields.bottom = QString::number(*area.bottom);
-    return m_useText ? PreviewUpdate{} : RedrawAreaPreview();
+    return m_manual ? PreviewUpdate{} : redrawArea();
 }
 
 MapOutline ImageMapEditor::dragOutline() const {
@@ -74,12 +74,12 @@ MapOutline ImageMapEditor::dragOutline() const {
     return {kind, {anchor.x(), anchor.y(), m_currentPoint.x(), m_currentPoint.y()}, {}};
 }
 
-PreviewUpdate ImageMapEditor::ImageMouseDown(QPoint at) {
-    m_fields.editX = QString::number(at.x());
-    m_fields.editY = QString::number(at.y());
+PreviewUpdate ImageMapEditor::mousePressed(QPoint at) {
+    m_fields.clickX = QString::number(at.x());
+    m_fields.clickY = QString::number(at.y());
     m_fields.points.append(at);
     m_pressPoint = m_currentPoint = at;
-    if (m_useText)
+    if (m_manual)
         m_dragging = true;
 
     if (isBoxShape()) {
@@ -89,8 +89,8 @@ PreviewUpdate ImageMapEditor::ImageMouseDown(QPoint at) {
         } else {
             m_fields.right = QString::number(at.x());
             m_fields.bottom = QString::number(at.y());
-            if (!m_useText)
-                return RedrawAreaPreview();
+            if (!m_manual)
+                return redrawArea();
         }
         if (!m_dragging)
             return {};
@@ -99,13 +99,13 @@ PreviewUpdate ImageMapEditor::ImageMouseDown(QPoint at) {
         return {true, {dragOutline()}};
     }
 
-    PreviewUpdate update = RedrawAreaPreview();
+    PreviewUpdate update = redrawArea();
     if (m_dragging)
         update.outlines.append(dragOutline());
     return update;
 }
 
-PreviewUpdate ImageMapEditor::ImageMouseMove(QPoint at) {
+PreviewUpdate ImageMapEditor::mouseMoved(QPoint at) {
     if (!m_dragging || at == m_currentPoint)
         return {};
     const MapOutline before = dragOutline();
@@ -117,7 +117,7 @@ PreviewUpdate ImageMapEditor::ImageMouseMove(QPoint at) {
     return {false, {before, dragOutline()}};
 }
 
-PreviewUpdate ImageMapEditor::ImageMouseUp(QPoint at) {
+PreviewUpdate ImageMapEditor::mouseReleased(QPoint at) {
     if (!m_dragging)
         return {};
     m_dragging = false;
@@ -128,7 +128,7 @@ PreviewUpdate ImageMapEditor::ImageMouseUp(QPoint at) {
         const auto y1 = fieldNumber(m_fields.top);
         if (!x1 || !y1)
             return {};
-        const auto circle = SetCircleFromBox(*x1, *y1, at.x(), at.y());
+        const auto circle = circleFromBox(*x1, *y1, at.x(), at.y());
         if (!circle)
             return {};
         m_fields.left = QString::number(circle->centreX);
@@ -143,12 +143,12 @@ PreviewUpdate ImageMapEditor::ImageMouseUp(QPoint at) {
               {}}}};
     }
     if (!isBoxShape())
-        return RedrawAreaPreview(); // the rubber line goes; the polyline stays
+        return redrawArea(); // the rubber line goes; the polyline stays
     return {};
 }
 
 void ImageMapEditor::applyCircle(const MapBox& box) {
-    if (const auto circle = SetCircleFromBox(box.x1, box.y1, box.x2, box.y2)) {
+    if (const auto circle = circleFromBox(box.x1, box.y1, box.x2, box.y2)) {
         m_fields.left = QString::number(circle->centreX);
         m_fields.top = QString::number(circle->centreY);
         m_fields.right = QString::number(circle->radius);
@@ -162,7 +162,7 @@ std::optional<MapOutline> ImageMapEditor::areaOutline() {
         return MapOutline{MapOutline::Kind::Polyline, {0, 0, 0, 0}, m_fields.points};
     }
     MapBox box{0, 0, 0, 0};
-    if (m_useText) {
+    if (m_manual) {
         const auto l = fieldNumber(m_fields.left);
         const auto t = fieldNumber(m_fields.top);
         const auto r = fieldNumber(m_fields.right);
@@ -174,7 +174,7 @@ std::optional<MapOutline> ImageMapEditor::areaOutline() {
         // Without a picture the slider's box would lie outside the preview.
         if (!m_fields.pictureLoaded())
             return std::nullopt;
-        box = sliderBox(m_fields.picture, m_slider);
+        box = sliderBox(m_fields.pictureSize, m_slider);
     }
     // Cleared fields give a box of one point, which would only mark the corner pixel.
     if (box.x1 == box.x2 && box.y1 == box.y2)
@@ -185,7 +185,7 @@ std::optional<MapOutline> ImageMapEditor::areaOutline() {
     return MapOutline{MapOutline::Kind::Ellipse, box, {}};
 }
 
-PreviewUpdate ImageMapEditor::RedrawAreaPreview() {
+PreviewUpdate ImageMapEditor::redrawArea() {
     PreviewUpdate update{true, {}};
     if (const auto outline = areaOutline())
         update.outlines.append(*outline);

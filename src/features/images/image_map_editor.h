@@ -31,34 +31,34 @@ class ImageMapEditor {
 public:
     explicit ImageMapEditor(ImageFields& fields) : m_fields(fields) {}
 
-    // UseText: coordinates come from the typed fields (manual mode), else from the slider.
-    bool useText() const { return m_useText; }
+    // Manual: coordinates come from the typed fields, else (optical) from the slider.
+    bool isManual() const { return m_manual; }
     int sliderPosition() const { return m_slider; }
     bool dragging() const { return m_dragging; }
 
     // The dialog's showing: optical mode, no points, nothing dragged.
     void reset();
-    // BitBtn2Click: forgets points and coordinates.
-    PreviewUpdate Clear();
-    // CheckMapClick, either way: a fresh map with the default alt and title texts.
+    // Forgets points and coordinates.
+    PreviewUpdate clear();
+    // The map switched on or off: a fresh map with the default alt and title texts.
     PreviewUpdate mapSwitched();
     // The mode buttons: Optical (false) or Manual (true).
-    PreviewUpdate setUseText(bool manual);
-    // ComboBox1Change after the shape field changed; "poly" goes to manual mode.
+    PreviewUpdate setManual(bool manual);
+    // After the shape field changed; "poly" goes to manual mode.
     PreviewUpdate shapeChanged();
-    // TrackBar1Change.
-    PreviewUpdate TrackBar1Change(int position);
+    // The slider moved by the user: its area goes into the coordinate fields.
+    PreviewUpdate sliderMoved(int position);
     // The slider's position set by the dialog without the change step.
     void setSliderPosition(int position) { m_slider = position; }
 
-    // The preview's mouse handlers; points are in picture pixels.
-    PreviewUpdate ImageMouseDown(QPoint at);
-    PreviewUpdate ImageMouseMove(QPoint at);
-    PreviewUpdate ImageMouseUp(QPoint at);
+    // The mouse on the preview; points are in picture pixels.
+    PreviewUpdate mousePressed(QPoint at);
+    PreviewUpdate mouseMoved(QPoint at);
+    PreviewUpdate mouseReleased(QPoint at);
 
     // The current area put on the restored picture. A circle's box becomes its centre and
     // radius in the fields.
-    PreviewUpdate RedrawAreaPreview();
+    PreviewUpdate redrawArea();
 
 private:
     bool isBoxShape() const;
@@ -68,7 +68,7 @@ private:
     void applyCircle(const MapBox& box);
 
     ImageFields& m_fields;
-    bool m_useText = false;
+    bool m_manual = false;
     int m_slider = 0;
     bool m_dragging = false;
     QPoint m_pressPoint;

@@ -16,7 +16,7 @@ int sliderMaximum(const QString& shape, QSize picture) {
     return shape == QLatin1String("rect") ? smaller : halfToEven(smaller);
 }
 
-std::optional<MapCircle> SetCircleFromBox(int x1, int y1, int x2, int y2) {
+std::optional<MapCircle> circleFromBox(int x1, int y1, int x2, int y2) {
     if (x2 == 0 && y2 == 0)
         return std::nullopt;
     const int dx = x2 - x1;

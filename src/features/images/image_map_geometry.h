@@ -20,7 +20,7 @@ struct MapCircle {
 };
 // The circle in the box from (x1, y1) to (x2, y2); none when x2 and y2 are both 0 (no box
 // drawn yet). The box may be drawn in any direction.
-std::optional<MapCircle> SetCircleFromBox(int x1, int y1, int x2, int y2);
+std::optional<MapCircle> circleFromBox(int x1, int y1, int x2, int y2);
 
 // A box from one corner to the other, as the area fields and the preview outlines hold it.
 struct MapBox {
@@ -31,10 +31,11 @@ struct MapBox {
     friend bool operator==(const MapBox&, const MapBox&) = default;
 };
 
-// The slider's box: p pixels inside every edge of the picture.
+// The slider's box: position pixels inside every edge of the picture.
 MapBox sliderBox(QSize picture, int position);
 
-// What the slider writes to Left, Top, Right and Bottom; a circle leaves Bottom alone.
+// What the slider writes to the left, top, right and bottom fields; a circle leaves bottom
+// alone.
 struct SliderArea {
     int left;
     int top;

@@ -17,21 +17,21 @@ bool isBoxShape(const QString& shape) {
 } // namespace
 
 QString imageSource(const ImageFields& fields) {
-    return fields.checkComplete ? fields.editComplete : fields.editFileOnly;
+    return fields.includePath ? fields.fullPath : fields.fileName;
 }
 
-QString BuildImageMarkup(const ImageFields& fields) {
+QString imageMarkup(const ImageFields& fields) {
     const QString src = imageSource(fields);
     if (src.trimmed().isEmpty())
         return {};
-    if (fields.checkMap)
-        return BuildImageMapMarkup(fields, src);
-    const QString closing = fields.checkComplete
+    if (fields.withMap)
+        return imageMapMarkup(fields, src);
+    const QString closing = fields.includePath
                                 ? QStringLiteral("px;  border: 0; float: left\" title=\"")
                                 : QStringLiteral("px; border: 0; float: left\" title=\"");
     return QStringLiteral("<img src=\"") + src + QStringLiteral("\" alt=\"") + fields.alt +
-           QStringLiteral("\" style=\"width:") + QString::number(fields.picture.width()) +
-           QStringLiteral("px; height:") + QString::number(fields.picture.height()) + closing +
+           QStringLiteral("\" style=\"width:") + QString::number(fields.pictureSize.width()) +
+           QStringLiteral("px; height:") + QString::number(fields.pictureSize.height()) + closing +
            fields.title + QStringLiteral("\" />");
 }
 
@@ -56,7 +56,7 @@ QString mapCoordinates(const ImageFields& fields) {
     return numbers.join(QLatin1Char(','));
 }
 
-QString BuildImageMapMarkup(const ImageFields& fields, const QString& src) {
+QString imageMapMarkup(const ImageFields& fields, const QString& src) {
     const QString coordinates = mapCoordinates(fields);
     if (isBlankText(coordinates))
         return {};
@@ -69,9 +69,9 @@ QString BuildImageMapMarkup(const ImageFields& fields, const QString& src) {
            fields.title + QStringLiteral("\"/>") + QStringLiteral("</map>") + CrLf;
 }
 
-void insertImageMarkup(EditorBuffer& editor, const QString& imageSrc) {
-    if (!imageSrc.isEmpty())
-        editor.setSelText(QLatin1Char(' ') + imageSrc);
+void insertImageMarkup(EditorBuffer& editor, const QString& markup) {
+    if (!markup.isEmpty())
+        editor.setSelText(QLatin1Char(' ') + markup);
 }
 
 QByteArray imageFormatForPath(const QString& path) {
@@ -91,15 +91,15 @@ QString fileSizeText(qint64 bytes) {
     return QString::number(bytes) + QStringLiteral(" Bytes");
 }
 
-OpenDialogStart openDialogStart(const QString& editComplete, const QString& editFileOnly) {
+OpenDialogStart openDialogStart(const QString& fullPath, const QString& fileName) {
     OpenDialogStart start;
-    if (!editComplete.isEmpty()) {
-        const QFileInfo info(editComplete);
+    if (!fullPath.isEmpty()) {
+        const QFileInfo info(fullPath);
         if (info.dir().exists())
             start.folder = info.absolutePath();
         start.fileName = info.fileName();
-    } else if (!editFileOnly.isEmpty()) {
-        start.fileName = editFileOnly;
+    } else if (!fileName.isEmpty()) {
+        start.fileName = fileName;
     }
     return start;
 }

@@ -5,7 +5,7 @@
 #include <QPolygon>
 
 ImagePreview::ImagePreview(QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("Image"));
+    setObjectName(QStringLiteral("preview"));
     setBlank();
 }
 

@@ -16,11 +16,11 @@
 
 namespace {
 
-constexpr int MsgNoFileLoaded = 20;
-constexpr int MsgCannotSave = 24;
-constexpr int MsgDeleteBackups = 53;
-constexpr int MsgUpdateFailed = 55;
-constexpr int MsgNoFtpServer = 215;
+constexpr int NoFileLoadedLine = 20;
+constexpr int CannotSaveLine = 24;
+constexpr int DeleteBackupsLine = 53;
+constexpr int UpdateFailedLine = 55;
+constexpr int NoFtpServerLine = 215;
 
 // A program named in the settings, else the desktop's handler: a stale path (one carried
 // over from another system, say) must not leave the command without any effect.
@@ -38,7 +38,7 @@ QString withName(const QString& line, const QString& name) {
 
 void reportInstaller(const CommandContext& context, InstallerResult result) {
     if (result == InstallerResult::Failed)
-        context.prompter.error(context.messages.message(MsgUpdateFailed));
+        context.prompter.error(context.messages.message(UpdateFailedLine));
 }
 
 } // namespace
@@ -47,15 +47,14 @@ QString browserAddress(const QString& path) {
     return QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString(QUrl::FullyEncoded);
 }
 
-void ToolButtonBrowserClick(const CommandContext& context, const QString& fileName,
-                            const DocumentFormat& format, const QString& browserPath,
-                            Platform& platform) {
+void showInBrowser(const CommandContext& context, const QString& fileName,
+                   const DocumentFormat& format, const QString& browserPath, Platform& platform) {
     if (fileName.isEmpty() || asciiLower(fileName) == QLatin1String("untitled")) {
-        context.prompter.error(context.messages.message(MsgNoFileLoaded));
+        context.prompter.error(context.messages.message(NoFileLoadedLine));
         return;
     }
     if (!writeFileSafely(fileName, encodeDocument(context.editor.text(), format))) {
-        context.prompter.error(withName(context.messages.message(MsgCannotSave), fileName));
+        context.prompter.error(withName(context.messages.message(CannotSaveLine), fileName));
         return;
     }
     if (isBlankText(browserPath))
@@ -76,9 +75,9 @@ QString ftpAddress(const EditorSettings& settings) {
            server;
 }
 
-void FTP1Click(const CommandContext& context, const EditorSettings& settings, Platform& platform) {
+void openFtp(const CommandContext& context, const EditorSettings& settings, Platform& platform) {
     if (isBlankText(settings.ftpServer)) {
-        context.prompter.information(context.messages.message(MsgNoFtpServer));
+        context.prompter.information(context.messages.message(NoFtpServerLine));
         return;
     }
     const QString address = ftpAddress(settings);
@@ -91,26 +90,26 @@ void FTP1Click(const CommandContext& context, const EditorSettings& settings, Pl
     startOrOpen(platform, fileManager ? QString() : client, address, address);
 }
 
-InstallerResult RunInstaller(Platform& platform, UiLanguage uiLanguage, const QString& word1,
-                             const QString& word2) {
+InstallerResult runInstaller(Platform& platform, UiLanguage uiLanguage, const QString& firstWord,
+                             const QString& secondWord) {
     const QString installer = platform.installerProgram();
     if (installer.isEmpty())
         return InstallerResult::NotInstalled;
     const QStringList arguments = installerArguments(
-        platform.programVersion(), platform.programFileName(), uiLanguage, {word1, word2});
+        platform.programVersion(), platform.programFileName(), uiLanguage, {firstWord, secondWord});
     return platform.startProgramElevated(installer, arguments) ? InstallerResult::Started
                                                                : InstallerResult::Failed;
 }
 
-void NachUpdatesuchen1Click(const CommandContext& context, Platform& platform) {
+void checkForUpdates(const CommandContext& context, Platform& platform) {
     reportInstaller(context,
-                    RunInstaller(platform, context.messages.language(), QString(), QString()));
+                    runInstaller(platform, context.messages.language(), QString(), QString()));
 }
 
 void startUpUpdateCheck(const CommandContext& context, Platform& platform, bool updateCheck) {
     if (!updateCheck)
         return;
-    reportInstaller(context, RunInstaller(platform, context.messages.language(),
+    reportInstaller(context, runInstaller(platform, context.messages.language(),
                                           QStringLiteral("default"), QStringLiteral("check")));
 }
 
@@ -123,7 +122,7 @@ QString backupChooserFolder(const QString& fileName) {
 int deleteBackupFiles(const CommandContext& context, const QStringList& chosen) {
     if (chosen.isEmpty())
         return 0;
-    QString question = context.messages.message(MsgDeleteBackups) + QStringLiteral("\r\n\r\n");
+    QString question = context.messages.message(DeleteBackupsLine) + QStringLiteral("\r\n\r\n");
     for (const QString& path : chosen)
         question += QFileInfo(path).fileName() + QStringLiteral("\r\n");
     if (context.prompter.askYesNo(question) == Prompter::Answer::No)

@@ -130,10 +130,10 @@ private:
         child<QAbstractButton>(dialog, name)->click();
     }
     static QStringList coords(QWidget& dialog) {
-        return {text(dialog, "Left"), text(dialog, "Top"), text(dialog, "Right"),
-                text(dialog, "Bottom")};
+        return {text(dialog, "leftEdit"), text(dialog, "topEdit"), text(dialog, "rightEdit"),
+                text(dialog, "bottomEdit")};
     }
-    static void drag(TFormImage& dialog, QPoint from, QPoint to) {
+    static void drag(ImageDialog& dialog, QPoint from, QPoint to) {
         QWidget* preview = dialog.preview();
         sendMouse(preview, QEvent::MouseButtonPress, from);
         sendMouse(preview, QEvent::MouseMove, (from + to) / 2);
@@ -141,14 +141,14 @@ private:
         sendMouse(preview, QEvent::MouseButtonRelease, to);
     }
     // A shown dialog with a 100 x 80 picture and the map ticked in the given mode.
-    void openMap(TFormImage& dialog, const char* shape, bool manual) {
-        dialog.Sprache = UiLanguage::English;
+    void openMap(ImageDialog& dialog, const char* shape, bool manual) {
+        dialog.setLanguage(UiLanguage::English);
         dialog.show();
         dialog.loadPicture(path("map.png"));
-        click(dialog, "CheckMap");
-        child<QComboBox>(dialog, "ComboBox1")->setCurrentText(QLatin1String(shape));
+        click(dialog, "mapCheckBox");
+        child<QComboBox>(dialog, "shapeCombo")->setCurrentText(QLatin1String(shape));
         if (manual)
-            click(dialog, "RadioButton1");
+            click(dialog, "manualButton");
     }
 
 private slots:
@@ -185,18 +185,18 @@ private slots:
         QFETCH(int, width);
         QFETCH(int, height);
         ScriptedPrompter prompter;
-        TFormImage dialog(prompter);
+        ImageDialog dialog(prompter);
         dialog.show();
         const QString file = m_dir.filePath(name);
         dialog.loadPicture(file);
         QVERIFY2(prompter.messages().isEmpty(), qPrintable(prompter.messages().join('|')));
-        QCOMPARE(text(dialog, "LabelWidth"), QString::number(width));
-        QCOMPARE(text(dialog, "LabelHeight"), QString::number(height));
-        QCOMPARE(text(dialog, "LabelFSize"),
+        QCOMPARE(text(dialog, "widthValueLabel"), QString::number(width));
+        QCOMPARE(text(dialog, "heightValueLabel"), QString::number(height));
+        QCOMPARE(text(dialog, "fileSizeValueLabel"),
                  QString::number(QFileInfo(file).size()) + QStringLiteral(" Bytes"));
-        QCOMPARE(text(dialog, "EditComplete"), file);
-        QCOMPARE(text(dialog, "EditFileonly"), name);
-        QCOMPARE(dialog.Dateilong, file);
+        QCOMPARE(text(dialog, "fullPathEdit"), file);
+        QCOMPARE(text(dialog, "fileNameEdit"), name);
+        QCOMPARE(dialog.picturePath(), file);
         QCOMPARE(dialog.preview()->pictureSize(), QSize(width, height));
     }
 
@@ -220,51 +220,51 @@ private slots:
         QFETCH(UiLanguage, language);
         QFETCH(QString, message);
         ScriptedPrompter prompter;
-        TFormImage dialog(prompter);
-        dialog.Sprache = language;
+        ImageDialog dialog(prompter);
+        dialog.setLanguage(language);
         dialog.show();
         dialog.loadPicture(path("photo.png"));
         dialog.loadPicture(m_dir.filePath(name));
         QCOMPARE(prompter.messages(), QStringList{message});
         QVERIFY(dialog.isVisible());
-        QCOMPARE(text(dialog, "EditComplete"), QString());
-        QCOMPARE(text(dialog, "EditFileonly"), QString());
-        QCOMPARE(text(dialog, "LabelWidth"), QStringLiteral("000"));
-        QCOMPARE(text(dialog, "LabelFSize"), QStringLiteral("000"));
-        QVERIFY(dialog.Dateilong.isEmpty());
+        QCOMPARE(text(dialog, "fullPathEdit"), QString());
+        QCOMPARE(text(dialog, "fileNameEdit"), QString());
+        QCOMPARE(text(dialog, "widthValueLabel"), QStringLiteral("000"));
+        QCOMPARE(text(dialog, "fileSizeValueLabel"), QStringLiteral("000"));
+        QVERIFY(dialog.picturePath().isEmpty());
 
         // A name typed afterwards does not take the size of the picture loaded before.
-        child<QLineEdit>(dialog, "EditFileonly")->setText(QStringLiteral("typed.png"));
-        click(dialog, "ButtonOnly");
-        QVERIFY(dialog.ImageSrc.contains(QStringLiteral("width:0px; height:0px;")));
+        child<QLineEdit>(dialog, "fileNameEdit")->setText(QStringLiteral("typed.png"));
+        click(dialog, "okButton");
+        QVERIFY(dialog.markup().contains(QStringLiteral("width:0px; height:0px;")));
     }
 
     void ok_fileNameOnly_writesNameAndSize() {
         ScriptedPrompter prompter;
-        TFormImage dialog(prompter);
+        ImageDialog dialog(prompter);
         dialog.show();
         dialog.loadPicture(path("photo.jpg"));
-        click(dialog, "ButtonOnly");
+        click(dialog, "okButton");
         QVERIFY(!dialog.isVisible());
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(dialog.ImageSrc,
+        QCOMPARE(dialog.markup(),
                  QStringLiteral("<img src=\"photo.jpg\" alt=\"Comment\" style=\"width:31px; "
                                 "height:21px; border: 0; float: left\" title=\"Title\" />"));
         // Closing emptied the path fields for the next use.
-        QCOMPARE(text(dialog, "EditComplete"), QString());
-        QCOMPARE(text(dialog, "EditFileonly"), QString());
+        QCOMPARE(text(dialog, "fullPathEdit"), QString());
+        QCOMPARE(text(dialog, "fileNameEdit"), QString());
     }
 
     void ok_includePath_writesFullPath() {
         ScriptedPrompter prompter;
-        TFormImage dialog(prompter);
+        ImageDialog dialog(prompter);
         dialog.show();
         dialog.loadPicture(path("photo.png"));
-        click(dialog, "CheckComplete");
-        QVERIFY(!child<QCheckBox>(dialog, "CheckFileOnly")->isChecked());
-        child<QLineEdit>(dialog, "Alt")->setText(QStringLiteral("Me"));
-        click(dialog, "ButtonOnly");
-        QCOMPARE(dialog.ImageSrc, QStringLiteral("<img src=\"") + path("photo.png") +
+        click(dialog, "includePathCheckBox");
+        QVERIFY(!child<QCheckBox>(dialog, "fileNameOnlyCheckBox")->isChecked());
+        child<QLineEdit>(dialog, "altEdit")->setText(QStringLiteral("Me"));
+        click(dialog, "okButton");
+        QCOMPARE(dialog.markup(), QStringLiteral("<img src=\"") + path("photo.png") +
                                       QStringLiteral("\" alt=\"Me\" style=\"width:30px; "
                                                      "height:20px;  border: 0; float: left\" "
                                                      "title=\"Title\" />"));
@@ -272,143 +272,144 @@ private slots:
 
     void pathCheckBoxes_stayOpposite() {
         ScriptedPrompter prompter;
-        TFormImage dialog(prompter);
+        ImageDialog dialog(prompter);
         dialog.show();
-        auto* complete = child<QCheckBox>(dialog, "CheckComplete");
-        auto* fileOnly = child<QCheckBox>(dialog, "CheckFileOnly");
+        auto* complete = child<QCheckBox>(dialog, "includePathCheckBox");
+        auto* fileOnly = child<QCheckBox>(dialog, "fileNameOnlyCheckBox");
         QVERIFY(fileOnly->isChecked());
         QVERIFY(!complete->isChecked());
-        click(dialog, "CheckFileOnly");
+        click(dialog, "fileNameOnlyCheckBox");
         QVERIFY(complete->isChecked());
-        click(dialog, "CheckComplete");
+        click(dialog, "includePathCheckBox");
         QVERIFY(fileOnly->isChecked());
         QVERIFY(!complete->isChecked());
     }
 
     void cancelAndClose_leaveNoMarkup() {
         ScriptedPrompter prompter;
-        TFormImage dialog(prompter);
+        ImageDialog dialog(prompter);
         dialog.show();
         dialog.loadPicture(path("photo.png"));
-        click(dialog, "BitBtn3");
-        QVERIFY(dialog.ImageSrc.isEmpty());
+        click(dialog, "cancelButton");
+        QVERIFY(dialog.markup().isEmpty());
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
 
         dialog.show();
         dialog.loadPicture(path("photo.png"));
         dialog.close();
-        QVERIFY(dialog.ImageSrc.isEmpty());
-        QCOMPARE(text(dialog, "EditFileonly"), QString());
+        QVERIFY(dialog.markup().isEmpty());
+        QCOMPARE(text(dialog, "fileNameEdit"), QString());
     }
 
     void showing_resetsInfoAndMapButKeepsTypedMapTexts() {
         ScriptedPrompter prompter;
-        TFormImage dialog(prompter);
+        ImageDialog dialog(prompter);
         openMap(dialog, "circle", false);
-        child<QLineEdit>(dialog, "MapName")->setText(QStringLiteral("Nav"));
-        child<QLineEdit>(dialog, "Alt")->setText(QStringLiteral("mine"));
+        child<QLineEdit>(dialog, "mapNameEdit")->setText(QStringLiteral("Nav"));
+        child<QLineEdit>(dialog, "altEdit")->setText(QStringLiteral("mine"));
         dialog.resize(900, 700);
-        click(dialog, "ButtonOnly");
+        click(dialog, "okButton");
 
         dialog.show();
         QCOMPARE(dialog.size(), QSize(780, 580));
-        QVERIFY(dialog.ImageSrc.isEmpty());
-        QVERIFY(!child<QCheckBox>(dialog, "CheckMap")->isChecked());
-        QVERIFY(!child<QLineEdit>(dialog, "Left")->isEnabled());
-        QVERIFY(!child<QSlider>(dialog, "TrackBar1")->isEnabled());
-        QCOMPARE(text(dialog, "LabelWidth"), QStringLiteral("000"));
-        QCOMPARE(text(dialog, "LabelHeight"), QStringLiteral("000"));
+        QVERIFY(dialog.markup().isEmpty());
+        QVERIFY(!child<QCheckBox>(dialog, "mapCheckBox")->isChecked());
+        QVERIFY(!child<QLineEdit>(dialog, "leftEdit")->isEnabled());
+        QVERIFY(!child<QSlider>(dialog, "areaSlider")->isEnabled());
+        QCOMPARE(text(dialog, "widthValueLabel"), QStringLiteral("000"));
+        QCOMPARE(text(dialog, "heightValueLabel"), QStringLiteral("000"));
         QCOMPARE(dialog.preview()->pictureSize(), QSize(200, 200));
         QCOMPARE(dialog.preview()->shownImage().pixelColor(5, 5), QColor(Qt::white));
-        QCOMPARE(text(dialog, "Alt"), QStringLiteral("Comment"));
-        QCOMPARE(text(dialog, "Title"), QStringLiteral("Title"));
-        QCOMPARE(text(dialog, "MapName"), QStringLiteral("Nav"));
-        QCOMPARE(child<QComboBox>(dialog, "ComboBox1")->currentText(), QStringLiteral("circle"));
-        QVERIFY(!dialog.UseText());
+        QCOMPARE(text(dialog, "altEdit"), QStringLiteral("Comment"));
+        QCOMPARE(text(dialog, "titleEdit"), QStringLiteral("Title"));
+        QCOMPARE(text(dialog, "mapNameEdit"), QStringLiteral("Nav"));
+        QCOMPARE(child<QComboBox>(dialog, "shapeCombo")->currentText(), QStringLiteral("circle"));
+        QVERIFY(!dialog.isMapManual());
     }
 
     void texts_followLanguage() {
         ScriptedPrompter prompter;
-        TFormImage dialog(prompter);
-        dialog.Sprache = UiLanguage::German;
+        ImageDialog dialog(prompter);
+        dialog.setLanguage(UiLanguage::German);
         dialog.show();
-        QCOMPARE(child<QPushButton>(dialog, "BitBtn1")->text(), QString::fromUtf8("Öffnen"));
-        QCOMPARE(child<QPushButton>(dialog, "BitBtn3")->text(), QStringLiteral("Abbrechen"));
-        QCOMPARE(child<QCheckBox>(dialog, "CheckMap")->text(),
+        QCOMPARE(child<QPushButton>(dialog, "openButton")->text(), QString::fromUtf8("Öffnen"));
+        QCOMPARE(child<QPushButton>(dialog, "cancelButton")->text(), QStringLiteral("Abbrechen"));
+        QCOMPARE(child<QCheckBox>(dialog, "mapCheckBox")->text(),
                  QStringLiteral("Image Map erstellen"));
-        QCOMPARE(child<QCheckBox>(dialog, "CheckFileOnly")->toolTip(),
+        QCOMPARE(child<QCheckBox>(dialog, "fileNameOnlyCheckBox")->toolTip(),
                  QString::fromUtf8("Dateiname ohne Pfadangaben einfügen"));
-        QCOMPARE(text(dialog, "LabelRadius"), QStringLiteral("Rechts"));
+        QCOMPARE(text(dialog, "rightLabel"), QStringLiteral("Rechts"));
         dialog.close();
-        dialog.Sprache = UiLanguage::English;
+        dialog.setLanguage(UiLanguage::English);
         dialog.show();
-        QCOMPARE(child<QPushButton>(dialog, "BitBtn1")->text(), QStringLiteral("Open"));
-        QCOMPARE(child<QPushButton>(dialog, "BitBtn2")->toolTip(),
+        QCOMPARE(child<QPushButton>(dialog, "openButton")->text(), QStringLiteral("Open"));
+        QCOMPARE(child<QPushButton>(dialog, "clearButton")->toolTip(),
                  QStringLiteral("Clear image map"));
-        QCOMPARE(child<QRadioButton>(dialog, "RadioButton1")->text(), QStringLiteral("Manual"));
-        QCOMPARE(text(dialog, "LabelRadius"), QStringLiteral("Right"));
+        QCOMPARE(child<QRadioButton>(dialog, "manualButton")->text(), QStringLiteral("Manual"));
+        QCOMPARE(text(dialog, "rightLabel"), QStringLiteral("Right"));
     }
 
     void mapTick_switchesControlsAndStretch() {
         ScriptedPrompter prompter;
-        TFormImage dialog(prompter);
+        ImageDialog dialog(prompter);
         dialog.show();
         dialog.loadPicture(path("map.png"));
-        click(dialog, "CheckBox1");
+        click(dialog, "stretchCheckBox");
         QVERIFY(dialog.preview()->isStretched());
-        click(dialog, "CheckMap");
+        click(dialog, "mapCheckBox");
         QVERIFY(!dialog.preview()->isStretched());
-        QVERIFY(!child<QCheckBox>(dialog, "CheckBox1")->isChecked());
-        QVERIFY(!child<QCheckBox>(dialog, "CheckBox1")->isEnabled());
-        for (const char* name : {"MapName", "Left", "Top", "Right", "Bottom", "Href"})
+        QVERIFY(!child<QCheckBox>(dialog, "stretchCheckBox")->isChecked());
+        QVERIFY(!child<QCheckBox>(dialog, "stretchCheckBox")->isEnabled());
+        for (const char* name :
+             {"mapNameEdit", "leftEdit", "topEdit", "rightEdit", "bottomEdit", "linkEdit"})
             QVERIFY2(child<QWidget>(dialog, name)->isEnabled(), name);
-        click(dialog, "CheckMap");
-        QVERIFY(child<QCheckBox>(dialog, "CheckBox1")->isEnabled());
-        QVERIFY(!child<QLineEdit>(dialog, "Left")->isEnabled());
+        click(dialog, "mapCheckBox");
+        QVERIFY(child<QCheckBox>(dialog, "stretchCheckBox")->isEnabled());
+        QVERIFY(!child<QLineEdit>(dialog, "leftEdit")->isEnabled());
     }
 
     void shapes_setLabelSliderAndMode() {
         ScriptedPrompter prompter;
-        TFormImage dialog(prompter);
+        ImageDialog dialog(prompter);
         openMap(dialog, "rect", false);
-        auto* slider = child<QSlider>(dialog, "TrackBar1");
+        auto* slider = child<QSlider>(dialog, "areaSlider");
         QCOMPARE(slider->maximum(), 80);
-        child<QComboBox>(dialog, "ComboBox1")->setCurrentText(QStringLiteral("circle"));
-        QCOMPARE(text(dialog, "LabelRadius"), QStringLiteral("Radius"));
-        QVERIFY(child<QLineEdit>(dialog, "Bottom")->isHidden());
+        child<QComboBox>(dialog, "shapeCombo")->setCurrentText(QStringLiteral("circle"));
+        QCOMPARE(text(dialog, "rightLabel"), QStringLiteral("Radius"));
+        QVERIFY(child<QLineEdit>(dialog, "bottomEdit")->isHidden());
         QCOMPARE(slider->maximum(), 40);
-        child<QComboBox>(dialog, "ComboBox1")->setCurrentText(QStringLiteral("poly"));
+        child<QComboBox>(dialog, "shapeCombo")->setCurrentText(QStringLiteral("poly"));
         QVERIFY(!slider->isEnabled());
-        QVERIFY(!child<QRadioButton>(dialog, "CheckBoxShow")->isEnabled());
-        QVERIFY(child<QRadioButton>(dialog, "RadioButton1")->isChecked());
-        QVERIFY(dialog.UseText());
-        child<QComboBox>(dialog, "ComboBox1")->setCurrentText(QStringLiteral("rect"));
+        QVERIFY(!child<QRadioButton>(dialog, "opticalButton")->isEnabled());
+        QVERIFY(child<QRadioButton>(dialog, "manualButton")->isChecked());
+        QVERIFY(dialog.isMapManual());
+        child<QComboBox>(dialog, "shapeCombo")->setCurrentText(QStringLiteral("rect"));
         QVERIFY(slider->isEnabled());
-        QVERIFY(!child<QLineEdit>(dialog, "Bottom")->isHidden());
+        QVERIFY(!child<QLineEdit>(dialog, "bottomEdit")->isHidden());
         QCOMPARE(slider->maximum(), 80);
     }
 
     void slider_opticalRectDrawsAndWritesBox() {
         ScriptedPrompter prompter;
-        TFormImage dialog(prompter);
+        ImageDialog dialog(prompter);
         openMap(dialog, "rect", false);
-        child<QSlider>(dialog, "TrackBar1")->setValue(5);
+        child<QSlider>(dialog, "areaSlider")->setValue(5);
         QCOMPARE(coords(dialog), (QStringList{"5", "5", "95", "75"}));
         const QImage& shown = dialog.preview()->shownImage();
         QVERIFY(inverted(shown, 5, 5));
         QVERIFY(inverted(shown, 50, 75));
         QVERIFY(!inverted(shown, 50, 40));
-        click(dialog, "ButtonOnly");
-        QVERIFY(dialog.ImageSrc.contains(QStringLiteral("coords=\"5,5,95,75\"")));
+        click(dialog, "okButton");
+        QVERIFY(dialog.markup().contains(QStringLiteral("coords=\"5,5,95,75\"")));
     }
 
     void dragRect_setsCornersDrawsInvertedOutlineAndInserts() {
         ScriptedPrompter prompter;
-        TFormImage dialog(prompter);
+        ImageDialog dialog(prompter);
         openMap(dialog, "rect", true);
         QWidget* preview = dialog.preview();
         sendMouse(preview, QEvent::MouseButtonPress, {10, 10});
-        QCOMPARE(text(dialog, "EditX"), QStringLiteral("10"));
+        QCOMPARE(text(dialog, "clickXEdit"), QStringLiteral("10"));
         sendMouse(preview, QEvent::MouseMove, {30, 30});
         sendMouse(preview, QEvent::MouseMove, {60, 40});
         QCOMPARE(coords(dialog), (QStringList{"10", "10", "60", "40"}));
@@ -422,10 +423,10 @@ private slots:
         QVERIFY(!inverted(shown, 30, 20));
         QVERIFY(!inverted(shown, 20, 30));
 
-        child<QLineEdit>(dialog, "MapName")->setText(QStringLiteral("Nav"));
-        child<QLineEdit>(dialog, "Href")->setText(QStringLiteral("https://example.com/x"));
-        click(dialog, "ButtonOnly");
-        QCOMPARE(dialog.ImageSrc,
+        child<QLineEdit>(dialog, "mapNameEdit")->setText(QStringLiteral("Nav"));
+        child<QLineEdit>(dialog, "linkEdit")->setText(QStringLiteral("https://example.com/x"));
+        click(dialog, "okButton");
+        QCOMPARE(dialog.markup(),
                  QStringLiteral("<img src=\"map.png\"  border=\"0\" alt=\"My Image\" "
                                 "usemap=\"#Nav\">\r\n<map name=\"Nav\">\r\n <area shape=\"rect\" "
                                 "coords=\"10,10,60,40\" href=\"https://example.com/x\" "
@@ -434,7 +435,7 @@ private slots:
 
     void dragBeyondPicture_staysOnIt() {
         ScriptedPrompter prompter;
-        TFormImage dialog(prompter);
+        ImageDialog dialog(prompter);
         openMap(dialog, "rect", true);
         dialog.preview()->resize(400, 400);
         drag(dialog, {50, 50}, {300, -20});
@@ -443,57 +444,57 @@ private slots:
 
     void dragCircle_givesCentreAndRadius() {
         ScriptedPrompter prompter;
-        TFormImage dialog(prompter);
+        ImageDialog dialog(prompter);
         openMap(dialog, "circle", true);
         drag(dialog, {10, 10}, {50, 30});
-        QCOMPARE(text(dialog, "Left"), QStringLiteral("30"));
-        QCOMPARE(text(dialog, "Top"), QStringLiteral("20"));
-        QCOMPARE(text(dialog, "Right"), QStringLiteral("10"));
+        QCOMPARE(text(dialog, "leftEdit"), QStringLiteral("30"));
+        QCOMPARE(text(dialog, "topEdit"), QStringLiteral("20"));
+        QCOMPARE(text(dialog, "rightEdit"), QStringLiteral("10"));
         const QImage& shown = dialog.preview()->shownImage();
         QVERIFY(!inverted(shown, 30, 20));
         bool edge = false;
         for (int x = 38; x <= 41; ++x)
             edge = edge || inverted(shown, x, 20);
         QVERIFY(edge);
-        click(dialog, "ButtonOnly");
+        click(dialog, "okButton");
         QVERIFY(
-            dialog.ImageSrc.contains(QStringLiteral("<area shape=\"circle\" coords=\"30,20,10\"")));
+            dialog.markup().contains(QStringLiteral("<area shape=\"circle\" coords=\"30,20,10\"")));
     }
 
     void clicksPoly_collectPoints() {
         ScriptedPrompter prompter;
-        TFormImage dialog(prompter);
+        ImageDialog dialog(prompter);
         openMap(dialog, "poly", false);
-        QVERIFY(dialog.UseText());
+        QVERIFY(dialog.isMapManual());
         for (QPoint p : {QPoint(1, 2), QPoint(3, 4), QPoint(5, 6)})
             drag(dialog, p, p);
         QVERIFY(inverted(dialog.preview()->shownImage(), 2, 3));
-        QCOMPARE(text(dialog, "EditY"), QStringLiteral("6"));
-        click(dialog, "ButtonOnly");
-        QVERIFY(dialog.ImageSrc.contains(
+        QCOMPARE(text(dialog, "clickYEdit"), QStringLiteral("6"));
+        click(dialog, "okButton");
+        QVERIFY(dialog.markup().contains(
             QStringLiteral("<area shape=\"poly\" coords=\"1,2,3,4,5,6\"")));
     }
 
     void clear_restoresPictureAndZeroesFields() {
         ScriptedPrompter prompter;
-        TFormImage dialog(prompter);
+        ImageDialog dialog(prompter);
         openMap(dialog, "rect", true);
         drag(dialog, {10, 10}, {60, 40});
-        click(dialog, "BitBtn2");
+        click(dialog, "clearButton");
         QCOMPARE(coords(dialog), (QStringList{"0", "0", "0", "0"}));
-        QCOMPARE(text(dialog, "EditX"), QString());
+        QCOMPARE(text(dialog, "clickXEdit"), QString());
         QCOMPARE(dialog.preview()->shownImage(), solidImage(100, 80));
-        click(dialog, "ButtonOnly");
-        QVERIFY(dialog.ImageSrc.isEmpty()); // no area, nothing inserted
+        click(dialog, "okButton");
+        QVERIFY(dialog.markup().isEmpty()); // no area, nothing inserted
     }
 
     void mouseWithoutMap_changesNothing() {
         ScriptedPrompter prompter;
-        TFormImage dialog(prompter);
+        ImageDialog dialog(prompter);
         dialog.show();
         dialog.loadPicture(path("map.png"));
         drag(dialog, {10, 10}, {60, 40});
-        QCOMPARE(text(dialog, "EditX"), QString());
+        QCOMPARE(text(dialog, "clickXEdit"), QString());
         QCOMPARE(dialog.preview()->shownImage(), solidImage(100, 80));
     }
 
@@ -506,12 +507,12 @@ private slots:
         MainWindow window(platform, &prompter);
         window.setUiLanguage(window.uiLanguage());
 
-        QAction* button = window.findChild<QAction*>(QStringLiteral("ToolButtonImage"));
+        QAction* button = window.findChild<QAction*>(QStringLiteral("imageButton"));
         QVERIFY(button);
         QVERIFY(window.actions().standardBar->actions().contains(button));
         QCOMPARE(button->toolTip(), QStringLiteral("Insert image"));
         QVERIFY(!button->icon().isNull());
-        QAction* item = window.findChild<QAction*>(QStringLiteral("Image1"));
+        QAction* item = window.findChild<QAction*>(QStringLiteral("imageItem"));
         QVERIFY(item);
         QVERIFY(window.actions().htmlMenu->actions().contains(item));
         QCOMPARE(item->shortcut(), QKeySequence(QStringLiteral("Ctrl+Alt+M")));
@@ -519,9 +520,9 @@ private slots:
         window.buffer().loadText(QStringLiteral("<p>x</p>"));
         window.buffer().select(3, 4);
         const QString picture = path("photo.gif");
-        TFormImage* dialog = window.findChild<TFormImage*>();
+        ImageDialog* dialog = window.findChild<ImageDialog*>();
         QVERIFY(dialog);
-        auto whileShown = [dialog](std::function<void(TFormImage&)> steps) {
+        auto whileShown = [dialog](std::function<void(ImageDialog&)> steps) {
             QTimer::singleShot(0, dialog, [dialog, steps] {
                 const bool modal = QApplication::activeModalWidget() == dialog;
                 steps(*dialog); // closes the dialog even when the check below fails
@@ -529,18 +530,18 @@ private slots:
             });
         };
 
-        whileShown([&](TFormImage& d) {
+        whileShown([&](ImageDialog& d) {
             d.loadPicture(picture);
-            click(d, "BitBtn3");
+            click(d, "cancelButton");
         });
         button->trigger();
         QCOMPARE(window.buffer().text(), QStringLiteral("<p>x</p>"));
         QCOMPARE(window.buffer().selText(), QStringLiteral("x"));
 
-        whileShown([&](TFormImage& d) {
-            QCOMPARE(d.Sprache, UiLanguage::English);
+        whileShown([&](ImageDialog& d) {
+            QCOMPARE(d.language(), UiLanguage::English);
             d.loadPicture(picture);
-            click(d, "ButtonOnly");
+            click(d, "okButton");
         });
         item->trigger();
         QCOMPARE(window.buffer().text(),
@@ -548,10 +549,10 @@ private slots:
                                 "height:7px; border: 0; float: left\" title=\"Title\" /></p>"));
 
         // A map without an area inserts nothing.
-        whileShown([&](TFormImage& d) {
+        whileShown([&](ImageDialog& d) {
             d.loadPicture(picture);
-            click(d, "CheckMap");
-            click(d, "ButtonOnly");
+            click(d, "mapCheckBox");
+            click(d, "okButton");
         });
         const QString before = window.buffer().text();
         button->trigger();

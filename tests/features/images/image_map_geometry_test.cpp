@@ -25,40 +25,40 @@ TEST(SliderMaximum, RectTakesSmallerSideOthersHalfOfIt) {
     EXPECT_EQ(sliderMaximum(QStringLiteral("circle"), QSize(0, 0)), 0);
 }
 
-TEST(SetCircleFromBox, WorkedExampleGivesCentreAndRadius) {
-    const auto circle = SetCircleFromBox(10, 10, 50, 30);
+TEST(CircleFromBox, WorkedExampleGivesCentreAndRadius) {
+    const auto circle = circleFromBox(10, 10, 50, 30);
     ASSERT_TRUE(circle);
     EXPECT_EQ(circle->centreX, 30);
     EXPECT_EQ(circle->centreY, 20);
     EXPECT_EQ(circle->radius, 10);
 }
 
-TEST(SetCircleFromBox, OddSidesRoundHalvesToEven) {
+TEST(CircleFromBox, OddSidesRoundHalvesToEven) {
     // dx 5 -> 2, dy 7 -> 4; radius half of 5 -> 2.
-    const auto circle = SetCircleFromBox(0, 0, 5, 7);
+    const auto circle = circleFromBox(0, 0, 5, 7);
     ASSERT_TRUE(circle);
     EXPECT_EQ(circle->centreX, 2);
     EXPECT_EQ(circle->centreY, 3);
     EXPECT_EQ(circle->radius, 2);
-    const auto other = SetCircleFromBox(1, 1, 8, 4); // dx 7 -> 4, dy 3 -> 2
+    const auto other = circleFromBox(1, 1, 8, 4); // dx 7 -> 4, dy 3 -> 2
     ASSERT_TRUE(other);
     EXPECT_EQ(other->centreX, 5);
     EXPECT_EQ(other->centreY, 2);
     EXPECT_EQ(other->radius, 2);
 }
 
-TEST(SetCircleFromBox, NoFarCornerYet_DoesNothing) {
-    EXPECT_FALSE(SetCircleFromBox(10, 10, 0, 0));
-    EXPECT_TRUE(SetCircleFromBox(10, 10, 0, 5));
+TEST(CircleFromBox, NoFarCornerYet_DoesNothing) {
+    EXPECT_FALSE(circleFromBox(10, 10, 0, 0));
+    EXPECT_TRUE(circleFromBox(10, 10, 0, 5));
 }
 
-TEST(SetCircleFromBox, BoxDrawnUpwardsOrLeftwards_KeepsRadiusPositive) {
-    const auto back = SetCircleFromBox(50, 30, 10, 10);
+TEST(CircleFromBox, BoxDrawnUpwardsOrLeftwards_KeepsRadiusPositive) {
+    const auto back = circleFromBox(50, 30, 10, 10);
     ASSERT_TRUE(back);
     EXPECT_EQ(back->centreX, 30);
     EXPECT_EQ(back->centreY, 20);
     EXPECT_EQ(back->radius, 10);
-    const auto mixed = SetCircleFromBox(10, 30, 50, 10);
+    const auto mixed = circleFromBox(10, 30, 50, 10);
     ASSERT_TRUE(mixed);
     EXPECT_EQ(mixed->centreX, 30);
     EXPECT_EQ(mixed->centreY, 20);

@@ -10,15 +10,15 @@ namespace {
 
 ImageFields photo() {
     ImageFields f;
-    f.editComplete = QStringLiteral("/home/ann/pictures/photo.jpg");
-    f.editFileOnly = QStringLiteral("photo.jpg");
-    f.picture = QSize(640, 480);
+    f.fullPath = QStringLiteral("/home/ann/pictures/photo.jpg");
+    f.fileName = QStringLiteral("photo.jpg");
+    f.pictureSize = QSize(640, 480);
     return f;
 }
 
 ImageFields mapOf(const QString& shape) {
     ImageFields f = photo();
-    f.checkMap = true;
+    f.withMap = true;
     f.shape = shape;
     f.mapName = QStringLiteral("Nav");
     f.href = QStringLiteral("https://example.com/a.html");
@@ -29,121 +29,121 @@ ImageFields mapOf(const QString& shape) {
 
 } // namespace
 
-TEST(BuildImageMarkup, FileNameOnly_WritesNameSizeAndOneBlankBeforeBorder) {
-    EXPECT_EQ(BuildImageMarkup(photo()),
+TEST(ImageMarkup, FileNameOnly_WritesNameSizeAndOneBlankBeforeBorder) {
+    EXPECT_EQ(imageMarkup(photo()),
               QStringLiteral("<img src=\"photo.jpg\" alt=\"Comment\" style=\"width:640px; "
                              "height:480px; border: 0; float: left\" title=\"Title\" />"));
 }
 
-TEST(BuildImageMarkup, IncludePath_WritesFullPathAndTwoBlanksBeforeBorder) {
+TEST(ImageMarkup, IncludePath_WritesFullPathAndTwoBlanksBeforeBorder) {
     ImageFields f = photo();
-    f.checkComplete = true;
-    EXPECT_EQ(BuildImageMarkup(f),
+    f.includePath = true;
+    EXPECT_EQ(imageMarkup(f),
               QStringLiteral("<img src=\"/home/ann/pictures/photo.jpg\" alt=\"Comment\" "
                              "style=\"width:640px; height:480px;  border: 0; float: left\" "
                              "title=\"Title\" />"));
 }
 
-TEST(BuildImageMarkup, TypedNameWithoutPicture_GivesZeroSize) {
+TEST(ImageMarkup, TypedNameWithoutPicture_GivesZeroSize) {
     ImageFields f;
-    f.editFileOnly = QStringLiteral("logo.gif");
+    f.fileName = QStringLiteral("logo.gif");
     f.alt = QStringLiteral("Logo");
     f.title = QStringLiteral("Home");
-    EXPECT_EQ(BuildImageMarkup(f),
+    EXPECT_EQ(imageMarkup(f),
               QStringLiteral("<img src=\"logo.gif\" alt=\"Logo\" style=\"width:0px; height:0px; "
                              "border: 0; float: left\" title=\"Home\" />"));
 }
 
-TEST(BuildImageMarkup, BlankSourceOfTheTickedKind_GivesNothing) {
+TEST(ImageMarkup, BlankSourceOfTheTickedKind_GivesNothing) {
     ImageFields f = photo();
-    f.editFileOnly = QStringLiteral(" \t ");
-    EXPECT_TRUE(BuildImageMarkup(f).isEmpty());
+    f.fileName = QStringLiteral(" \t ");
+    EXPECT_TRUE(imageMarkup(f).isEmpty());
     // The other path field does not stand in for the ticked one.
-    f.checkComplete = true;
-    f.editComplete.clear();
-    f.editFileOnly = QStringLiteral("photo.jpg");
-    EXPECT_TRUE(BuildImageMarkup(f).isEmpty());
+    f.includePath = true;
+    f.fullPath.clear();
+    f.fileName = QStringLiteral("photo.jpg");
+    EXPECT_TRUE(imageMarkup(f).isEmpty());
 }
 
-TEST(BuildImageMarkup, FieldTextsGoInAsTyped) {
+TEST(ImageMarkup, FieldTextsGoInAsTyped) {
     ImageFields f = photo();
-    f.editFileOnly = QStringLiteral(" a b.png ");
+    f.fileName = QStringLiteral(" a b.png ");
     f.alt = QStringLiteral("x\"y");
-    EXPECT_TRUE(BuildImageMarkup(f).startsWith(
-        QStringLiteral("<img src=\" a b.png \" alt=\"x\"y\" style=")));
+    EXPECT_TRUE(
+        imageMarkup(f).startsWith(QStringLiteral("<img src=\" a b.png \" alt=\"x\"y\" style=")));
 }
 
-TEST(BuildImageMapMarkup, Rect_WritesImageMapAndAreaWithCrLf) {
+TEST(ImageMapMarkup, Rect_WritesImageMapAndAreaWithCrLf) {
     ImageFields f = mapOf(QStringLiteral("rect"));
     f.left = QStringLiteral("10");
     f.top = QStringLiteral("20");
     f.right = QStringLiteral("110");
     f.bottom = QStringLiteral("70");
-    EXPECT_EQ(BuildImageMarkup(f),
+    EXPECT_EQ(imageMarkup(f),
               QStringLiteral("<img src=\"photo.jpg\"  border=\"0\" alt=\"My Image\" "
                              "usemap=\"#Nav\">\r\n<map name=\"Nav\">\r\n <area shape=\"rect\" "
                              "coords=\"10,20,110,70\" href=\"https://example.com/a.html\" "
                              "alt=\"Area\" title=\"Go\"/></map>\r\n"));
 }
 
-TEST(BuildImageMapMarkup, Circle_WritesCentreAndRadiusOnly) {
+TEST(ImageMapMarkup, Circle_WritesCentreAndRadiusOnly) {
     ImageFields f = mapOf(QStringLiteral("circle"));
     f.left = QStringLiteral("30");
     f.top = QStringLiteral("20");
     f.right = QStringLiteral("10");
     f.bottom = QStringLiteral("99");
-    EXPECT_TRUE(BuildImageMarkup(f).contains(
+    EXPECT_TRUE(imageMarkup(f).contains(
         QStringLiteral("<area shape=\"circle\" coords=\"30,20,10\" href=")));
 }
 
-TEST(BuildImageMapMarkup, Poly_WritesPointsInClickOrder) {
+TEST(ImageMapMarkup, Poly_WritesPointsInClickOrder) {
     ImageFields f = mapOf(QStringLiteral("poly"));
     f.points = {{1, 2}, {3, 4}, {5, 6}};
-    EXPECT_TRUE(BuildImageMarkup(f).contains(QStringLiteral("coords=\"1,2,3,4,5,6\"")));
+    EXPECT_TRUE(imageMarkup(f).contains(QStringLiteral("coords=\"1,2,3,4,5,6\"")));
 }
 
-TEST(BuildImageMapMarkup, FullPathWithMap_UsesPathAndNoSizeStyle) {
+TEST(ImageMapMarkup, FullPathWithMap_UsesPathAndNoSizeStyle) {
     ImageFields f = mapOf(QStringLiteral("poly"));
-    f.checkComplete = true;
+    f.includePath = true;
     f.points = {{0, 0}, {9, 9}};
-    const QString markup = BuildImageMarkup(f);
+    const QString markup = imageMarkup(f);
     EXPECT_TRUE(markup.startsWith(QStringLiteral("<img src=\"/home/ann/pictures/photo.jpg\"  ")));
     EXPECT_FALSE(markup.contains(QStringLiteral("style=")));
 }
 
-TEST(BuildImageMapMarkup, MissingCoordinates_GiveNothing) {
+TEST(ImageMapMarkup, MissingCoordinates_GiveNothing) {
     ImageFields rect = mapOf(QStringLiteral("rect"));
     rect.left = QStringLiteral("1");
     rect.top = QStringLiteral("2");
     rect.bottom = QStringLiteral("4");
     for (const char* right : {"0", " 0 ", "", "  "}) {
         rect.right = QLatin1String(right);
-        EXPECT_TRUE(BuildImageMarkup(rect).isEmpty()) << right;
+        EXPECT_TRUE(imageMarkup(rect).isEmpty()) << right;
     }
     rect.right = QStringLiteral("3");
-    EXPECT_FALSE(BuildImageMarkup(rect).isEmpty());
+    EXPECT_FALSE(imageMarkup(rect).isEmpty());
     rect.top = QStringLiteral(" ");
-    EXPECT_TRUE(BuildImageMarkup(rect).isEmpty());
+    EXPECT_TRUE(imageMarkup(rect).isEmpty());
 
     ImageFields circle = mapOf(QStringLiteral("circle"));
     circle.left = QString();
     circle.right = QStringLiteral("5");
-    EXPECT_TRUE(BuildImageMarkup(circle).isEmpty());
+    EXPECT_TRUE(imageMarkup(circle).isEmpty());
 
     ImageFields poly = mapOf(QStringLiteral("poly"));
-    EXPECT_TRUE(BuildImageMarkup(poly).isEmpty());
+    EXPECT_TRUE(imageMarkup(poly).isEmpty());
 }
 
-TEST(BuildImageMapMarkup, RectWithoutBottom_GivesNothingRatherThanBrokenCoords) {
+TEST(ImageMapMarkup, RectWithoutBottom_GivesNothingRatherThanBrokenCoords) {
     ImageFields f = mapOf(QStringLiteral("rect"));
     f.left = QStringLiteral("1");
     f.top = QStringLiteral("2");
     f.right = QStringLiteral("3");
     f.bottom = QStringLiteral(" ");
-    EXPECT_TRUE(BuildImageMarkup(f).isEmpty());
+    EXPECT_TRUE(imageMarkup(f).isEmpty());
     // A circle does not use Bottom at all.
     f.shape = QStringLiteral("circle");
-    EXPECT_FALSE(BuildImageMarkup(f).isEmpty());
+    EXPECT_FALSE(imageMarkup(f).isEmpty());
 }
 
 TEST(InsertImageMarkup, ReplacesSelectionWithOneBlankAndMarkup) {

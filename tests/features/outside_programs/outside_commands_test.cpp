@@ -51,7 +51,7 @@ TEST(BrowserAddressTest, IsAFileUrlThatNamesExactlyTheSavedFile) {
 TEST_F(OutsideCommandsTest, Browser_UntitledDocument_ReportsAndWritesNothing) {
     for (const char* name : {"", "Untitled", "UNTITLED"}) {
         prompter.clearMessages();
-        ToolButtonBrowserClick(context, QLatin1String(name), DocumentFormat(), QString(), platform);
+        showInBrowser(context, QLatin1String(name), DocumentFormat(), QString(), platform);
         EXPECT_EQ(prompter.messages(), QStringList{QStringLiteral("No file/page loaded!")});
     }
     EXPECT_TRUE(platform.calls.isEmpty());
@@ -65,7 +65,7 @@ TEST_F(OutsideCommandsTest, Browser_SavesInTheDocumentsFormatAndLeavesModifiedAl
     format.byteOrderMark = true;
     format.lineBreaks = LineBreakStyle::Lf;
     editor.setModified(true);
-    ToolButtonBrowserClick(context, page, format, QStringLiteral(" /usr/bin/firefox "), platform);
+    showInBrowser(context, page, format, QStringLiteral(" /usr/bin/firefox "), platform);
     EXPECT_EQ(readFileBytes(page), encodeDocument(editor.text(), format));
     EXPECT_TRUE(editor.isModified());
     EXPECT_EQ(platform.calls,
@@ -75,14 +75,13 @@ TEST_F(OutsideCommandsTest, Browser_SavesInTheDocumentsFormatAndLeavesModifiedAl
 
 TEST_F(OutsideCommandsTest, Browser_WithoutBrowserOrWhenItCannotStart_OpensTheFileItself) {
     const QString page = file(QStringLiteral("a.html"));
-    ToolButtonBrowserClick(context, page, DocumentFormat(), QStringLiteral(" "), platform);
+    showInBrowser(context, page, DocumentFormat(), QStringLiteral(" "), platform);
     EXPECT_EQ(platform.calls, QStringList{QStringLiteral("open ") + page});
 
     // A browser path carried over from another system cannot start.
     platform.calls.clear();
     platform.startSucceeds = false;
-    ToolButtonBrowserClick(context, page, DocumentFormat(), QStringLiteral("C:\\IE\\ie.exe"),
-                           platform);
+    showInBrowser(context, page, DocumentFormat(), QStringLiteral("C:\\IE\\ie.exe"), platform);
     EXPECT_EQ(platform.calls,
               (QStringList{QStringLiteral("start C:\\IE\\ie.exe ") + browserAddress(page),
                            QStringLiteral("open ") + page}));
@@ -90,7 +89,7 @@ TEST_F(OutsideCommandsTest, Browser_WithoutBrowserOrWhenItCannotStart_OpensTheFi
 
 TEST_F(OutsideCommandsTest, Browser_SaveFails_ReportsAndStartsNoBrowser) {
     const QString page = file(QStringLiteral("gone/a.html"));
-    ToolButtonBrowserClick(context, page, DocumentFormat(), QString(), platform);
+    showInBrowser(context, page, DocumentFormat(), QString(), platform);
     EXPECT_EQ(prompter.messages(), QStringList{QStringLiteral("Cannot save file: ") + page});
     EXPECT_TRUE(platform.calls.isEmpty());
 }
@@ -98,7 +97,7 @@ TEST_F(OutsideCommandsTest, Browser_SaveFails_ReportsAndStartsNoBrowser) {
 TEST_F(OutsideCommandsTest, Ftp_AddressFollowsLoginModeAndClient) {
     EditorSettings settings;
     settings.ftpServer = QStringLiteral("  ");
-    FTP1Click(context, settings, platform);
+    openFtp(context, settings, platform);
     EXPECT_EQ(prompter.messages(), QStringList{QStringLiteral("No FTP connection specified!")});
     EXPECT_TRUE(platform.calls.isEmpty());
 
@@ -124,14 +123,14 @@ TEST_F(OutsideCommandsTest, Ftp_AddressFollowsLoginModeAndClient) {
         settings.ftpUser = QLatin1String(c.user);
         settings.ftpPassword = QLatin1String(c.password);
         settings.ftpClient = QLatin1String(c.client);
-        FTP1Click(context, settings, platform);
+        openFtp(context, settings, platform);
         EXPECT_EQ(platform.calls, QStringList{QLatin1String(c.call)}) << c.user << c.client;
     }
 }
 
 TEST_F(OutsideCommandsTest, Installer_RequestWordsFollowVersionProgramAndLanguage) {
     startUpUpdateCheck(context, platform, true);
-    NachUpdatesuchen1Click(context, platform);
+    checkForUpdates(context, platform);
     EXPECT_TRUE(platform.calls.isEmpty()); // no installer, nothing happens
     EXPECT_TRUE(prompter.messages().isEmpty());
 
@@ -139,13 +138,13 @@ TEST_F(OutsideCommandsTest, Installer_RequestWordsFollowVersionProgramAndLanguag
     messages.setLanguage(UiLanguage::German);
     startUpUpdateCheck(context, platform, false);
     startUpUpdateCheck(context, platform, true);
-    NachUpdatesuchen1Click(context, platform);
+    checkForUpdates(context, platform);
     const QString start = QStringLiteral("elevated /opt/hexlume/hexlume-install hexlume ") +
                           QStringLiteral(HEXLUME_VERSION) + QStringLiteral(" hexlume 0");
     EXPECT_EQ(platform.calls, (QStringList{start + QStringLiteral(" default check"), start}));
 
     platform.startSucceeds = false;
-    NachUpdatesuchen1Click(context, platform);
+    checkForUpdates(context, platform);
     EXPECT_EQ(prompter.messages(),
               QStringList{MessageTable::german()[55]}); // refused or failed to start
 }

@@ -1,5 +1,5 @@
+#include "features/outside_programs/outside_actions.h"
 #include "features/outside_programs/outside_commands.h"
-#include "features/outside_programs/outside_controller.h"
 #include "file_bytes.h"
 #include "foundation/document/document.h"
 #include "foundation/document/editor_buffer.h"
@@ -59,7 +59,7 @@ private slots:
         QCOMPARE(installerCalls().first(), start + QStringLiteral(" default check"));
 
         action(window, "germanItem")->trigger();
-        action(window, "NachUpdatesuchen1")->trigger();
+        action(window, "checkForUpdatesItem")->trigger();
         QCOMPARE(installerCalls().size(), 2);
         QCOMPARE(installerCalls().last(),
                  start.chopped(1) + QStringLiteral("0")); // the language as it is now
@@ -86,7 +86,7 @@ private slots:
         QVERIFY(window.document().loadDocument(page));
         window.buffer().setText(QStringLiteral("<p>new</p>"));
         m_platform.calls.clear();
-        action(window, "ToolButtonBrowser")->trigger();
+        action(window, "browserButton")->trigger();
         QCOMPARE(m_platform.calls,
                  QStringList{QStringLiteral("start /usr/bin/firefox ") + browserAddress(page)});
         QCOMPARE(readFileBytes(page), QByteArray("<p>new</p>"));
@@ -98,19 +98,19 @@ private slots:
         MainWindow window(m_platform, &prompter);
         window.startUp({});
         m_platform.calls.clear();
-        action(window, "ToolButtonFtp")->trigger();
+        action(window, "ftpButton")->trigger();
         QCOMPARE(m_platform.calls, QStringList{QStringLiteral("open ftp://ftp.example.org")});
 
         const QString backup = m_home.filePath(QStringLiteral("x.BAK"));
         QVERIFY(writeFileBytes(backup, "x"));
-        auto* controller = window.findChild<OutsideController*>();
+        auto* actions = window.findChild<OutsideActions*>();
         QString askedFolder = QStringLiteral("not asked");
-        controller->chooseBackupFiles = [&](const QString& folder) {
+        actions->setBackupChooser([&](const QString& folder) {
             askedFolder = folder;
             return QStringList{backup};
-        };
+        });
         prompter.addAnswer(QStringLiteral("yes"));
-        action(window, "Deletebackupfiles1")->trigger();
+        action(window, "deleteBackupsItem")->trigger();
         QCOMPARE(askedFolder, QString());
         QVERIFY(!QFile::exists(backup));
     }
@@ -129,7 +129,7 @@ private slots:
         QCOMPARE(help->browser()->source(), HelpWindow::topicUrl(UiLanguage::English, 60));
 
         action(window, "germanItem")->trigger();
-        action(window, "Help1")->trigger();
+        action(window, "helpContentsItem")->trigger();
         QCOMPARE(help->browser()->source(), HelpWindow::topicUrl(UiLanguage::German, 0));
 
         QString version;

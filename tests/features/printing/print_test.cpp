@@ -1,4 +1,4 @@
-#include "features/printing/print_controller.h"
+#include "features/printing/print_actions.h"
 #include "foundation/document/editor_buffer.h"
 #include "foundation/messages/scripted_prompter.h"
 #include "shell/main_window.h"
@@ -27,7 +27,7 @@ private:
         QFile::remove(path);
         printer.setOutputFileName(path);
         printer.setFromTo(fromPage, toPage);
-        window.findChild<PrintController*>()->printDocument(printer);
+        window.findChild<PrintActions*>()->printDocument(printer);
         if (layout)
             *layout = printer.pageLayout();
         [&] { QCOMPARE(prompter.messages(), QStringList()); }();
@@ -100,7 +100,7 @@ private slots:
         printer.setOutputFormat(QPrinter::PdfFormat);
         const QString path = m_home.filePath(QStringLiteral("missing/folder/out.pdf"));
         printer.setOutputFileName(path);
-        window.findChild<PrintController*>()->printDocument(printer);
+        window.findChild<PrintActions*>()->printDocument(printer);
         QCOMPARE(prompter.messages(), QStringList{QStringLiteral("Cannot save file: ") + path});
     }
 };

@@ -1,4 +1,4 @@
-#include "features/images/image_controller.h"
+#include "features/images/image_actions.h"
 
 #include "features/images/image_dialog.h"
 #include "features/images/image_markup.h"
@@ -9,28 +9,28 @@
 #include <QMenu>
 #include <QToolBar>
 
-ImageController::ImageController(FeatureContext& context)
+ImageActions::ImageActions(FeatureContext& context)
     : QObject(&context), m_context(context),
-      m_dialog(new TFormImage(m_context.prompter(), m_context.window())) {
-    setObjectName(QStringLiteral("ImageController"));
+      m_dialog(new ImageDialog(m_context.prompter(), m_context.window())) {
+    setObjectName(QStringLiteral("imageActions"));
     const QIcon icon = themedIcon(QStringLiteral("insert-image"));
     const FeatureMenus& menus = m_context.menus();
 
     // "Image..." reads the same in both languages.
     QAction* item = menus.html->addAction(icon, QStringLiteral("Image..."));
-    item->setObjectName(QStringLiteral("Image1"));
+    item->setObjectName(QStringLiteral("imageItem"));
     item->setShortcut(QKeySequence(QStringLiteral("Ctrl+Alt+M")));
 
     QAction* button = menus.standardBar->addAction(icon, QString());
-    button->setObjectName(QStringLiteral("ToolButtonImage"));
+    button->setObjectName(QStringLiteral("imageButton"));
     m_context.hintFromMessage(button, 97);
 
     for (QAction* action : {item, button})
-        connect(action, &QAction::triggered, this, [this] { Image1Click(); });
+        connect(action, &QAction::triggered, this, [this] { insertImage(); });
 }
 
-void ImageController::Image1Click() {
-    m_dialog->Sprache = m_context.uiLanguage();
+void ImageActions::insertImage() {
+    m_dialog->setLanguage(m_context.uiLanguage());
     m_dialog->exec();
-    insertImageMarkup(m_context.buffer(), m_dialog->ImageSrc);
+    insertImageMarkup(m_context.buffer(), m_dialog->markup());
 }

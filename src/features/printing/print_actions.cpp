@@ -1,4 +1,4 @@
-#include "features/printing/print_controller.h"
+#include "features/printing/print_actions.h"
 
 #include "features/printing/print_document.h"
 #include "foundation/document/editor_buffer.h"
@@ -26,26 +26,27 @@ QIcon printIcon() {
 
 } // namespace
 
-PrintController::PrintController(FeatureContext& context) : QObject(&context), m_context(context) {
-    const FeatureMenus& a = m_context.menus();
+PrintActions::PrintActions(FeatureContext& context) : QObject(&context), m_context(context) {
+    const FeatureMenus& menus = m_context.menus();
     // German captions are the built-in ones; the language switch rewrites them.
-    auto* item = new QAction(printIcon(), QStringLiteral("Drucken"), a.file);
-    item->setObjectName(QStringLiteral("FilePrintItem"));
+    auto* item = new QAction(printIcon(), QStringLiteral("Drucken"), menus.file);
+    item->setObjectName(QStringLiteral("printItem"));
     item->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
     // Last of the file commands, before the separator that sets Exit apart.
-    a.file->insertAction(a.fileEnd, item);
+    menus.file->insertAction(menus.fileEnd, item);
     m_context.captionFromMessage(item, PrintItemLine);
-    connect(item, &QAction::triggered, this, [this] { FilePrint(); });
+    connect(item, &QAction::triggered, this, [this] { print(); });
 
-    m_button = new QAction(printIcon(), QString(), a.standardBar);
-    m_button->setObjectName(QStringLiteral("PrintButton"));
-    const QList<QAction*> standard = a.standardBar->actions();
-    a.standardBar->insertAction(standard.value(standard.indexOf(a.saveButton) + 1), m_button);
-    connect(m_button, &QAction::triggered, this, [this] { FilePrint(); });
+    m_button = new QAction(printIcon(), QString(), menus.standardBar);
+    m_button->setObjectName(QStringLiteral("printButton"));
+    const QList<QAction*> standard = menus.standardBar->actions();
+    menus.standardBar->insertAction(standard.value(standard.indexOf(menus.saveButton) + 1),
+                                    m_button);
+    connect(m_button, &QAction::triggered, this, [this] { print(); });
     m_context.hintFromMessage(m_button, PrintHintLine);
 }
 
-void PrintController::FilePrint() {
+void PrintActions::print() {
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, m_context.window());
     if (dialog.exec() != QDialog::Accepted)
@@ -53,7 +54,7 @@ void PrintController::FilePrint() {
     printDocument(printer);
 }
 
-void PrintController::printDocument(QPrinter& printer) {
+void PrintActions::printDocument(QPrinter& printer) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const bool printed = printPlainText(m_context.buffer().text(), printer);
     QApplication::restoreOverrideCursor();

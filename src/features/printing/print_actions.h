@@ -7,13 +7,13 @@ class QPrinter;
 class FeatureContext;
 
 // Printing the document: the File menu item and the toolbar button, the print dialog.
-class PrintController : public QObject {
+class PrintActions : public QObject {
     Q_OBJECT
 public:
-    explicit PrintController(FeatureContext& context);
+    explicit PrintActions(FeatureContext& context);
 
     // Shows the print dialog and prints unless it is cancelled.
-    void FilePrint();
+    void print();
     // Prints the document on a printer already chosen; a printer that cannot be started (a PDF
     // file that cannot be written) gives an error box.
     void printDocument(QPrinter& printer);
