@@ -6,7 +6,7 @@
 #include "editor/tag_completion.h"
 #include "features/check_html/code_check_controller.h"
 #include "features/doctype/doctype_controller.h"
-#include "features/entities/entities_controller.h"
+#include "features/entities/entities_actions.h"
 #include "features/files_replace/files_controller.h"
 #include "features/find_replace/search_controller.h"
 #include "features/forms/forms_controller.h"
@@ -138,7 +138,7 @@ void MainWindow::createFeatures() {
     new ObjectController(context);
     new LinkController(context);
     new FormsController(context);
-    new EntitiesController(context);
+    new EntitiesActions(context);
     new CssController(context);
     new DocTypeController(context);
     new CodeCheckController(context);
