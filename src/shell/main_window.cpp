@@ -9,7 +9,7 @@
 #include "features/entities/entities_actions.h"
 #include "features/files_replace/files_controller.h"
 #include "features/find_replace/search_controller.h"
-#include "features/forms/forms_controller.h"
+#include "features/forms/forms_actions.h"
 #include "features/frames_objects/frames_controller.h"
 #include "features/frames_objects/object_controller.h"
 #include "features/images/image_controller.h"
@@ -137,7 +137,7 @@ void MainWindow::createFeatures() {
     new FramesController(context);
     new ObjectController(context);
     new LinkController(context);
-    new FormsController(context);
+    new FormsActions(context);
     new EntitiesActions(context);
     new CssController(context);
     new DocTypeController(context);
