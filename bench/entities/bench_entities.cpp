@@ -47,7 +47,7 @@ void BM_ReplaceUmlauts(benchmark::State& state) {
     double total = 0;
     for (auto _ : state) {
         const auto start = Clock::now();
-        const QString out = ReplaceUmlauts(*text);
+        const QString out = replaceUmlauts(*text);
         total += std::chrono::duration<double>(Clock::now() - start).count();
         grown = out.size() - text->size();
         benchmark::DoNotOptimize(out);

@@ -56,7 +56,7 @@ QStringList readBack(const QString& script) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QString text = textFrom(data, size);
-    const QString script = JavaScriptString(text);
+    const QString script = javaScriptString(text);
     const QString s = trimBlank(text).toString();
     if (s.isEmpty()) {
         check(script.isEmpty());

@@ -6,10 +6,10 @@
 #include "editor/tag_completion.h"
 #include "features/check_html/code_check_controller.h"
 #include "features/doctype/doctype_actions.h"
-#include "features/entities/entities_controller.h"
+#include "features/entities/entities_actions.h"
 #include "features/files_replace/files_replace_actions.h"
 #include "features/find_replace/search_actions.h"
-#include "features/forms/forms_controller.h"
+#include "features/forms/forms_actions.h"
 #include "features/frames_objects/frames_actions.h"
 #include "features/frames_objects/object_actions.h"
 #include "features/images/image_actions.h"
@@ -137,8 +137,8 @@ void MainWindow::createFeatures() {
     new FramesActions(context);
     new ObjectActions(context);
     new LinkActions(context);
-    new FormsController(context);
-    new EntitiesController(context);
+    new FormsActions(context);
+    new EntitiesActions(context);
     new CssController(context);
     new DocTypeActions(context);
     new CodeCheckController(context);

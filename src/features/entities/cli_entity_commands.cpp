@@ -6,13 +6,13 @@ void addEntityCommands(std::vector<CliCommand>& commands) {
     commands.push_back({QStringLiteral("replace-umlauts"),
                         QStringLiteral("replace umlauts, sharp s, euro, copyright and registered "
                                        "signs in the whole document by named entities"),
-                        [](CliContext& c) { ReplaceUmlautsCommand(c.editor); }});
+                        [](CliContext& c) { replaceUmlautsInDocument(c.editor); }});
     commands.push_back({QStringLiteral("char-code"),
                         QStringLiteral("replace the selection by the numeric character reference "
                                        "of its first character"),
-                        [](CliContext& c) { MakeEntitieCommand(c.command()); }});
+                        [](CliContext& c) { replaceSelectionByCharacterReference(c.command()); }});
     commands.push_back({QStringLiteral("js-string"),
                         QStringLiteral("replace the selected lines by a JavaScript string "
                                        "expression, one quoted piece per line"),
-                        [](CliContext& c) { MakeStringVariableCommand(c.editor); }});
+                        [](CliContext& c) { replaceSelectionByJavaScriptString(c.editor); }});
 }

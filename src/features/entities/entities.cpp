@@ -12,6 +12,8 @@ namespace {
 
 using L = QLatin1String;
 
+constexpr int SelectCharacterFirstLine = 38;
+
 constexpr UmlautRow Umlauts[] = {
     {u'\u20AC', L("&euro;")},  {u'\u00A9', L("&copy;")}, {u'\u00AE', L("&reg;")},
     {u'\u00C4', L("&Auml;")},  {u'\u00DC', L("&Uuml;")}, {u'\u00D6', L("&Ouml;")},
@@ -32,18 +34,30 @@ int umlautRow(char16_t c) {
 // Each button writes the letter it shows: Á is &Aacute; (not A grave), Ø is &Oslash; (not
 // the empty-set sign).
 constexpr SpecialEntity Specials[] = {
-    {"ToolButton2", "Ä", L("&Auml;")},    {"ToolButton3", "Ö", L("&Ouml;")},
-    {"ToolButton4", "Ü", L("&Uuml;")},    {"ToolButton7", "ä", L("&auml;")},
-    {"ToolButton8", "ö", L("&ouml;")},    {"ToolButton9", "ü", L("&uuml;")},
-    {"ToolButton5", "ß", L("&szlig;")},   {"ToolButton25", "È", L("&Egrave;")},
-    {"ToolButton15", "Ê", L("&Ecirc;")},  {"ToolButton16", "É", L("&Eacute;")},
-    {"ToolButton17", "è", L("&egrave;")}, {"ToolButton22", "ê", L("&ecirc;")},
-    {"ToolButton14", "é", L("&eacute;")}, {"ToolButton18", "Å", L("&Aring;")},
-    {"ToolButton19", "Â", L("&Acirc;")},  {"ToolButton20", "Á", L("&Aacute;")},
-    {"ToolButton12", "å", L("&aring;")},  {"ToolButton21", "â", L("&acirc;")},
-    {"ToolButton23", "à", L("&agrave;")}, {"ToolButton6", "§", L("&sect;")},
-    {"ToolButton13", "&", L("&amp;")},    {"ToolButton11", "€", L("&euro;")},
-    {"ToolButton24", "Ø", L("&Oslash;")}, {"ToolButton1", "Space", L("&nbsp;")},
+    {"capitalAUmlautButton", "Ä", L("&Auml;")},
+    {"capitalOUmlautButton", "Ö", L("&Ouml;")},
+    {"capitalUUmlautButton", "Ü", L("&Uuml;")},
+    {"smallAUmlautButton", "ä", L("&auml;")},
+    {"smallOUmlautButton", "ö", L("&ouml;")},
+    {"smallUUmlautButton", "ü", L("&uuml;")},
+    {"sharpSButton", "ß", L("&szlig;")},
+    {"capitalEGraveButton", "È", L("&Egrave;")},
+    {"capitalECircumflexButton", "Ê", L("&Ecirc;")},
+    {"capitalEAcuteButton", "É", L("&Eacute;")},
+    {"smallEGraveButton", "è", L("&egrave;")},
+    {"smallECircumflexButton", "ê", L("&ecirc;")},
+    {"smallEAcuteButton", "é", L("&eacute;")},
+    {"capitalARingButton", "Å", L("&Aring;")},
+    {"capitalACircumflexButton", "Â", L("&Acirc;")},
+    {"capitalAAcuteButton", "Á", L("&Aacute;")},
+    {"smallARingButton", "å", L("&aring;")},
+    {"smallACircumflexButton", "â", L("&acirc;")},
+    {"smallAGraveButton", "à", L("&agrave;")},
+    {"sectionSignButton", "§", L("&sect;")},
+    {"ampersandButton", "&", L("&amp;")},
+    {"euroSignButton", "€", L("&euro;")},
+    {"capitalOSlashButton", "Ø", L("&Oslash;")},
+    {"nonBreakingSpaceButton", "Space", L("&nbsp;")},
 };
 
 } // namespace
@@ -52,7 +66,7 @@ std::span<const UmlautRow> umlautRows() {
     return Umlauts;
 }
 
-QString ReplaceUmlauts(const QString& text) {
+QString replaceUmlauts(const QString& text) {
     const QChar* data = text.constData();
     const qsizetype size = text.size();
     qsizetype first = 0;
@@ -76,30 +90,30 @@ QString ReplaceUmlauts(const QString& text) {
     return out;
 }
 
-void ReplaceUmlautsCommand(EditorBuffer& editor) {
+void replaceUmlautsInDocument(EditorBuffer& editor) {
     const QString text = editor.text();
-    const QString replaced = ReplaceUmlauts(text);
+    const QString replaced = replaceUmlauts(text);
     if (replaced.size() != text.size())
         editor.setText(replaced);
 }
 
-QString NumericCharRef(const QString& text) {
+QString numericCharacterReference(const QString& text) {
     if (text.isEmpty())
         return QString();
     return QStringLiteral("&#") + QString::number(text.at(0).unicode()) + QLatin1Char(';');
 }
 
-void MakeEntitieCommand(const CommandContext& context) {
+void replaceSelectionByCharacterReference(const CommandContext& context) {
     EditorBuffer& editor = context.editor;
     if (editor.selLength() == 0) {
-        context.prompter.information(context.messages.message(38));
+        context.prompter.information(context.messages.message(SelectCharacterFirstLine));
         return;
     }
-    editor.setSelText(NumericCharRef(editor.selText()));
+    editor.setSelText(numericCharacterReference(editor.selText()));
 }
 
-void MakeStringVariableCommand(EditorBuffer& editor) {
-    const QString script = JavaScriptString(editor.selText());
+void replaceSelectionByJavaScriptString(EditorBuffer& editor) {
+    const QString script = javaScriptString(editor.selText());
     if (!script.isEmpty())
         editor.setSelText(script);
 }
@@ -108,32 +122,32 @@ std::span<const SpecialEntity> specialEntities() {
     return Specials;
 }
 
-QString SpecialSampleText() {
+QString specialSampleText() {
     return QStringLiteral("£ € ‰ ™ ¥ ± ° ¶ » ¼ ½ ¾\r\n† ¢ © « ® ¿ ƒ ™ • µ $");
 }
 
-void OpenSpecial(SpecialFields& fields) {
-    fields.sCode.clear();
-    fields.Edit1.clear();
+void openSpecialCharacters(SpecialFields& fields) {
+    fields.result.clear();
+    fields.codeField.clear();
 }
 
-void PressEntityButton(SpecialFields& fields, const SpecialEntity& entity) {
-    fields.Edit1 = entity.entity;
+void pressEntityButton(SpecialFields& fields, const SpecialEntity& entity) {
+    fields.codeField = entity.entity;
 }
 
-void PressKeyCode(SpecialFields& fields, const QString& sampleSelection) {
+void pressKeyCode(SpecialFields& fields, const QString& sampleSelection) {
     if (sampleSelection.isEmpty())
         return;
-    fields.sCode = NumericCharRef(sampleSelection);
-    fields.Edit1 = fields.sCode;
+    fields.result = numericCharacterReference(sampleSelection);
+    fields.codeField = fields.result;
 }
 
-void PressSpecialOk(SpecialFields& fields) {
-    fields.sCode = trimBlank(fields.Edit1).toString();
+void pressSpecialOk(SpecialFields& fields) {
+    fields.result = trimBlank(fields.codeField).toString();
 }
 
-void InsertSpecialCode(EditorBuffer& editor, const QString& sCode) {
+void insertSpecialCode(EditorBuffer& editor, const QString& result) {
     editor.setSelLength(0);
-    if (!sCode.isEmpty())
-        editor.setSelText(sCode);
+    if (!result.isEmpty())
+        editor.setSelText(result);
 }

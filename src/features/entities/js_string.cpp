@@ -39,7 +39,7 @@ void appendQuoted(QString& out, QStringView line) {
 
 } // namespace
 
-QString JavaScriptString(const QString& selected) {
+QString javaScriptString(const QString& selected) {
     const QStringView s = trimBlank(selected);
     if (s.isEmpty())
         return QString();

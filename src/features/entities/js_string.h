@@ -5,4 +5,4 @@
 // The selected lines as one JavaScript string expression: each line quoted, joined by "+"
 // and CR LF, ";" after the last. Blanks and line breaks around the selection are dropped;
 // backslashes and single quotes in a line are escaped. Empty for blank text.
-QString JavaScriptString(const QString& selected);
+QString javaScriptString(const QString& selected);

@@ -43,47 +43,47 @@ QComboBox* namedList(const char* name, const QStringList& items, const QString& 
 
 } // namespace
 
-TFormFormular::TFormFormular(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("FormFormular"));
+FormDialog::FormDialog(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("formDialog"));
     setWindowTitle(QStringLiteral("Forms"));
 
     const FormFields initial;
-    m_name = namedField("EditName", initial.EditName);
-    m_action = namedField("EditAction", initial.EditAction);
-    m_method = namedList("Method", FormMethods(), initial.Method);
-    m_encType = namedList("EncType", FormEncTypes(), initial.EncType);
-    m_submit = namedField("EditSubmit", initial.EditSubmit);
-    m_input = namedCheck("CheckInput", initial.CheckInput);
-    m_upload = namedCheck("CheckUpload", initial.CheckUpload);
-    m_submitBox = namedCheck("CheckSubmit", initial.CheckSubmit);
-    m_reset = namedCheck("CheckReset", initial.CheckReset);
+    m_name = namedField("nameEdit", initial.name);
+    m_action = namedField("actionEdit", initial.action);
+    m_method = namedList("methodBox", formMethods(), initial.method);
+    m_encoding = namedList("encodingBox", formEncodings(), initial.encoding);
+    m_onSubmit = namedField("onSubmitEdit", initial.onSubmit);
+    m_inputCheck = namedCheck("inputCheckBox", initial.withInput);
+    m_uploadCheck = namedCheck("uploadCheckBox", initial.withUpload);
+    m_submitCheck = namedCheck("submitCheckBox", initial.withSubmitButton);
+    m_resetCheck = namedCheck("resetCheckBox", initial.withResetButton);
     // clicked, not toggled: only the user's click couples method and encoding.
-    connect(m_upload, &QCheckBox::clicked, this, [this] { CheckUploadClick(); });
+    connect(m_uploadCheck, &QCheckBox::clicked, this, [this] { applyUploadBox(); });
 
     auto* grid = new QGridLayout;
-    grid->addWidget(namedLabel("LabelName", QStringLiteral("Name"), m_name), 0, 0);
+    grid->addWidget(namedLabel("nameLabel", QStringLiteral("Name"), m_name), 0, 0);
     grid->addWidget(m_name, 0, 1);
-    grid->addWidget(namedLabel("LabelAction", QStringLiteral("Action (Mail/URL)"), m_action), 1, 0);
+    grid->addWidget(namedLabel("actionLabel", QStringLiteral("Action (Mail/URL)"), m_action), 1, 0);
     grid->addWidget(m_action, 1, 1);
-    grid->addWidget(namedLabel("LabelMethod", QStringLiteral("Method"), m_method), 2, 0);
+    grid->addWidget(namedLabel("methodLabel", QStringLiteral("Method"), m_method), 2, 0);
     grid->addWidget(m_method, 2, 1, Qt::AlignLeft);
-    grid->addWidget(namedLabel("LabelEncType", QStringLiteral("Enctype"), m_encType), 3, 0);
-    grid->addWidget(m_encType, 3, 1, Qt::AlignLeft);
-    grid->addWidget(namedLabel("LabelSubmit", QStringLiteral("onSubmit (optional)"), m_submit), 4,
-                    0);
-    grid->addWidget(m_submit, 4, 1);
+    grid->addWidget(namedLabel("encodingLabel", QStringLiteral("Enctype"), m_encoding), 3, 0);
+    grid->addWidget(m_encoding, 3, 1, Qt::AlignLeft);
+    grid->addWidget(namedLabel("onSubmitLabel", QStringLiteral("onSubmit (optional)"), m_onSubmit),
+                    4, 0);
+    grid->addWidget(m_onSubmit, 4, 1);
     grid->setColumnMinimumWidth(1, 320);
     grid->setColumnStretch(1, 1);
 
     auto* checks = new QGridLayout;
-    checks->addWidget(m_input, 0, 0);
-    checks->addWidget(m_upload, 0, 1);
-    checks->addWidget(m_submitBox, 1, 0);
-    checks->addWidget(m_reset, 1, 1);
+    checks->addWidget(m_inputCheck, 0, 0);
+    checks->addWidget(m_uploadCheck, 0, 1);
+    checks->addWidget(m_submitCheck, 1, 0);
+    checks->addWidget(m_resetCheck, 1, 1);
 
     OkCancelButtons buttons = makeOkCancelButtons(this);
     m_cancel = buttons.cancel;
-    connect(buttons.ok, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+    connect(buttons.ok, &QPushButton::clicked, this, [this] { buildForm(); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
@@ -92,54 +92,55 @@ TFormFormular::TFormFormular(QWidget* parent) : QDialog(parent) {
     layout->addStretch();
     layout->addWidget(buttons.box);
 
-    QWidget* order[] = {m_name,      m_action, m_method, m_encType,  m_submit,      m_input,
-                        m_submitBox, m_upload, m_reset,  buttons.ok, buttons.cancel};
+    QWidget* order[] = {m_name,       m_action,     m_method,      m_encoding,
+                        m_onSubmit,   m_inputCheck, m_submitCheck, m_uploadCheck,
+                        m_resetCheck, buttons.ok,   buttons.cancel};
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 
-    installHelpKey(this, 150, [this] { return Sprache; });
-    FormShow();
+    installHelpKey(this, 150, [this] { return m_language; });
+    prepareToShow();
 }
 
-int TFormFormular::exec() {
-    FormShow();
+int FormDialog::exec() {
+    prepareToShow();
     return QDialog::exec();
 }
 
-void TFormFormular::FormShow() {
-    FormCode.clear();
-    const FormTexts& t = Sprache == UiLanguage::German ? german : english;
-    m_input->setText(QString::fromUtf8(t.input));
-    m_upload->setText(QString::fromUtf8(t.upload));
-    m_submitBox->setText(QString::fromUtf8(t.submit));
-    m_reset->setText(QString::fromUtf8(t.reset));
+void FormDialog::prepareToShow() {
+    m_htmlCode.clear();
+    const FormTexts& t = m_language == UiLanguage::German ? german : english;
+    m_inputCheck->setText(QString::fromUtf8(t.input));
+    m_uploadCheck->setText(QString::fromUtf8(t.upload));
+    m_submitCheck->setText(QString::fromUtf8(t.submit));
+    m_resetCheck->setText(QString::fromUtf8(t.reset));
     m_cancel->setText(QString::fromUtf8(t.cancel));
     m_name->setFocus();
 }
 
-FormFields TFormFormular::fields() const {
+FormFields FormDialog::fields() const {
     FormFields f;
-    f.Sprache = Sprache;
-    f.EditName = m_name->text();
-    f.EditAction = m_action->text();
-    f.Method = m_method->currentText();
-    f.EncType = m_encType->currentText();
-    f.EditSubmit = m_submit->text();
-    f.CheckInput = m_input->isChecked();
-    f.CheckUpload = m_upload->isChecked();
-    f.CheckSubmit = m_submitBox->isChecked();
-    f.CheckReset = m_reset->isChecked();
+    f.language = m_language;
+    f.name = m_name->text();
+    f.action = m_action->text();
+    f.method = m_method->currentText();
+    f.encoding = m_encoding->currentText();
+    f.onSubmit = m_onSubmit->text();
+    f.withInput = m_inputCheck->isChecked();
+    f.withUpload = m_uploadCheck->isChecked();
+    f.withSubmitButton = m_submitCheck->isChecked();
+    f.withResetButton = m_resetCheck->isChecked();
     return f;
 }
 
-void TFormFormular::CheckUploadClick() {
+void FormDialog::applyUploadBox() {
     FormFields f = fields();
-    SetUploadBox(f, m_upload->isChecked());
-    m_method->setCurrentIndex(FormMethods().indexOf(f.Method));
-    m_encType->setCurrentIndex(FormEncTypes().indexOf(f.EncType));
+    setUploadBox(f, m_uploadCheck->isChecked());
+    m_method->setCurrentIndex(formMethods().indexOf(f.method));
+    m_encoding->setCurrentIndex(formEncodings().indexOf(f.encoding));
 }
 
-void TFormFormular::BitBtn1Click() {
-    FormCode = FormMarkup(fields());
+void FormDialog::buildForm() {
+    m_htmlCode = formMarkup(fields());
     accept();
 }

@@ -14,32 +14,35 @@ class QPushButton;
 
 // The form dialog: a new FORM element with a few ready controls. Created once; the fields
 // keep what the user left in them.
-class TFormFormular : public QDialog {
+class FormDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit TFormFormular(QWidget* parent = nullptr);
+    explicit FormDialog(QWidget* parent = nullptr);
 
-    UiLanguage Sprache = UiLanguage::German;
-    QString FormCode; // empty unless OK built the form
+    void setLanguage(UiLanguage language) { m_language = language; }
+    // Empty unless OK built the form.
+    QString htmlCode() const { return m_htmlCode; }
 
-    // Clears FormCode and sets the texts for Sprache, then runs modally.
+    // Clears the code and sets the texts for the language, then runs modally.
     int exec() override;
 
     FormFields fields() const;
 
 private:
-    void FormShow();
-    void CheckUploadClick();
-    void BitBtn1Click();
+    void prepareToShow();
+    void applyUploadBox();
+    void buildForm();
 
+    UiLanguage m_language = UiLanguage::German;
+    QString m_htmlCode;
     QLineEdit* m_name;
     QLineEdit* m_action;
     QComboBox* m_method;
-    QComboBox* m_encType;
-    QLineEdit* m_submit;
-    QCheckBox* m_input;
-    QCheckBox* m_upload;
-    QCheckBox* m_submitBox;
-    QCheckBox* m_reset;
+    QComboBox* m_encoding;
+    QLineEdit* m_onSubmit;
+    QCheckBox* m_inputCheck;
+    QCheckBox* m_uploadCheck;
+    QCheckBox* m_submitCheck;
+    QCheckBox* m_resetCheck;
     QPushButton* m_cancel;
 };

@@ -16,11 +16,11 @@ constexpr InputTypeRow TypeRows[] = {
     {InputType::Password, L("password"), L("password1")},
     {InputType::Button, L("button"), L("button1")},
     {InputType::Radio, L("radio"), L("radiobutton1")},
-    {InputType::Checkbox, L("checkbox"), L("checkbox1")},
+    {InputType::CheckBox, L("checkbox"), L("checkbox1")},
     {InputType::File, L("file"), L("file1")},
     {InputType::Submit, L("submit"), L("submit1")},
     {InputType::Reset, L("reset"), L("reset1")},
-    {InputType::Textarea, L("textarea"), L("textarea1")},
+    {InputType::TextArea, L("textarea"), L("textarea1")},
     // The image button shares the text area's set-up, name included.
     {InputType::Image, L("image"), L("textarea1")},
 };
@@ -38,15 +38,15 @@ constexpr int LastLineControl = int(InputType::Reset);
 // -1 leaves the value as the last command left it.
 struct CommandRow {
     InputCommand command;
-    int inpTyp;
-    int notInput;
+    int typeIndex;
+    int buttonElement;
 };
 
 constexpr CommandRow CommandRows[] = {
-    {InputCommand::Inputbox, -1, 0}, {InputCommand::TextLine, 0, 0},
+    {InputCommand::InputBox, -1, 0}, {InputCommand::TextLine, 0, 0},
     {InputCommand::Password, 2, 0},  {InputCommand::Upload, 6, 0},
     {InputCommand::Hidden, 1, 0},    {InputCommand::Button, 3, 1},
-    {InputCommand::Textarea, 9, -1}, {InputCommand::Radio, 4, -1},
+    {InputCommand::TextArea, 9, -1}, {InputCommand::Radio, 4, -1},
     {InputCommand::CheckBox, 5, -1},
 };
 
@@ -54,7 +54,7 @@ const QString CrLf = QStringLiteral("\r\n");
 const QString Quote = QStringLiteral("\"");
 
 QString nameAndType(const InputFields& f) {
-    return QStringLiteral("<input name=\"") + f.EditName + QStringLiteral("\" type=\"") + f.type +
+    return QStringLiteral("<input name=\"") + f.name + QStringLiteral("\" type=\"") + f.type +
            Quote;
 }
 
@@ -71,33 +71,33 @@ std::span<const InputTypeRow> inputTypeRows() {
     return TypeRows;
 }
 
-QStringList InputTypeNames() {
+QStringList inputTypeNames() {
     QStringList names;
     for (const InputTypeRow& row : TypeRows)
         names.append(row.name);
     return names;
 }
 
-void ApplyInputType(InputFields& fields, int index) {
+void applyInputType(InputFields& fields, int index) {
     fields.sizeLabel = QStringLiteral("Size");
     fields.lengthLabel = QStringLiteral("MaxLength");
-    fields.EditLength = QStringLiteral("50");
+    fields.length = QStringLiteral("50");
     if (index >= 0 && index <= LastLineControl) {
-        fields.EditName = TypeRows[index].controlName;
+        fields.name = TypeRows[index].controlName;
         return;
     }
-    fields.EditName = TypeRows[int(InputType::Textarea)].controlName;
+    fields.name = TypeRows[int(InputType::TextArea)].controlName;
     fields.sizeLabel = QStringLiteral("Cols");
     fields.lengthLabel = QStringLiteral("Rows");
-    fields.EditLength = QStringLiteral("5");
+    fields.length = QStringLiteral("5");
 }
 
-QString InputMarkup(const InputFields& f) {
+QString inputMarkup(const InputFields& f) {
     const QString type = asciiLower(f.type);
     auto is = [&type](const char* name) { return type == QLatin1String(name); };
-    const QString value = QStringLiteral(" value=\"") + f.EditValue + Quote;
-    const QString sizes = QStringLiteral(" size=\"") + f.EditSize +
-                          QStringLiteral("\" maxlength=\"") + f.EditLength + Quote;
+    const QString value = QStringLiteral(" value=\"") + f.value + Quote;
+    const QString sizes =
+        QStringLiteral(" size=\"") + f.size + QStringLiteral("\" maxlength=\"") + f.length + Quote;
 
     if (is("text"))
         return QStringLiteral("<br />Enter text:<br />") + nameAndType(f) + sizes + value +
@@ -109,125 +109,124 @@ QString InputMarkup(const InputFields& f) {
                QStringLiteral(" />") + CrLf;
     if (is("file"))
         return QStringLiteral("<br />File:<br />") + nameAndType(f) + QStringLiteral(" size=\"") +
-               f.EditSize + QStringLiteral("\" value=\"\" />") + CrLf;
+               f.size + QStringLiteral("\" value=\"\" />") + CrLf;
     if (is("submit"))
         return QStringLiteral("<br />") + nameAndType(f) + QStringLiteral(" value=\"Submit\" />") +
                CrLf;
     if (is("reset"))
         return QStringLiteral("<br />") + nameAndType(f) + QStringLiteral(" value=\"Reset\" />");
     if (is("radio") || is("checkbox"))
-        return QStringLiteral("<br />") + nameAndType(f) + value + QStringLiteral(" />") +
-               f.EditValue + QStringLiteral("<br />") + CrLf;
+        return QStringLiteral("<br />") + nameAndType(f) + value + QStringLiteral(" />") + f.value +
+               QStringLiteral("<br />") + CrLf;
     if (is("button")) {
-        const QString onclick = QStringLiteral(" onclick=\"") + f.EditClick + Quote;
-        if (!f.NotInput)
+        const QString onclick = QStringLiteral(" onclick=\"") + f.clickScript + Quote;
+        if (!f.buttonElement)
             return QStringLiteral("<br />") + nameAndType(f) + value + onclick +
                    QStringLiteral(" />") + CrLf;
-        return QStringLiteral("<br /><button name=\"") + f.EditName + QStringLiteral("\" type=\"") +
+        return QStringLiteral("<br /><button name=\"") + f.name + QStringLiteral("\" type=\"") +
                f.type + Quote + value + onclick + QStringLiteral(">") + CrLf +
-               QStringLiteral("<img src=\"") + f.EditImage + QStringLiteral("\"  alt=\"") +
-               f.EditValue + QStringLiteral("\"><br />") + CrLf +
-               QStringLiteral("</button><br />") + CrLf;
+               QStringLiteral("<img src=\"") + f.image + QStringLiteral("\"  alt=\"") + f.value +
+               QStringLiteral("\"><br />") + CrLf + QStringLiteral("</button><br />") + CrLf;
     }
     if (is("textarea"))
-        return QStringLiteral("<br /><textarea name=\"") + f.EditName +
-               QStringLiteral("\" cols=\"") + f.EditSize + QStringLiteral("\" rows=\"") +
-               f.EditLength + QStringLiteral("\" wrap=\"hard\">") + f.EditValue +
-               QStringLiteral("</textarea><br />") + CrLf;
+        return QStringLiteral("<br /><textarea name=\"") + f.name + QStringLiteral("\" cols=\"") +
+               f.size + QStringLiteral("\" rows=\"") + f.length +
+               QStringLiteral("\" wrap=\"hard\">") + f.value + QStringLiteral("</textarea><br />") +
+               CrLf;
     if (is("image"))
         return QStringLiteral("<br /><input type=\"") + f.type + QStringLiteral("\" src=\"") +
-               f.EditImage + QStringLiteral("\" alt=\"Submit\" />") + CrLf;
+               f.image + QStringLiteral("\" alt=\"Submit\" />") + CrLf;
     return QString();
 }
 
-void PrepareInputCommand(InputDialogState& state, InputCommand command) {
+void prepareInputCommand(InputDialogState& state, InputCommand command) {
     for (const CommandRow& row : CommandRows) {
         if (row.command != command)
             continue;
-        if (row.inpTyp >= 0)
-            state.InpTyp = row.inpTyp;
-        if (row.notInput >= 0)
-            state.NotInput = row.notInput == 1;
+        if (row.typeIndex >= 0)
+            state.typeIndex = row.typeIndex;
+        if (row.buttonElement >= 0)
+            state.buttonElement = row.buttonElement == 1;
         return;
     }
 }
 
-void InsertInputCode(EditorBuffer& editor, bool accepted, const QString& htmCode) {
+void insertInputCode(EditorBuffer& editor, bool accepted, const QString& htmlCode) {
     if (accepted)
-        insertAtSelectionStart(editor, htmCode);
+        insertAtSelectionStart(editor, htmlCode);
 }
 
-const QStringList& FormMethods() {
+const QStringList& formMethods() {
     static const QStringList methods{QStringLiteral("get"), QStringLiteral("post"), QString()};
     return methods;
 }
 
-const QStringList& FormEncTypes() {
+const QStringList& formEncodings() {
     static const QStringList types{QStringLiteral("application/x-www-form-urlencoded"),
                                    QStringLiteral("multipart/form-data"),
                                    QStringLiteral("text/plain")};
     return types;
 }
 
-void SetUploadBox(FormFields& fields, bool on) {
-    fields.CheckUpload = on;
+void setUploadBox(FormFields& fields, bool on) {
+    fields.withUpload = on;
     if (on) {
-        fields.Method = FormMethods().at(1);
-        fields.EncType = FormEncTypes().at(1);
+        fields.method = formMethods().at(1);
+        fields.encoding = formEncodings().at(1);
     } else {
-        fields.EncType = FormEncTypes().at(0);
+        fields.encoding = formEncodings().at(0);
     }
 }
 
-QString FormMarkup(const FormFields& f) {
+QString formMarkup(const FormFields& f) {
     QString submit;
-    if (!isBlankText(f.EditSubmit))
-        submit = QStringLiteral("  onsubmit=\"") + f.EditSubmit + Quote;
-    const QString head =
-        QStringLiteral("<form name=\"") + f.EditName + QStringLiteral("\" action=\"") +
-        f.EditAction + QStringLiteral("\" method=\"") + f.Method + QStringLiteral("\" enctype=\"") +
-        f.EncType + QStringLiteral("\" ") + submit + QStringLiteral(">") + CrLf +
-        QStringLiteral("<br />") + QStringLiteral("My New Form ") + CrLf + QStringLiteral("<br />");
+    if (!isBlankText(f.onSubmit))
+        submit = QStringLiteral("  onsubmit=\"") + f.onSubmit + Quote;
+    const QString head = QStringLiteral("<form name=\"") + f.name + QStringLiteral("\" action=\"") +
+                         f.action + QStringLiteral("\" method=\"") + f.method +
+                         QStringLiteral("\" enctype=\"") + f.encoding + QStringLiteral("\" ") +
+                         submit + QStringLiteral(">") + CrLf + QStringLiteral("<br />") +
+                         QStringLiteral("My New Form ") + CrLf + QStringLiteral("<br />");
     QString body;
-    if (f.CheckInput)
+    if (f.withInput)
         body += QStringLiteral("<input name=\"MyInput\" type=\"text\" size=\"50\" "
                                "maxlength=\"50\" value=\"Enter text\" />") +
                 CrLf;
-    if (f.CheckUpload)
+    if (f.withUpload)
         body += QStringLiteral("<input name=\"Upload\" type=\"file\" size=\"50\" "
                                "maxlength=\"100000\" accept=\"text/*\" />") +
                 CrLf;
-    if (f.CheckSubmit)
+    if (f.withSubmitButton)
         body += QStringLiteral("<br />") +
                 QStringLiteral("<input type=\"submit\" value=\" Submit \" />") + CrLf;
-    if (f.CheckReset)
+    if (f.withResetButton)
         body += QStringLiteral("<input type=\"reset\" value=\" Reset \" />") + CrLf;
     return CrLf + head + CrLf + body + QStringLiteral("</form>") + CrLf;
 }
 
-void PrepareFormCommand(EditorBuffer& editor) {
+void prepareFormCommand(EditorBuffer& editor) {
     dropBlankSelection(editor);
 }
 
-void InsertForm(EditorBuffer& editor, const QString& formCode) {
+void insertFormCode(EditorBuffer& editor, const QString& formCode) {
     editor.setSelText(formCode + editor.selText());
 }
 
-const QLatin1String SelectboxMarkup(
+const QLatin1String SelectBoxMarkup(
     "<select name=\"Selectbox1\" size=\"3\" "
     "onchange=\"alert(this.form.Selectbox1.options[this.form.Selectbox1.selectedIndex].value)\">"
     "\r\n<option value=\"Option1\">This is Caption1</option>\r\n<option value=\"Option2\">This is "
     "Caption2</option>\r\n<option value=\"Option3\">This is Caption3</option>\r\n</select>\r\n");
-const QLatin1String DropdownListMarkup(
+const QLatin1String DropDownListMarkup(
     "<select name=\"Dropbox1\" size=\"1\" "
     "onchange=\"alert(this.form.Dropbox1.options[this.form.Dropbox1.selectedIndex].value)\">"
     "\r\n<option value=\"Option1\">This is Caption1</option>\r\n<option value=\"Option2\">This is "
     "Caption2</option>\r\n<option value=\"Option3\">This is Caption3</option>\r\n</select>\r\n");
 
-void InsertSelectbox(EditorBuffer& editor) {
-    insertAtSelectionStart(editor, SelectboxMarkup);
+void insertSelectBoxCode(EditorBuffer& editor) {
+    insertAtSelectionStart(editor, SelectBoxMarkup);
 }
 
-void InsertDropdownList(EditorBuffer& editor) {
-    insertAtSelectionStart(editor, DropdownListMarkup);
+void insertDropDownListCode(EditorBuffer& editor) {
+    insertAtSelectionStart(editor, DropDownListMarkup);
 }

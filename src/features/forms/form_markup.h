@@ -10,18 +10,18 @@
 
 class EditorBuffer;
 
-// The control types of TFormInput's type box; the value is the item index (InpTyp).
+// The control types of the form-control dialog's type box; the value is the item index.
 enum class InputType {
     Text,
     Hidden,
     Password,
     Button,
     Radio,
-    Checkbox,
+    CheckBox,
     File,
     Submit,
     Reset,
-    Textarea,
+    TextArea,
     Image,
 };
 
@@ -34,88 +34,91 @@ struct InputTypeRow {
 
 std::span<const InputTypeRow> inputTypeRows();
 // The type box's items, in index order.
-QStringList InputTypeNames();
+QStringList inputTypeNames();
 
-// What TFormInput holds besides InpTyp and NotInput: the field texts and the two labels the
-// type set-up rewrites.
+// What the form-control dialog holds besides its type index and button flag: the field
+// texts and the two labels the type set-up rewrites.
 struct InputFields {
-    UiLanguage Sprache = UiLanguage::German;
-    QString type; // ComboBoxType's text as typed
-    QString EditName = QStringLiteral("Input1");
-    QString EditSize = QStringLiteral("50");
-    QString EditLength = QStringLiteral("50");
-    QString EditValue = QStringLiteral("Default text");
-    QString EditClick = QStringLiteral("alert('Use JavaScript');");
-    QString EditImage;
+    UiLanguage language = UiLanguage::German;
+    QString type; // the type box's text as typed
+    QString name = QStringLiteral("Input1");
+    QString size = QStringLiteral("50");
+    QString length = QStringLiteral("50");
+    QString value = QStringLiteral("Default text");
+    QString clickScript = QStringLiteral("alert('Use JavaScript');");
+    QString image;
     QString sizeLabel = QStringLiteral("Size");
     QString lengthLabel = QStringLiteral("MaxLength");
-    bool NotInput = false;
+    // A button becomes a <button> element showing the image instead of an <input>.
+    bool buttonElement = false;
 };
 
 // The set-up of a type index, applied on opening and on every choice in the type box. Any
 // index outside text ... reset (no choice included) gets the text-area set-up.
-void ApplyInputType(InputFields& fields, int index);
+void applyInputType(InputFields& fields, int index);
 
-// HTMCode as OK builds it; empty for a type text that names no known type.
-QString InputMarkup(const InputFields& fields);
+// The control's markup as OK builds it; empty for a type text that names no known type.
+QString inputMarkup(const InputFields& fields);
 
-// The commands that open TFormInput, each with what it does to InpTyp and NotInput.
+// The commands that open the form-control dialog, each with what it does to the type index
+// and the button flag.
 enum class InputCommand {
-    Inputbox,
+    InputBox,
     TextLine,
     Password,
     Upload,
     Hidden,
     Button,
-    Textarea,
+    TextArea,
     Radio,
     CheckBox,
 };
 
-// InpTyp and NotInput as the last command left them; they outlive the dialog's showings.
+// The type index and button flag as the last command left them; they outlive the dialog's
+// showings.
 struct InputDialogState {
-    int InpTyp = 0;
-    bool NotInput = false;
+    int typeIndex = 0;
+    bool buttonElement = false;
 };
 
-void PrepareInputCommand(InputDialogState& state, InputCommand command);
+void prepareInputCommand(InputDialogState& state, InputCommand command);
 
-// After the input dialog closed: nothing on Cancel; otherwise the code goes in at the start
-// of the selection, whose text stays after it.
-void InsertInputCode(EditorBuffer& editor, bool accepted, const QString& htmCode);
+// After the form-control dialog closed: nothing on Cancel; otherwise the code goes in at the
+// start of the selection, whose text stays after it.
+void insertInputCode(EditorBuffer& editor, bool accepted, const QString& htmlCode);
 
-// What TFormFormular holds.
+// What the form dialog holds.
 struct FormFields {
-    UiLanguage Sprache = UiLanguage::German;
-    QString EditName = QStringLiteral("MyForm");
-    QString EditAction = QStringLiteral("mailto:name@example.com");
-    QString Method = QStringLiteral("get");
-    QString EncType = QStringLiteral("application/x-www-form-urlencoded");
-    QString EditSubmit;
-    bool CheckInput = true;
-    bool CheckUpload = false;
-    bool CheckSubmit = true;
-    bool CheckReset = true;
+    UiLanguage language = UiLanguage::German;
+    QString name = QStringLiteral("MyForm");
+    QString action = QStringLiteral("mailto:name@example.com");
+    QString method = QStringLiteral("get");
+    QString encoding = QStringLiteral("application/x-www-form-urlencoded");
+    QString onSubmit;
+    bool withInput = true;
+    bool withUpload = false;
+    bool withSubmitButton = true;
+    bool withResetButton = true;
 };
 
 // The items of the method and encoding lists, in list order.
-const QStringList& FormMethods();
-const QStringList& FormEncTypes();
+const QStringList& formMethods();
+const QStringList& formEncodings();
 
 // The upload box's click: on asks for post and multipart data; off returns the encoding to
 // the first item and leaves the method.
-void SetUploadBox(FormFields& fields, bool on);
+void setUploadBox(FormFields& fields, bool on);
 
-// FormCode as OK builds it.
-QString FormMarkup(const FormFields& fields);
+// The form as OK builds it.
+QString formMarkup(const FormFields& fields);
 
 // After the form dialog: the new form goes in front of the selection, which stays after it.
-// A blank selection has been dropped before the dialog opened (PrepareFormCommand).
-void PrepareFormCommand(EditorBuffer& editor);
-void InsertForm(EditorBuffer& editor, const QString& formCode);
+// A blank selection has been dropped before the dialog opened (prepareFormCommand).
+void prepareFormCommand(EditorBuffer& editor);
+void insertFormCode(EditorBuffer& editor, const QString& formCode);
 
 // The two ready-made lists; a second one carries the same name again.
-extern const QLatin1String SelectboxMarkup;
-extern const QLatin1String DropdownListMarkup;
-void InsertSelectbox(EditorBuffer& editor);
-void InsertDropdownList(EditorBuffer& editor);
+extern const QLatin1String SelectBoxMarkup;
+extern const QLatin1String DropDownListMarkup;
+void insertSelectBoxCode(EditorBuffer& editor);
+void insertDropDownListCode(EditorBuffer& editor);

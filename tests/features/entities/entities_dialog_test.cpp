@@ -17,12 +17,12 @@
 namespace {
 
 QString code(QDialog& d) {
-    return child<QLineEdit>(d, "Edit1")->text();
+    return child<QLineEdit>(d, "codeEdit")->text();
 }
 
 // Selects the first occurrence of text in the sample editor, as a user drags over it.
 void selectSample(QDialog& d, const QString& text) {
-    auto* sample = child<QPlainTextEdit>(d, "SynMemo1");
+    auto* sample = child<QPlainTextEdit>(d, "sampleEdit");
     const int at = int(sample->toPlainText().indexOf(text));
     QVERIFY(at >= 0);
     QTextCursor cursor = sample->textCursor();
@@ -48,18 +48,18 @@ private slots:
         whenModal([](QDialog& d) {
             QCOMPARE(d.windowTitle(), QStringLiteral("Special character"));
             QCOMPARE(code(d), QString());
-            QCOMPARE(child<QToolButton>(d, "ToolButton20")->text(), QStringLiteral("Á"));
-            click(d, "ToolButton20");
+            QCOMPARE(child<QToolButton>(d, "capitalAAcuteButton")->text(), QStringLiteral("Á"));
+            click(d, "capitalAAcuteButton");
             QCOMPARE(code(d), QStringLiteral("&Aacute;"));
-            click(d, "ToolButton24");
+            click(d, "capitalOSlashButton");
             QCOMPARE(code(d), QStringLiteral("&Oslash;"));
-            click(d, "ToolButton1");
+            click(d, "nonBreakingSpaceButton");
             QCOMPARE(code(d), QStringLiteral("&nbsp;"));
-            child<QLineEdit>(d, "Edit1")->setFocus();
-            QTest::keyClicks(child<QLineEdit>(d, "Edit1"), QStringLiteral("  "));
-            click(d, "BitBtnOk");
+            child<QLineEdit>(d, "codeEdit")->setFocus();
+            QTest::keyClicks(child<QLineEdit>(d, "codeEdit"), QStringLiteral("  "));
+            click(d, "okButton");
         });
-        action(window, "Sonderzeichen1")->trigger();
+        action(window, "specialCharactersItem")->trigger();
         QCOMPARE(window.buffer().text(), QStringLiteral("a&nbsp;b"));
         QCOMPARE(window.buffer().selStart(), 7);
         QCOMPARE(window.buffer().selLength(), 0);
@@ -72,23 +72,23 @@ private slots:
         window.buffer().loadText(QStringLiteral("[sel]"));
         window.buffer().select(1, 4);
         whenModal([](QDialog& d) {
-            click(d, "BitBtn3"); // nothing selected in the samples: no change
+            click(d, "keyCodeButton"); // nothing selected in the samples: no change
             QCOMPARE(code(d), QString());
             selectSample(d, QStringLiteral("€ ‰"));
-            click(d, "BitBtn3");
+            click(d, "keyCodeButton");
             QCOMPARE(code(d), QStringLiteral("&#8364;"));
-            click(d, "BitBtn2");
+            click(d, "closeButton");
         });
-        action(window, "Sonderzeichen1")->trigger();
+        action(window, "specialCharactersItem")->trigger();
         QCOMPARE(window.buffer().text(), QStringLiteral("[&#8364;sel]"));
 
         whenModal([](QDialog& d) {
             QCOMPARE(code(d), QString()); // cleared on every opening
-            click(d, "ToolButton11");
+            click(d, "euroSignButton");
             QCOMPARE(code(d), QStringLiteral("&euro;"));
             QTest::keyClick(&d, Qt::Key_Escape);
         });
-        action(window, "Sonderzeichen1")->trigger();
+        action(window, "specialCharactersItem")->trigger();
         QCOMPARE(window.buffer().text(), QStringLiteral("[&#8364;sel]"));
     }
 
@@ -97,21 +97,21 @@ private slots:
         MainWindow window(m_platform, &prompter);
         window.startUp({});
         whenModal([](QDialog& d) {
-            auto* sample = child<QPlainTextEdit>(d, "SynMemo1");
+            auto* sample = child<QPlainTextEdit>(d, "sampleEdit");
             QVERIFY(sample->toPlainText().startsWith(QStringLiteral("£ € ‰ ™")));
             QCOMPARE(sample->lineWrapMode(), QPlainTextEdit::WidgetWidth);
             sample->moveCursor(QTextCursor::End);
             QTest::keyClicks(sample, QStringLiteral(" x "));
             sample->insertPlainText(QStringLiteral("Ω")); // pasted
-            click(d, "BitBtn2");
+            click(d, "closeButton");
         });
-        action(window, "Sonderzeichen1")->trigger();
+        action(window, "specialCharactersItem")->trigger();
         whenModal([](QDialog& d) {
             selectSample(d, QStringLiteral("Ω"));
-            click(d, "BitBtn3");
-            click(d, "BitBtnOk");
+            click(d, "keyCodeButton");
+            click(d, "okButton");
         });
-        action(window, "Sonderzeichen1")->trigger();
+        action(window, "specialCharactersItem")->trigger();
         QCOMPARE(window.buffer().text(), QStringLiteral("&#937;"));
     }
 
@@ -119,21 +119,22 @@ private slots:
         ScriptedPrompter prompter;
         MainWindow window(m_platform, &prompter);
         window.startUp({});
-        QCOMPARE(action(window, "Replace3")->text(), QStringLiteral("Replace special chars"));
+        QCOMPARE(action(window, "replaceUmlautsItem")->text(),
+                 QStringLiteral("Replace special chars"));
         action(window, "germanItem")->trigger();
-        QCOMPARE(action(window, "MakeStringVariable1")->text(),
+        QCOMPARE(action(window, "javaScriptStringItem")->text(),
                  QStringLiteral("Erstelle Javascript String Variable"));
-        // The dialog's buttons share names with the main toolbar's; the switch leaves them.
+        // The dialog sets its texts when it opens; the language switch leaves its entity buttons.
         whenModal([](QDialog& d) {
             QCOMPARE(d.windowTitle(), QStringLiteral("Sonderzeichen"));
-            QCOMPARE(child<QLabel>(d, "Label1")->text(), QStringLiteral("Zeichencode"));
-            QCOMPARE(child<QPushButton>(d, "BitBtn3")->text(), QStringLiteral("Zeichencode"));
-            QCOMPARE(child<QPushButton>(d, "BitBtn3")->toolTip(),
+            QCOMPARE(child<QLabel>(d, "codeLabel")->text(), QStringLiteral("Zeichencode"));
+            QCOMPARE(child<QPushButton>(d, "keyCodeButton")->text(), QStringLiteral("Zeichencode"));
+            QCOMPARE(child<QPushButton>(d, "keyCodeButton")->toolTip(),
                      QStringLiteral("Create character"));
-            QCOMPARE(child<QPushButton>(d, "BitBtn2")->text(), QStringLiteral("Schliessen"));
-            QCOMPARE(child<QToolButton>(d, "ToolButton8")->text(), QStringLiteral("ö"));
+            QCOMPARE(child<QPushButton>(d, "closeButton")->text(), QStringLiteral("Schliessen"));
+            QCOMPARE(child<QToolButton>(d, "smallOUmlautButton")->text(), QStringLiteral("ö"));
         });
-        action(window, "Sonderzeichen1")->trigger();
+        action(window, "specialCharactersItem")->trigger();
     }
 
     void menuCommandsWorkOnTheDocument() {
@@ -141,18 +142,18 @@ private slots:
         MainWindow window(m_platform, &prompter);
         window.startUp({});
         window.buffer().loadText(QStringLiteral("Grüße\r\nit's"));
-        action(window, "Replace3")->trigger();
+        action(window, "replaceUmlautsItem")->trigger();
         QCOMPARE(window.buffer().text(), QStringLiteral("Gr&uuml;&szlig;e\r\nit's"));
 
-        action(window, "MakeEntitie1")->trigger();
+        action(window, "characterReferenceItem")->trigger();
         QCOMPARE(prompter.messages(), QStringList{QStringLiteral(
                                           "To get the HTML code of a character select it first!")});
         window.buffer().select(0, 1);
-        action(window, "MakeEntitie1")->trigger();
+        action(window, "characterReferenceItem")->trigger();
         QCOMPARE(window.buffer().text(), QStringLiteral("&#71;r&uuml;&szlig;e\r\nit's"));
 
         window.buffer().selectAll();
-        action(window, "MakeStringVariable1")->trigger();
+        action(window, "javaScriptStringItem")->trigger();
         QCOMPARE(window.buffer().text(), QStringLiteral("'&#71;r&uuml;&szlig;e'+\r\n'it\\'s';"));
     }
 };

@@ -38,12 +38,12 @@ QJsonObject runJson(const QStringList& args, const QByteArray& input) {
 } // namespace
 
 TEST(ReplaceUmlauts, EveryCharacterOfTheTableBecomesItsEntity) {
-    EXPECT_EQ(ReplaceUmlauts(QStringLiteral("€©®ÄÜÖäüöß")),
+    EXPECT_EQ(replaceUmlauts(QStringLiteral("€©®ÄÜÖäüöß")),
               QStringLiteral("&euro;&copy;&reg;&Auml;&Uuml;&Ouml;&auml;&uuml;&ouml;&szlig;"));
-    EXPECT_EQ(ReplaceUmlauts(QStringLiteral("Größe: 5 €\r\nMüller")),
+    EXPECT_EQ(replaceUmlauts(QStringLiteral("Größe: 5 €\r\nMüller")),
               QStringLiteral("Gr&ouml;&szlig;e: 5 &euro;\r\nM&uuml;ller"));
     // Other accented letters and already written entities stay as they are.
-    EXPECT_EQ(ReplaceUmlauts(QStringLiteral("éÉ &auml; ÿ")), QStringLiteral("éÉ &auml; ÿ"));
+    EXPECT_EQ(replaceUmlauts(QStringLiteral("éÉ &auml; ÿ")), QStringLiteral("éÉ &auml; ÿ"));
 }
 
 TEST(ReplaceUmlauts, OnePassGivesWhatTheRowsGiveOneAfterTheOther) {
@@ -54,45 +54,46 @@ TEST(ReplaceUmlauts, OnePassGivesWhatTheRowsGiveOneAfterTheOther) {
         const int length = int(random.bounded(40));
         for (int i = 0; i < length; ++i)
             text += alphabet.at(random.bounded(alphabet.size()));
-        EXPECT_EQ(ReplaceUmlauts(text), replaceRowByRow(text)) << text.toStdString();
+        EXPECT_EQ(replaceUmlauts(text), replaceRowByRow(text)) << text.toStdString();
     }
 }
 
 TEST(ReplaceUmlauts, DocumentWithoutThemIsNotTouched) {
     MemoryBuffer b(QStringLiteral("plain <b>text</b>"));
     b.select(2, 5);
-    ReplaceUmlautsCommand(b);
+    replaceUmlautsInDocument(b);
     EXPECT_FALSE(b.isModified());
     EXPECT_EQ(b.selStart(), 2);
     EXPECT_EQ(b.selLength(), 3);
 
     b.loadText(QStringLiteral("Ä\r\nß"));
-    ReplaceUmlautsCommand(b);
+    replaceUmlautsInDocument(b);
     EXPECT_EQ(b.text(), QStringLiteral("&Auml;\r\n&szlig;"));
     b.undo();
     EXPECT_EQ(b.text(), QStringLiteral("Ä\r\nß")) << "one undo step for the whole rewrite";
 }
 
-TEST(NumericCharRef, FirstCodeUnitInDecimal) {
-    EXPECT_EQ(NumericCharRef(QStringLiteral("€")), QStringLiteral("&#8364;"));
-    EXPECT_EQ(NumericCharRef(QStringLiteral("Ab")), QStringLiteral("&#65;"));
+TEST(NumericCharacterReference, FirstCodeUnitInDecimal) {
+    EXPECT_EQ(numericCharacterReference(QStringLiteral("€")), QStringLiteral("&#8364;"));
+    EXPECT_EQ(numericCharacterReference(QStringLiteral("Ab")), QStringLiteral("&#65;"));
     // Outside the basic plane only the high surrogate is taken.
-    EXPECT_EQ(NumericCharRef(QString::fromUcs4(U"\U0001F600")), QStringLiteral("&#55357;"));
-    EXPECT_EQ(NumericCharRef(QString()), QString());
+    EXPECT_EQ(numericCharacterReference(QString::fromUcs4(U"\U0001F600")),
+              QStringLiteral("&#55357;"));
+    EXPECT_EQ(numericCharacterReference(QString()), QString());
 }
 
-TEST(NumericCharRefCommand, ReplacesTheWholeSelectionOrAsksForOne) {
+TEST(CharacterReferenceCommand, ReplacesTheWholeSelectionOrAsksForOne) {
     MessageTable table;
     ScriptedPrompter prompter;
     auto b = markedBuffer(QStringLiteral("x[äbc]y"));
-    MakeEntitieCommand({*b, prompter, table});
+    replaceSelectionByCharacterReference({*b, prompter, table});
     EXPECT_EQ(marked(*b), QStringLiteral("x&#228;|y"));
     EXPECT_TRUE(prompter.messages().isEmpty());
 
     b = markedBuffer(QStringLiteral("x|y"));
-    MakeEntitieCommand({*b, prompter, table});
+    replaceSelectionByCharacterReference({*b, prompter, table});
     table.setLanguage(UiLanguage::German);
-    MakeEntitieCommand({*b, prompter, table});
+    replaceSelectionByCharacterReference({*b, prompter, table});
     EXPECT_EQ(prompter.messages(),
               QStringList({QStringLiteral("To get the HTML code of a character select it first!"),
                            QStringLiteral("Um den HTML Code eines Zeichens zu erhalten, markieren "
@@ -117,25 +118,25 @@ TEST(JavaScriptString, EachLineQuotedAndJoined) {
         {"", ""},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(JavaScriptString(QString::fromUtf8(c.selected)), QString::fromUtf8(c.script))
+        EXPECT_EQ(javaScriptString(QString::fromUtf8(c.selected)), QString::fromUtf8(c.script))
             << c.selected;
 }
 
 TEST(JavaScriptString, QuotesAndBackslashesAreEscaped) {
-    EXPECT_EQ(JavaScriptString(QStringLiteral("it's")), QStringLiteral("'it\\'s';"));
-    EXPECT_EQ(JavaScriptString(QStringLiteral("C:\\dir\\")), QStringLiteral("'C:\\\\dir\\\\';"));
+    EXPECT_EQ(javaScriptString(QStringLiteral("it's")), QStringLiteral("'it\\'s';"));
+    EXPECT_EQ(javaScriptString(QStringLiteral("C:\\dir\\")), QStringLiteral("'C:\\\\dir\\\\';"));
     // An escaped quote in the source must not end the string early.
-    EXPECT_EQ(JavaScriptString(QStringLiteral("\\'\r\n\"ok\"")), QStringLiteral("'\\\\\\'"
+    EXPECT_EQ(javaScriptString(QStringLiteral("\\'\r\n\"ok\"")), QStringLiteral("'\\\\\\'"
                                                                                 "'+\r\n'\"ok\"';"));
 }
 
 TEST(JavaScriptStringCommand, ReplacesTheSelectionAndIgnoresBlankOnes) {
     auto b = markedBuffer(QStringLiteral("var s = [Hello\r\nWorld\r\n];"));
-    MakeStringVariableCommand(*b);
+    replaceSelectionByJavaScriptString(*b);
     EXPECT_EQ(marked(*b), QStringLiteral("var s = 'Hello'+\r\n'World';|;"));
 
     b = markedBuffer(QStringLiteral("x[ \r\n ]y"));
-    MakeStringVariableCommand(*b);
+    replaceSelectionByJavaScriptString(*b);
     EXPECT_EQ(marked(*b), QStringLiteral("x[ \r\n ]y"));
     EXPECT_FALSE(b->isModified());
 }
@@ -158,8 +159,8 @@ TEST(SpecialEntities, EveryButtonWritesTheCharacterItShows) {
         buttons.append(QLatin1String(e.button));
     }
     EXPECT_EQ(buttons.size(), 24);
-    EXPECT_EQ(buttons.first(), QStringLiteral("ToolButton2"));
-    EXPECT_EQ(buttons.last(), QStringLiteral("ToolButton1"));
+    EXPECT_EQ(buttons.first(), QStringLiteral("capitalAUmlautButton"));
+    EXPECT_EQ(buttons.last(), QStringLiteral("nonBreakingSpaceButton"));
     EXPECT_EQ(buttons.removeDuplicates(), 0);
 }
 

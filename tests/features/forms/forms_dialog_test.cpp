@@ -1,5 +1,5 @@
+#include "features/forms/form_control_dialog.h"
 #include "features/forms/form_markup.h"
-#include "features/forms/input_dialog.h"
 #include "foundation/document/editor_buffer.h"
 #include "foundation/messages/scripted_prompter.h"
 #include "modal_dialog.h"
@@ -47,19 +47,22 @@ private slots:
         ScriptedPrompter prompter;
         MainWindow window(m_platform, &prompter);
         window.startUp({});
-        auto* forms = window.findChild<QMenu*>(QStringLiteral("Forms1"));
+        auto* forms = window.findChild<QMenu*>(QStringLiteral("formsMenu"));
         QVERIFY(forms);
         QCOMPARE(forms->title(), QStringLiteral("Forms..."));
         QVERIFY(window.actions().htmlMenu->actions().contains(forms->menuAction()));
         QStringList items;
         for (QAction* a : forms->actions())
             items << a->objectName();
-        QCOMPARE(items, QStringList({"Form1", "Inputbox1", "Button1", "Textarea1", "Radiobutton1",
-                                     "CheckBox1", "Selectbox1", "Dropdownlist1"}));
-        const char* buttons[] = {"ToolButtonForm",   "ToolButtonInput",    "ToolButtonPassword",
-                                 "ToolButtonUpload", "ToolButtonHidden",   "ToolButtonArea",
-                                 "ToolButtonList",   "ToolButtonDropdown", "ToolButtonButton",
-                                 "ToolButtonRadio",  "ToolButtonCheck"};
+        QCOMPARE(items,
+                 QStringList({"insertFormItem", "insertInputBoxItem", "insertButtonItem",
+                              "insertTextAreaItem", "insertRadioButtonItem", "insertCheckBoxItem",
+                              "insertSelectBoxItem", "insertDropDownListItem"}));
+        const char* buttons[] = {
+            "insertFormButton",        "insertTextLineButton",     "insertPasswordButton",
+            "insertUploadButton",      "insertHiddenFieldButton",  "insertTextAreaButton",
+            "insertSelectBoxButton",   "insertDropDownListButton", "insertButtonButton",
+            "insertRadioButtonButton", "insertCheckBoxButton"};
         for (const char* name : buttons) {
             QAction* a = action(window, name);
             QVERIFY2(a && window.actions().tableBar->actions().contains(a), name);
@@ -67,10 +70,11 @@ private slots:
             QVERIFY2(!a->toolTip().isEmpty(), name);
         }
         QVERIFY(window.actions().tableBar->isVisibleTo(&window));
-        QCOMPARE(action(window, "ToolButtonPassword")->toolTip(),
+        QCOMPARE(action(window, "insertPasswordButton")->toolTip(),
                  QStringLiteral("Insert input password"));
         action(window, "germanItem")->trigger();
-        QCOMPARE(action(window, "ToolButtonForm")->toolTip(), QStringLiteral("Formular einfügen"));
+        QCOMPARE(action(window, "insertFormButton")->toolTip(),
+                 QStringLiteral("Formular einfügen"));
     }
 
     void textLineButtonWithDefaultsGoesInFrontOfTheSelection() {
@@ -81,12 +85,12 @@ private slots:
         window.buffer().select(2, 6);
         whenModal([](QDialog& d) {
             QCOMPARE(d.windowTitle(), QStringLiteral("Input"));
-            QCOMPARE(child<QComboBox>(d, "ComboBoxType")->currentText(), QStringLiteral("text"));
-            QCOMPARE(field(d, "EditName"), QStringLiteral("input1"));
-            QCOMPARE(child<QLabel>(d, "LabelSize")->text(), QStringLiteral("Size"));
-            click(d, "BitBtn2");
+            QCOMPARE(child<QComboBox>(d, "typeBox")->currentText(), QStringLiteral("text"));
+            QCOMPARE(field(d, "nameEdit"), QStringLiteral("input1"));
+            QCOMPARE(child<QLabel>(d, "sizeLabel")->text(), QStringLiteral("Size"));
+            click(d, "okButton");
         });
-        action(window, "ToolButtonInput")->trigger();
+        action(window, "insertTextLineButton")->trigger();
         QCOMPARE(window.buffer().text(),
                  QStringLiteral("a ") + TextLineDefaults + QStringLiteral("word"));
         QCOMPARE(window.buffer().selLength(), 0);
@@ -98,23 +102,23 @@ private slots:
         MainWindow window(m_platform, &prompter);
         window.startUp({});
         whenModal([](QDialog& d) {
-            retype(child<QLineEdit>(d, "EditValue"), QStringLiteral("Hi"));
-            QLineEdit* type = child<QComboBox>(d, "ComboBoxType")->lineEdit();
+            retype(child<QLineEdit>(d, "valueEdit"), QStringLiteral("Hi"));
+            QLineEdit* type = child<QComboBox>(d, "typeBox")->lineEdit();
             retype(type, QStringLiteral("TEXT"));
             QTest::keyClick(type, Qt::Key_Return); // finishes the edit, then OK as default
         });
-        action(window, "ToolButtonPassword")->trigger();
+        action(window, "insertPasswordButton")->trigger();
         QCOMPARE(window.buffer().text(),
                  QStringLiteral("<br />Enter text:<br /><input name=\"password1\" type=\"TEXT\" "
                                 "size=\"50\" maxlength=\"50\" value=\"Hi\" />\r\n"));
 
         const QString before = window.buffer().text();
         whenModal([](QDialog& d) {
-            QCOMPARE(field(d, "EditValue"), QStringLiteral("Hi")); // kept from the last use
-            retype(child<QComboBox>(d, "ComboBoxType")->lineEdit(), QStringLiteral("range"));
-            click(d, "BitBtn2");
+            QCOMPARE(field(d, "valueEdit"), QStringLiteral("Hi")); // kept from the last use
+            retype(child<QComboBox>(d, "typeBox")->lineEdit(), QStringLiteral("range"));
+            click(d, "okButton");
         });
-        action(window, "Inputbox1")->trigger();
+        action(window, "insertInputBoxItem")->trigger();
         QCOMPARE(window.buffer().text(), before);
     }
 
@@ -122,31 +126,30 @@ private slots:
         ScriptedPrompter prompter;
         MainWindow window(m_platform, &prompter);
         window.startUp({});
-        window.findChild<TFormInput*>()->choosePicture = [] {
-            return QStringLiteral("/home/u/pictures/go.png");
-        };
+        window.findChild<FormControlDialog*>()->setPictureChooser(
+            [] { return QStringLiteral("/home/u/pictures/go.png"); });
         whenModal([](QDialog& d) {
-            QCOMPARE(child<QComboBox>(d, "ComboBoxType")->currentText(), QStringLiteral("button"));
-            QCOMPARE(field(d, "EditName"), QStringLiteral("button1"));
-            click(d, "BitBtn1");
-            QCOMPARE(field(d, "EditImage"), QStringLiteral("go.png"));
-            click(d, "BitBtn2");
+            QCOMPARE(child<QComboBox>(d, "typeBox")->currentText(), QStringLiteral("button"));
+            QCOMPARE(field(d, "nameEdit"), QStringLiteral("button1"));
+            click(d, "browseButton");
+            QCOMPARE(field(d, "imageEdit"), QStringLiteral("go.png"));
+            click(d, "okButton");
         });
-        action(window, "Button1")->trigger();
+        action(window, "insertButtonItem")->trigger();
         const QString image =
             QStringLiteral("<br /><button name=\"button1\" type=\"button\" value=\"Default text\" "
                            "onclick=\"alert('Use JavaScript');\">\r\n<img src=\"go.png\"  "
                            "alt=\"Default text\"><br />\r\n</button><br />\r\n");
         QCOMPARE(window.buffer().text(), image);
 
-        window.findChild<TFormInput*>()->choosePicture = [] { return QString(); };
+        window.findChild<FormControlDialog*>()->setPictureChooser([] { return QString(); });
         whenModal([](QDialog& d) {
-            click(d, "BitBtn1"); // cancelled browse keeps the field
-            QCOMPARE(field(d, "EditImage"), QStringLiteral("go.png"));
-            choose(d, "ComboBoxType", QStringLiteral("button"));
-            click(d, "BitBtn2");
+            click(d, "browseButton"); // cancelled browse keeps the field
+            QCOMPARE(field(d, "imageEdit"), QStringLiteral("go.png"));
+            choose(d, "typeBox", QStringLiteral("button"));
+            click(d, "okButton");
         });
-        action(window, "ToolButtonInput")->trigger();
+        action(window, "insertTextLineButton")->trigger();
         QCOMPARE(window.buffer().text(),
                  image + QStringLiteral("<br /><input name=\"button1\" type=\"button\" "
                                         "value=\"Default text\" onclick=\"alert('Use "
@@ -160,30 +163,29 @@ private slots:
         window.buffer().loadText(QStringLiteral("keep"));
         window.buffer().select(0, 4);
         whenModal([](QDialog& d) {
-            QCOMPARE(child<QLabel>(d, "LabelSize")->text(), QStringLiteral("Cols"));
-            retype(child<QLineEdit>(d, "EditSize"), QStringLiteral("40"));
-            click(d, "BitBtn3");
+            QCOMPARE(child<QLabel>(d, "sizeLabel")->text(), QStringLiteral("Cols"));
+            retype(child<QLineEdit>(d, "sizeEdit"), QStringLiteral("40"));
+            click(d, "cancelButton");
         });
-        action(window, "ToolButtonArea")->trigger();
+        action(window, "insertTextAreaButton")->trigger();
         QCOMPARE(window.buffer().text(), QStringLiteral("keep"));
         QCOMPARE(window.buffer().selLength(), 4);
         QVERIFY(!window.buffer().isModified());
 
         whenModal([](QDialog& d) {
-            QCOMPARE(child<QComboBox>(d, "ComboBoxType")->currentText(),
-                     QStringLiteral("textarea"));
-            QCOMPARE(field(d, "EditSize"), QStringLiteral("40")); // typed fields stay
-            QCOMPARE(field(d, "EditLength"), QStringLiteral("5"));
-            choose(d, "ComboBoxType", QStringLiteral("text"));
-            QCOMPARE(child<QLabel>(d, "LabelLength")->text(), QStringLiteral("MaxLength"));
-            QCOMPARE(field(d, "EditLength"), QStringLiteral("50"));
-            choose(d, "ComboBoxType", QStringLiteral("image"));
-            QCOMPARE(field(d, "EditName"), QStringLiteral("textarea1"));
-            QCOMPARE(child<QLabel>(d, "LabelSize")->text(), QStringLiteral("Cols"));
-            QCOMPARE(child<QLabel>(d, "LabelLength")->text(), QStringLiteral("Rows"));
+            QCOMPARE(child<QComboBox>(d, "typeBox")->currentText(), QStringLiteral("textarea"));
+            QCOMPARE(field(d, "sizeEdit"), QStringLiteral("40")); // typed fields stay
+            QCOMPARE(field(d, "lengthEdit"), QStringLiteral("5"));
+            choose(d, "typeBox", QStringLiteral("text"));
+            QCOMPARE(child<QLabel>(d, "lengthLabel")->text(), QStringLiteral("MaxLength"));
+            QCOMPARE(field(d, "lengthEdit"), QStringLiteral("50"));
+            choose(d, "typeBox", QStringLiteral("image"));
+            QCOMPARE(field(d, "nameEdit"), QStringLiteral("textarea1"));
+            QCOMPARE(child<QLabel>(d, "sizeLabel")->text(), QStringLiteral("Cols"));
+            QCOMPARE(child<QLabel>(d, "lengthLabel")->text(), QStringLiteral("Rows"));
             QTest::keyClick(&d, Qt::Key_Escape);
         });
-        action(window, "Inputbox1")->trigger();
+        action(window, "insertInputBoxItem")->trigger();
         QCOMPARE(window.buffer().text(), QStringLiteral("keep"));
     }
 
@@ -195,23 +197,23 @@ private slots:
         window.buffer().select(11, 0);
         whenModal([](QDialog& d) {
             QCOMPARE(d.windowTitle(), QStringLiteral("Forms"));
-            QVERIFY(!child<QCheckBox>(d, "CheckUpload")->isChecked());
-            click(d, "CheckUpload");
-            QCOMPARE(child<QComboBox>(d, "Method")->currentText(), QStringLiteral("post"));
-            QCOMPARE(child<QComboBox>(d, "EncType")->currentText(),
+            QVERIFY(!child<QCheckBox>(d, "uploadCheckBox")->isChecked());
+            click(d, "uploadCheckBox");
+            QCOMPARE(child<QComboBox>(d, "methodBox")->currentText(), QStringLiteral("post"));
+            QCOMPARE(child<QComboBox>(d, "encodingBox")->currentText(),
                      QStringLiteral("multipart/form-data"));
-            click(d, "CheckUpload");
-            QCOMPARE(child<QComboBox>(d, "Method")->currentText(), QStringLiteral("post"));
-            QCOMPARE(child<QComboBox>(d, "EncType")->currentText(),
+            click(d, "uploadCheckBox");
+            QCOMPARE(child<QComboBox>(d, "methodBox")->currentText(), QStringLiteral("post"));
+            QCOMPARE(child<QComboBox>(d, "encodingBox")->currentText(),
                      QStringLiteral("application/x-www-form-urlencoded"));
-            click(d, "CheckReset");
-            click(d, "CheckInput");
-            retype(child<QLineEdit>(d, "EditName"), QStringLiteral("f"));
-            retype(child<QLineEdit>(d, "EditAction"), QStringLiteral("/send"));
-            QTest::keyClicks(child<QLineEdit>(d, "EditSubmit"), QStringLiteral("return ok()"));
+            click(d, "resetCheckBox");
+            click(d, "inputCheckBox");
+            retype(child<QLineEdit>(d, "nameEdit"), QStringLiteral("f"));
+            retype(child<QLineEdit>(d, "actionEdit"), QStringLiteral("/send"));
+            QTest::keyClicks(child<QLineEdit>(d, "onSubmitEdit"), QStringLiteral("return ok()"));
             click(d, "okButton");
         });
-        action(window, "ToolButtonForm")->trigger();
+        action(window, "insertFormButton")->trigger();
         QCOMPARE(window.buffer().text(),
                  QStringLiteral("\r\n<form name=\"f\" action=\"/send\" method=\"post\" "
                                 "enctype=\"application/x-www-form-urlencoded\"   "
@@ -227,7 +229,7 @@ private slots:
         window.buffer().loadText(QStringLiteral("a   b"));
         window.buffer().select(4, 1);
         whenModal([](QDialog& d) { click(d, "cancelButton"); });
-        action(window, "Form1")->trigger();
+        action(window, "insertFormItem")->trigger();
         QCOMPARE(window.buffer().text(), QStringLiteral("a   b"));
         QCOMPARE(window.buffer().selLength(), 0);
         QCOMPARE(window.buffer().selStart(), 1);
@@ -239,10 +241,10 @@ private slots:
         window.startUp({});
         window.buffer().loadText(QStringLiteral("x"));
         window.buffer().select(0, 1);
-        action(window, "ToolButtonList")->trigger();
-        action(window, "ToolButtonDropdown")->trigger();
+        action(window, "insertSelectBoxButton")->trigger();
+        action(window, "insertDropDownListButton")->trigger();
         QCOMPARE(window.buffer().text(),
-                 QString(SelectboxMarkup) + QString(DropdownListMarkup) + QStringLiteral("x"));
+                 QString(SelectBoxMarkup) + QString(DropDownListMarkup) + QStringLiteral("x"));
     }
 
     void dialogTextsFollowTheLanguage() {
@@ -251,17 +253,17 @@ private slots:
         window.startUp({});
         action(window, "germanItem")->trigger();
         whenModal([](QDialog& d) {
-            QCOMPARE(child<QLabel>(d, "LabelImage")->text(), QStringLiteral("Grafik Schaltfläche"));
-            QCOMPARE(child<QPushButton>(d, "BitBtn3")->text(), QStringLiteral("Abbrechen"));
+            QCOMPARE(child<QLabel>(d, "imageLabel")->text(), QStringLiteral("Grafik Schaltfläche"));
+            QCOMPARE(child<QPushButton>(d, "cancelButton")->text(), QStringLiteral("Abbrechen"));
         });
-        action(window, "ToolButtonRadio")->trigger();
+        action(window, "insertRadioButtonButton")->trigger();
         action(window, "englishItem")->trigger();
         whenModal([](QDialog& d) {
-            QCOMPARE(child<QCheckBox>(d, "CheckUpload")->text(),
+            QCOMPARE(child<QCheckBox>(d, "uploadCheckBox")->text(),
                      QStringLiteral("Insert file upload"));
             QCOMPARE(child<QPushButton>(d, "cancelButton")->text(), QStringLiteral("Cancel"));
         });
-        action(window, "Form1")->trigger();
+        action(window, "insertFormItem")->trigger();
         QCOMPARE(window.buffer().text(), QString());
     }
 };

@@ -11,12 +11,12 @@ const QString CrLf = QStringLiteral("\r\n");
 InputFields sampleFields(const char* type) {
     InputFields f;
     f.type = QLatin1String(type);
-    f.EditName = QStringLiteral("n");
-    f.EditSize = QStringLiteral("20");
-    f.EditLength = QStringLiteral("7");
-    f.EditValue = QStringLiteral("v");
-    f.EditClick = QStringLiteral("go()");
-    f.EditImage = QStringLiteral("pic.png");
+    f.name = QStringLiteral("n");
+    f.size = QStringLiteral("20");
+    f.length = QStringLiteral("7");
+    f.value = QStringLiteral("v");
+    f.clickScript = QStringLiteral("go()");
+    f.image = QStringLiteral("pic.png");
     return f;
 }
 
@@ -25,7 +25,7 @@ InputFields sampleFields(const char* type) {
 TEST(InputMarkup, EveryTypeWritesItsRow) {
     struct Case {
         const char* type;
-        bool notInput;
+        bool buttonElement;
         const char* markup;
     };
     const Case cases[] = {
@@ -57,24 +57,24 @@ TEST(InputMarkup, EveryTypeWritesItsRow) {
     };
     for (const Case& c : cases) {
         InputFields f = sampleFields(c.type);
-        f.NotInput = c.notInput;
-        EXPECT_EQ(InputMarkup(f), QString::fromUtf8(c.markup)) << c.type << c.notInput;
+        f.buttonElement = c.buttonElement;
+        EXPECT_EQ(inputMarkup(f), QString::fromUtf8(c.markup)) << c.type << c.buttonElement;
     }
 }
 
 TEST(InputMarkup, TypeIsMatchedInLowerCaseAndWrittenAsTyped) {
-    EXPECT_EQ(InputMarkup(sampleFields("TEXT")),
+    EXPECT_EQ(inputMarkup(sampleFields("TEXT")),
               QStringLiteral("<br />Enter text:<br /><input name=\"n\" type=\"TEXT\" size=\"20\" "
                              "maxlength=\"7\" value=\"v\" />\r\n"));
-    EXPECT_EQ(InputMarkup(sampleFields("Image")),
+    EXPECT_EQ(inputMarkup(sampleFields("Image")),
               QStringLiteral("<br /><input type=\"Image\" src=\"pic.png\" alt=\"Submit\" />\r\n"));
     // Unknown, padded or empty types give nothing; fields are never checked or escaped.
     for (const char* type : {"range", " text", "", "texta"})
-        EXPECT_EQ(InputMarkup(sampleFields(type)), QString()) << type;
+        EXPECT_EQ(inputMarkup(sampleFields(type)), QString()) << type;
     InputFields empty = sampleFields("hidden");
-    empty.EditName.clear();
-    empty.EditValue = QStringLiteral("a\"b");
-    EXPECT_EQ(InputMarkup(empty),
+    empty.name.clear();
+    empty.value = QStringLiteral("a\"b");
+    EXPECT_EQ(inputMarkup(empty),
               QStringLiteral("<br /><input name=\"\" type=\"hidden\" value=\"a\"b\" />\r\n"));
 }
 
@@ -98,40 +98,40 @@ TEST(InputTypeSetUp, NamesLabelsAndLengthByIndex) {
     for (const Case& c : cases) {
         // Start from the other family so every field must really be set.
         InputFields f;
-        ApplyInputType(f, c.index == 0 ? 9 : 0);
-        f.EditSize = QStringLiteral("33");
-        ApplyInputType(f, c.index);
-        EXPECT_EQ(f.EditName, QLatin1String(c.name)) << c.index;
+        applyInputType(f, c.index == 0 ? 9 : 0);
+        f.size = QStringLiteral("33");
+        applyInputType(f, c.index);
+        EXPECT_EQ(f.name, QLatin1String(c.name)) << c.index;
         EXPECT_EQ(f.sizeLabel, QLatin1String(c.sizeLabel)) << c.index;
         EXPECT_EQ(f.lengthLabel, QLatin1String(c.lengthLabel)) << c.index;
-        EXPECT_EQ(f.EditLength, QLatin1String(c.length)) << c.index;
-        EXPECT_EQ(f.EditSize, QStringLiteral("33")) << "the size field is never reset";
-        EXPECT_EQ(f.EditValue, QStringLiteral("Default text"));
+        EXPECT_EQ(f.length, QLatin1String(c.length)) << c.index;
+        EXPECT_EQ(f.size, QStringLiteral("33")) << "the size field is never reset";
+        EXPECT_EQ(f.value, QStringLiteral("Default text"));
     }
-    EXPECT_EQ(InputTypeNames(),
+    EXPECT_EQ(inputTypeNames(),
               QStringList({"text", "hidden", "password", "button", "radio", "checkbox", "file",
                            "submit", "reset", "textarea", "image"}));
 }
 
-TEST(InputCommands, KeepInpTypAndNotInputAsTheLastCommandLeftThem) {
+TEST(InputCommands, KeepTypeAndButtonFlagAsTheLastCommandLeftThem) {
     InputDialogState s;
-    EXPECT_EQ(s.InpTyp, 0);
-    EXPECT_FALSE(s.NotInput);
+    EXPECT_EQ(s.typeIndex, 0);
+    EXPECT_FALSE(s.buttonElement);
 
-    PrepareInputCommand(s, InputCommand::Textarea);
-    EXPECT_EQ(s.InpTyp, 9);
-    PrepareInputCommand(s, InputCommand::Inputbox);
-    EXPECT_EQ(s.InpTyp, 9) << "the input box opens on the type of the last use";
+    prepareInputCommand(s, InputCommand::TextArea);
+    EXPECT_EQ(s.typeIndex, 9);
+    prepareInputCommand(s, InputCommand::InputBox);
+    EXPECT_EQ(s.typeIndex, 9) << "the input box opens on the type of the last use";
 
-    PrepareInputCommand(s, InputCommand::Button);
-    EXPECT_EQ(s.InpTyp, 3);
-    EXPECT_TRUE(s.NotInput);
-    for (InputCommand c : {InputCommand::Radio, InputCommand::CheckBox, InputCommand::Textarea})
-        PrepareInputCommand(s, c);
-    EXPECT_TRUE(s.NotInput) << "radio, check box and text area leave the flag";
-    EXPECT_EQ(s.InpTyp, 9);
-    PrepareInputCommand(s, InputCommand::Inputbox);
-    EXPECT_FALSE(s.NotInput);
+    prepareInputCommand(s, InputCommand::Button);
+    EXPECT_EQ(s.typeIndex, 3);
+    EXPECT_TRUE(s.buttonElement);
+    for (InputCommand c : {InputCommand::Radio, InputCommand::CheckBox, InputCommand::TextArea})
+        prepareInputCommand(s, c);
+    EXPECT_TRUE(s.buttonElement) << "radio, check box and text area leave the flag";
+    EXPECT_EQ(s.typeIndex, 9);
+    prepareInputCommand(s, InputCommand::InputBox);
+    EXPECT_FALSE(s.buttonElement);
 
     struct Case {
         InputCommand command;
@@ -144,31 +144,31 @@ TEST(InputCommands, KeepInpTypAndNotInputAsTheLastCommandLeftThem) {
         {InputCommand::CheckBox, 5, true},  {InputCommand::Radio, 4, true},
     };
     for (const Case& c : cases) {
-        PrepareInputCommand(s, InputCommand::Button);
-        PrepareInputCommand(s, c.command);
-        EXPECT_EQ(s.InpTyp, c.type);
-        EXPECT_EQ(s.NotInput, c.keepsFlag) << c.type;
+        prepareInputCommand(s, InputCommand::Button);
+        prepareInputCommand(s, c.command);
+        EXPECT_EQ(s.typeIndex, c.type);
+        EXPECT_EQ(s.buttonElement, c.keepsFlag) << c.type;
     }
 }
 
 TEST(InputCommands, InsertAtTheSelectionStartUnlessCancelled) {
     auto b = markedBuffer(QStringLiteral("a[word]b"));
-    InsertInputCode(*b, false, QStringLiteral("<x />"));
+    insertInputCode(*b, false, QStringLiteral("<x />"));
     EXPECT_EQ(marked(*b), QStringLiteral("a[word]b"));
     EXPECT_FALSE(b->isModified());
 
-    InsertInputCode(*b, true, QStringLiteral("<x />"));
+    insertInputCode(*b, true, QStringLiteral("<x />"));
     EXPECT_EQ(marked(*b), QStringLiteral("a<x />|wordb"));
 
     // An unknown type gives no code: the dialog closed with OK, nothing is written.
     b = markedBuffer(QStringLiteral("a[word]b"));
-    InsertInputCode(*b, true, QString());
+    insertInputCode(*b, true, QString());
     EXPECT_EQ(b->text(), QStringLiteral("awordb"));
     EXPECT_FALSE(b->isModified());
 }
 
 TEST(FormMarkup, DefaultsWriteTheWholeForm) {
-    EXPECT_EQ(FormMarkup(FormFields()),
+    EXPECT_EQ(formMarkup(FormFields()),
               QStringLiteral("\r\n<form name=\"MyForm\" action=\"mailto:name@example.com\" "
                              "method=\"get\" enctype=\"application/x-www-form-urlencoded\" >\r\n"
                              "<br />My New Form \r\n<br />\r\n"
@@ -181,13 +181,13 @@ TEST(FormMarkup, DefaultsWriteTheWholeForm) {
 
 TEST(FormMarkup, OnSubmitAndTheBoxesChooseTheParts) {
     FormFields f;
-    f.EditSubmit = QStringLiteral(" check() ");
-    f.Method.clear();
-    f.CheckInput = false;
-    f.CheckSubmit = false;
-    f.CheckReset = false;
-    SetUploadBox(f, true);
-    EXPECT_EQ(FormMarkup(f),
+    f.onSubmit = QStringLiteral(" check() ");
+    f.method.clear();
+    f.withInput = false;
+    f.withSubmitButton = false;
+    f.withResetButton = false;
+    setUploadBox(f, true);
+    EXPECT_EQ(formMarkup(f),
               QStringLiteral("\r\n<form name=\"MyForm\" action=\"mailto:name@example.com\" "
                              "method=\"post\" enctype=\"multipart/form-data\"   onsubmit=\" "
                              "check() \">\r\n<br />My New Form \r\n<br />\r\n"
@@ -195,9 +195,9 @@ TEST(FormMarkup, OnSubmitAndTheBoxesChooseTheParts) {
                              "maxlength=\"100000\" accept=\"text/*\" />\r\n</form>\r\n"));
 
     // A blank onSubmit counts as none; with every box off only the head stays.
-    f.EditSubmit = QStringLiteral(" \t ");
-    f.CheckUpload = false;
-    EXPECT_EQ(FormMarkup(f),
+    f.onSubmit = QStringLiteral(" \t ");
+    f.withUpload = false;
+    EXPECT_EQ(formMarkup(f),
               QStringLiteral("\r\n<form name=\"MyForm\" action=\"mailto:name@example.com\" "
                              "method=\"post\" enctype=\"multipart/form-data\" >\r\n"
                              "<br />My New Form \r\n<br />\r\n</form>\r\n"));
@@ -205,37 +205,37 @@ TEST(FormMarkup, OnSubmitAndTheBoxesChooseTheParts) {
 
 TEST(FormMarkup, UploadBoxCouplesMethodAndEncoding) {
     FormFields f;
-    f.EncType = FormEncTypes().at(2);
-    SetUploadBox(f, true);
-    EXPECT_TRUE(f.CheckUpload);
-    EXPECT_EQ(f.Method, QStringLiteral("post"));
-    EXPECT_EQ(f.EncType, QStringLiteral("multipart/form-data"));
-    SetUploadBox(f, false);
-    EXPECT_FALSE(f.CheckUpload);
-    EXPECT_EQ(f.Method, QStringLiteral("post")) << "turning upload off leaves the method";
-    EXPECT_EQ(f.EncType, QStringLiteral("application/x-www-form-urlencoded"));
+    f.encoding = formEncodings().at(2);
+    setUploadBox(f, true);
+    EXPECT_TRUE(f.withUpload);
+    EXPECT_EQ(f.method, QStringLiteral("post"));
+    EXPECT_EQ(f.encoding, QStringLiteral("multipart/form-data"));
+    setUploadBox(f, false);
+    EXPECT_FALSE(f.withUpload);
+    EXPECT_EQ(f.method, QStringLiteral("post")) << "turning upload off leaves the method";
+    EXPECT_EQ(f.encoding, QStringLiteral("application/x-www-form-urlencoded"));
 }
 
 TEST(FormCommand, GoesInFrontOfTheSelectionWhichStays) {
     auto b = markedBuffer(QStringLiteral("x[<p>para</p>]y"));
-    PrepareFormCommand(*b);
-    InsertForm(*b, QStringLiteral("<form/>"));
+    prepareFormCommand(*b);
+    insertFormCode(*b, QStringLiteral("<form/>"));
     EXPECT_EQ(marked(*b), QStringLiteral("x<form/><p>para</p>|y"));
 
     // Blanks only: the selection collapses before the dialog, so a Cancel leaves it so.
     b = markedBuffer(QStringLiteral("x[ \r\n ]y"));
-    PrepareFormCommand(*b);
+    prepareFormCommand(*b);
     EXPECT_EQ(marked(*b), QStringLiteral("x| \r\n y"));
     EXPECT_FALSE(b->isModified());
-    InsertForm(*b, QStringLiteral("<form/>"));
+    insertFormCode(*b, QStringLiteral("<form/>"));
     EXPECT_EQ(marked(*b), QStringLiteral("x<form/>| \r\n y"));
 }
 
 TEST(SelectionLists, FixedTextAtTheSelectionStartWithTheSameNameEachTime) {
     auto b = markedBuffer(QStringLiteral("[kept]"));
-    InsertSelectbox(*b);
-    InsertSelectbox(*b);
-    const QString list = SelectboxMarkup;
+    insertSelectBoxCode(*b);
+    insertSelectBoxCode(*b);
+    const QString list = SelectBoxMarkup;
     EXPECT_EQ(b->text(), list + list + QStringLiteral("kept"));
     EXPECT_EQ(list.count(QStringLiteral("Selectbox1")), 3);
     EXPECT_TRUE(
@@ -246,8 +246,8 @@ TEST(SelectionLists, FixedTextAtTheSelectionStartWithTheSameNameEachTime) {
     QString dropdown = list;
     dropdown.replace(QStringLiteral("Selectbox1"), QStringLiteral("Dropbox1"))
         .replace(QStringLiteral("size=\"3\""), QStringLiteral("size=\"1\""));
-    EXPECT_EQ(QString(DropdownListMarkup), dropdown);
+    EXPECT_EQ(QString(DropDownListMarkup), dropdown);
     b = markedBuffer(QStringLiteral("a[b]"));
-    InsertDropdownList(*b);
+    insertDropDownListCode(*b);
     EXPECT_EQ(marked(*b), QStringLiteral("a") + dropdown + QStringLiteral("|b"));
 }

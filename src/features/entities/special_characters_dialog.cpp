@@ -1,4 +1,4 @@
-#include "features/entities/special_dialog.h"
+#include "features/entities/special_characters_dialog.h"
 
 #include "widgets/dialog_parts.h"
 #include "widgets/help.h"
@@ -29,15 +29,14 @@ const QString KeyCodeHint = QStringLiteral("Create character");
 
 } // namespace
 
-TFormSpecial::TFormSpecial(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("FormSpecial"));
+SpecialCharactersDialog::SpecialCharactersDialog(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("specialCharactersDialog"));
 
-    // A row of plain buttons, not a QToolBar of actions: the window's language switch and its
-    // toolbar checks look at actions by name, and several of these names are the main
-    // toolbar's too.
-    m_entities = new QWidget;
-    m_entities->setObjectName(QStringLiteral("ToolBar1"));
-    auto* row = new QHBoxLayout(m_entities);
+    // A row of plain buttons, not a QToolBar of actions: the window's toolbar checks and its
+    // look-ups of actions by name reach into the dialogs it owns.
+    m_entityRow = new QWidget;
+    m_entityRow->setObjectName(QStringLiteral("entityButtonRow"));
+    auto* row = new QHBoxLayout(m_entityRow);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(2);
     for (const SpecialEntity& entity : specialEntities()) {
@@ -49,36 +48,36 @@ TFormSpecial::TFormSpecial(QWidget* parent) : QDialog(parent) {
         button->setToolTip(QString(entity.entity));
         button->setMinimumWidth(26);
         button->setFocusPolicy(Qt::NoFocus);
-        connect(button, &QToolButton::clicked, this, [this, &entity] { entityClick(entity); });
+        connect(button, &QToolButton::clicked, this, [this, &entity] { showEntity(entity); });
         row->addWidget(button);
     }
     row->addStretch();
 
     m_sample = new QPlainTextEdit;
-    m_sample->setObjectName(QStringLiteral("SynMemo1"));
+    m_sample->setObjectName(QStringLiteral("sampleEdit"));
     m_sample->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     m_sample->setTabChangesFocus(true);
-    m_sample->setPlainText(SpecialSampleText().replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    m_sample->setPlainText(specialSampleText().replace(QLatin1String("\r\n"), QLatin1String("\n")));
     QFont big = m_sample->font();
     big.setPointSizeF(big.pointSizeF() * 1.4);
     m_sample->setFont(big);
     m_sample->setMinimumHeight(110);
 
-    m_code = namedField("Edit1");
-    m_codeLabel = namedLabel("Label1", QString(), m_code);
+    m_code = namedField("codeEdit");
+    m_codeLabel = namedLabel("codeLabel", QString(), m_code);
 
     m_keyCode = new QPushButton;
-    m_keyCode->setObjectName(QStringLiteral("BitBtn3"));
+    m_keyCode->setObjectName(QStringLiteral("keyCodeButton"));
     m_keyCode->setAutoDefault(false);
     m_keyCode->setToolTip(KeyCodeHint);
-    connect(m_keyCode, &QPushButton::clicked, this, [this] { BitBtn3Click(); });
+    connect(m_keyCode, &QPushButton::clicked, this, [this] { takeKeyCode(); });
 
     auto* ok = new QPushButton(QStringLiteral("OK"));
-    ok->setObjectName(QStringLiteral("BitBtnOk"));
+    ok->setObjectName(QStringLiteral("okButton"));
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, [this] { BitBtnOkClick(); });
+    connect(ok, &QPushButton::clicked, this, [this] { acceptCode(); });
     m_close = new QPushButton;
-    m_close->setObjectName(QStringLiteral("BitBtn2"));
+    m_close->setObjectName(QStringLiteral("closeButton"));
     m_close->setAutoDefault(false);
     connect(m_close, &QPushButton::clicked, this, &QDialog::reject);
     auto* box = new QDialogButtonBox;
@@ -91,7 +90,7 @@ TFormSpecial::TFormSpecial(QWidget* parent) : QDialog(parent) {
     codeRow->addWidget(m_keyCode);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_entities);
+    layout->addWidget(m_entityRow);
     layout->addWidget(m_sample, 1);
     layout->addLayout(codeRow);
     layout->addWidget(box);
@@ -101,54 +100,54 @@ TFormSpecial::TFormSpecial(QWidget* parent) : QDialog(parent) {
     setTabOrder(m_keyCode, ok);
     setTabOrder(ok, m_close);
 
-    installHelpKey(this, 140, [this] { return Language; });
-    FormShow();
+    installHelpKey(this, 140, [this] { return m_language; });
+    prepareToShow();
 }
 
-int TFormSpecial::exec() {
-    FormShow();
+int SpecialCharactersDialog::exec() {
+    prepareToShow();
     return QDialog::exec();
 }
 
-void TFormSpecial::FormShow() {
-    const SpecialTexts& t = Language == UiLanguage::German ? german : english;
+void SpecialCharactersDialog::prepareToShow() {
+    const SpecialTexts& t = m_language == UiLanguage::German ? german : english;
     setWindowTitle(QString::fromUtf8(t.caption));
     m_codeLabel->setText(QString::fromUtf8(t.keyCode));
     m_keyCode->setText(QString::fromUtf8(t.keyCode));
     m_close->setText(QString::fromUtf8(t.close));
     SpecialFields f = fields();
-    OpenSpecial(f);
+    openSpecialCharacters(f);
     showFields(f);
     m_sample->setFocus();
 }
 
-SpecialFields TFormSpecial::fields() const {
-    return {Language, m_code->text(), sCode};
+SpecialFields SpecialCharactersDialog::fields() const {
+    return {m_language, m_code->text(), m_result};
 }
 
-void TFormSpecial::showFields(const SpecialFields& f) {
-    m_code->setText(f.Edit1);
-    sCode = f.sCode;
+void SpecialCharactersDialog::showFields(const SpecialFields& f) {
+    m_code->setText(f.codeField);
+    m_result = f.result;
 }
 
-void TFormSpecial::entityClick(const SpecialEntity& entity) {
+void SpecialCharactersDialog::showEntity(const SpecialEntity& entity) {
     SpecialFields f = fields();
-    PressEntityButton(f, entity);
+    pressEntityButton(f, entity);
     showFields(f);
 }
 
-void TFormSpecial::BitBtn3Click() {
+void SpecialCharactersDialog::takeKeyCode() {
     // A selection across lines holds U+2029 where the editor has a line break.
     QString selected = m_sample->textCursor().selectedText();
     selected.replace(QChar(QChar::ParagraphSeparator), QLatin1String("\r\n"));
     SpecialFields f = fields();
-    PressKeyCode(f, selected);
+    pressKeyCode(f, selected);
     showFields(f);
 }
 
-void TFormSpecial::BitBtnOkClick() {
+void SpecialCharactersDialog::acceptCode() {
     SpecialFields f = fields();
-    PressSpecialOk(f);
+    pressSpecialOk(f);
     showFields(f);
     accept();
 }
