@@ -19,7 +19,7 @@
 #include "features/remove_formatting/remove_format_controller.h"
 #include "features/scratch_window/scratch_controller.h"
 #include "features/settings_dialog/setup_controller.h"
-#include "features/styles/css_controller.h"
+#include "features/styles/style_actions.h"
 #include "features/tables/new_table_controller.h"
 #include "features/tables/table_controller.h"
 #include "features/text_transforms/transform_controller.h"
@@ -139,7 +139,7 @@ void MainWindow::createFeatures() {
     new LinkController(context);
     new FormsController(context);
     new EntitiesController(context);
-    new CssController(context);
+    new StyleActions(context);
     new DocTypeController(context);
     new CodeCheckController(context);
     new RemoveFormatController(context);
