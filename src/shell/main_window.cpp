@@ -4,7 +4,7 @@
 #include "editor/highlighters.h"
 #include "editor/scintilla_buffer.h"
 #include "editor/tag_completion.h"
-#include "features/check_html/code_check_controller.h"
+#include "features/check_html/check_html_actions.h"
 #include "features/doctype/doctype_controller.h"
 #include "features/entities/entities_controller.h"
 #include "features/files_replace/files_controller.h"
@@ -141,7 +141,7 @@ void MainWindow::createFeatures() {
     new EntitiesController(context);
     new StyleActions(context);
     new DocTypeController(context);
-    new CodeCheckController(context);
+    new CheckHtmlActions(context);
     new RemoveFormatController(context);
     new SearchController(context);
     new FilesController(context);
