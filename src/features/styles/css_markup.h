@@ -70,12 +70,12 @@ struct CssChoices {
 void resetCssFieldsForOpening(CssFields& fields);
 
 // OK: the STYLE element (block mode) or the bare property list (one-line mode). Writes the
-// finished selector back into the class field unless block mode skipped it.
+// finished selector back into `selector` unless block mode skipped it.
 QString composeStyle(CssFields& fields, bool oneLine);
 
-// The style command after the dialog: puts "\r\n" + style + "\r\n" right before the first "</head>"
-// in any letter case, else in front of the selection, which stays after it. A blank style
-// changes nothing.
+// The style command after the dialog: puts "\r\n" + style + "\r\n" right before the first
+// "</head>" in any letter case, else in front of the selection, which stays after it. A blank
+// style changes nothing.
 void insertStyleElement(EditorBuffer& editor, const QString& style);
 
 // The style command: askForStyle opens the dialog in block mode and gives its style text.

@@ -58,8 +58,8 @@ DivDialog::DivDialog(CssDialog& cssDialog, LookupServices services, QWidget* par
     m_textAlign->setMinimumContentsLength(10);
     m_textAlign->addItems({QStringLiteral("left"), QStringLiteral("right"),
                            QStringLiteral("center"), QStringLiteral("justify")});
-    m_styleButton = named(new QPushButton(QStringLiteral("Style=")), "styleButton");
-    m_styleButton->setAutoDefault(false);
+    m_editStyleButton = named(new QPushButton(QStringLiteral("Style=")), "editStyleButton");
+    m_editStyleButton->setAutoDefault(false);
     m_style = named(new QLineEdit, "styleEdit");
     m_style->setMinimumWidth(420);
     m_clearStyleButton = iconButton("clearStyleButton", QStringLiteral("hx-div-clear"));
@@ -81,7 +81,7 @@ DivDialog::DivDialog(CssDialog& cssDialog, LookupServices services, QWidget* par
     grid->addWidget(m_idLookupButton, 2, 2);
     grid->addWidget(alignLabel, 3, 0);
     grid->addWidget(m_textAlign, 3, 1, Qt::AlignLeft);
-    grid->addWidget(m_styleButton, 4, 0);
+    grid->addWidget(m_editStyleButton, 4, 0);
     grid->addWidget(m_style, 4, 1);
     grid->addWidget(m_clearStyleButton, 4, 2);
     grid->setColumnStretch(1, 1);
@@ -98,7 +98,7 @@ DivDialog::DivDialog(CssDialog& cssDialog, LookupServices services, QWidget* par
     m_ok->setDefault(true);
 
     const QList<QWidget*> chain{
-        m_class, m_classLookupButton, m_id, m_idLookupButton, m_textAlign, m_styleButton,
+        m_class, m_classLookupButton, m_id, m_idLookupButton, m_textAlign, m_editStyleButton,
         m_style, m_clearStyleButton,  m_ok, m_cancel};
     for (qsizetype i = 1; i < chain.size(); ++i)
         setTabOrder(chain[i - 1], chain[i]);
@@ -106,7 +106,7 @@ DivDialog::DivDialog(CssDialog& cssDialog, LookupServices services, QWidget* par
     connect(m_ok, &QPushButton::clicked, this, &DivDialog::acceptTags);
     connect(m_cancel, &QPushButton::clicked, this, &DivDialog::reject);
     connect(m_clearStyleButton, &QToolButton::clicked, this, &DivDialog::clearStyle);
-    connect(m_styleButton, &QPushButton::clicked, this, &DivDialog::editStyleInCssDialog);
+    connect(m_editStyleButton, &QPushButton::clicked, this, &DivDialog::editStyleInCssDialog);
     connect(m_idLookupButton, &QToolButton::clicked, this, &DivDialog::lookUpIdStyle);
     connect(m_classLookupButton, &QToolButton::clicked, this, &DivDialog::lookUpClassStyle);
     installHelpKey(this, HelpContext, [this] { return m_language; });

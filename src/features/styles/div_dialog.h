@@ -69,7 +69,7 @@ private:
     QLineEdit* m_id;
     QToolButton* m_idLookupButton;
     QComboBox* m_textAlign;
-    QPushButton* m_styleButton;
+    QPushButton* m_editStyleButton;
     QLineEdit* m_style;
     QToolButton* m_clearStyleButton;
     QPushButton* m_ok;

@@ -137,15 +137,15 @@ private slots:
                 retype(child<QLineEdit>(*css, "widthEdit"), QStringLiteral("50%"));
                 click(*css, "okButton");
             });
-            click(d, "styleButton");
+            click(d, "editStyleButton");
             QCOMPARE(child<QLineEdit>(d, "styleEdit")->text(),
                      QStringLiteral("width:50%;font-family:Arial,Helvetica;font-size:12px;"));
             // A Cancel there empties the field again.
             whenModalOf<CssDialog>([](CssDialog* css) { click(*css, "cancelButton"); });
-            click(d, "styleButton");
+            click(d, "editStyleButton");
             QVERIFY(child<QLineEdit>(d, "styleEdit")->text().isEmpty());
             whenModalOf<CssDialog>([](CssDialog* css) { click(*css, "okButton"); });
-            click(d, "styleButton");
+            click(d, "editStyleButton");
             click(d, "okButton");
         });
         action(*m_window, "divItem")->trigger();
