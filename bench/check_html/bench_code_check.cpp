@@ -125,7 +125,7 @@ void BM_CheckHtml(benchmark::State& state) {
         MemoryBuffer editor(in->text);
         ScriptedPrompter prompter;
         const double start = threadSeconds();
-        CheckHtmlCommand({editor, prompter, messages}, UiLanguage::English);
+        checkHtml({editor, prompter, messages}, UiLanguage::English);
         seconds += threadSeconds() - start;
         benchmark::DoNotOptimize(editor.text());
     }

@@ -26,14 +26,14 @@ void runStyleCommand(benchmark::State& state, bool headless) {
     if (headless)
         page.replace(QStringLiteral("</head>"), QStringLiteral("</hed>"), Qt::CaseInsensitive);
     CssFields fields;
-    const QString style = CssDialogOk(fields, false);
+    const QString style = composeStyle(fields, false);
     MemoryBuffer editor;
     for (auto _ : state) {
         state.PauseTiming();
         editor.loadText(page);
         editor.setSelStart(int(page.size()) / 2);
         state.ResumeTiming();
-        InsertStyleElement(editor, style);
+        insertStyleElement(editor, style);
     }
     state.SetBytesProcessed(state.iterations() * page.size() * 2);
 }
@@ -51,7 +51,7 @@ void BM_CollectStyleBlocks(benchmark::State& state) {
     if (!text)
         return;
     for (auto _ : state)
-        benchmark::DoNotOptimize(CollectStyleBlocks(*text));
+        benchmark::DoNotOptimize(collectStyleBlocks(*text));
     state.SetBytesProcessed(state.iterations() * text->size() * 2);
 }
 
@@ -60,7 +60,7 @@ void BM_MissingRuleLookup(benchmark::State& state) {
     if (!text)
         return;
     for (auto _ : state)
-        benchmark::DoNotOptimize(DivLookupResult(*text, DivLookup::Class, u"noSuchClass"));
+        benchmark::DoNotOptimize(lookUpStyle(*text, SelectorKind::Class, u"noSuchClass"));
     state.SetBytesProcessed(state.iterations() * text->size() * 2);
 }
 

@@ -1,5 +1,5 @@
 // The whole code check on the editor buffer: never crashes, hangs or reads outside the text,
-// and gives the text, report and caret of the literal steps, whose empty-element removal
+// and gives the text, report and caret of the reference model, whose empty-element removal
 // edits the editor through its selection one element at a time.
 
 #include "features/check_html/code_check.h"
@@ -64,31 +64,32 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // As the editor holds it: lines joined by CR LF.
     const QString text = fast.text();
     ScriptedPrompter prompter;
-    CheckHtmlCommand({fast, prompter, messages}, UiLanguage::English);
+    checkHtml({fast, prompter, messages}, UiLanguage::English);
     check(fast.isModified() && prompter.messages().size() == 1);
     check(fast.selStart() >= 0 && fast.selStart() + fast.selLength() <= fast.text().size());
-    // The literal steps are quadratic; they judge the small inputs.
+    // The reference model is quadratic; it judges the small inputs.
     if (text.size() > 600)
         return 0;
 
-    for (const auto& kind : literal::emptiedKinds()) {
+    for (const auto& kind : referenceCodeCheck::emptiedKinds()) {
         MemoryBuffer one(text);
         MemoryBuffer slow(text);
-        check(RemoveEmptyElements(one, kind.first, kind.second) ==
-              literal::removeEmptyElements(slow, kind.first, kind.second));
+        check(removeEmptyElements(one, kind.first, kind.second) ==
+              referenceCodeCheck::removeEmptyElements(slow, kind.first, kind.second));
         check(one.text() == slow.text() && one.selStart() == slow.selStart() &&
               one.selLength() == slow.selLength());
     }
 
     MemoryBuffer slow(text);
     QString report;
-    slow.setText(literal::correctMarkup(text, messages, report));
+    slow.setText(referenceCodeCheck::correctMarkup(text, messages, report));
     int count = 0;
-    for (const auto& kind : literal::emptiedKinds())
-        count += literal::removeEmptyElements(slow, kind.first, kind.second);
-    slow.setText(literal::trim(FlagDisabledBlockTags(slow.text())));
+    for (const auto& kind : referenceCodeCheck::emptiedKinds())
+        count += referenceCodeCheck::removeEmptyElements(slow, kind.first, kind.second);
+    slow.setText(referenceCodeCheck::trim(flagDisabledBlockTags(slow.text())));
     stampGeneratorElement(slow);
-    QString box = messages.message(32) + QStringLiteral("\r\n") + report;
+    QString box = messages.message(referenceCodeCheck::CodeCheckFinishedLine) +
+                  QStringLiteral("\r\n") + report;
     if (count > 0)
         box += QStringLiteral("\r\nBlank tags removed.");
     check(fast.text() == slow.text());

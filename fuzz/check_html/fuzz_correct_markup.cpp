@@ -1,6 +1,6 @@
-// CorrectMarkup on random markup: never crashes, hangs or reads outside the text, and the
+// correctMarkup on random markup: never crashes, hangs or reads outside the text, and the
 // whole rewrite with its report, and the subtlest steps on their own, give exactly what the
-// literal steps give (on inputs small enough for them).
+// reference model gives (on inputs small enough for it).
 
 #include "features/check_html/attribute_quoting.h"
 #include "features/check_html/correct_markup.h"
@@ -73,19 +73,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QString text = textFrom(data, size);
     const MessageTable messages;
     QString report;
-    MarkupText markup = CorrectMarkupText(text, messages, report);
+    MarkupText markup = correctMarkupText(text, messages, report);
     // The bracket positions the later steps rely on followed every edit.
     check(markup.bracketsMatchText());
     const QString corrected = markup.takeText();
-    // The literal steps are quadratic; they judge the small inputs.
+    // The reference model is quadratic; it judges the small inputs.
     if (text.size() > 600)
         return 0;
 
-    check(QuoteAttributeValues(text) == literal::quoteAttributes(text));
-    check(JoinLinesInsideTags(text) == literal::joinLines(text));
-    check(RepairSkeleton(text) == literal::repairSkeleton(text));
+    check(quoteAttributeValues(text) == referenceCodeCheck::quoteAttributes(text));
+    check(joinLinesInsideTags(text) == referenceCodeCheck::joinLines(text));
+    check(repairSkeleton(text) == referenceCodeCheck::repairSkeleton(text));
     QString slowReport;
-    check(corrected == literal::correctMarkup(text, messages, slowReport));
+    check(corrected == referenceCodeCheck::correctMarkup(text, messages, slowReport));
     check(report == slowReport);
     return 0;
 }

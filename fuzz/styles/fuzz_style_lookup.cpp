@@ -58,27 +58,28 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     const QString page = textFrom(data + 2, size - 2);
     if (page.size() <= 4000)
-        check(CollectStyleBlocks(page) == slowBlocks(page));
+        check(collectStyleBlocks(page) == slowBlocks(page));
 
     // A name taken from the page itself, so rules are found as often as not.
     const QString name = page.mid(data[0] % (page.size() + 1), data[1] % 8);
-    const QString rule = FindStyleRule(page, name);
+    const QString rule = findStyleRule(page, name);
     const qsizetype at = page.indexOf(name);
     const qsizetype brace = at < 0 ? -1 : page.indexOf(QLatin1Char('}'), at);
     check(rule == (brace < 0 ? QString() : page.mid(at, brace - at + 1)));
-    const QString cleaned = CleanDivName(name);
-    check(cleaned.size() >= TrimBlanks(name).size() - 2);
+    const QString cleaned = cleanSelectorName(name);
+    check(cleaned.size() >= trimBlanks(name).size() - 2);
 
     DivFields fields{name, name, name, name};
-    const DivResult div = DivDialogOk(fields, data[0] & 1);
-    check(div.HtmlCode.endsWith(QLatin1Char('>')));
+    const DivSpanTags tags =
+        composeDivSpanTags(fields, data[0] & 1 ? DivSpanTag::Span : DivSpanTag::Div);
+    check(tags.openingTag.endsWith(QLatin1Char('>')));
 
     MemoryBuffer editor(page);
     const int length = int(editor.text().size());
     editor.setSelStart(length ? data[1] * length / 255 : 0);
     const QString before = editor.text();
     const int caret = editor.selStart();
-    InsertStyleElement(editor, QStringLiteral("S"));
+    insertStyleElement(editor, QStringLiteral("S"));
     const qsizetype head = slowFind(before, QStringLiteral("</head>"), 0, true);
     const qsizetype where = head < 0 ? caret : head;
     check(editor.text() == before.left(where) + QStringLiteral("\r\nS\r\n") + before.mid(where));

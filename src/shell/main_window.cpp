@@ -4,7 +4,7 @@
 #include "editor/highlighters.h"
 #include "editor/scintilla_buffer.h"
 #include "editor/tag_completion.h"
-#include "features/check_html/code_check_controller.h"
+#include "features/check_html/check_html_actions.h"
 #include "features/doctype/doctype_actions.h"
 #include "features/entities/entities_actions.h"
 #include "features/files_replace/files_replace_actions.h"
@@ -19,7 +19,7 @@
 #include "features/remove_formatting/remove_format_actions.h"
 #include "features/scratch_window/scratch_actions.h"
 #include "features/settings_dialog/settings_actions.h"
-#include "features/styles/css_controller.h"
+#include "features/styles/style_actions.h"
 #include "features/tables/new_table_actions.h"
 #include "features/tables/table_actions.h"
 #include "features/text_transforms/transform_actions.h"
@@ -139,9 +139,9 @@ void MainWindow::createFeatures() {
     new LinkActions(context);
     new FormsActions(context);
     new EntitiesActions(context);
-    new CssController(context);
+    new StyleActions(context);
     new DocTypeActions(context);
-    new CodeCheckController(context);
+    new CheckHtmlActions(context);
     new RemoveFormatActions(context);
     new SearchActions(context);
     new FilesReplaceActions(context);

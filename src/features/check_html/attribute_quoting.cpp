@@ -155,12 +155,12 @@ std::vector<MarkupText::Edit> Quoter::run() {
 
 } // namespace
 
-void QuoteAttributeValues(MarkupText& text) {
+void quoteAttributeValues(MarkupText& text) {
     text.apply(Quoter(text).run());
 }
 
-QString QuoteAttributeValues(const QString& text) {
+QString quoteAttributeValues(const QString& text) {
     MarkupText markup(text);
-    QuoteAttributeValues(markup);
+    quoteAttributeValues(markup);
     return markup.takeText();
 }

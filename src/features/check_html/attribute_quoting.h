@@ -16,5 +16,5 @@ class MarkupText;
 //
 // Built in one pass: the quotes are kept as a short list of pending insertions and handed out
 // once the search has passed them.
-QString QuoteAttributeValues(const QString& text);
-void QuoteAttributeValues(MarkupText& text);
+QString quoteAttributeValues(const QString& text);
+void quoteAttributeValues(MarkupText& text);

@@ -8,5 +8,5 @@ void addCodeCheckCommands(std::vector<CliCommand>& commands) {
         {QStringLiteral("check-html"),
          QStringLiteral("correct the whole document as Check HTML does and report what "
                         "it found"),
-         [](CliContext& c) { CheckHtmlCommand(c.command(), c.messages.language()); }});
+         [](CliContext& c) { checkHtml(c.command(), c.messages.language()); }});
 }

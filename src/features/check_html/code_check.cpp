@@ -32,12 +32,12 @@ constexpr ElementKind EmptiedKinds[] = {
 
 } // namespace
 
-CodeCheckOutcome CheckHtmlText(const QString& text, const MessageTable& messages) {
+CodeCheckOutcome checkHtmlText(const QString& text, const MessageTable& messages) {
     CodeCheckOutcome outcome;
-    MarkupText markup = CorrectMarkupText(text, messages, outcome.report);
+    MarkupText markup = correctMarkupText(text, messages, outcome.report);
     for (const ElementKind& kind : EmptiedKinds)
-        outcome.emptyCount += RemoveEmptyElements(markup, kind.open, kind.close);
-    FlagDisabledBlockTags(markup);
+        outcome.emptyCount += removeEmptyElements(markup, kind.open, kind.close);
+    flagDisabledBlockTags(markup);
     outcome.text = markup.takeText();
     // In place: no copy of a large text for a few blanks.
     const QStringView trimmed = trimBlank(outcome.text);
@@ -61,19 +61,19 @@ QString codeCheckReport(const CodeCheckOutcome& outcome, const MessageTable& mes
     return report;
 }
 
-CodeCheckOutcome RunCodeCheck(EditorBuffer& editor, const MessageTable& messages) {
-    CodeCheckOutcome outcome = CheckHtmlText(editor.text(), messages);
+CodeCheckOutcome runCodeCheck(EditorBuffer& editor, const MessageTable& messages) {
+    CodeCheckOutcome outcome = checkHtmlText(editor.text(), messages);
     editor.setText(outcome.text);
     stampGeneratorElement(editor);
     return outcome;
 }
 
-void FinishCodeCheck(const CommandContext& context, const CodeCheckOutcome& outcome,
+void finishCodeCheck(const CommandContext& context, const CodeCheckOutcome& outcome,
                      UiLanguage uiLanguage) {
     context.prompter.information(codeCheckReport(outcome, context.messages, uiLanguage));
     context.editor.setModified(true);
 }
 
-void CheckHtmlCommand(const CommandContext& context, UiLanguage uiLanguage) {
-    FinishCodeCheck(context, RunCodeCheck(context.editor, context.messages), uiLanguage);
+void checkHtml(const CommandContext& context, UiLanguage uiLanguage) {
+    finishCodeCheck(context, runCodeCheck(context.editor, context.messages), uiLanguage);
 }

@@ -17,10 +17,10 @@ struct CodeCheckOutcome {
     int emptyCount = 0;
 };
 
-// The text part of the check: CorrectMarkup, the empty elements of the eleven kinds removed,
+// The text part of the check: correctMarkup, the empty elements of the eleven kinds removed,
 // the tags the balance check disabled for div, span, table, tr and td marked for the user,
 // and the text trimmed.
-CodeCheckOutcome CheckHtmlText(const QString& text, const MessageTable& messages);
+CodeCheckOutcome checkHtmlText(const QString& text, const MessageTable& messages);
 
 // The note about removed empty elements; these two texts are not in the message table.
 QString emptyTagsNote(UiLanguage uiLanguage);
@@ -31,11 +31,11 @@ QString codeCheckReport(const CodeCheckOutcome& outcome, const MessageTable& mes
 
 // The command's work on the editor: the whole text rewritten as one edit, then the generator
 // element stamped.
-CodeCheckOutcome RunCodeCheck(EditorBuffer& editor, const MessageTable& messages);
+CodeCheckOutcome runCodeCheck(EditorBuffer& editor, const MessageTable& messages);
 // Its end: the report in an information box, and the document marked modified even when
 // nothing had to change.
-void FinishCodeCheck(const CommandContext& context, const CodeCheckOutcome& outcome,
+void finishCodeCheck(const CommandContext& context, const CodeCheckOutcome& outcome,
                      UiLanguage uiLanguage);
 
 // The command "Prüfe HTML" / "Check HTML": both of the above.
-void CheckHtmlCommand(const CommandContext& context, UiLanguage uiLanguage);
+void checkHtml(const CommandContext& context, UiLanguage uiLanguage);

@@ -78,7 +78,7 @@ bool lacks(const QString& text, QStringView pattern) {
 
 } // namespace
 
-bool IsBreakInsideTag(QStringView text, qsizetype position) {
+bool isBreakInsideTag(QStringView text, qsizetype position) {
     const qsizetype lt = text.indexOf(QLatin1Char('<'), position);
     const qsizetype gt = text.indexOf(QLatin1Char('>'), position);
     return gt < 0 || (lt >= 0 && gt < lt);
@@ -136,25 +136,25 @@ void joinLinesInsideTags(MarkupText& text) {
 
 } // namespace
 
-QString RemoveSpacesInTagBrackets(const QString& text) {
+QString removeSpacesInTagBrackets(const QString& text) {
     MarkupText markup(text);
     removeSpacesInTagBrackets(markup);
     return markup.takeText();
 }
 
-QString JoinLinesInsideTags(const QString& text) {
+QString joinLinesInsideTags(const QString& text) {
     MarkupText markup(text);
     joinLinesInsideTags(markup);
     return markup.takeText();
 }
 
-QString ApplyReplacementTable(const QString& text) {
+QString applyReplacementTable(const QString& text) {
     MarkupText markup(text);
     applyReplacementTable(markup);
     return markup.takeText();
 }
 
-QString RepairSkeleton(const QString& text) {
+QString repairSkeleton(const QString& text) {
     QString result = text;
     if (lacks(result, u"<html")) {
         const QString docType = findDocType(result);
@@ -187,22 +187,22 @@ QString RepairSkeleton(const QString& text) {
     return result;
 }
 
-MarkupText CorrectMarkupText(const QString& text, const MessageTable& messages, QString& report) {
+MarkupText correctMarkupText(const QString& text, const MessageTable& messages, QString& report) {
     const QString docType = findDocType(text);
     ProtectedBlockLists blocks;
     MarkupText markup(maskScriptAndStyle(text, blocks));
     removeSpacesInTagBrackets(markup);
     markup.replaceAll(u"<a  href", u"<a href");
     markup.replaceAll(u"<a  name", u"<a name");
-    QuoteAttributeValues(markup);
-    NormalizeTags(markup);
+    quoteAttributeValues(markup);
+    normalizeTags(markup);
     for (qsizetype at = markup.text().indexOf(u"&NBSP;"); at >= 0;
          at = markup.text().indexOf(u"&NBSP;", at + 6))
         markup.overwrite(at, u"&nbsp;");
     applyReplacementTable(markup);
     joinLinesInsideTags(markup);
-    markup.reset(RepairSkeleton(restoreStyleAndScript(markup.text(), blocks)));
-    CheckTagBalances(BalancedPairs, markup, messages, report);
+    markup.reset(repairSkeleton(restoreStyleAndScript(markup.text(), blocks)));
+    checkTagBalances(BalancedPairs, markup, messages, report);
     markup.replaceAll(u"> <", u"><");
     // Normalising lowered the declaration; the remembered one gives its letters back.
     if (!trimBlank(docType).isEmpty()) {
@@ -215,6 +215,6 @@ MarkupText CorrectMarkupText(const QString& text, const MessageTable& messages, 
     return markup;
 }
 
-QString CorrectMarkup(const QString& text, const MessageTable& messages, QString& report) {
-    return CorrectMarkupText(text, messages, report).takeText();
+QString correctMarkup(const QString& text, const MessageTable& messages, QString& report) {
+    return correctMarkupText(text, messages, report).takeText();
 }

@@ -11,22 +11,22 @@ class MessageTable;
 // the html/head/body skeleton, 19 kinds of tags balanced and the document type first. Script
 // and style blocks are kept out of the rewrites up to the skeleton. The balance check's report
 // lines are appended to `report`. Each step is one pass over the text.
-QString CorrectMarkup(const QString& text, const MessageTable& messages, QString& report);
+QString correctMarkup(const QString& text, const MessageTable& messages, QString& report);
 // The same, handing on the bracket positions for the steps that follow.
-MarkupText CorrectMarkupText(const QString& text, const MessageTable& messages, QString& report);
+MarkupText correctMarkupText(const QString& text, const MessageTable& messages, QString& report);
 
 // Whether the CR LF at `position` (0-based) stands inside a tag: the first ">" after it comes
 // before the first "<", or no ">" follows at all.
-bool IsBreakInsideTag(QStringView text, qsizetype position);
+bool isBreakInsideTag(QStringView text, qsizetype position);
 
-// The steps of CorrectMarkup that are worth testing on their own.
+// The steps of correctMarkup that are worth testing on their own.
 
 // Two passes, each deleting the blank after every "<" and then the one before every ">".
-QString RemoveSpacesInTagBrackets(const QString& text);
+QString removeSpacesInTagBrackets(const QString& text);
 // Every CR LF inside a tag becomes a blank. After one is joined, the character that followed
 // it is not looked at as the start of another.
-QString JoinLinesInsideTags(const QString& text);
+QString joinLinesInsideTags(const QString& text);
 // The clean-up table, row by row.
-QString ApplyReplacementTable(const QString& text);
+QString applyReplacementTable(const QString& text);
 // Adds what lacks of the html, head and body tags.
-QString RepairSkeleton(const QString& text);
+QString repairSkeleton(const QString& text);

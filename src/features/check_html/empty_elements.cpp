@@ -15,7 +15,7 @@ bool isEmptyContent(QStringView content) {
 
 } // namespace
 
-int RemoveEmptyElements(MarkupText& text, QStringView openPattern, QStringView closePattern,
+int removeEmptyElements(MarkupText& text, QStringView openPattern, QStringView closePattern,
                         qsizetype* caret) {
     Q_ASSERT(openPattern.startsWith(QLatin1Char('<')) && closePattern.startsWith(QLatin1Char('<')));
     const QStringView view(text.text());
@@ -58,18 +58,18 @@ int RemoveEmptyElements(MarkupText& text, QStringView openPattern, QStringView c
     return int(edits.size());
 }
 
-EmptyElementRemoval RemoveEmptyElementsFromText(const QString& text, QStringView openPattern,
+EmptyElementRemoval removeEmptyElementsFromText(const QString& text, QStringView openPattern,
                                                 QStringView closePattern) {
     MarkupText markup(text);
     EmptyElementRemoval result;
-    result.count = RemoveEmptyElements(markup, openPattern, closePattern, &result.caret);
+    result.count = removeEmptyElements(markup, openPattern, closePattern, &result.caret);
     result.text = markup.takeText();
     return result;
 }
 
-int RemoveEmptyElements(EditorBuffer& editor, QStringView openPattern, QStringView closePattern) {
+int removeEmptyElements(EditorBuffer& editor, QStringView openPattern, QStringView closePattern) {
     const EmptyElementRemoval removal =
-        RemoveEmptyElementsFromText(editor.text(), openPattern, closePattern);
+        removeEmptyElementsFromText(editor.text(), openPattern, closePattern);
     if (removal.count == 0)
         return 0;
     editor.setText(removal.text);

@@ -25,14 +25,14 @@ struct EmptyElementRemoval {
 //
 // The steps would edit and re-read the text once per element; here the result is built in one
 // pass and is the same text, count and caret.
-EmptyElementRemoval RemoveEmptyElementsFromText(const QString& text, QStringView openPattern,
+EmptyElementRemoval removeEmptyElementsFromText(const QString& text, QStringView openPattern,
                                                 QStringView closePattern);
 
 // The same on a text with its bracket positions; returns the count and sets `caret` when
 // something was removed.
-int RemoveEmptyElements(MarkupText& text, QStringView openPattern, QStringView closePattern,
+int removeEmptyElements(MarkupText& text, QStringView openPattern, QStringView closePattern,
                         qsizetype* caret = nullptr);
 
 // The same on the editor: all removals of one call are one edit (one undo step), after which
 // the caret stands where the last single removal would have left it. Returns the count.
-int RemoveEmptyElements(EditorBuffer& editor, QStringView openPattern, QStringView closePattern);
+int removeEmptyElements(EditorBuffer& editor, QStringView openPattern, QStringView closePattern);

@@ -22,8 +22,8 @@ inline bool isBlankUnit(QChar c) {
 }
 
 // "The first occurrence at or after `from`" for queries whose `from` never moves back: the last
-// answer is kept, so a run of queries reads the text once. Used where a literal step would
-// search the same stretch again and again.
+// answer is kept, so a run of queries reads the text once. Used where a step taken as written
+// would search the same stretch again and again.
 class ForwardCharSearch {
 public:
     // Finds any of the characters in `set`.

@@ -132,7 +132,7 @@ bool opensEmptyElement(QStringView tag) {
 
 } // namespace
 
-QString NormalizeTag(QStringView text) {
+QString normalizeTag(QStringView text) {
     const qsizetype gt = text.indexOf(QLatin1Char('>'));
     if (gt < 0)
         return {};
@@ -142,7 +142,7 @@ QString NormalizeTag(QStringView text) {
     return tag;
 }
 
-void NormalizeTags(MarkupText& text) {
+void normalizeTags(MarkupText& text) {
     const MarkupText::Positions& openings = text.openings();
     const MarkupText::Positions& closings = text.closings();
     QChar* units = text.data();
@@ -174,8 +174,8 @@ void NormalizeTags(MarkupText& text) {
     text.apply(edits);
 }
 
-QString NormalizeTags(const QString& text) {
+QString normalizeTags(const QString& text) {
     MarkupText markup(text);
-    NormalizeTags(markup);
+    normalizeTags(markup);
     return markup.takeText();
 }

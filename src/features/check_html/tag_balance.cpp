@@ -126,13 +126,13 @@ bool endsTagName(QChar c) {
 
 } // namespace
 
-void DisableTag(qsizetype position, QStringView pattern, QString& text) {
+void disableTag(qsizetype position, QStringView pattern, QString& text) {
     const qsizetype at = indexOfIgnoreAsciiCase(text, pattern, qMax<qsizetype>(position - 1, 0));
     if (at >= 0)
         disableAt(text.data(), at, pattern);
 }
 
-void CheckTagBalance(QStringView openPattern, QStringView closePattern, QString& text,
+void checkTagBalance(QStringView openPattern, QStringView closePattern, QString& text,
                      const MessageTable& messages, QString& report) {
     const Positions opens = occurrences(text, openPattern);
     const Positions closes = occurrences(text, closePattern);
@@ -141,7 +141,7 @@ void CheckTagBalance(QStringView openPattern, QStringView closePattern, QString&
                     nullptr);
 }
 
-void CheckTagBalances(std::span<const TagPair> pairs, MarkupText& text,
+void checkTagBalances(std::span<const TagPair> pairs, MarkupText& text,
                       const MessageTable& messages, QString& report) {
     // Every pattern once, found at the "<" characters in one sweep.
     std::vector<QStringView> patterns;
@@ -214,7 +214,7 @@ void CheckTagBalances(std::span<const TagPair> pairs, MarkupText& text,
     text.dropRemovedBrackets();
 }
 
-void FlagDisabledBlockTags(MarkupText& text) {
+void flagDisabledBlockTags(MarkupText& text) {
     const QString& s = text.text();
     const QStringView view(s);
     const MarkupText::Positions& openings = text.openings();
@@ -252,8 +252,8 @@ void FlagDisabledBlockTags(MarkupText& text) {
     text.apply(edits);
 }
 
-QString FlagDisabledBlockTags(const QString& text) {
+QString flagDisabledBlockTags(const QString& text) {
     MarkupText markup(text);
-    FlagDisabledBlockTags(markup);
+    flagDisabledBlockTags(markup);
     return markup.takeText();
 }

@@ -14,7 +14,7 @@ class MessageTable;
 // disables the opening tags left over and, when closing tags outnumber opening ones, blanks
 // the closing tags left over. Equal counts count as balanced, whatever the order. The report
 // lines, in the table's language, are appended to `report`. The text keeps its length.
-void CheckTagBalance(QStringView openPattern, QStringView closePattern, QString& text,
+void checkTagBalance(QStringView openPattern, QStringView closePattern, QString& text,
                      const MessageTable& messages, QString& report);
 
 // A kind of tag: its opening and its closing pattern.
@@ -23,19 +23,19 @@ struct TagPair {
     QStringView close;
 };
 
-// CheckTagBalance for each pair in turn, with one look at every "<" of the text instead of two
+// checkTagBalance for each pair in turn, with one look at every "<" of the text instead of two
 // searches per pair. The patterns begin with "<" and hold no other "<" and no "!".
-void CheckTagBalances(std::span<const TagPair> pairs, MarkupText& text,
+void checkTagBalances(std::span<const TagPair> pairs, MarkupText& text,
                       const MessageTable& messages, QString& report);
 
 // Disables the occurrence of `pattern` found from one character before `position` (0-based):
 // an opening pattern gets "!" as its second character ("<div" becomes "<!iv"), a closing
 // pattern (one holding "</") becomes blanks. The text keeps its length.
-void DisableTag(qsizetype position, QStringView pattern, QString& text);
+void disableTag(qsizetype position, QStringView pattern, QString& text);
 
 // Turns the div, span, table, tr and td tags that the balance check disabled, from the first
 // "<body" on, back into their tags and marks each with "<!CheckThis>" after its ">", so the
 // user keeps the element and finds where a closing tag is missing. A disabled form counts only
 // when a blank, ">" or "/" follows it ("<!doctype" and "<!trong>" are no table cells).
-QString FlagDisabledBlockTags(const QString& text);
-void FlagDisabledBlockTags(MarkupText& text);
+QString flagDisabledBlockTags(const QString& text);
+void flagDisabledBlockTags(MarkupText& text);

@@ -92,116 +92,117 @@ void setComboText(QComboBox* box, const QString& text) {
 
 } // namespace
 
-TFormCss::TFormCss(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("FormCss"));
+CssDialog::CssDialog(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("cssDialog"));
     setWindowTitle(QStringLiteral("CSS "));
 
-    m_class = edit("EditClass");
-    m_classChoice = named(new QRadioButton(QStringLiteral("Class")), "RadioButton1");
-    m_idChoice = named(new QRadioButton(QStringLiteral("ID")), "RadioButton2");
-    auto* selector = named(new QGroupBox, "GroupBoxSelector");
+    m_selector = edit("selectorEdit");
+    m_classChoice = named(new QRadioButton(QStringLiteral("Class")), "classRadioButton");
+    m_idChoice = named(new QRadioButton(QStringLiteral("ID")), "idRadioButton");
+    auto* selector = named(new QGroupBox, "selectorGroup");
     auto* selectorRow = new QHBoxLayout(selector);
-    selectorRow->addWidget(m_class, 1);
+    selectorRow->addWidget(m_selector, 1);
     selectorRow->addWidget(m_classChoice);
     selectorRow->addWidget(m_idChoice);
 
-    m_miscGroup = named(new QGroupBox, "GroupBoxMisc");
-    m_position = combo("ComboBoxPosition", CssChoices::position());
-    m_top = edit("EditTop");
-    m_left = edit("EditLeft");
-    m_width = edit("EditWidth");
-    m_padding = edit("EditPadding");
-    m_margin = edit("EditMargin");
-    QFormLayout* misc = form(m_miscGroup);
-    misc->addRow(QStringLiteral("position"), m_position);
-    misc->addRow(QStringLiteral("top"), m_top);
-    misc->addRow(QStringLiteral("left"), m_left);
-    misc->addRow(QStringLiteral("width"), m_width);
-    misc->addRow(QStringLiteral("padding"), m_padding);
-    misc->addRow(QStringLiteral("margin"), m_margin);
+    m_positionGroup = named(new QGroupBox, "positionGroup");
+    m_position = combo("positionCombo", CssChoices::position());
+    m_top = edit("topEdit");
+    m_left = edit("leftEdit");
+    m_width = edit("widthEdit");
+    m_padding = edit("paddingEdit");
+    m_margin = edit("marginEdit");
+    QFormLayout* positionRows = form(m_positionGroup);
+    positionRows->addRow(QStringLiteral("position"), m_position);
+    positionRows->addRow(QStringLiteral("top"), m_top);
+    positionRows->addRow(QStringLiteral("left"), m_left);
+    positionRows->addRow(QStringLiteral("width"), m_width);
+    positionRows->addRow(QStringLiteral("padding"), m_padding);
+    positionRows->addRow(QStringLiteral("margin"), m_margin);
 
-    m_borderGroup = named(new QGroupBox, "GroupBoxBorder");
-    m_borderWidth = combo("EditBorder", CssChoices::borderWidth());
-    m_borderColour = edit("EditBColor");
-    m_borderColourButton = colourButton("BitBtn5");
-    m_borderSwatch = swatch("Panel3");
-    m_borderStyle = combo("ComboBStyle", CssChoices::borderStyle());
+    m_borderGroup = named(new QGroupBox, "borderGroup");
+    m_borderWidth = combo("borderWidthCombo", CssChoices::borderWidth());
+    m_borderColour = edit("borderColourEdit");
+    m_borderColourButton = colourButton("borderColourButton");
+    m_borderSwatch = swatch("borderColourSwatch");
+    m_borderStyle = combo("borderStyleCombo", CssChoices::borderStyle());
     QFormLayout* border = form(m_borderGroup);
     border->addRow(QStringLiteral("border-width"), m_borderWidth);
     border->addRow(QStringLiteral("border-color"),
                    colourRow(m_borderColour, m_borderColourButton, m_borderSwatch));
     border->addRow(QStringLiteral("border-style"), m_borderStyle);
 
-    m_fontGroup = named(new QGroupBox, "GroupBoxFont");
-    m_font = edit("EditFont");
-    m_fontSize = edit("EditFontSize");
-    m_fontWeight = combo("ComboBoxWeight", CssChoices::fontWeight());
-    m_fontStyle = combo("ComboBoxStyle", CssChoices::fontStyle());
-    m_textColour = edit("EditFColor");
-    m_textColourButton = colourButton("BitBtn4");
-    m_textSwatch = swatch("Panel2");
-    m_decoration = combo("ComboBox1", CssChoices::textDecoration());
-    m_textAlign = combo("ComboBox2", CssChoices::textAlign());
+    m_fontGroup = named(new QGroupBox, "fontGroup");
+    m_fontFamily = edit("fontFamilyEdit");
+    m_fontSize = edit("fontSizeEdit");
+    m_fontWeight = combo("fontWeightCombo", CssChoices::fontWeight());
+    m_fontStyle = combo("fontStyleCombo", CssChoices::fontStyle());
+    m_textColour = edit("textColourEdit");
+    m_textColourButton = colourButton("textColourButton");
+    m_textSwatch = swatch("textColourSwatch");
+    m_textDecoration = combo("textDecorationCombo", CssChoices::textDecoration());
+    m_textAlign = combo("textAlignCombo", CssChoices::textAlign());
     QFormLayout* font = form(m_fontGroup);
-    font->addRow(QStringLiteral("font-family"), m_font);
+    font->addRow(QStringLiteral("font-family"), m_fontFamily);
     font->addRow(QStringLiteral("font-size"), m_fontSize);
     font->addRow(QStringLiteral("font-weight"), m_fontWeight);
     font->addRow(QStringLiteral("font-style"), m_fontStyle);
     font->addRow(QStringLiteral("color"),
                  colourRow(m_textColour, m_textColourButton, m_textSwatch));
-    font->addRow(QStringLiteral("text-decoration"), m_decoration);
+    font->addRow(QStringLiteral("text-decoration"), m_textDecoration);
     font->addRow(QStringLiteral("text-align"), m_textAlign);
 
-    m_backgroundGroup = named(new QGroupBox, "GroupBoxBackground");
-    m_backUrl = edit("EditBackUrl");
+    m_backgroundGroup = named(new QGroupBox, "backgroundGroup");
+    m_backgroundImageUrl = edit("backgroundImageEdit");
     auto* urlRow = new QWidget;
     auto* urlLayout = new QHBoxLayout(urlRow);
     urlLayout->setContentsMargins(0, 0, 0, 0);
     urlLayout->setSpacing(2);
     urlLayout->addWidget(new QLabel(QStringLiteral("url(")));
-    urlLayout->addWidget(m_backUrl, 1);
+    urlLayout->addWidget(m_backgroundImageUrl, 1);
     urlLayout->addWidget(new QLabel(QStringLiteral(")")));
-    m_repeat = combo("ComboRepeat", CssChoices::backgroundRepeat());
-    m_backPosition = combo("ComboPosition", CssChoices::backgroundPosition());
-    m_attach = combo("ComboAttach", CssChoices::backgroundAttachment());
-    m_backColour = edit("EditBgColor");
-    m_backColourButton = colourButton("BitBtn3");
-    m_backSwatch = swatch("Panel1");
+    m_backgroundRepeat = combo("backgroundRepeatCombo", CssChoices::backgroundRepeat());
+    m_backgroundPosition = combo("backgroundPositionCombo", CssChoices::backgroundPosition());
+    m_backgroundAttachment = combo("backgroundAttachmentCombo", CssChoices::backgroundAttachment());
+    m_backgroundColour = edit("backgroundColourEdit");
+    m_backgroundColourButton = colourButton("backgroundColourButton");
+    m_backgroundSwatch = swatch("backgroundColourSwatch");
     QFormLayout* background = form(m_backgroundGroup);
     background->addRow(QStringLiteral("background-image"), urlRow);
-    background->addRow(QStringLiteral("background-repeat"), m_repeat);
-    background->addRow(QStringLiteral("background-position"), m_backPosition);
-    background->addRow(QStringLiteral("background-attachment"), m_attach);
+    background->addRow(QStringLiteral("background-repeat"), m_backgroundRepeat);
+    background->addRow(QStringLiteral("background-position"), m_backgroundPosition);
+    background->addRow(QStringLiteral("background-attachment"), m_backgroundAttachment);
     background->addRow(QStringLiteral("background-color"),
-                       colourRow(m_backColour, m_backColourButton, m_backSwatch));
+                       colourRow(m_backgroundColour, m_backgroundColourButton, m_backgroundSwatch));
 
-    auto* links = named(new QGroupBox(QStringLiteral("Links")), "GroupBoxLinks");
-    m_linkStyles = named(new QCheckBox, "CheckBox1");
-    m_link = edit("Edit1");
-    m_visited = edit("Edit2");
-    m_focus = edit("Edit3");
-    m_hover = edit("Edit4");
-    m_active = edit("Edit5");
+    auto* links = named(new QGroupBox(QStringLiteral("Links")), "linksGroup");
+    m_useLinkStyles = named(new QCheckBox, "useLinkStylesCheckBox");
+    m_linkStyle = edit("linkStyleEdit");
+    m_visitedStyle = edit("visitedStyleEdit");
+    m_focusStyle = edit("focusStyleEdit");
+    m_hoverStyle = edit("hoverStyleEdit");
+    m_activeStyle = edit("activeStyleEdit");
     QFormLayout* linkRows = form(links);
-    linkRows->addRow(m_linkStyles);
-    linkRows->addRow(QStringLiteral("a:link"), m_link);
-    linkRows->addRow(QStringLiteral("a:visited"), m_visited);
-    linkRows->addRow(QStringLiteral("a:focus"), m_focus);
-    linkRows->addRow(QStringLiteral("a:hover"), m_hover);
-    linkRows->addRow(QStringLiteral("a:active"), m_active);
+    linkRows->addRow(m_useLinkStyles);
+    linkRows->addRow(QStringLiteral("a:link"), m_linkStyle);
+    linkRows->addRow(QStringLiteral("a:visited"), m_visitedStyle);
+    linkRows->addRow(QStringLiteral("a:focus"), m_focusStyle);
+    linkRows->addRow(QStringLiteral("a:hover"), m_hoverStyle);
+    linkRows->addRow(QStringLiteral("a:active"), m_activeStyle);
 
-    m_help = named(new QToolButton, "SpeedButton1");
+    m_help = named(new QToolButton, "helpButton");
     m_help->setIcon(QIcon::fromTheme(QStringLiteral("help-contents"),
                                      themedIcon(QStringLiteral("hx-css-help"))));
     auto* buttons = new QDialogButtonBox;
-    m_ok = named(buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole), "BitBtn1");
-    m_cancel = named(buttons->addButton(QString(), QDialogButtonBox::RejectRole), "BitBtn2");
+    m_ok =
+        named(buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole), "okButton");
+    m_cancel = named(buttons->addButton(QString(), QDialogButtonBox::RejectRole), "cancelButton");
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(m_help);
     bottom->addWidget(buttons, 1);
 
     auto* columns = new QGridLayout;
-    columns->addWidget(m_miscGroup, 0, 0);
+    columns->addWidget(m_positionGroup, 0, 0);
     columns->addWidget(m_borderGroup, 1, 0);
     columns->addWidget(m_fontGroup, 0, 1);
     columns->addWidget(m_backgroundGroup, 1, 1);
@@ -216,7 +217,7 @@ TFormCss::TFormCss(QWidget* parent) : QDialog(parent) {
     m_ok->setDefault(true);
 
     // Column by column, as the groups read, not in the order the widgets were made.
-    const QList<QWidget*> chain{m_class,
+    const QList<QWidget*> chain{m_selector,
                                 m_classChoice,
                                 m_idChoice,
                                 m_position,
@@ -229,173 +230,171 @@ TFormCss::TFormCss(QWidget* parent) : QDialog(parent) {
                                 m_borderColour,
                                 m_borderColourButton,
                                 m_borderStyle,
-                                m_font,
+                                m_fontFamily,
                                 m_fontSize,
                                 m_fontWeight,
                                 m_fontStyle,
                                 m_textColour,
                                 m_textColourButton,
-                                m_decoration,
+                                m_textDecoration,
                                 m_textAlign,
-                                m_backUrl,
-                                m_repeat,
-                                m_backPosition,
-                                m_attach,
-                                m_backColour,
-                                m_backColourButton,
-                                m_linkStyles,
-                                m_link,
-                                m_visited,
-                                m_focus,
-                                m_hover,
-                                m_active,
+                                m_backgroundImageUrl,
+                                m_backgroundRepeat,
+                                m_backgroundPosition,
+                                m_backgroundAttachment,
+                                m_backgroundColour,
+                                m_backgroundColourButton,
+                                m_useLinkStyles,
+                                m_linkStyle,
+                                m_visitedStyle,
+                                m_focusStyle,
+                                m_hoverStyle,
+                                m_activeStyle,
                                 m_ok,
                                 m_cancel,
                                 m_help};
     for (qsizetype i = 1; i < chain.size(); ++i)
         setTabOrder(chain[i - 1], chain[i]);
-    for (QToolButton* b : {m_borderColourButton, m_textColourButton, m_backColourButton, m_help})
+    for (QToolButton* b :
+         {m_borderColourButton, m_textColourButton, m_backgroundColourButton, m_help})
         b->setFocusPolicy(Qt::StrongFocus);
 
-    connect(m_ok, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
-    connect(m_cancel, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
-    connect(m_backColourButton, &QToolButton::clicked, this, [this] { BitBtn3Click(); });
-    connect(m_textColourButton, &QToolButton::clicked, this, [this] { BitBtn4Click(); });
-    connect(m_borderColourButton, &QToolButton::clicked, this, [this] { BitBtn5Click(); });
-    connect(m_help, &QToolButton::clicked, this, [this] { SpeedButton1Click(); });
-    installHelpKey(this, HelpContext, [this] { return Sprache; });
+    connect(m_ok, &QPushButton::clicked, this, &CssDialog::acceptStyle);
+    connect(m_cancel, &QPushButton::clicked, this, &CssDialog::reject);
+    connect(m_backgroundColourButton, &QToolButton::clicked, this,
+            &CssDialog::pickBackgroundColour);
+    connect(m_textColourButton, &QToolButton::clicked, this, &CssDialog::pickTextColour);
+    connect(m_borderColourButton, &QToolButton::clicked, this, &CssDialog::pickBorderColour);
+    connect(m_help, &QToolButton::clicked, this, &CssDialog::showHelp);
+    installHelpKey(this, HelpContext, [this] { return m_language; });
 
     setFields(CssFields());
     applyLanguage();
 }
 
-void TFormCss::applyLanguage() {
-    const UiLanguage s = Sprache;
-    m_miscGroup->setTitle(MiscCaption.in(s));
+void CssDialog::applyLanguage() {
+    const UiLanguage s = m_language;
+    m_positionGroup->setTitle(MiscCaption.in(s));
     m_borderGroup->setTitle(BorderCaption.in(s));
     m_fontGroup->setTitle(FontCaption.in(s));
     m_backgroundGroup->setTitle(BackgroundCaption.in(s));
-    m_linkStyles->setText(LinkStylesCaption.in(s));
+    m_useLinkStyles->setText(LinkStylesCaption.in(s));
     m_cancel->setText(CancelCaption.in(s));
-    for (QToolButton* b : {m_borderColourButton, m_textColourButton, m_backColourButton})
+    for (QToolButton* b : {m_borderColourButton, m_textColourButton, m_backgroundColourButton})
         b->setToolTip(ColourHint.in(s));
     m_help->setToolTip(HelpHint.in(s));
 }
 
-int TFormCss::ShowModal() {
+int CssDialog::exec() {
     applyLanguage();
-    MyStyle.clear();
+    m_style.clear();
     CssFields f = fields();
-    CssDialogOpening(f);
+    resetCssFieldsForOpening(f);
     setFields(f);
-    for (QFrame* s : {m_borderSwatch, m_textSwatch, m_backSwatch})
+    for (QFrame* s : {m_borderSwatch, m_textSwatch, m_backgroundSwatch})
         resetSwatch(s);
     // Not on the button that closed it last time, where Enter would mean Cancel.
-    m_class->setFocus();
-    return exec();
+    m_selector->setFocus();
+    return QDialog::exec();
 }
 
-CssFields TFormCss::fields() const {
+CssFields CssDialog::fields() const {
     CssFields f;
-    f.EditClass = m_class->text();
-    f.RadioButton1 = m_classChoice->isChecked();
-    f.ComboBoxPosition = m_position->currentText();
-    f.EditTop = m_top->text();
-    f.EditLeft = m_left->text();
-    f.EditWidth = m_width->text();
-    f.EditPadding = m_padding->text();
-    f.EditMargin = m_margin->text();
-    f.EditBorder = m_borderWidth->currentText();
-    f.EditBColor = m_borderColour->text();
-    f.ComboBStyle = m_borderStyle->currentText();
-    f.EditFont = m_font->text();
-    f.EditFontSize = m_fontSize->text();
-    f.ComboBoxWeight = m_fontWeight->currentText();
-    f.ComboBoxStyle = m_fontStyle->currentText();
-    f.EditFColor = m_textColour->text();
-    f.ComboBox1 = m_decoration->currentText();
-    f.ComboBox2 = m_textAlign->currentText();
-    f.EditBackUrl = m_backUrl->text();
-    f.ComboRepeat = m_repeat->currentText();
-    f.ComboPosition = m_backPosition->currentText();
-    f.ComboAttach = m_attach->currentText();
-    f.EditBgColor = m_backColour->text();
-    f.CheckBox1 = m_linkStyles->isChecked();
-    f.Edit1 = m_link->text();
-    f.Edit2 = m_visited->text();
-    f.Edit3 = m_focus->text();
-    f.Edit4 = m_hover->text();
-    f.Edit5 = m_active->text();
+    f.selector = m_selector->text();
+    f.isClass = m_classChoice->isChecked();
+    f.position = m_position->currentText();
+    f.top = m_top->text();
+    f.left = m_left->text();
+    f.width = m_width->text();
+    f.padding = m_padding->text();
+    f.margin = m_margin->text();
+    f.borderWidth = m_borderWidth->currentText();
+    f.borderColour = m_borderColour->text();
+    f.borderStyle = m_borderStyle->currentText();
+    f.fontFamily = m_fontFamily->text();
+    f.fontSize = m_fontSize->text();
+    f.fontWeight = m_fontWeight->currentText();
+    f.fontStyle = m_fontStyle->currentText();
+    f.textColour = m_textColour->text();
+    f.textDecoration = m_textDecoration->currentText();
+    f.textAlign = m_textAlign->currentText();
+    f.backgroundImageUrl = m_backgroundImageUrl->text();
+    f.backgroundRepeat = m_backgroundRepeat->currentText();
+    f.backgroundPosition = m_backgroundPosition->currentText();
+    f.backgroundAttachment = m_backgroundAttachment->currentText();
+    f.backgroundColour = m_backgroundColour->text();
+    f.useLinkStyles = m_useLinkStyles->isChecked();
+    f.linkStyle = m_linkStyle->text();
+    f.visitedStyle = m_visitedStyle->text();
+    f.focusStyle = m_focusStyle->text();
+    f.hoverStyle = m_hoverStyle->text();
+    f.activeStyle = m_activeStyle->text();
     return f;
 }
 
-void TFormCss::setFields(const CssFields& f) {
-    m_class->setText(f.EditClass);
-    (f.RadioButton1 ? m_classChoice : m_idChoice)->setChecked(true);
-    setComboText(m_position, f.ComboBoxPosition);
-    m_top->setText(f.EditTop);
-    m_left->setText(f.EditLeft);
-    m_width->setText(f.EditWidth);
-    m_padding->setText(f.EditPadding);
-    m_margin->setText(f.EditMargin);
-    setComboText(m_borderWidth, f.EditBorder);
-    m_borderColour->setText(f.EditBColor);
-    setComboText(m_borderStyle, f.ComboBStyle);
-    m_font->setText(f.EditFont);
-    m_fontSize->setText(f.EditFontSize);
-    setComboText(m_fontWeight, f.ComboBoxWeight);
-    setComboText(m_fontStyle, f.ComboBoxStyle);
-    m_textColour->setText(f.EditFColor);
-    setComboText(m_decoration, f.ComboBox1);
-    setComboText(m_textAlign, f.ComboBox2);
-    m_backUrl->setText(f.EditBackUrl);
-    setComboText(m_repeat, f.ComboRepeat);
-    setComboText(m_backPosition, f.ComboPosition);
-    setComboText(m_attach, f.ComboAttach);
-    m_backColour->setText(f.EditBgColor);
-    m_linkStyles->setChecked(f.CheckBox1);
-    m_link->setText(f.Edit1);
-    m_visited->setText(f.Edit2);
-    m_focus->setText(f.Edit3);
-    m_hover->setText(f.Edit4);
-    m_active->setText(f.Edit5);
+void CssDialog::setFields(const CssFields& f) {
+    m_selector->setText(f.selector);
+    (f.isClass ? m_classChoice : m_idChoice)->setChecked(true);
+    setComboText(m_position, f.position);
+    m_top->setText(f.top);
+    m_left->setText(f.left);
+    m_width->setText(f.width);
+    m_padding->setText(f.padding);
+    m_margin->setText(f.margin);
+    setComboText(m_borderWidth, f.borderWidth);
+    m_borderColour->setText(f.borderColour);
+    setComboText(m_borderStyle, f.borderStyle);
+    m_fontFamily->setText(f.fontFamily);
+    m_fontSize->setText(f.fontSize);
+    setComboText(m_fontWeight, f.fontWeight);
+    setComboText(m_fontStyle, f.fontStyle);
+    m_textColour->setText(f.textColour);
+    setComboText(m_textDecoration, f.textDecoration);
+    setComboText(m_textAlign, f.textAlign);
+    m_backgroundImageUrl->setText(f.backgroundImageUrl);
+    setComboText(m_backgroundRepeat, f.backgroundRepeat);
+    setComboText(m_backgroundPosition, f.backgroundPosition);
+    setComboText(m_backgroundAttachment, f.backgroundAttachment);
+    m_backgroundColour->setText(f.backgroundColour);
+    m_useLinkStyles->setChecked(f.useLinkStyles);
+    m_linkStyle->setText(f.linkStyle);
+    m_visitedStyle->setText(f.visitedStyle);
+    m_focusStyle->setText(f.focusStyle);
+    m_hoverStyle->setText(f.hoverStyle);
+    m_activeStyle->setText(f.activeStyle);
 }
 
-void TFormCss::BitBtn1Click() {
+void CssDialog::acceptStyle() {
     CssFields f = fields();
-    MyStyle = CssDialogOk(f, OneLine);
-    // The finished selector shows in the class field the next time.
-    m_class->setText(f.EditClass);
+    m_style = composeStyle(f, m_oneLine);
+    // The finished selector shows in the selector field the next time.
+    m_selector->setText(f.selector);
     accept();
 }
 
-void TFormCss::BitBtn2Click() {
-    reject();
+void CssDialog::pickBackgroundColour() {
+    pickColour(m_backgroundColour, m_backgroundSwatch);
 }
 
-void TFormCss::BitBtn3Click() {
-    pickColour(m_backColour, m_backSwatch);
-}
-
-void TFormCss::BitBtn4Click() {
+void CssDialog::pickTextColour() {
     pickColour(m_textColour, m_textSwatch);
 }
 
-void TFormCss::BitBtn5Click() {
+void CssDialog::pickBorderColour() {
     pickColour(m_borderColour, m_borderSwatch);
 }
 
-void TFormCss::SpeedButton1Click() {
-    showHelpTopic(this, HelpContext, Sprache);
+void CssDialog::showHelp() {
+    showHelpTopic(this, HelpContext, m_language);
 }
 
-void TFormCss::resetSwatch(QFrame* panel) {
+void CssDialog::resetSwatch(QFrame* panel) {
     QPalette p = panel->palette();
     p.setColor(QPalette::Window, palette().color(QPalette::Button));
     panel->setPalette(p);
 }
 
-void TFormCss::pickColour(QLineEdit* field, QFrame* panel) {
+void CssDialog::pickColour(QLineEdit* field, QFrame* panel) {
     QColor initial = Qt::white;
     if (const std::optional<RgbColour> c = htmlToColour(field->text()))
         initial = QColor(c->red, c->green, c->blue);

@@ -17,40 +17,42 @@ class QToolButton;
 
 // The CSS dialog. Created once and kept, so the fields hold the last use's values; it only
 // moves texts between its widgets and CssFields, which decide what is written.
-class TFormCss : public QDialog {
+class CssDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit TFormCss(QWidget* parent = nullptr);
+    explicit CssDialog(QWidget* parent = nullptr);
 
-    // Set by the caller before showing: 0 German, otherwise English; block or one-line mode.
-    UiLanguage Sprache = UiLanguage::English;
-    bool OneLine = false;
-    // The style text after OK; empty after Cancel.
-    QString MyStyle;
+    // The language of the texts, applied at every exec(), and of the help topic.
+    void setLanguage(UiLanguage language) { m_language = language; }
+    // One line: the bare property list of a style attribute instead of a STYLE element.
+    void setOneLine(bool oneLine) { m_oneLine = oneLine; }
+    bool isOneLine() const { return m_oneLine; }
 
     // Clears the result and what every opening resets, then runs the modal loop.
-    int ShowModal();
+    int exec() override;
+    // The style text after OK; empty after Cancel.
+    QString style() const { return m_style; }
 
     CssFields fields() const;
     void setFields(const CssFields& fields);
 
-    void BitBtn1Click();
-    void BitBtn2Click();
-    // Background, text and border colour.
-    void BitBtn3Click();
-    void BitBtn4Click();
-    void BitBtn5Click();
-    void SpeedButton1Click();
-
 private:
     void applyLanguage();
+    void acceptStyle();
+    void pickBackgroundColour();
+    void pickTextColour();
+    void pickBorderColour();
+    void showHelp();
     void pickColour(QLineEdit* field, QFrame* swatch);
     void resetSwatch(QFrame* swatch);
 
-    QLineEdit* m_class;
+    UiLanguage m_language = UiLanguage::English;
+    bool m_oneLine = false;
+    QString m_style;
+    QLineEdit* m_selector;
     QRadioButton* m_classChoice;
     QRadioButton* m_idChoice;
-    QGroupBox* m_miscGroup;
+    QGroupBox* m_positionGroup;
     QComboBox* m_position;
     QLineEdit* m_top;
     QLineEdit* m_left;
@@ -64,29 +66,29 @@ private:
     QFrame* m_borderSwatch;
     QComboBox* m_borderStyle;
     QGroupBox* m_fontGroup;
-    QLineEdit* m_font;
+    QLineEdit* m_fontFamily;
     QLineEdit* m_fontSize;
     QComboBox* m_fontWeight;
     QComboBox* m_fontStyle;
     QLineEdit* m_textColour;
     QToolButton* m_textColourButton;
     QFrame* m_textSwatch;
-    QComboBox* m_decoration;
+    QComboBox* m_textDecoration;
     QComboBox* m_textAlign;
     QGroupBox* m_backgroundGroup;
-    QLineEdit* m_backUrl;
-    QComboBox* m_repeat;
-    QComboBox* m_backPosition;
-    QComboBox* m_attach;
-    QLineEdit* m_backColour;
-    QToolButton* m_backColourButton;
-    QFrame* m_backSwatch;
-    QCheckBox* m_linkStyles;
-    QLineEdit* m_link;
-    QLineEdit* m_visited;
-    QLineEdit* m_focus;
-    QLineEdit* m_hover;
-    QLineEdit* m_active;
+    QLineEdit* m_backgroundImageUrl;
+    QComboBox* m_backgroundRepeat;
+    QComboBox* m_backgroundPosition;
+    QComboBox* m_backgroundAttachment;
+    QLineEdit* m_backgroundColour;
+    QToolButton* m_backgroundColourButton;
+    QFrame* m_backgroundSwatch;
+    QCheckBox* m_useLinkStyles;
+    QLineEdit* m_linkStyle;
+    QLineEdit* m_visitedStyle;
+    QLineEdit* m_focusStyle;
+    QLineEdit* m_hoverStyle;
+    QLineEdit* m_activeStyle;
     QToolButton* m_help;
     QPushButton* m_ok;
     QPushButton* m_cancel;

@@ -17,29 +17,29 @@ struct Declaration {
 
 // The order the declarations are written in, whatever the order on the dialog.
 const Declaration BeforeBackgroundImage[] = {
-    {"position", &CssFields::ComboBoxPosition},
-    {"top", &CssFields::EditTop},
-    {"left", &CssFields::EditLeft},
-    {"width", &CssFields::EditWidth},
-    {"margin", &CssFields::EditMargin},
-    {"border-width", &CssFields::EditBorder},
-    {"border-color", &CssFields::EditBColor},
-    {"border-style", &CssFields::ComboBStyle},
-    {"padding", &CssFields::EditPadding},
-    {"font-family", &CssFields::EditFont},
-    {"font-size", &CssFields::EditFontSize},
-    {"font-weight", &CssFields::ComboBoxWeight},
-    {"font-style", &CssFields::ComboBoxStyle},
-    {"color", &CssFields::EditFColor},
-    {"text-decoration", &CssFields::ComboBox1},
-    {"text-align", &CssFields::ComboBox2},
+    {"position", &CssFields::position},
+    {"top", &CssFields::top},
+    {"left", &CssFields::left},
+    {"width", &CssFields::width},
+    {"margin", &CssFields::margin},
+    {"border-width", &CssFields::borderWidth},
+    {"border-color", &CssFields::borderColour},
+    {"border-style", &CssFields::borderStyle},
+    {"padding", &CssFields::padding},
+    {"font-family", &CssFields::fontFamily},
+    {"font-size", &CssFields::fontSize},
+    {"font-weight", &CssFields::fontWeight},
+    {"font-style", &CssFields::fontStyle},
+    {"color", &CssFields::textColour},
+    {"text-decoration", &CssFields::textDecoration},
+    {"text-align", &CssFields::textAlign},
 };
 
 const Declaration AfterBackgroundImage[] = {
-    {"background-repeat", &CssFields::ComboRepeat},
-    {"background-position", &CssFields::ComboPosition},
-    {"background-attachment", &CssFields::ComboAttach},
-    {"background-color", &CssFields::EditBgColor},
+    {"background-repeat", &CssFields::backgroundRepeat},
+    {"background-position", &CssFields::backgroundPosition},
+    {"background-attachment", &CssFields::backgroundAttachment},
+    {"background-color", &CssFields::backgroundColour},
 };
 
 struct LinkRule {
@@ -48,9 +48,9 @@ struct LinkRule {
 };
 
 const LinkRule LinkRules[] = {
-    {"a:link {", &CssFields::Edit1},   {"a:visited {", &CssFields::Edit2},
-    {"a:focus {", &CssFields::Edit3},  {"a:hover {", &CssFields::Edit4},
-    {"a:active {", &CssFields::Edit5},
+    {"a:link {", &CssFields::linkStyle},     {"a:visited {", &CssFields::visitedStyle},
+    {"a:focus {", &CssFields::focusStyle},   {"a:hover {", &CssFields::hoverStyle},
+    {"a:active {", &CssFields::activeStyle},
 };
 
 // Values are written as typed, blanks around them included; only a blank value is left out.
@@ -65,7 +65,7 @@ void appendDeclarations(QString& out, const CssFields& fields, const auto& decla
 
 } // namespace
 
-QString TrimBlanks(QStringView text) {
+QString trimBlanks(QStringView text) {
     return trimBlank(text).toString();
 }
 
@@ -140,39 +140,39 @@ const QStringList& CssChoices::backgroundAttachment() {
     return items;
 }
 
-void CssDialogOpening(CssFields& fields) {
-    fields.CheckBox1 = false;
-    fields.EditBColor.clear();
-    fields.EditFColor.clear();
-    fields.EditBgColor.clear();
+void resetCssFieldsForOpening(CssFields& fields) {
+    fields.useLinkStyles = false;
+    fields.borderColour.clear();
+    fields.textColour.clear();
+    fields.backgroundColour.clear();
 }
 
-QString CssDialogOk(CssFields& fields, bool oneLine) {
+QString composeStyle(CssFields& fields, bool oneLine) {
     const QString nl = oneLine ? QString() : CrLf;
     QString style;
     if (!oneLine)
         style = QStringLiteral("<style type=\"text/css\">") + nl + QStringLiteral("<!--") + nl;
 
-    const QString name = TrimBlanks(fields.EditClass);
+    const QString name = trimBlanks(fields.selector);
     if (!(name.isEmpty() && !oneLine)) {
         QStringView bare = name;
         if (bare.startsWith(QLatin1Char('.')) || bare.startsWith(QLatin1Char('#')))
             bare = bare.mid(1);
         const QString selector =
-            (fields.RadioButton1 ? QStringLiteral(".") : QStringLiteral("#")) + bare.toString();
-        fields.EditClass = selector;
+            (fields.isClass ? QStringLiteral(".") : QStringLiteral("#")) + bare.toString();
+        fields.selector = selector;
         if (!oneLine)
             style += selector + QLatin1Char('{') + nl;
 
         appendDeclarations(style, fields, BeforeBackgroundImage, nl);
-        if (!isBlankText(fields.EditBackUrl))
-            style += QStringLiteral("background-image:url(") + fields.EditBackUrl +
+        if (!isBlankText(fields.backgroundImageUrl))
+            style += QStringLiteral("background-image:url(") + fields.backgroundImageUrl +
                      QStringLiteral(");") + nl;
         appendDeclarations(style, fields, AfterBackgroundImage, nl);
 
         if (!oneLine)
             style += QLatin1Char('}') + nl + nl;
-        if (fields.CheckBox1)
+        if (fields.useLinkStyles)
             for (const LinkRule& rule : LinkRules) {
                 const QString& body = fields.*rule.field;
                 if (!isBlankText(body))
@@ -185,16 +185,16 @@ QString CssDialogOk(CssFields& fields, bool oneLine) {
     return style;
 }
 
-void InsertStyleElement(EditorBuffer& editor, const QString& myStyle) {
-    if (isBlankText(myStyle))
+void insertStyleElement(EditorBuffer& editor, const QString& style) {
+    if (isBlankText(style))
         return;
     const QString text = editor.text();
     const int at = findInText(text, u"</head>", 1, int(text.size()), false, false);
     if (at > 0)
         editor.setSelStart(indexOfPosition(at));
-    editor.setSelText(CrLf + myStyle + CrLf + editor.selText());
+    editor.setSelText(CrLf + style + CrLf + editor.selText());
 }
 
-void Font2Click(EditorBuffer& editor, const std::function<QString()>& runDialog) {
-    InsertStyleElement(editor, runDialog());
+void defineStyle(EditorBuffer& editor, const std::function<QString()>& askForStyle) {
+    insertStyleElement(editor, askForStyle());
 }

@@ -7,47 +7,47 @@
 class EditorBuffer;
 
 // The dialogs' trimming: every character up to U+0020 goes at both ends, nothing else.
-QString TrimBlanks(QStringView text);
+QString trimBlanks(QStringView text);
 
-// The texts of the CSS dialog (TFormCss), named as its controls. The dialog keeps them from
-// one use to the next; CssDialogOpening says what each opening resets.
+// The texts of the CSS dialog, one per property as the user typed or chose it. The dialog keeps
+// them from one use to the next; resetCssFieldsForOpening says what each opening resets.
 struct CssFields {
-    // Selector.
-    QString EditClass = QStringLiteral(".myClass");
-    // Class chosen ("." prefix); otherwise ID ("#" prefix).
-    bool RadioButton1 = true;
-    // Misc/Position.
-    QString ComboBoxPosition;
-    QString EditTop;
-    QString EditLeft;
-    QString EditWidth;
-    QString EditPadding;
-    QString EditMargin;
-    // Border.
-    QString EditBorder;
-    QString EditBColor;
-    QString ComboBStyle;
-    // Font.
-    QString EditFont = QStringLiteral("Arial,Helvetica");
-    QString EditFontSize = QStringLiteral("12px");
-    QString ComboBoxWeight;
-    QString ComboBoxStyle;
-    QString EditFColor;
-    QString ComboBox1; // text-decoration
-    QString ComboBox2; // text-align
-    // Background.
-    QString EditBackUrl;
-    QString ComboRepeat;
-    QString ComboPosition;
-    QString ComboAttach;
-    QString EditBgColor;
-    // Links.
-    bool CheckBox1 = false;
-    QString Edit1 = QStringLiteral("font-weight:bold; color:blue; text-decoration:underline;");
-    QString Edit2 = QStringLiteral("font-weight:bold; color:silver; text-decoration:underline;");
-    QString Edit3 = QStringLiteral("font-weight:bold; color:red; text-decoration:underline;");
-    QString Edit4 = QStringLiteral("font-weight:bold; color:purple; text-decoration:none; ");
-    QString Edit5 = QStringLiteral("font-weight:bold; color:black; text-decoration:underline;");
+    // The class or ID name, with or without its prefix.
+    QString selector = QStringLiteral(".myClass");
+    // A class ("." prefix); otherwise an ID ("#" prefix).
+    bool isClass = true;
+    QString position;
+    QString top;
+    QString left;
+    QString width;
+    QString padding;
+    QString margin;
+    QString borderWidth;
+    QString borderColour;
+    QString borderStyle;
+    QString fontFamily = QStringLiteral("Arial,Helvetica");
+    QString fontSize = QStringLiteral("12px");
+    QString fontWeight;
+    QString fontStyle;
+    // The CSS "color" property.
+    QString textColour;
+    QString textDecoration;
+    QString textAlign;
+    // What goes inside "url(...)".
+    QString backgroundImageUrl;
+    QString backgroundRepeat;
+    QString backgroundPosition;
+    QString backgroundAttachment;
+    QString backgroundColour;
+    // Whether the five rules for the link states below are written.
+    bool useLinkStyles = false;
+    QString linkStyle = QStringLiteral("font-weight:bold; color:blue; text-decoration:underline;");
+    QString visitedStyle =
+        QStringLiteral("font-weight:bold; color:silver; text-decoration:underline;");
+    QString focusStyle = QStringLiteral("font-weight:bold; color:red; text-decoration:underline;");
+    QString hoverStyle = QStringLiteral("font-weight:bold; color:purple; text-decoration:none; ");
+    QString activeStyle =
+        QStringLiteral("font-weight:bold; color:black; text-decoration:underline;");
 };
 
 // The choices of the dialog's lists (every list also takes free text).
@@ -67,16 +67,16 @@ struct CssChoices {
 
 // What every opening resets: the three colour fields and the link-styles box. Everything
 // else keeps what the user left in it.
-void CssDialogOpening(CssFields& fields);
+void resetCssFieldsForOpening(CssFields& fields);
 
 // OK: the STYLE element (block mode) or the bare property list (one-line mode). Writes the
-// finished selector back into the class field unless block mode skipped it.
-QString CssDialogOk(CssFields& fields, bool oneLine);
+// finished selector back into `selector` unless block mode skipped it.
+QString composeStyle(CssFields& fields, bool oneLine);
 
-// Font2Click after the dialog: puts "\r\n" + style + "\r\n" right before the first "</head>"
-// in any letter case, else in front of the selection, which stays after it. A blank style
-// changes nothing.
-void InsertStyleElement(EditorBuffer& editor, const QString& myStyle);
+// The style command after the dialog: puts "\r\n" + style + "\r\n" right before the first
+// "</head>" in any letter case, else in front of the selection, which stays after it. A blank
+// style changes nothing.
+void insertStyleElement(EditorBuffer& editor, const QString& style);
 
-// The style command: runDialog opens the dialog in block mode and gives its MyStyle.
-void Font2Click(EditorBuffer& editor, const std::function<QString()>& runDialog);
+// The style command: askForStyle opens the dialog in block mode and gives its style text.
+void defineStyle(EditorBuffer& editor, const std::function<QString()>& askForStyle);

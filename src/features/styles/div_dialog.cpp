@@ -36,59 +36,60 @@ QToolButton* iconButton(const char* name, const QString& icon) {
 
 } // namespace
 
-TFormDIV::TFormDIV(TFormCss& css, LookupServices services, QWidget* parent)
-    : QDialog(parent), m_css(css), m_services(std::move(services)) {
-    setObjectName(QStringLiteral("FormDIV"));
+DivDialog::DivDialog(CssDialog& cssDialog, LookupServices services, QWidget* parent)
+    : QDialog(parent), m_cssDialog(cssDialog), m_services(std::move(services)) {
+    setObjectName(QStringLiteral("divDialog"));
     setWindowTitle(QStringLiteral("Property"));
 
-    m_tagName = named(new QLabel, "TagName");
+    m_tagName = named(new QLabel, "tagNameLabel");
     // "<DIV>" would otherwise be taken for markup and show nothing.
     m_tagName->setTextFormat(Qt::PlainText);
     QFont bold = m_tagName->font();
     bold.setBold(true);
     m_tagName->setFont(bold);
 
-    m_class = named(new QLineEdit, "Edit1");
-    m_classLookup = iconButton("SpeedButton2", QStringLiteral("hx-div-lookup"));
-    m_id = named(new QLineEdit, "Edit2");
-    m_idLookup = iconButton("SpeedButton1", QStringLiteral("hx-div-lookup"));
-    m_align = named(new QComboBox, "ComboBox1");
-    m_align->setEditable(true);
-    m_align->setInsertPolicy(QComboBox::NoInsert);
-    m_align->setMinimumContentsLength(10);
-    m_align->addItems({QStringLiteral("left"), QStringLiteral("right"), QStringLiteral("center"),
-                       QStringLiteral("justify")});
-    m_styleButton = named(new QPushButton(QStringLiteral("Style=")), "Button1");
-    m_styleButton->setAutoDefault(false);
-    m_style = named(new QLineEdit, "Edit3");
+    m_class = named(new QLineEdit, "classEdit");
+    m_classLookupButton = iconButton("classLookupButton", QStringLiteral("hx-div-lookup"));
+    m_id = named(new QLineEdit, "idEdit");
+    m_idLookupButton = iconButton("idLookupButton", QStringLiteral("hx-div-lookup"));
+    m_textAlign = named(new QComboBox, "textAlignCombo");
+    m_textAlign->setEditable(true);
+    m_textAlign->setInsertPolicy(QComboBox::NoInsert);
+    m_textAlign->setMinimumContentsLength(10);
+    m_textAlign->addItems({QStringLiteral("left"), QStringLiteral("right"),
+                           QStringLiteral("center"), QStringLiteral("justify")});
+    m_editStyleButton = named(new QPushButton(QStringLiteral("Style=")), "editStyleButton");
+    m_editStyleButton->setAutoDefault(false);
+    m_style = named(new QLineEdit, "styleEdit");
     m_style->setMinimumWidth(420);
-    m_clearStyle = iconButton("BitBtn3", QStringLiteral("hx-div-clear"));
+    m_clearStyleButton = iconButton("clearStyleButton", QStringLiteral("hx-div-clear"));
 
     auto* classLabel = new QLabel(QStringLiteral("Class="));
     classLabel->setBuddy(m_class);
     auto* idLabel = new QLabel(QStringLiteral("ID="));
     idLabel->setBuddy(m_id);
     auto* alignLabel = new QLabel(QStringLiteral("text-align:"));
-    alignLabel->setBuddy(m_align);
+    alignLabel->setBuddy(m_textAlign);
 
     auto* grid = new QGridLayout;
     grid->addWidget(m_tagName, 0, 0, 1, 3);
     grid->addWidget(classLabel, 1, 0);
     grid->addWidget(m_class, 1, 1);
-    grid->addWidget(m_classLookup, 1, 2);
+    grid->addWidget(m_classLookupButton, 1, 2);
     grid->addWidget(idLabel, 2, 0);
     grid->addWidget(m_id, 2, 1);
-    grid->addWidget(m_idLookup, 2, 2);
+    grid->addWidget(m_idLookupButton, 2, 2);
     grid->addWidget(alignLabel, 3, 0);
-    grid->addWidget(m_align, 3, 1, Qt::AlignLeft);
-    grid->addWidget(m_styleButton, 4, 0);
+    grid->addWidget(m_textAlign, 3, 1, Qt::AlignLeft);
+    grid->addWidget(m_editStyleButton, 4, 0);
     grid->addWidget(m_style, 4, 1);
-    grid->addWidget(m_clearStyle, 4, 2);
+    grid->addWidget(m_clearStyleButton, 4, 2);
     grid->setColumnStretch(1, 1);
 
     auto* buttons = new QDialogButtonBox;
-    m_ok = named(buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole), "BitBtn1");
-    m_cancel = named(buttons->addButton(QString(), QDialogButtonBox::RejectRole), "BitBtn2");
+    m_ok =
+        named(buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole), "okButton");
+    m_cancel = named(buttons->addButton(QString(), QDialogButtonBox::RejectRole), "cancelButton");
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
@@ -96,101 +97,98 @@ TFormDIV::TFormDIV(TFormCss& css, LookupServices services, QWidget* parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
     m_ok->setDefault(true);
 
-    const QList<QWidget*> chain{m_class,       m_classLookup, m_id,         m_idLookup, m_align,
-                                m_styleButton, m_style,       m_clearStyle, m_ok,       m_cancel};
+    const QList<QWidget*> chain{
+        m_class, m_classLookupButton, m_id, m_idLookupButton, m_textAlign, m_editStyleButton,
+        m_style, m_clearStyleButton,  m_ok, m_cancel};
     for (qsizetype i = 1; i < chain.size(); ++i)
         setTabOrder(chain[i - 1], chain[i]);
 
-    connect(m_ok, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
-    connect(m_cancel, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
-    connect(m_clearStyle, &QToolButton::clicked, this, [this] { BitBtn3Click(); });
-    connect(m_styleButton, &QPushButton::clicked, this, [this] { Button1Click(); });
-    connect(m_idLookup, &QToolButton::clicked, this, [this] { SpeedButton1Click(); });
-    connect(m_classLookup, &QToolButton::clicked, this, [this] { SpeedButton2Click(); });
-    installHelpKey(this, HelpContext, [this] { return Sprache; });
+    connect(m_ok, &QPushButton::clicked, this, &DivDialog::acceptTags);
+    connect(m_cancel, &QPushButton::clicked, this, &DivDialog::reject);
+    connect(m_clearStyleButton, &QToolButton::clicked, this, &DivDialog::clearStyle);
+    connect(m_editStyleButton, &QPushButton::clicked, this, &DivDialog::editStyleInCssDialog);
+    connect(m_idLookupButton, &QToolButton::clicked, this, &DivDialog::lookUpIdStyle);
+    connect(m_classLookupButton, &QToolButton::clicked, this, &DivDialog::lookUpClassStyle);
+    installHelpKey(this, HelpContext, [this] { return m_language; });
 
     applyLanguage();
 }
 
-void TFormDIV::applyLanguage() {
-    m_cancel->setText(CancelCaption.in(Sprache));
-    m_lookupMessage = DivLookupMessage(Sprache);
-    m_classLookup->setToolTip(LookupHint.in(Sprache));
-    m_idLookup->setToolTip(LookupHint.in(Sprache));
-    m_clearStyle->setToolTip(ClearHint.in(Sprache));
+void DivDialog::applyLanguage() {
+    m_cancel->setText(CancelCaption.in(m_language));
+    m_lookupMessage = styleNotFoundMessage(m_language);
+    m_classLookupButton->setToolTip(LookupHint.in(m_language));
+    m_idLookupButton->setToolTip(LookupHint.in(m_language));
+    m_clearStyleButton->setToolTip(ClearHint.in(m_language));
 }
 
-int TFormDIV::ShowModal() {
-    HtmlCode.clear();
-    m_align->setEnabled(true);
+int DivDialog::exec() {
+    m_openingTag.clear();
+    m_textAlign->setEnabled(true);
     applyLanguage();
-    setFields(DivDialogOpening(Typ));
-    m_tagName->setText(DivTagName(Typ));
-    HTMClose = DivClosingLiteral(Typ);
+    setFields(divFieldsForOpening(m_tag));
+    m_tagName->setText(divSpanCaption(m_tag));
+    m_closingTag = divSpanClosingTag(m_tag);
     m_class->setFocus();
-    return exec();
+    return QDialog::exec();
 }
 
-DivFields TFormDIV::fields() const {
-    return {m_class->text(), m_id->text(), m_style->text(), m_align->currentText()};
+DivFields DivDialog::fields() const {
+    return {m_class->text(), m_id->text(), m_style->text(), m_textAlign->currentText()};
 }
 
-void TFormDIV::setFields(const DivFields& f) {
-    m_class->setText(f.Edit1);
-    m_id->setText(f.Edit2);
-    m_style->setText(f.Edit3);
-    m_align->setCurrentIndex(-1);
-    m_align->setEditText(f.ComboBox1);
+void DivDialog::setFields(const DivFields& f) {
+    m_class->setText(f.cssClass);
+    m_id->setText(f.id);
+    m_style->setText(f.style);
+    m_textAlign->setCurrentIndex(-1);
+    m_textAlign->setEditText(f.textAlign);
 }
 
-void TFormDIV::BitBtn1Click() {
+void DivDialog::acceptTags() {
     DivFields f = fields();
-    const DivResult result = DivDialogOk(f, Typ);
-    HtmlCode = result.HtmlCode;
-    HTMClose = result.HTMClose;
+    const DivSpanTags tags = composeDivSpanTags(f, m_tag);
+    m_openingTag = tags.openingTag;
+    m_closingTag = tags.closingTag;
     setFields(f);
     accept();
 }
 
-void TFormDIV::BitBtn2Click() {
-    reject();
-}
-
-void TFormDIV::done(int result) {
+void DivDialog::done(int result) {
     // OK, Cancel, Esc and the window frame all leave the fields empty.
     setFields(DivFields());
     QDialog::done(result);
 }
 
-void TFormDIV::BitBtn3Click() {
+void DivDialog::clearStyle() {
     m_style->clear();
 }
 
-void TFormDIV::Button1Click() {
-    m_css.Sprache = Sprache;
-    m_css.OneLine = true;
-    m_css.ShowModal();
+void DivDialog::editStyleInCssDialog() {
+    m_cssDialog.setLanguage(m_language);
+    m_cssDialog.setOneLine(true);
+    m_cssDialog.exec();
     // A Cancel there empties the style field too.
-    m_style->setText(m_css.MyStyle);
+    m_style->setText(m_cssDialog.style());
 }
 
-void TFormDIV::SpeedButton1Click() {
-    lookUp(DivLookup::Id, m_id->text());
+void DivDialog::lookUpIdStyle() {
+    lookUp(SelectorKind::Id, m_id->text());
 }
 
-void TFormDIV::SpeedButton2Click() {
-    lookUp(DivLookup::Class, m_class->text());
+void DivDialog::lookUpClassStyle() {
+    lookUp(SelectorKind::Class, m_class->text());
 }
 
-void TFormDIV::lookUp(DivLookup kind, const QString& fieldText) {
+void DivDialog::lookUp(SelectorKind kind, const QString& fieldText) {
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
     const QString text = m_services.documentText ? m_services.documentText() : QString();
-    const QString found = DivLookupResult(text, kind, fieldText);
+    const QString found = lookUpStyle(text, kind, fieldText);
     if (!found.isEmpty()) {
         clipboard->setText(found);
         if (m_services.showScratchWindow)
-            m_services.showScratchWindow(Sprache);
+            m_services.showScratchWindow(m_language);
     } else if (m_services.prompter) {
         m_services.prompter->information(m_lookupMessage);
     }

@@ -14,11 +14,11 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QToolButton;
-class TFormCss;
+class CssDialog;
 
 // The DIV/SPAN property dialog. Only moves texts between its widgets and DivFields; its
 // "Style=" button borrows the CSS dialog in one-line mode.
-class TFormDIV : public QDialog {
+class DivDialog : public QDialog {
     Q_OBJECT
 public:
     // What the look-up buttons read and where they show their result; the owner wires them
@@ -26,51 +26,52 @@ public:
     struct LookupServices {
         std::function<QString()> documentText;
         // Opens the scratch window modally; the result is on the clipboard by then.
-        std::function<void(UiLanguage sprache)> showScratchWindow;
+        std::function<void(UiLanguage language)> showScratchWindow;
         Prompter* prompter = nullptr;
     };
 
-    TFormDIV(TFormCss& css, LookupServices services, QWidget* parent = nullptr);
+    DivDialog(CssDialog& cssDialog, LookupServices services, QWidget* parent = nullptr);
 
-    // Set by the caller: 0 DIV, 1 SPAN; 0 German, otherwise English.
-    int Typ = DivTyp;
-    UiLanguage Sprache = UiLanguage::English;
+    // Read at every exec().
+    void setTag(DivSpanTag tag) { m_tag = tag; }
+    void setLanguage(UiLanguage language) { m_language = language; }
+
+    // Clears the result, resets the fields for the element, then runs the modal loop.
+    int exec() override;
     // The opening tag after OK (empty after Cancel) and its closing tag.
-    QString HtmlCode;
-    QString HTMClose;
-
-    // Clears the result, resets the fields for the type, then runs the modal loop.
-    int ShowModal();
+    QString openingTag() const { return m_openingTag; }
+    QString closingTag() const { return m_closingTag; }
 
     DivFields fields() const;
     void setFields(const DivFields& fields);
-
-    void BitBtn1Click();
-    void BitBtn2Click();
-    void BitBtn3Click();
-    void Button1Click();
-    // ID and class look-ups.
-    void SpeedButton1Click();
-    void SpeedButton2Click();
 
     void done(int result) override;
 
 private:
     void applyLanguage();
-    void lookUp(DivLookup kind, const QString& fieldText);
+    void acceptTags();
+    void clearStyle();
+    void editStyleInCssDialog();
+    void lookUpIdStyle();
+    void lookUpClassStyle();
+    void lookUp(SelectorKind kind, const QString& fieldText);
 
-    TFormCss& m_css;
+    CssDialog& m_cssDialog;
     LookupServices m_services;
+    DivSpanTag m_tag = DivSpanTag::Div;
+    UiLanguage m_language = UiLanguage::English;
+    QString m_openingTag;
+    QString m_closingTag;
     QString m_lookupMessage;
     QLabel* m_tagName;
     QLineEdit* m_class;
-    QToolButton* m_classLookup;
+    QToolButton* m_classLookupButton;
     QLineEdit* m_id;
-    QToolButton* m_idLookup;
-    QComboBox* m_align;
-    QPushButton* m_styleButton;
+    QToolButton* m_idLookupButton;
+    QComboBox* m_textAlign;
+    QPushButton* m_editStyleButton;
     QLineEdit* m_style;
-    QToolButton* m_clearStyle;
+    QToolButton* m_clearStyleButton;
     QPushButton* m_ok;
     QPushButton* m_cancel;
 };

@@ -7,8 +7,8 @@
 
 namespace {
 
-bool isSpan(int typ) {
-    return typ == SpanTyp;
+bool isSpan(DivSpanTag tag) {
+    return tag == DivSpanTag::Span;
 }
 
 QString withoutFirst(QString text, QChar c) {
@@ -20,46 +20,46 @@ QString withoutFirst(QString text, QChar c) {
 
 } // namespace
 
-QString DivTagName(int typ) {
-    return isSpan(typ) ? QStringLiteral("<SPAN>") : QStringLiteral("<DIV>");
+QString divSpanCaption(DivSpanTag tag) {
+    return isSpan(tag) ? QStringLiteral("<SPAN>") : QStringLiteral("<DIV>");
 }
 
-QString DivDefaultStyle(int typ) {
-    return isSpan(typ) ? QStringLiteral("font-family: Arial, Helvetica; font-weight: normal; "
+QString divSpanDefaultStyle(DivSpanTag tag) {
+    return isSpan(tag) ? QStringLiteral("font-family: Arial, Helvetica; font-weight: normal; "
                                         "font-size: 12px")
                        : QStringLiteral("width: 800px; margin: 0 auto");
 }
 
-QString DivClosingLiteral(int typ) {
-    return isSpan(typ) ? QStringLiteral("</span>") : QStringLiteral("</div>");
+QString divSpanClosingTag(DivSpanTag tag) {
+    return isSpan(tag) ? QStringLiteral("</span>") : QStringLiteral("</div>");
 }
 
-DivFields DivDialogOpening(int typ) {
+DivFields divFieldsForOpening(DivSpanTag tag) {
     DivFields fields;
-    fields.Edit3 = DivDefaultStyle(typ);
+    fields.style = divSpanDefaultStyle(tag);
     return fields;
 }
 
-QString CleanDivName(QStringView name) {
-    return withoutFirst(withoutFirst(TrimBlanks(name), QLatin1Char('#')), QLatin1Char('.'));
+QString cleanSelectorName(QStringView name) {
+    return withoutFirst(withoutFirst(trimBlanks(name), QLatin1Char('#')), QLatin1Char('.'));
 }
 
-DivResult DivDialogOk(DivFields& fields, int typ) {
-    const QString open = isSpan(typ) ? QStringLiteral("<span") : QStringLiteral("<div");
-    fields.Edit2 = CleanDivName(fields.Edit2);
-    fields.Edit1 = CleanDivName(fields.Edit1);
-    const QString styleText = TrimBlanks(fields.Edit3);
-    const QString alignment = TrimBlanks(fields.ComboBox1);
+DivSpanTags composeDivSpanTags(DivFields& fields, DivSpanTag tag) {
+    const QString open = isSpan(tag) ? QStringLiteral("<span") : QStringLiteral("<div");
+    fields.id = cleanSelectorName(fields.id);
+    fields.cssClass = cleanSelectorName(fields.cssClass);
+    const QString styleText = trimBlanks(fields.style);
+    const QString alignment = trimBlanks(fields.textAlign);
 
     QString id;
-    if (!fields.Edit2.isEmpty())
-        id = QStringLiteral(" id=\"") + fields.Edit2 + QLatin1Char('"');
+    if (!fields.id.isEmpty())
+        id = QStringLiteral(" id=\"") + fields.id + QLatin1Char('"');
     QString klass;
-    if (!fields.Edit1.isEmpty())
-        klass = QStringLiteral(" class=\"") + fields.Edit1 + QLatin1Char('"');
+    if (!fields.cssClass.isEmpty())
+        klass = QStringLiteral(" class=\"") + fields.cssClass + QLatin1Char('"');
     QString align;
     if (!alignment.isEmpty())
-        align = (isSpan(typ) ? QStringLiteral(" display:block; text-align: ")
+        align = (isSpan(tag) ? QStringLiteral(" display:block; text-align: ")
                              : QStringLiteral(" text-align: ")) +
                 alignment;
     QString style;
@@ -69,10 +69,10 @@ DivResult DivDialogOk(DivFields& fields, int typ) {
     else if (!align.isEmpty())
         style = QStringLiteral(" style=\"") + align + QLatin1Char('"');
 
-    return {open + id + klass + style + QLatin1Char('>'), DivClosingLiteral(typ)};
+    return {open + id + klass + style + QLatin1Char('>'), divSpanClosingTag(tag)};
 }
 
-QString FindStyleRule(QStringView documentText, QStringView key) {
+QString findStyleRule(QStringView documentText, QStringView key) {
     const qsizetype start = documentText.indexOf(key);
     if (start < 0)
         return QString();
@@ -82,7 +82,7 @@ QString FindStyleRule(QStringView documentText, QStringView key) {
     return documentText.mid(start, end - start + 1).toString();
 }
 
-QString CollectStyleBlocks(QStringView documentText) {
+QString collectStyleBlocks(QStringView documentText) {
     static const QString Open = QStringLiteral("<style");
     static const QString Close = QStringLiteral("</style>");
     QString blocks;
@@ -102,31 +102,32 @@ QString CollectStyleBlocks(QStringView documentText) {
     return blocks;
 }
 
-QString DivLookupResult(QStringView documentText, DivLookup kind, QStringView fieldText) {
+QString lookUpStyle(QStringView documentText, SelectorKind kind, QStringView fieldText) {
     // The "#" or "." a user types in front of the name is dropped here as OK drops it, so
     // the key does not carry the prefix twice; a field holding only such a prefix names
     // nothing and shows every style block.
-    const QString name = CleanDivName(fieldText);
+    const QString name = cleanSelectorName(fieldText);
     if (name.isEmpty())
-        return CollectStyleBlocks(documentText);
-    const QString key = (kind == DivLookup::Id ? QStringLiteral("#") : QStringLiteral(".")) + name;
-    return FindStyleRule(documentText, key);
+        return collectStyleBlocks(documentText);
+    const QString key =
+        (kind == SelectorKind::Id ? QStringLiteral("#") : QStringLiteral(".")) + name;
+    return findStyleRule(documentText, key);
 }
 
-QString DivLookupMessage(UiLanguage sprache) {
-    return sprache == UiLanguage::German
+QString styleNotFoundMessage(UiLanguage language) {
+    return language == UiLanguage::German
                ? QStringLiteral("Style im Dokument nicht gefunden. Prüfen Sie externe CSS "
                                 "Datei(en).")
                : QStringLiteral("Style not found in document. Check external CSS file(s).");
 }
 
-void WrapInDivOrSpan(EditorBuffer& editor, int typ, const QString& htmlCode) {
-    if (isBlankText(htmlCode))
+void wrapSelection(EditorBuffer& editor, DivSpanTag tag, const QString& openingTag) {
+    if (isBlankText(openingTag))
         return;
-    editor.setSelText(htmlCode + editor.selText() + DivClosingLiteral(typ));
+    editor.setSelText(openingTag + editor.selText() + divSpanClosingTag(tag));
 }
 
-void DivSpanCommand(EditorBuffer& editor, int typ,
-                    const std::function<QString(int typ)>& runDialog) {
-    WrapInDivOrSpan(editor, typ, runDialog(typ));
+void wrapSelectionInDivOrSpan(EditorBuffer& editor, DivSpanTag tag,
+                              const std::function<QString(DivSpanTag tag)>& askForOpeningTag) {
+    wrapSelection(editor, tag, askForOpeningTag(tag));
 }

@@ -1,4 +1,4 @@
-// The one-pass steps against their literal rendering (code_check_literal.h) on thousands of
+// The one-pass steps against the reference model (reference_code_check.h) on thousands of
 // random texts made of the pieces each step reacts to.
 
 #include "features/check_html/attribute_quoting.h"
@@ -44,30 +44,31 @@ const QString longRun = QString(140, QLatin1Char('v'));
 
 } // namespace
 
-TEST(CodeCheckAgainstLiteralSteps, AttributeQuoting) {
+TEST(CodeCheckAgainstReferenceModel, AttributeQuotingMatches) {
     const QStringList pieces = QStringLiteral("<body|<BODY>|<|>|=|=|\"| |a|x=|=\"|<p "
                                               "|<!--script0-->|<!--style12-->|<!--script01-->|\r\n")
                                    .split(u'|')
                                << longRun;
     onRandomTexts(1, 4000, pieces, 30, [](const QString& text) {
-        ASSERT_EQ(shown(QuoteAttributeValues(text)), shown(literal::quoteAttributes(text)));
+        ASSERT_EQ(shown(quoteAttributeValues(text)),
+                  shown(referenceCodeCheck::quoteAttributes(text)));
     });
 }
 
-TEST(CodeCheckAgainstLiteralSteps, TagNormalisation) {
+TEST(CodeCheckAgainstReferenceModel, TagNormalisationMatches) {
     const QStringList pieces = QStringLiteral("<|>|=|\"| "
                                               "|A|b|param|PARAM1|aram0|=\"|Param10|<BR|<hr|<IMG|<"
                                               "inp|/>|<!--script0-->|x<br>|=p|<<br>")
                                    .split(u'|');
     onRandomTexts(2, 4000, pieces, 30, [](const QString& text) {
-        ASSERT_EQ(shown(NormalizeTags(text)), shown(literal::normalizeTags(text)));
+        ASSERT_EQ(shown(normalizeTags(text)), shown(referenceCodeCheck::normalizeTags(text)));
         if (text.startsWith(QLatin1Char('<'))) {
-            ASSERT_EQ(shown(NormalizeTag(text)), shown(literal::normalizeTag(text)));
+            ASSERT_EQ(shown(normalizeTag(text)), shown(referenceCodeCheck::normalizeTag(text)));
         }
     });
 }
 
-TEST(CodeCheckAgainstLiteralSteps, SpacesTableAndLineJoining) {
+TEST(CodeCheckAgainstReferenceModel, SpacesTableAndLineJoiningMatch) {
     const QStringList pieces =
         QStringLiteral("<|>| |a|<b |<strong|\r\n|\r|\n|<b>|</b>|<B>|<br>|<br "
                        "/>|&nbsp;|<strong>|</strong>|<i>|</i>|<u>|</u>|<o:p>|<tr>|</tr>")
@@ -75,54 +76,55 @@ TEST(CodeCheckAgainstLiteralSteps, SpacesTableAndLineJoining) {
     onRandomTexts(3, 4000, pieces, 30, [](const QString& text) {
         QString spaces = text;
         for (int pass = 0; pass < 2; ++pass)
-            spaces = literal::replaceAll(literal::replaceAll(spaces, "< ", "<"), " >", ">");
-        ASSERT_EQ(shown(RemoveSpacesInTagBrackets(text)), shown(spaces));
+            spaces = referenceCodeCheck::replaceAll(
+                referenceCodeCheck::replaceAll(spaces, "< ", "<"), " >", ">");
+        ASSERT_EQ(shown(removeSpacesInTagBrackets(text)), shown(spaces));
         QString table = text;
-        for (const auto& row : literal::replacementTable())
-            table = literal::replaceAll(table, row.first, row.second);
-        ASSERT_EQ(shown(ApplyReplacementTable(text)), shown(table));
-        ASSERT_EQ(shown(JoinLinesInsideTags(text)), shown(literal::joinLines(text)));
+        for (const auto& row : referenceCodeCheck::replacementTable())
+            table = referenceCodeCheck::replaceAll(table, row.first, row.second);
+        ASSERT_EQ(shown(applyReplacementTable(text)), shown(table));
+        ASSERT_EQ(shown(joinLinesInsideTags(text)), shown(referenceCodeCheck::joinLines(text)));
     });
 }
 
-TEST(CodeCheckAgainstLiteralSteps, TagBalance) {
+TEST(CodeCheckAgainstReferenceModel, TagBalanceMatches) {
     const QStringList pieces =
         QStringLiteral(
             "<div|</div>|<DIV>|>|x|<b>|</b>|<a |</a>|<tr|</tr>|<td|</TD>|<strong>|</strong>")
             .split(u'|');
-    const auto& pairs = literal::balancedPairs();
+    const auto& pairs = referenceCodeCheck::balancedPairs();
     QRandomGenerator choice(40);
     onRandomTexts(4, 4000, pieces, 24, [&](const QString& text) {
         const auto& pair = pairs[choice.bounded(int(pairs.size()))];
         QString fast = text;
         QString fastReport;
-        CheckTagBalance(pair.first, pair.second, fast, MessageTable(), fastReport);
+        checkTagBalance(pair.first, pair.second, fast, MessageTable(), fastReport);
         QString report;
-        ASSERT_EQ(shown(fast), shown(literal::checkTagBalance(pair.first, pair.second, text,
-                                                              MessageTable(), report)));
+        ASSERT_EQ(shown(fast), shown(referenceCodeCheck::checkTagBalance(
+                                   pair.first, pair.second, text, MessageTable(), report)));
         ASSERT_EQ(shown(fastReport), shown(report));
     });
 }
 
-TEST(CodeCheckAgainstLiteralSteps, EmptyElementsThroughTheEditor) {
+TEST(CodeCheckAgainstReferenceModel, EmptyElementRemovalThroughTheEditorMatches) {
     const QStringList pieces =
         QStringLiteral("<span|<SPAN>|>|</span>| |&nbsp|&nbsp;|x|<h1>|</h1>|<a href=x>|</a>|\r\n|<")
             .split(u'|');
-    const auto& kinds = literal::emptiedKinds();
+    const auto& kinds = referenceCodeCheck::emptiedKinds();
     QRandomGenerator choice(50);
     onRandomTexts(5, 4000, pieces, 24, [&](const QString& text) {
         const auto& kind = kinds[choice.bounded(int(kinds.size()))];
         MemoryBuffer fast(text);
         MemoryBuffer slow(text);
-        ASSERT_EQ(RemoveEmptyElements(fast, kind.first, kind.second),
-                  literal::removeEmptyElements(slow, kind.first, kind.second));
+        ASSERT_EQ(removeEmptyElements(fast, kind.first, kind.second),
+                  referenceCodeCheck::removeEmptyElements(slow, kind.first, kind.second));
         ASSERT_EQ(shown(fast.text()), shown(slow.text()));
         ASSERT_EQ(fast.selStart(), slow.selStart());
         ASSERT_EQ(fast.selLength(), slow.selLength());
     });
 }
 
-TEST(CodeCheckAgainstLiteralSteps, WholeCheck) {
+TEST(CodeCheckAgainstReferenceModel, WholeCheckMatches) {
     const QStringList pieces =
         QStringLiteral(
             "<html>|<head>|</head>|<body|<BODY>|</body>|</html>|<!DOCTYPE HTML PUBLIC "
@@ -134,20 +136,21 @@ TEST(CodeCheckAgainstLiteralSteps, WholeCheck) {
     onRandomTexts(6, 1500, pieces, 40, [](const QString& text) {
         const MessageTable messages;
         QString unused;
-        ASSERT_TRUE(CorrectMarkupText(text, messages, unused).bracketsMatchText());
+        ASSERT_TRUE(correctMarkupText(text, messages, unused).bracketsMatchText());
         MemoryBuffer fast(text);
         ScriptedPrompter fastPrompter;
-        CheckHtmlCommand({fast, fastPrompter, messages}, UiLanguage::English);
+        checkHtml({fast, fastPrompter, messages}, UiLanguage::English);
 
         MemoryBuffer slow(text);
         QString report;
-        slow.setText(literal::correctMarkup(text, messages, report));
+        slow.setText(referenceCodeCheck::correctMarkup(text, messages, report));
         int count = 0;
-        for (const auto& kind : literal::emptiedKinds())
-            count += literal::removeEmptyElements(slow, kind.first, kind.second);
-        slow.setText(literal::trim(FlagDisabledBlockTags(slow.text())));
+        for (const auto& kind : referenceCodeCheck::emptiedKinds())
+            count += referenceCodeCheck::removeEmptyElements(slow, kind.first, kind.second);
+        slow.setText(referenceCodeCheck::trim(flagDisabledBlockTags(slow.text())));
         stampGeneratorElement(slow);
-        QString box = messages.message(32) + QStringLiteral("\r\n") + report;
+        QString box = messages.message(referenceCodeCheck::CodeCheckFinishedLine) +
+                      QStringLiteral("\r\n") + report;
         if (count > 0)
             box += QStringLiteral("\r\nBlank tags removed.");
 

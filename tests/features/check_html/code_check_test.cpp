@@ -21,20 +21,20 @@ const MessageTable& english() {
     return table;
 }
 
-// CorrectMarkup on a fragment placed in a complete page; returns what the body holds after.
+// correctMarkup on a fragment placed in a complete page; returns what the body holds after.
 QString inBody(const QString& fragment, const QString& head = QString()) {
     const QString page = QStringLiteral("<html>\r\n<head>") + head +
                          QStringLiteral("</head>\r\n<body>\r\n") + fragment +
                          QStringLiteral("\r\n</body>\r\n</html>");
     QString report;
-    const QString result = CorrectMarkup(page, english(), report);
+    const QString result = correctMarkup(page, english(), report);
     const qsizetype start = result.indexOf(QLatin1String("<body>\r\n")) + 8;
     return result.mid(start, result.lastIndexOf(QLatin1String("\r\n</body>")) - start);
 }
 
 QString inHead(const QString& fragment) {
     QString report;
-    const QString result = CorrectMarkup(QStringLiteral("<html><head>") + fragment +
+    const QString result = correctMarkup(QStringLiteral("<html><head>") + fragment +
                                              QStringLiteral("</head><body></body></html>"),
                                          english(), report);
     const qsizetype start = result.indexOf(QLatin1String("<head>")) + 6;
@@ -48,7 +48,7 @@ struct Case {
 
 } // namespace
 
-TEST(CorrectMarkup, WorkedExamplesInTheBody) {
+TEST(CorrectMarkup, RewritesTagsAndValuesInTheBody) {
     const Case cases[] = {
         {"<BR>", "<br />"},
         {"<br/>", "<br/>"},
@@ -90,14 +90,14 @@ TEST(CorrectMarkup, HeadValuesStayUnquotedAndLowerWhenTheyEndAtTheBracket) {
 TEST(CorrectMarkup, DocumentTypeComesFirstInItsOwnCase) {
     QString report;
     EXPECT_EQ(
-        CorrectMarkup(QStringLiteral("<html><head></head><body></body></html>"), english(), report),
+        correctMarkup(QStringLiteral("<html><head></head><body></body></html>"), english(), report),
         QStringLiteral("<!DOCTYPE html>\r\n<html><head></head><body></body></html>"));
     const QString strict = QStringLiteral("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01//EN\">");
-    EXPECT_EQ(CorrectMarkup(strict + QStringLiteral("\r\n<HTML><HEAD></HEAD><BODY></BODY></HTML>"),
+    EXPECT_EQ(correctMarkup(strict + QStringLiteral("\r\n<HTML><HEAD></HEAD><BODY></BODY></HTML>"),
                             english(), report),
               strict + QStringLiteral("\r\n<html><head></head><body></body></html>"));
     // Across two lines the declaration is lowered and joined, and no longer found as it was.
-    EXPECT_EQ(CorrectMarkup(QStringLiteral("<!DOCTYPE HTML PUBLIC \"A\"\r\n\"B\"><html><head>"
+    EXPECT_EQ(correctMarkup(QStringLiteral("<!DOCTYPE HTML PUBLIC \"A\"\r\n\"B\"><html><head>"
                                            "</head><body></body></html>"),
                             english(), report),
               QStringLiteral("<!doctype html public \"a\" \"b\"><html><head></head><body></body>"
@@ -113,8 +113,8 @@ TEST(CorrectMarkup, ScriptAndStyleBlocksSkipTheRewritesButNotTheLastJoin) {
     // Each run gives the blocks back as they were: no line break piles up in front of them.
     const QString page =
         QStringLiteral("<html><head>") + style + QStringLiteral("</head><body>x</body></html>");
-    const QString once = CheckHtmlText(page, english()).text;
-    EXPECT_EQ(CheckHtmlText(once, english()).text, once);
+    const QString once = checkHtmlText(page, english()).text;
+    EXPECT_EQ(checkHtmlText(once, english()).text, once);
     EXPECT_EQ(once.count(style), 1);
 }
 
@@ -126,7 +126,7 @@ TEST(CorrectMarkup, NeverWritesIntoAProtectedPlaceholder) {
                     .contains(QLatin1String("<script>w(2)</script>")));
 }
 
-TEST(QuoteAttributeValues, OnlyEqualsSignsInsideTagsAfterTheBodyTag) {
+TEST(QuoteAttributeValues, QuotesOnlyEqualsSignsInsideTagsAfterTheBodyTag) {
     const Case cases[] = {
         {"<a b=c><body x=1>", "<a b=c><body x=\"1\" >"},
         {"<p>E=mc2</p><p a=b>", "<p>E=mc2</p><p a=\"b\" >"},
@@ -141,18 +141,18 @@ TEST(QuoteAttributeValues, OnlyEqualsSignsInsideTagsAfterTheBodyTag) {
         {"<p a=\"1\" b=x=y>", "<p a=\"1\" b=\"x=\"y\" >"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(QuoteAttributeValues(QString::fromUtf8(c.input)), QString::fromUtf8(c.expected))
+        EXPECT_EQ(quoteAttributeValues(QString::fromUtf8(c.input)), QString::fromUtf8(c.expected))
             << c.input;
     // No end within 300 characters: no closing quote.
     const QString longValue = QStringLiteral("<p a=") + QString(300, QLatin1Char('v'));
-    EXPECT_EQ(QuoteAttributeValues(longValue + QStringLiteral(">")),
+    EXPECT_EQ(quoteAttributeValues(longValue + QStringLiteral(">")),
               QStringLiteral("<p a=\"") + QString(300, QLatin1Char('v')) + QStringLiteral(">"));
-    EXPECT_EQ(QuoteAttributeValues(QStringLiteral("<p a=") + QString(299, QLatin1Char('v')) +
+    EXPECT_EQ(quoteAttributeValues(QStringLiteral("<p a=") + QString(299, QLatin1Char('v')) +
                                    QStringLiteral(">")),
               QStringLiteral("<p a=\"") + QString(299, QLatin1Char('v')) + QStringLiteral("\" >"));
 }
 
-TEST(CorrectMarkup, SkeletonRepairAddsWhatLacks) {
+TEST(RepairSkeleton, AddsTheMissingHtmlHeadAndBodyTags) {
     const Case cases[] = {
         {"<html><body>x</body></html>", "<html>\r\n<head>\r\n</head>\r\n<body>x</body></html>"},
         {"<p>x</p>", "\r\n<html>\r\n<head><p>x</p>\r\n</body></html>"},
@@ -164,26 +164,26 @@ TEST(CorrectMarkup, SkeletonRepairAddsWhatLacks) {
         {"<html><head></head>x</html>", "<html><head></head>\r\n<body>x\r\n</body></html>"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(RepairSkeleton(QString::fromUtf8(c.input)), QString::fromUtf8(c.expected))
+        EXPECT_EQ(repairSkeleton(QString::fromUtf8(c.input)), QString::fromUtf8(c.expected))
             << c.input;
 }
 
-TEST(CorrectMarkup, LineBreaksJoinOnlyInsideTags) {
-    EXPECT_TRUE(IsBreakInsideTag(u"<a\r\nhref><b>", 2));
-    EXPECT_FALSE(IsBreakInsideTag(u"<a>\r\n<b>", 3));
+TEST(JoinLinesInsideTags, JoinsLineBreaksOnlyInsideTags) {
+    EXPECT_TRUE(isBreakInsideTag(u"<a\r\nhref><b>", 2));
+    EXPECT_FALSE(isBreakInsideTag(u"<a>\r\n<b>", 3));
     // No ">" after it: inside; a ">" but no "<" after it: outside.
-    EXPECT_TRUE(IsBreakInsideTag(u"a\r\n<b", 1));
-    EXPECT_FALSE(IsBreakInsideTag(u"<a\r\nhref>", 2));
-    EXPECT_EQ(JoinLinesInsideTags(QStringLiteral("<a\r\nb>\r\n<c>\r\nd\r\ne")),
+    EXPECT_TRUE(isBreakInsideTag(u"a\r\n<b", 1));
+    EXPECT_FALSE(isBreakInsideTag(u"<a\r\nhref>", 2));
+    EXPECT_EQ(joinLinesInsideTags(QStringLiteral("<a\r\nb>\r\n<c>\r\nd\r\ne")),
               QStringLiteral("<a b>\r\n<c> d e"));
-    EXPECT_EQ(JoinLinesInsideTags(QStringLiteral("<a\r\nb>")), QStringLiteral("<a\r\nb>"));
+    EXPECT_EQ(joinLinesInsideTags(QStringLiteral("<a\r\nb>")), QStringLiteral("<a\r\nb>"));
     // The character after a joined break is passed over, so a second break right behind it
     // stays.
-    EXPECT_EQ(JoinLinesInsideTags(QStringLiteral("<a\r\n\r\nb><c>")),
+    EXPECT_EQ(joinLinesInsideTags(QStringLiteral("<a\r\n\r\nb><c>")),
               QStringLiteral("<a \r\nb><c>"));
 }
 
-TEST(CheckTagBalance, DisablesAndReportsAsTheExamplesSay) {
+TEST(CheckTagBalance, DisablesUnpairedTagsAndReportsThem) {
     struct BalanceCase {
         const char* text;
         const char16_t* open;
@@ -209,12 +209,12 @@ TEST(CheckTagBalance, DisablesAndReportsAsTheExamplesSay) {
     for (const BalanceCase& c : cases) {
         QString text = QString::fromUtf8(c.text);
         QString report;
-        CheckTagBalance(QStringView(c.open), QStringView(c.close), text, english(), report);
+        checkTagBalance(QStringView(c.open), QStringView(c.close), text, english(), report);
         EXPECT_EQ(text, QString::fromUtf8(c.expected)) << c.text;
         EXPECT_EQ(report, QString::fromUtf8(c.report)) << c.text;
         // A second run finds the kind balanced.
         const QString once = text;
-        CheckTagBalance(QStringView(c.open), QStringView(c.close), text, english(), report);
+        checkTagBalance(QStringView(c.open), QStringView(c.close), text, english(), report);
         EXPECT_EQ(text, once) << c.text;
         EXPECT_EQ(report, QString::fromUtf8(c.report)) << c.text;
     }
@@ -223,7 +223,7 @@ TEST(CheckTagBalance, DisablesAndReportsAsTheExamplesSay) {
     german.setLanguage(UiLanguage::German);
     QString text = QStringLiteral("<div>");
     QString report;
-    CheckTagBalance(u"<div", u"</div>", text, german, report);
+    checkTagBalance(u"<div", u"</div>", text, german, report);
     EXPECT_EQ(report, QStringLiteral("\r\nFür <div  schließende(s) Tag(s) fehlen.\r\n1</div> "
                                      "fehlend"));
 }
@@ -254,12 +254,12 @@ TEST(RemoveEmptyElements, RemovesEmptyAndNbspOnlyElements) {
     };
     for (const EmptyCase& c : cases) {
         MemoryBuffer editor(QString::fromUtf8(c.text));
-        EXPECT_EQ(RemoveEmptyElements(editor, QStringView(c.open), QStringView(c.close)), c.count)
+        EXPECT_EQ(removeEmptyElements(editor, QStringView(c.open), QStringView(c.close)), c.count)
             << c.text;
         EXPECT_EQ(editor.text(), QString::fromUtf8(c.expected)) << c.text;
     }
     MemoryBuffer editor(QStringLiteral("xx<span></span>yy<span> &nbsp; </span>zz"));
-    EXPECT_EQ(RemoveEmptyElements(editor, u"<span", u"</span>"), 2);
+    EXPECT_EQ(removeEmptyElements(editor, u"<span", u"</span>"), 2);
     EXPECT_EQ(editor.selStart(), 10);
     EXPECT_EQ(editor.selLength(), 0);
     editor.undo();
@@ -267,20 +267,20 @@ TEST(RemoveEmptyElements, RemovesEmptyAndNbspOnlyElements) {
 }
 
 TEST(FlagDisabledBlockTags, RestoresBlockTagsAfterTheBodyAndMarksThem) {
-    EXPECT_EQ(FlagDisabledBlockTags(QStringLiteral(
+    EXPECT_EQ(flagDisabledBlockTags(QStringLiteral(
                   "<!iv><body><!iv class=a>x<!d>y<!trong>z<!doctype html><!r\r\n><!pan/><!able")),
               QStringLiteral("<!iv><body><div class=a><!CheckThis>x<td><!CheckThis>y<!trong>z"
                              "<!doctype html><tr\r\n><!CheckThis><span/><!CheckThis><!able"));
-    EXPECT_EQ(FlagDisabledBlockTags(QStringLiteral("<!iv>")), QStringLiteral("<!iv>"));
+    EXPECT_EQ(flagDisabledBlockTags(QStringLiteral("<!iv>")), QStringLiteral("<!iv>"));
 }
 
-TEST(CheckHtmlCommand, RewritesStampsReportsAndMarksModified) {
+TEST(CheckHtml, RewritesStampsReportsAndMarksModified) {
     const QString page =
         QStringLiteral("  <html><head><title>T</title></head><body><div>a<span></span></body>"
                        "</html>\r\n");
     MemoryBuffer editor(page);
     ScriptedPrompter prompter;
-    CheckHtmlCommand({editor, prompter, english()}, UiLanguage::English);
+    checkHtml({editor, prompter, english()}, UiLanguage::English);
     EXPECT_EQ(editor.text(),
               QStringLiteral("<!DOCTYPE html>\r\n  <html><head><title>T</title><meta "
                              "name=GENERATOR content=Hexlume>\r\n</head><body><div><!CheckThis>a"
@@ -294,7 +294,7 @@ TEST(CheckHtmlCommand, RewritesStampsReportsAndMarksModified) {
     german.setLanguage(UiLanguage::German);
     MemoryBuffer again(page);
     ScriptedPrompter asked;
-    CheckHtmlCommand({again, asked, german}, UiLanguage::German);
+    checkHtml({again, asked, german}, UiLanguage::German);
     EXPECT_EQ(asked.messages(),
               QStringList{QStringLiteral("Codeprüfung beendet.\r\n\r\nFür <div  schließende(s) "
                                          "Tag(s) fehlen.\r\n1</div> fehlend\r\nLeere Tags "
@@ -305,13 +305,13 @@ TEST(CheckHtmlCommand, RewritesStampsReportsAndMarksModified) {
         editor.text().replace(QLatin1String("<div><!CheckThis>a"), QLatin1String("<div>a</div>"));
     MemoryBuffer tidy(clean);
     ScriptedPrompter quiet;
-    CheckHtmlCommand({tidy, quiet, english()}, UiLanguage::English);
+    checkHtml({tidy, quiet, english()}, UiLanguage::English);
     EXPECT_EQ(tidy.text(), clean);
     EXPECT_EQ(quiet.messages(), QStringList{QStringLiteral("Code check finished.\r\n")});
     EXPECT_TRUE(tidy.isModified());
 }
 
-TEST(CheckHtmlCommand, GoldenPages) {
+TEST(CheckHtml, RewritesEachSamplePageToItsExpectedText) {
     const QDir folder(featureTestData(QStringLiteral("check_html")));
     const QStringList cases = folder.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     ASSERT_FALSE(cases.isEmpty());
@@ -322,7 +322,7 @@ TEST(CheckHtmlCommand, GoldenPages) {
         ASSERT_TRUE(input && expected) << name.toStdString();
         MemoryBuffer editor(input->text);
         ScriptedPrompter prompter;
-        CheckHtmlCommand({editor, prompter, english()}, UiLanguage::English);
+        checkHtml({editor, prompter, english()}, UiLanguage::English);
         EXPECT_EQ(editor.text(), expected->text) << name.toStdString();
     }
 }

@@ -19,7 +19,7 @@ private slots:
     void htmlMenuItemFollowsTheLanguage() {
         ScriptedPrompter prompter;
         MainWindow window(m_platform, &prompter);
-        QAction* item = action(window, "Paragraph1");
+        QAction* item = action(window, "checkHtmlItem");
         QVERIFY(item);
         QVERIFY(window.actions().htmlMenu->actions().contains(item));
         QCOMPARE(item->text(), QStringLiteral("Prüfe HTML"));
@@ -39,7 +39,7 @@ private slots:
             "<HTML>\r\n<HEAD><TITLE>T</TITLE></HEAD>\r\n<BODY>\r\n<P ALIGN=center>x<BR>\r\n"
             "<SPAN></SPAN></BODY>\r\n</HTML>");
         editor.loadText(page);
-        action(window, "Paragraph1")->trigger();
+        action(window, "checkHtmlItem")->trigger();
         QCOMPARE(editor.text(),
                  QStringLiteral("<!DOCTYPE html>\r\n<html>\r\n<head><title>T</title><meta "
                                 "name=GENERATOR content=Hexlume>\r\n</head>\r\n<body>\r\n<p "

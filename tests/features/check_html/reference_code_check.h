@@ -1,8 +1,9 @@
 #pragma once
 
-// The code check's steps written out literally: 1-based positions, one insertion or
-// replacement at a time, the editor re-read after every removal. Slow on purpose; the tests
-// and the fuzzer hold the one-pass implementation against it on small inputs.
+// A reference model of the code check: its steps written out plainly, with 1-based positions,
+// one insertion or replacement at a time, the editor re-read after every removal. Slow on
+// purpose; the tests and the fuzzers hold the one-pass implementation against it on small
+// inputs.
 
 #include "foundation/document/editor_buffer.h"
 #include "foundation/markup/doctype.h"
@@ -21,7 +22,12 @@ inline std::string shown(const QString& text) {
     return QString(text).replace(QLatin1String("\r\n"), QLatin1String("<CRLF>")).toStdString();
 }
 
-namespace literal {
+// Calls between the model's steps are qualified: the one-pass steps of the same names would
+// otherwise be found too, through their QString arguments.
+namespace referenceCodeCheck {
+
+// The message line that opens the closing report.
+constexpr int CodeCheckFinishedLine = 32;
 
 inline QChar lower(QChar c) {
     return c >= QLatin1Char('A') && c <= QLatin1Char('Z') ? QChar(c.unicode() + 32) : c;
@@ -191,7 +197,7 @@ inline QString normalizeTags(QString t) {
         const int lt = find(t, QStringLiteral("<"), S, false);
         if (lt == 0)
             return t;
-        QString T = normalizeTag(t.mid(lt - 1));
+        QString T = referenceCodeCheck::normalizeTag(t.mid(lt - 1));
         if (T.isEmpty())
             return t;
         const int N = int(T.size());
@@ -257,7 +263,7 @@ inline QString joinLines(QString t) {
         const int p = find(t, QStringLiteral("\r\n"), S, false);
         if (p == 0)
             return t;
-        if (isBreakInsideTag(t, p))
+        if (referenceCodeCheck::isBreakInsideTag(t, p))
             t.replace(p - 1, 2, QStringLiteral(" "));
         S = p + 2;
     }
@@ -309,6 +315,13 @@ inline QString disableTag(int position, const QString& pattern, QString t) {
     return t;
 }
 
+// The report's message lines.
+constexpr int ClosingMissingLine = 12;
+constexpr int ForLine = 13;
+constexpr int MissingLine = 14;
+constexpr int RedundantLine = 16;
+constexpr int DeletedLine = 17;
+
 inline QString checkTagBalance(const QString& open, const QString& close, QString t,
                                const MessageTable& m, QString& report) {
     QList<int> opens;
@@ -334,21 +347,22 @@ inline QString checkTagBalance(const QString& open, const QString& close, QStrin
     for (int i = 0; i < opens.size(); ++i) {
         if (match[i] >= 0)
             continue;
-        t = disableTag(opens[i], open, t);
-        lines += "\r\n" + m.message(13) + " " + open + " " + m.message(12);
+        t = referenceCodeCheck::disableTag(opens[i], open, t);
+        lines += "\r\n" + m.message(ForLine) + " " + open + " " + m.message(ClosingMissingLine);
     }
     if (opens.size() > closes.size())
-        lines +=
-            "\r\n" + QString::number(opens.size() - closes.size()) + close + " " + m.message(14);
+        lines += "\r\n" + QString::number(opens.size() - closes.size()) + close + " " +
+                 m.message(MissingLine);
     if (closes.size() > opens.size()) {
         int count = 0;
         for (int j = 0; j < closes.size(); ++j) {
             if (!taken[j]) {
-                t = disableTag(closes[j], close, t);
+                t = referenceCodeCheck::disableTag(closes[j], close, t);
                 ++count;
             }
         }
-        lines += "\r\n" + QString::number(count) + m.message(16) + close + m.message(17);
+        lines += "\r\n" + QString::number(count) + m.message(RedundantLine) + close +
+                 m.message(DeletedLine);
     }
     if (!isBlankText(lines))
         report += lines;
@@ -379,15 +393,15 @@ inline QString correctMarkup(const QString& text, const MessageTable& m, QString
     t = replaceAll(t, "<a  href", "<a href");
     t = replaceAll(t, "<a  name", "<a name");
     t = quoteAttributes(t);
-    t = normalizeTags(t);
+    t = referenceCodeCheck::normalizeTags(t);
     t = replaceAll(t, "&NBSP;", "&nbsp;", false);
     for (const auto& row : replacementTable())
         t = replaceAll(t, row.first, row.second);
     t = joinLines(t);
     t = restoreStyleAndScript(t, blocks);
-    t = repairSkeleton(t);
+    t = referenceCodeCheck::repairSkeleton(t);
     for (const auto& pair : balancedPairs())
-        t = checkTagBalance(pair.first, pair.second, t, m, report);
+        t = referenceCodeCheck::checkTagBalance(pair.first, pair.second, t, m, report);
     t = replaceAll(t, "> <", "><");
     if (!trim(d).isEmpty()) {
         const int at = find(t, d, 1);
@@ -442,4 +456,4 @@ inline const QList<QPair<QString, QString>>& emptiedKinds() {
     return kinds;
 }
 
-} // namespace literal
+} // namespace referenceCodeCheck

@@ -45,41 +45,42 @@ private slots:
     void cleanupTestCase() { m_window.reset(); }
 
     void styleButtonCarriesIconAndHint() {
-        QAction* button = action(*m_window, "ToolButtonStyle");
+        QAction* button = action(*m_window, "styleButton");
         QVERIFY(button);
         QVERIFY(m_window->actions().standardBar->actions().contains(button));
         QVERIFY(!button->icon().isNull());
         QCOMPARE(button->toolTip(), QStringLiteral("Define style"));
-        QCOMPARE(action(*m_window, "Font2")->shortcut(),
+        QCOMPARE(action(*m_window, "styleItem")->shortcut(),
                  QKeySequence(QStringLiteral("Ctrl+Alt+Y")));
     }
 
     void okPutsTheTypedStyleBeforeTheClosingHead() {
         buffer().loadText(QStringLiteral("<html><HEAD><title>t</title></HEAD><body>b</body>"));
         bool shown = false;
-        whenModalOf<TFormCss>([&](TFormCss* css) {
+        whenModalOf<CssDialog>([&](CssDialog* css) {
             shown = true;
             QDialog& d = *css;
-            retype(child<QLineEdit>(d, "EditClass"), QStringLiteral(" .nav "));
-            click(d, "RadioButton2");
-            retype(child<QLineEdit>(d, "EditTop"), QStringLiteral("5px"));
-            choose(child<QComboBox>(d, "ComboBoxWeight"), "bold");
-            QTest::keyClicks(child<QComboBox>(d, "ComboRepeat")->lineEdit(),
+            retype(child<QLineEdit>(d, "selectorEdit"), QStringLiteral(" .nav "));
+            click(d, "idRadioButton");
+            retype(child<QLineEdit>(d, "topEdit"), QStringLiteral("5px"));
+            choose(child<QComboBox>(d, "fontWeightCombo"), "bold");
+            QTest::keyClicks(child<QComboBox>(d, "backgroundRepeatCombo")->lineEdit(),
                              QStringLiteral("round"));
-            retype(child<QLineEdit>(d, "EditFontSize"), QString());
+            retype(child<QLineEdit>(d, "fontSizeEdit"), QString());
             whenModalOf<QColorDialog>([](QColorDialog* colours) {
                 colours->setCurrentColor(QColor(0x56, 0x34, 0x12));
                 colours->accept();
             });
-            click(d, "BitBtn4");
-            QCOMPARE(child<QLineEdit>(d, "EditFColor")->text(), QStringLiteral("#563412"));
-            QCOMPARE(swatch(d, "Panel2"), QColor(0x56, 0x34, 0x12));
-            click(d, "CheckBox1");
-            for (const char* rule : {"Edit1", "Edit2", "Edit3", "Edit4"})
+            click(d, "textColourButton");
+            QCOMPARE(child<QLineEdit>(d, "textColourEdit")->text(), QStringLiteral("#563412"));
+            QCOMPARE(swatch(d, "textColourSwatch"), QColor(0x56, 0x34, 0x12));
+            click(d, "useLinkStylesCheckBox");
+            for (const char* rule :
+                 {"linkStyleEdit", "visitedStyleEdit", "focusStyleEdit", "hoverStyleEdit"})
                 retype(child<QLineEdit>(d, rule), QString());
-            click(d, "BitBtn1");
+            click(d, "okButton");
         });
-        action(*m_window, "Font2")->trigger();
+        action(*m_window, "styleItem")->trigger();
         QVERIFY(shown);
         QCOMPARE(buffer().text(),
                  QStringLiteral("<html><HEAD><title>t</title>\r\n"
@@ -95,58 +96,58 @@ private slots:
     void nextOpeningKeepsFieldsButClearsColoursAndLinkBox() {
         buffer().loadText(QStringLiteral("x"));
         bool shown = false;
-        whenModalOf<TFormCss>([&](TFormCss* css) {
+        whenModalOf<CssDialog>([&](CssDialog* css) {
             shown = true;
             QDialog& d = *css;
-            QCOMPARE(child<QLineEdit>(d, "EditClass")->text(), QStringLiteral("#nav"));
-            QVERIFY(child<QRadioButton>(d, "RadioButton2")->isChecked());
-            QCOMPARE(child<QLineEdit>(d, "EditTop")->text(), QStringLiteral("5px"));
-            QCOMPARE(child<QComboBox>(d, "ComboBoxWeight")->currentText(), QStringLiteral("bold"));
-            QVERIFY(child<QLineEdit>(d, "Edit4")->text().isEmpty());
-            QVERIFY(child<QLineEdit>(d, "EditFColor")->text().isEmpty());
-            QVERIFY(!child<QCheckBox>(d, "CheckBox1")->isChecked());
-            QCOMPARE(swatch(d, "Panel2"), d.palette().color(QPalette::Button));
-            QVERIFY(child<QPushButton>(d, "BitBtn1")->isDefault());
+            QCOMPARE(child<QLineEdit>(d, "selectorEdit")->text(), QStringLiteral("#nav"));
+            QVERIFY(child<QRadioButton>(d, "idRadioButton")->isChecked());
+            QCOMPARE(child<QLineEdit>(d, "topEdit")->text(), QStringLiteral("5px"));
+            QCOMPARE(child<QComboBox>(d, "fontWeightCombo")->currentText(), QStringLiteral("bold"));
+            QVERIFY(child<QLineEdit>(d, "hoverStyleEdit")->text().isEmpty());
+            QVERIFY(child<QLineEdit>(d, "textColourEdit")->text().isEmpty());
+            QVERIFY(!child<QCheckBox>(d, "useLinkStylesCheckBox")->isChecked());
+            QCOMPARE(swatch(d, "textColourSwatch"), d.palette().color(QPalette::Button));
+            QVERIFY(child<QPushButton>(d, "okButton")->isDefault());
             QTest::keyClick(&d, Qt::Key_Escape);
             QVERIFY(!d.isVisible());
         });
-        action(*m_window, "ToolButtonStyle")->trigger();
+        action(*m_window, "styleButton")->trigger();
         QVERIFY(shown);
         QCOMPARE(buffer().text(), QStringLiteral("x"));
         QVERIFY(!buffer().isModified());
-        QVERIFY(m_window->findChild<TFormCss*>()->MyStyle.isEmpty());
+        QVERIFY(m_window->findChild<CssDialog*>()->style().isEmpty());
     }
 
     void withoutHeadTheElementGoesInFrontOfTheSelection() {
         buffer().loadText(QStringLiteral("abc"));
         buffer().select(1, 2);
-        whenModalOf<TFormCss>([](TFormCss* css) {
-            retype(child<QLineEdit>(*css, "EditClass"), QString());
-            click(*css, "BitBtn1");
+        whenModalOf<CssDialog>([](CssDialog* css) {
+            retype(child<QLineEdit>(*css, "selectorEdit"), QString());
+            click(*css, "okButton");
         });
-        action(*m_window, "Font2")->trigger();
+        action(*m_window, "styleItem")->trigger();
         QCOMPARE(buffer().text(), QStringLiteral("a\r\n<style type=\"text/css\">\r\n<!--\r\n"
                                                  "-->\r\n</style>\r\nbc"));
     }
 
     void cancelChangesNothing() {
         buffer().loadText(QStringLiteral("<head></head>"));
-        whenModalOf<TFormCss>([](TFormCss* css) { click(*css, "BitBtn2"); });
-        action(*m_window, "Font2")->trigger();
+        whenModalOf<CssDialog>([](CssDialog* css) { click(*css, "cancelButton"); });
+        action(*m_window, "styleItem")->trigger();
         QCOMPARE(buffer().text(), QStringLiteral("<head></head>"));
     }
 
     void captionsFollowTheLanguage() {
         action(*m_window, "germanItem")->trigger();
         QStringList german;
-        whenModalOf<TFormCss>([&](TFormCss* css) {
+        whenModalOf<CssDialog>([&](CssDialog* css) {
             for (const char* group :
-                 {"GroupBoxMisc", "GroupBoxBorder", "GroupBoxFont", "GroupBoxBackground"})
+                 {"positionGroup", "borderGroup", "fontGroup", "backgroundGroup"})
                 german << child<QGroupBox>(*css, group)->title();
-            german << child<QCheckBox>(*css, "CheckBox1")->text()
-                   << child<QPushButton>(*css, "BitBtn2")->text() << css->windowTitle();
+            german << child<QCheckBox>(*css, "useLinkStylesCheckBox")->text()
+                   << child<QPushButton>(*css, "cancelButton")->text() << css->windowTitle();
         });
-        action(*m_window, "Font2")->trigger();
+        action(*m_window, "styleItem")->trigger();
         action(*m_window, "englishItem")->trigger();
         QCOMPARE(german,
                  (QStringList{QStringLiteral("Verschiedenes/Position"), QStringLiteral("Rahmen"),

@@ -12,16 +12,16 @@ QString block(const QString& inner) {
     return Head + inner + Tail;
 }
 
-TEST(CssDialogOk, DefaultsGiveTheWorkedExamples) {
+TEST(ComposeStyle, DefaultFieldsGiveTheClassWithFontFamilyAndSize) {
     CssFields f;
-    EXPECT_EQ(CssDialogOk(f, false),
+    EXPECT_EQ(composeStyle(f, false),
               block(QStringLiteral(".myClass{\r\nfont-family:Arial,Helvetica;\r\n"
                                    "font-size:12px;\r\n}\r\n\r\n")));
     CssFields g;
-    EXPECT_EQ(CssDialogOk(g, true), QStringLiteral("font-family:Arial,Helvetica;font-size:12px;"));
+    EXPECT_EQ(composeStyle(g, true), QStringLiteral("font-family:Arial,Helvetica;font-size:12px;"));
 }
 
-TEST(CssDialogOk, SelectorTakesThePrefixOfTheChosenKind) {
+TEST(ComposeStyle, SelectorTakesThePrefixOfTheChosenKind) {
     struct Case {
         const char* typed;
         bool classChosen;
@@ -32,62 +32,62 @@ TEST(CssDialogOk, SelectorTakesThePrefixOfTheChosenKind) {
     };
     for (const Case& c : cases) {
         CssFields f;
-        f.EditClass = QString::fromUtf8(c.typed);
-        f.RadioButton1 = c.classChosen;
-        const QString style = CssDialogOk(f, false);
+        f.selector = QString::fromUtf8(c.typed);
+        f.isClass = c.classChosen;
+        const QString style = composeStyle(f, false);
         const QString selector = QString::fromUtf8(c.selector);
-        EXPECT_EQ(f.EditClass, selector) << c.typed;
+        EXPECT_EQ(f.selector, selector) << c.typed;
         EXPECT_TRUE(style.startsWith(Head + selector + QStringLiteral("{\r\n"))) << c.typed;
     }
 }
 
-TEST(CssDialogOk, EmptyClassInBlockModeLeavesOnlyTheCommentMarkers) {
+TEST(ComposeStyle, EmptySelectorInBlockModeLeavesOnlyTheCommentMarkers) {
     CssFields f;
-    f.EditClass = QStringLiteral("   ");
-    f.EditTop = QStringLiteral("3px");
-    f.CheckBox1 = true;
-    EXPECT_EQ(CssDialogOk(f, false), QStringLiteral("<style type=\"text/css\">\r\n<!--\r\n"
-                                                    "-->\r\n</style>"));
-    EXPECT_EQ(f.EditClass, QStringLiteral("   "));
+    f.selector = QStringLiteral("   ");
+    f.top = QStringLiteral("3px");
+    f.useLinkStyles = true;
+    EXPECT_EQ(composeStyle(f, false), QStringLiteral("<style type=\"text/css\">\r\n<!--\r\n"
+                                                     "-->\r\n</style>"));
+    EXPECT_EQ(f.selector, QStringLiteral("   "));
 }
 
-TEST(CssDialogOk, EmptyClassInOneLineModeStillWritesTheProperties) {
+TEST(ComposeStyle, EmptySelectorInOneLineModeStillWritesTheProperties) {
     for (bool classChosen : {true, false}) {
         CssFields f;
-        f.EditClass.clear();
-        f.RadioButton1 = classChosen;
-        EXPECT_EQ(CssDialogOk(f, true),
+        f.selector.clear();
+        f.isClass = classChosen;
+        EXPECT_EQ(composeStyle(f, true),
                   QStringLiteral("font-family:Arial,Helvetica;font-size:12px;"));
-        EXPECT_EQ(f.EditClass, classChosen ? QStringLiteral(".") : QStringLiteral("#"));
+        EXPECT_EQ(f.selector, classChosen ? QStringLiteral(".") : QStringLiteral("#"));
     }
 }
 
-TEST(CssDialogOk, WritesEveryPropertyInItsFixedOrder) {
+TEST(ComposeStyle, WritesEveryPropertyInItsFixedOrder) {
     CssFields f;
-    f.EditClass = QStringLiteral("c");
+    f.selector = QStringLiteral("c");
     // Filled in dialog order, which differs from the written order around margin and padding.
-    f.ComboBoxPosition = QStringLiteral("absolute");
-    f.EditTop = QStringLiteral("1px");
-    f.EditLeft = QStringLiteral("2px");
-    f.EditWidth = QStringLiteral("3px");
-    f.EditPadding = QStringLiteral("4px");
-    f.EditMargin = QStringLiteral("5px");
-    f.EditBorder = QStringLiteral("thin");
-    f.EditBColor = QStringLiteral("#FF0000");
-    f.ComboBStyle = QStringLiteral("dashed");
-    f.EditFont = QStringLiteral("Verdana");
-    f.EditFontSize = QStringLiteral("9pt");
-    f.ComboBoxWeight = QStringLiteral("bold");
-    f.ComboBoxStyle = QStringLiteral("italic");
-    f.EditFColor = QStringLiteral("#000000");
-    f.ComboBox1 = QStringLiteral("underline");
-    f.ComboBox2 = QStringLiteral("center");
-    f.EditBackUrl = QStringLiteral("bg.png");
-    f.ComboRepeat = QStringLiteral("repeat-x");
-    f.ComboPosition = QStringLiteral("top");
-    f.ComboAttach = QStringLiteral("fixed");
-    f.EditBgColor = QStringLiteral("#FFFFFF");
-    EXPECT_EQ(CssDialogOk(f, false),
+    f.position = QStringLiteral("absolute");
+    f.top = QStringLiteral("1px");
+    f.left = QStringLiteral("2px");
+    f.width = QStringLiteral("3px");
+    f.padding = QStringLiteral("4px");
+    f.margin = QStringLiteral("5px");
+    f.borderWidth = QStringLiteral("thin");
+    f.borderColour = QStringLiteral("#FF0000");
+    f.borderStyle = QStringLiteral("dashed");
+    f.fontFamily = QStringLiteral("Verdana");
+    f.fontSize = QStringLiteral("9pt");
+    f.fontWeight = QStringLiteral("bold");
+    f.fontStyle = QStringLiteral("italic");
+    f.textColour = QStringLiteral("#000000");
+    f.textDecoration = QStringLiteral("underline");
+    f.textAlign = QStringLiteral("center");
+    f.backgroundImageUrl = QStringLiteral("bg.png");
+    f.backgroundRepeat = QStringLiteral("repeat-x");
+    f.backgroundPosition = QStringLiteral("top");
+    f.backgroundAttachment = QStringLiteral("fixed");
+    f.backgroundColour = QStringLiteral("#FFFFFF");
+    EXPECT_EQ(composeStyle(f, false),
               block(QStringLiteral(".c{\r\n"
                                    "position:absolute;\r\ntop:1px;\r\nleft:2px;\r\nwidth:3px;\r\n"
                                    "margin:5px;\r\nborder-width:thin;\r\nborder-color:#FF0000;\r\n"
@@ -101,23 +101,23 @@ TEST(CssDialogOk, WritesEveryPropertyInItsFixedOrder) {
                                    "background-color:#FFFFFF;\r\n}\r\n\r\n")));
 }
 
-TEST(CssDialogOk, KeepsBlanksAroundValuesAndLeavesBlankValuesOut) {
+TEST(ComposeStyle, KeepsBlanksAroundValuesAndLeavesBlankValuesOut) {
     CssFields f;
-    f.EditClass = QStringLiteral("c");
-    f.EditFont = QStringLiteral(" Arial ");
-    f.EditFontSize = QStringLiteral("   ");
-    f.EditBackUrl = QStringLiteral("\t");
-    EXPECT_EQ(CssDialogOk(f, true), QStringLiteral("font-family: Arial ;"));
+    f.selector = QStringLiteral("c");
+    f.fontFamily = QStringLiteral(" Arial ");
+    f.fontSize = QStringLiteral("   ");
+    f.backgroundImageUrl = QStringLiteral("\t");
+    EXPECT_EQ(composeStyle(f, true), QStringLiteral("font-family: Arial ;"));
 }
 
-TEST(CssDialogOk, LinkRulesFollowTheRuleAndSkipEmptiedFields) {
+TEST(ComposeStyle, LinkRulesFollowTheClassRuleAndSkipEmptiedFields) {
     CssFields f;
-    f.EditClass = QStringLiteral("c");
-    f.EditFont.clear();
-    f.EditFontSize.clear();
-    f.CheckBox1 = true;
-    f.Edit4 = QStringLiteral("  ");
-    EXPECT_EQ(CssDialogOk(f, false),
+    f.selector = QStringLiteral("c");
+    f.fontFamily.clear();
+    f.fontSize.clear();
+    f.useLinkStyles = true;
+    f.hoverStyle = QStringLiteral("  ");
+    EXPECT_EQ(composeStyle(f, false),
               block(QStringLiteral(".c{\r\n}\r\n\r\n"
                                    "a:link {font-weight:bold; color:blue; "
                                    "text-decoration:underline;}\r\n"
@@ -128,36 +128,36 @@ TEST(CssDialogOk, LinkRulesFollowTheRuleAndSkipEmptiedFields) {
                                    "a:active {font-weight:bold; color:black; "
                                    "text-decoration:underline;}\r\n")));
     // One-line mode strings the rules together without line breaks.
-    EXPECT_TRUE(CssDialogOk(f, true).startsWith(QStringLiteral(
+    EXPECT_TRUE(composeStyle(f, true).startsWith(QStringLiteral(
         "a:link {font-weight:bold; color:blue; text-decoration:underline;}a:visited {")));
 }
 
-TEST(CssDialogOpening, ClearsOnlyTheColoursAndTheLinkBox) {
+TEST(ResetCssFieldsForOpening, ClearsOnlyTheColoursAndTheLinkBox) {
     CssFields f;
-    f.EditClass = QStringLiteral("#kept");
-    f.RadioButton1 = false;
-    f.EditTop = QStringLiteral("7px");
-    f.Edit4 = QStringLiteral("kept");
-    f.EditBColor = QStringLiteral("#010203");
-    f.EditFColor = QStringLiteral("#040506");
-    f.EditBgColor = QStringLiteral("#070809");
-    f.CheckBox1 = true;
-    CssDialogOpening(f);
-    EXPECT_TRUE(f.EditBColor.isEmpty());
-    EXPECT_TRUE(f.EditFColor.isEmpty());
-    EXPECT_TRUE(f.EditBgColor.isEmpty());
-    EXPECT_FALSE(f.CheckBox1);
-    EXPECT_EQ(f.EditClass, QStringLiteral("#kept"));
-    EXPECT_FALSE(f.RadioButton1);
-    EXPECT_EQ(f.EditTop, QStringLiteral("7px"));
-    EXPECT_EQ(f.Edit4, QStringLiteral("kept"));
+    f.selector = QStringLiteral("#kept");
+    f.isClass = false;
+    f.top = QStringLiteral("7px");
+    f.hoverStyle = QStringLiteral("kept");
+    f.borderColour = QStringLiteral("#010203");
+    f.textColour = QStringLiteral("#040506");
+    f.backgroundColour = QStringLiteral("#070809");
+    f.useLinkStyles = true;
+    resetCssFieldsForOpening(f);
+    EXPECT_TRUE(f.borderColour.isEmpty());
+    EXPECT_TRUE(f.textColour.isEmpty());
+    EXPECT_TRUE(f.backgroundColour.isEmpty());
+    EXPECT_FALSE(f.useLinkStyles);
+    EXPECT_EQ(f.selector, QStringLiteral("#kept"));
+    EXPECT_FALSE(f.isClass);
+    EXPECT_EQ(f.top, QStringLiteral("7px"));
+    EXPECT_EQ(f.hoverStyle, QStringLiteral("kept"));
 }
 
 TEST(InsertStyleElement, GoesOnItsOwnLineBeforeTheClosingHeadInAnyCase) {
     const QString doc = QStringLiteral("<HTML><HEAD><title>t</title></HEAD><body>x</body>");
     MemoryBuffer b(doc);
     b.select(int(doc.indexOf(u'x')), int(doc.indexOf(u'x')) + 1);
-    InsertStyleElement(b, QStringLiteral("S"));
+    insertStyleElement(b, QStringLiteral("S"));
     EXPECT_EQ(b.text(),
               QStringLiteral("<HTML><HEAD><title>t</title>\r\nS\r\n</HEAD><body>x</body>"));
     // The selection elsewhere is neither replaced nor moved along.
@@ -168,20 +168,20 @@ TEST(InsertStyleElement, GoesOnItsOwnLineBeforeTheClosingHeadInAnyCase) {
 TEST(InsertStyleElement, WithoutHeadGoesInFrontOfTheSelection) {
     MemoryBuffer caret(QStringLiteral("ab"));
     caret.setSelStart(1);
-    InsertStyleElement(caret, QStringLiteral("S"));
+    insertStyleElement(caret, QStringLiteral("S"));
     EXPECT_EQ(caret.text(), QStringLiteral("a\r\nS\r\nb"));
     EXPECT_EQ(caret.caretOffset(), 6);
 
     MemoryBuffer selected(QStringLiteral("a<hd>b"));
     selected.select(5, 1);
-    InsertStyleElement(selected, QStringLiteral("S"));
+    insertStyleElement(selected, QStringLiteral("S"));
     EXPECT_EQ(selected.text(), QStringLiteral("a\r\nS\r\n<hd>b"));
 }
 
-TEST(InsertStyleElement, BlankResultChangesNothing) {
+TEST(DefineStyle, BlankResultChangesNothing) {
     MemoryBuffer b(QStringLiteral("<head></head>"));
     b.select(0, 6);
-    Font2Click(b, [] { return QStringLiteral(" \r\n"); });
+    defineStyle(b, [] { return QStringLiteral(" \r\n"); });
     EXPECT_EQ(b.text(), QStringLiteral("<head></head>"));
     EXPECT_FALSE(b.isModified());
     EXPECT_EQ(b.selLength(), 6);

@@ -52,12 +52,12 @@ private:
     void lookUpClass(const QString& page, const QString& klass, UiLanguage language) {
         buffer().loadText(page);
         action(*m_window, language == UiLanguage::German ? "germanItem" : "englishItem")->trigger();
-        whenModalOf<TFormDIV>([&](TFormDIV* div) {
-            retype(child<QLineEdit>(*div, "Edit1"), klass);
-            click(*div, "SpeedButton2");
-            click(*div, "BitBtn2");
+        whenModalOf<DivDialog>([&](DivDialog* div) {
+            retype(child<QLineEdit>(*div, "classEdit"), klass);
+            click(*div, "classLookupButton");
+            click(*div, "cancelButton");
         });
-        action(*m_window, "Div1")->trigger();
+        action(*m_window, "divItem")->trigger();
         action(*m_window, "englishItem")->trigger();
     }
 
@@ -76,18 +76,18 @@ private slots:
         buffer().loadText(QStringLiteral("a word b"));
         buffer().select(6, 2);
         bool shown = false;
-        whenModalOf<TFormDIV>([&](TFormDIV* div) {
+        whenModalOf<DivDialog>([&](DivDialog* div) {
             shown = true;
             QDialog& d = *div;
-            QCOMPARE(child<QLabel>(d, "TagName")->text(), QStringLiteral("<DIV>"));
-            QCOMPARE(child<QLineEdit>(d, "Edit3")->text(),
+            QCOMPARE(child<QLabel>(d, "tagNameLabel")->text(), QStringLiteral("<DIV>"));
+            QCOMPARE(child<QLineEdit>(d, "styleEdit")->text(),
                      QStringLiteral("width: 800px; margin: 0 auto"));
-            retype(child<QLineEdit>(d, "Edit1"), QStringLiteral(".box"));
-            retype(child<QLineEdit>(d, "Edit2"), QStringLiteral(" #top"));
-            choose(child<QComboBox>(d, "ComboBox1"), "center");
-            QTest::keyClick(child<QLineEdit>(d, "Edit2"), Qt::Key_Return);
+            retype(child<QLineEdit>(d, "classEdit"), QStringLiteral(".box"));
+            retype(child<QLineEdit>(d, "idEdit"), QStringLiteral(" #top"));
+            choose(child<QComboBox>(d, "textAlignCombo"), "center");
+            QTest::keyClick(child<QLineEdit>(d, "idEdit"), Qt::Key_Return);
         });
-        action(*m_window, "Div1")->trigger();
+        action(*m_window, "divItem")->trigger();
         QVERIFY(shown);
         QCOMPARE(buffer().text(),
                  QStringLiteral("a <div id=\"top\" class=\"box\" style=\"width: 800px; margin: 0 "
@@ -98,23 +98,23 @@ private slots:
     void cancelChangesNothingAndTheNextOpeningStartsAfresh() {
         buffer().loadText(QStringLiteral("word"));
         buffer().selectAll();
-        whenModalOf<TFormDIV>([](TFormDIV* div) {
-            retype(child<QLineEdit>(*div, "Edit1"), QStringLiteral("left over"));
+        whenModalOf<DivDialog>([](DivDialog* div) {
+            retype(child<QLineEdit>(*div, "classEdit"), QStringLiteral("left over"));
             QTest::keyClick(div, Qt::Key_Escape);
         });
-        action(*m_window, "Span1")->trigger();
+        action(*m_window, "spanItem")->trigger();
         QCOMPARE(buffer().text(), QStringLiteral("word"));
         QVERIFY(!buffer().isModified());
 
         QStringList seen;
-        whenModalOf<TFormDIV>([&](TFormDIV* div) {
-            seen << child<QLabel>(*div, "TagName")->text()
-                 << child<QLineEdit>(*div, "Edit1")->text()
-                 << child<QLineEdit>(*div, "Edit3")->text()
-                 << child<QComboBox>(*div, "ComboBox1")->currentText();
-            click(*div, "BitBtn1");
+        whenModalOf<DivDialog>([&](DivDialog* div) {
+            seen << child<QLabel>(*div, "tagNameLabel")->text()
+                 << child<QLineEdit>(*div, "classEdit")->text()
+                 << child<QLineEdit>(*div, "styleEdit")->text()
+                 << child<QComboBox>(*div, "textAlignCombo")->currentText();
+            click(*div, "okButton");
         });
-        action(*m_window, "Span1")->trigger();
+        action(*m_window, "spanItem")->trigger();
         QCOMPARE(seen, (QStringList{QStringLiteral("<SPAN>"), QString(),
                                     QStringLiteral("font-family: Arial, Helvetica; font-weight: "
                                                    "normal; font-size: 12px"),
@@ -127,28 +127,28 @@ private slots:
     void styleButtonFillsTheStyleFieldFromTheCssDialog() {
         buffer().loadText(QString());
         bool cssShown = false;
-        whenModalOf<TFormDIV>([&](TFormDIV* div) {
+        whenModalOf<DivDialog>([&](DivDialog* div) {
             QDialog& d = *div;
-            click(d, "BitBtn3");
-            QVERIFY(child<QLineEdit>(d, "Edit3")->text().isEmpty());
-            whenModalOf<TFormCss>([&](TFormCss* css) {
+            click(d, "clearStyleButton");
+            QVERIFY(child<QLineEdit>(d, "styleEdit")->text().isEmpty());
+            whenModalOf<CssDialog>([&](CssDialog* css) {
                 cssShown = true;
-                QVERIFY(css->OneLine);
-                retype(child<QLineEdit>(*css, "EditWidth"), QStringLiteral("50%"));
-                click(*css, "BitBtn1");
+                QVERIFY(css->isOneLine());
+                retype(child<QLineEdit>(*css, "widthEdit"), QStringLiteral("50%"));
+                click(*css, "okButton");
             });
-            click(d, "Button1");
-            QCOMPARE(child<QLineEdit>(d, "Edit3")->text(),
+            click(d, "editStyleButton");
+            QCOMPARE(child<QLineEdit>(d, "styleEdit")->text(),
                      QStringLiteral("width:50%;font-family:Arial,Helvetica;font-size:12px;"));
             // A Cancel there empties the field again.
-            whenModalOf<TFormCss>([](TFormCss* css) { click(*css, "BitBtn2"); });
-            click(d, "Button1");
-            QVERIFY(child<QLineEdit>(d, "Edit3")->text().isEmpty());
-            whenModalOf<TFormCss>([](TFormCss* css) { click(*css, "BitBtn1"); });
-            click(d, "Button1");
-            click(d, "BitBtn1");
+            whenModalOf<CssDialog>([](CssDialog* css) { click(*css, "cancelButton"); });
+            click(d, "editStyleButton");
+            QVERIFY(child<QLineEdit>(d, "styleEdit")->text().isEmpty());
+            whenModalOf<CssDialog>([](CssDialog* css) { click(*css, "okButton"); });
+            click(d, "editStyleButton");
+            click(d, "okButton");
         });
-        action(*m_window, "Div1")->trigger();
+        action(*m_window, "divItem")->trigger();
         QVERIFY(cssShown);
         QCOMPARE(buffer().text(),
                  QStringLiteral("<div style=\"width:50%;font-family:Arial,Helvetica;"

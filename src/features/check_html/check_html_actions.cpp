@@ -1,4 +1,4 @@
-#include "features/check_html/code_check_controller.h"
+#include "features/check_html/check_html_actions.h"
 
 #include "editor/undo_guard.h"
 #include "features/check_html/code_check.h"
@@ -23,25 +23,26 @@ public:
 
 } // namespace
 
-CodeCheckController::CodeCheckController(FeatureContext& context)
+CheckHtmlActions::CheckHtmlActions(FeatureContext& context)
     : QObject(&context), m_context(context) {
-    // The German caption is the built-in one; the language switch rewrites it by name.
+    // The German caption is the built-in one; the language switch rewrites it from the
+    // message table.
     QAction* item = m_context.menus().html->addAction(themedIcon(QStringLiteral("hx-check-html")),
                                                       QStringLiteral("Prüfe HTML"));
-    item->setObjectName(QStringLiteral("Paragraph1"));
+    item->setObjectName(QStringLiteral("checkHtmlItem"));
     m_context.captionFromMessage(item, 167);
     item->setShortcut(QKeySequence(Qt::Key_F9));
-    connect(item, &QAction::triggered, this, &CodeCheckController::Paragraph1Click);
+    connect(item, &QAction::triggered, this, &CheckHtmlActions::checkHtml);
 }
 
-void CodeCheckController::Paragraph1Click() {
+void CheckHtmlActions::checkHtml() {
     CodeCheckOutcome outcome;
     {
         // The rewrite of a large page takes a moment; the report box comes after the
         // hourglass has gone. Rewrite and generator element undo as one step.
         BusyCursor busy;
         UndoGuard group(m_context.editor());
-        outcome = RunCodeCheck(m_context.buffer(), m_context.messages());
+        outcome = runCodeCheck(m_context.buffer(), m_context.messages());
     }
-    FinishCodeCheck(m_context.commandContext(), outcome, m_context.uiLanguage());
+    finishCodeCheck(m_context.commandContext(), outcome, m_context.uiLanguage());
 }
