@@ -6,7 +6,7 @@
 #include "features/tables/element_locator.h"
 #include "foundation/commands/command_context.h"
 #include "foundation/document/document_file.h"
-#include "foundation/messages/messages.h"
+#include "foundation/messages/message_table.h"
 #include "foundation/messages/scripted_prompter.h"
 #include "platform/desktop_platform.h"
 #include "shell/main_window.h"

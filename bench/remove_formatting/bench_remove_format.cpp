@@ -8,7 +8,7 @@
 #include "foundation/commands/command_context.h"
 #include "foundation/document/memory_buffer.h"
 #include "foundation/markup/doctype.h"
-#include "foundation/messages/messages.h"
+#include "foundation/messages/message_table.h"
 #include "foundation/messages/scripted_prompter.h"
 
 #include <benchmark/benchmark.h>

@@ -4,7 +4,7 @@
 #include "features/tables/cell_merge.h"
 #include "foundation/commands/command_context.h"
 #include "foundation/document/memory_buffer.h"
-#include "foundation/messages/messages.h"
+#include "foundation/messages/message_table.h"
 #include "foundation/messages/scripted_prompter.h"
 #include "fuzz_input.h"
 

@@ -20,8 +20,9 @@ const std::vector<CliCommand>& cliCommands() {
         addTableCommands(all);
         addTransformCommands(all);
         addCodeCheckCommands(all);
-        addDocumentCommands(all);
+        addDocTypeCommand(all);
         addRemoveFormattingCommands(all);
+        addNewAndSaveCommands(all);
         addEntityCommands(all);
         return all;
     }();

@@ -3,7 +3,7 @@
 #include "cli/cli_commands.h"
 #include "features/files_replace/cli_files_replace.h"
 #include "foundation/document/memory_buffer.h"
-#include "foundation/messages/messages.h"
+#include "foundation/messages/message_table.h"
 #include "foundation/messages/scripted_prompter.h"
 
 #include <QJsonArray>

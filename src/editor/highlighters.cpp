@@ -47,81 +47,83 @@ int toolkitValueOf(const QColor& colour) {
 }
 
 Highlighters::Highlighters(QsciScintilla* editor)
-    : editor_(editor), html_(std::make_unique<QsciLexerHTML>()),
-      css_(std::make_unique<QsciLexerCSS>()), javaScript_(std::make_unique<QsciLexerJavaScript>()),
-      php_(std::make_unique<QsciLexerHTML>()), xml_(std::make_unique<QsciLexerXML>()),
-      fontSize_(editor_setup::FontPoints) {
-    html_->setColor(QColor(0xFF, 0, 0), Html::Entity);
-    html_->setColor(QColor(0x80, 0x80, 0), Html::HTMLComment);
+    : m_editor(editor), m_html(std::make_unique<QsciLexerHTML>()),
+      m_css(std::make_unique<QsciLexerCSS>()),
+      m_javaScript(std::make_unique<QsciLexerJavaScript>()),
+      m_php(std::make_unique<QsciLexerHTML>()), m_xml(std::make_unique<QsciLexerXML>()),
+      m_fontSize(editor_setup::FontPoints) {
+    m_html->setColor(QColor(0xFF, 0, 0), Html::Entity);
+    m_html->setColor(QColor(0x80, 0x80, 0), Html::HTMLComment);
     for (auto kind : AllKinds)
         applyFont(lexer(kind));
 }
 
 Highlighters::~Highlighters() {
-    if (!editor_)
+    if (!m_editor)
         return;
     for (auto kind : AllKinds) {
-        if (editor_->lexer() == lexer(kind))
-            editor_->setLexer(nullptr);
+        if (m_editor->lexer() == lexer(kind))
+            m_editor->setLexer(nullptr);
     }
 }
 
 void Highlighters::attach(HighlighterKind kind) {
-    attached_ = kind;
-    if (editor_->lexer() == lexer(kind))
+    m_attached = kind;
+    if (m_editor->lexer() == lexer(kind))
         return;
-    WrapPause pause(editor_);
-    editor_->setLexer(lexer(kind));
-    applyGutterFont(editor_);
+    WrapPause pause(m_editor);
+    m_editor->setLexer(lexer(kind));
+    applyGutterFont(m_editor);
 }
 
 QsciLexer* Highlighters::lexer(HighlighterKind kind) const {
     switch (kind) {
     case HighlighterKind::Html:
-        return html_.get();
+        return m_html.get();
     case HighlighterKind::Css:
-        return css_.get();
+        return m_css.get();
     case HighlighterKind::JavaScript:
-        return javaScript_.get();
+        return m_javaScript.get();
     case HighlighterKind::Xml:
-        return xml_.get();
+        return m_xml.get();
     case HighlighterKind::Php:
-        return php_.get();
+        return m_php.get();
     }
-    return html_.get();
+    return m_html.get();
 }
 
 void Highlighters::applyColours(std::optional<int> keyword, std::optional<int> identifier,
                                 std::optional<int> value, std::optional<int> comment,
                                 std::optional<int> entity) {
-    setColour(html_.get(), keyword, KeywordStyles);
-    setColour(html_.get(), identifier, IdentifierStyles);
-    setColour(html_.get(), value, ValueStyles);
-    setColour(html_.get(), comment, CommentStyles);
-    setColour(html_.get(), entity, EntityStyles);
+    setColour(m_html.get(), keyword, KeywordStyles);
+    setColour(m_html.get(), identifier, IdentifierStyles);
+    setColour(m_html.get(), value, ValueStyles);
+    setColour(m_html.get(), comment, CommentStyles);
+    setColour(m_html.get(), entity, EntityStyles);
 }
 
 HighlighterColours Highlighters::colours() const {
-    return {toolkitValueOf(html_->color(Html::Tag)), toolkitValueOf(html_->color(Html::Attribute)),
-            toolkitValueOf(html_->color(Html::HTMLDoubleQuotedString)),
-            toolkitValueOf(html_->color(Html::HTMLComment)),
-            toolkitValueOf(html_->color(Html::Entity))};
+    return {toolkitValueOf(m_html->color(Html::Tag)),
+            toolkitValueOf(m_html->color(Html::Attribute)),
+            toolkitValueOf(m_html->color(Html::HTMLDoubleQuotedString)),
+            toolkitValueOf(m_html->color(Html::HTMLComment)),
+            toolkitValueOf(m_html->color(Html::Entity))};
 }
 
 void Highlighters::setFontSize(int points) {
     if (points <= 0)
         return;
-    fontSize_ = points;
+    m_fontSize = points;
     for (auto kind : AllKinds)
         applyFont(lexer(kind));
-    if (editor_) {
-        editor_->setFont(editorFont(points));
-        applyGutterFont(editor_);
+    if (m_editor) {
+        m_editor->setFont(editorFont(points));
+        applyGutterFont(m_editor);
     }
 }
 
 void Highlighters::applyFont(QsciLexer* lexer) const {
-    const QFont font = editorFont(fontSize_);
+    const QFont font = editorFont(m_fontSize);
     lexer->setDefaultFont(font);
     lexer->setFont(font);
 }

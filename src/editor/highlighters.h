@@ -36,7 +36,7 @@ public:
     Highlighters& operator=(const Highlighters&) = delete;
 
     void attach(HighlighterKind kind);
-    HighlighterKind attached() const { return attached_; }
+    HighlighterKind attached() const { return m_attached; }
     QsciLexer* lexer(HighlighterKind kind) const;
 
     // Applies to the HTML highlighter, the one the settings file describes. An empty value
@@ -48,17 +48,17 @@ public:
     HighlighterColours colours() const;
 
     void setFontSize(int points);
-    int fontSize() const { return fontSize_; }
+    int fontSize() const { return m_fontSize; }
 
 private:
     void applyFont(QsciLexer* lexer) const;
 
-    QPointer<QsciScintilla> editor_;
-    std::unique_ptr<QsciLexerHTML> html_;
-    std::unique_ptr<QsciLexer> css_;
-    std::unique_ptr<QsciLexer> javaScript_;
-    std::unique_ptr<QsciLexerHTML> php_;
-    std::unique_ptr<QsciLexer> xml_;
-    HighlighterKind attached_ = HighlighterKind::Html;
-    int fontSize_;
+    QPointer<QsciScintilla> m_editor;
+    std::unique_ptr<QsciLexerHTML> m_html;
+    std::unique_ptr<QsciLexer> m_css;
+    std::unique_ptr<QsciLexer> m_javaScript;
+    std::unique_ptr<QsciLexerHTML> m_php;
+    std::unique_ptr<QsciLexer> m_xml;
+    HighlighterKind m_attached = HighlighterKind::Html;
+    int m_fontSize;
 };

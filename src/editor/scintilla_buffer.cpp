@@ -18,42 +18,42 @@ constexpr long Utf16Index = Sci::SC_LINECHARACTERINDEX_UTF16;
 class QuietChange {
 public:
     explicit QuietChange(QsciScintilla* editor)
-        : editor_(editor), mask_(editor->SendScintilla(Sci::SCI_GETMODEVENTMASK)),
-          lines_(editor->SendScintilla(Sci::SCI_GETLINECOUNT)) {
-        editor_->SendScintilla(Sci::SCI_SETMODEVENTMASK, 0L);
+        : m_editor(editor), m_mask(editor->SendScintilla(Sci::SCI_GETMODEVENTMASK)),
+          m_lines(editor->SendScintilla(Sci::SCI_GETLINECOUNT)) {
+        m_editor->SendScintilla(Sci::SCI_SETMODEVENTMASK, 0L);
     }
     ~QuietChange() {
-        editor_->SendScintilla(Sci::SCI_SETMODEVENTMASK, mask_);
-        emit editor_->textChanged();
-        if (editor_->SendScintilla(Sci::SCI_GETLINECOUNT) != lines_)
-            emit editor_->linesChanged();
+        m_editor->SendScintilla(Sci::SCI_SETMODEVENTMASK, m_mask);
+        emit m_editor->textChanged();
+        if (m_editor->SendScintilla(Sci::SCI_GETLINECOUNT) != m_lines)
+            emit m_editor->linesChanged();
     }
     QuietChange(const QuietChange&) = delete;
     QuietChange& operator=(const QuietChange&) = delete;
 
 private:
-    QsciScintilla* editor_;
-    long mask_;
-    long lines_;
+    QsciScintilla* m_editor;
+    long m_mask;
+    long m_lines;
 };
 
 } // namespace
 
-ScintillaBuffer::ScintillaBuffer(QsciScintilla* editor) : editor_(editor) {
-    editor_->setUtf8(true);
-    editor_->setEolMode(QsciScintilla::EolWindows);
+ScintillaBuffer::ScintillaBuffer(QsciScintilla* editor) : m_editor(editor) {
+    m_editor->setUtf8(true);
+    m_editor->setEolMode(QsciScintilla::EolWindows);
     send(Sci::SCI_ALLOCATELINECHARACTERINDEX, Utf16Index);
 }
 
 ScintillaBuffer::~ScintillaBuffer() {
-    if (editor_)
+    if (m_editor)
         send(Sci::SCI_RELEASELINECHARACTERINDEX, Utf16Index);
 }
 
 QString ScintillaBuffer::text() const {
     const long length = send(Sci::SCI_GETLENGTH);
     const auto* bytes =
-        static_cast<const char*>(editor_->SendScintillaPtrResult(Sci::SCI_GETCHARACTERPOINTER));
+        static_cast<const char*>(m_editor->SendScintillaPtrResult(Sci::SCI_GETCHARACTERPOINTER));
     return QString::fromUtf8(bytes, length);
 }
 
@@ -64,7 +64,7 @@ bool ScintillaBuffer::isEmpty() const {
 bool ScintillaBuffer::isBlank() const {
     const long length = send(Sci::SCI_GETLENGTH);
     const auto* bytes = static_cast<const unsigned char*>(
-        editor_->SendScintillaPtrResult(Sci::SCI_GETCHARACTERPOINTER));
+        m_editor->SendScintillaPtrResult(Sci::SCI_GETCHARACTERPOINTER));
     // Every byte of a multi-byte UTF-8 character is above 0x7F, so bytes decide alone.
     for (long i = 0; i < length; ++i)
         if (bytes[i] > 0x20)
@@ -74,10 +74,10 @@ bool ScintillaBuffer::isBlank() const {
 
 void ScintillaBuffer::setText(const QString& text) {
     {
-        QuietChange quiet(editor_);
-        WrapPause pause(editor_);
+        QuietChange quiet(m_editor);
+        WrapPause pause(m_editor);
         {
-            UndoGuard group(editor_);
+            UndoGuard group(m_editor);
             replaceRange(0, send(Sci::SCI_GETLENGTH), toCrLf(text).toUtf8());
         }
         highlightWholeText();
@@ -87,8 +87,8 @@ void ScintillaBuffer::setText(const QString& text) {
 
 void ScintillaBuffer::loadText(const QString& text) {
     {
-        QuietChange quiet(editor_);
-        WrapPause pause(editor_);
+        QuietChange quiet(m_editor);
+        WrapPause pause(m_editor);
         send(Sci::SCI_SETUNDOCOLLECTION, 0);
         replaceRange(0, send(Sci::SCI_GETLENGTH), toCrLf(text).toUtf8());
         send(Sci::SCI_SETUNDOCOLLECTION, 1);
@@ -136,8 +136,8 @@ void ScintillaBuffer::setSelText(const QString& text) {
     const long end = send(Sci::SCI_GETSELECTIONEND);
     long after = start;
     if (start != end || !bytes.isEmpty()) {
-        QuietChange quiet(editor_);
-        UndoGuard group(editor_);
+        QuietChange quiet(m_editor);
+        UndoGuard group(m_editor);
         after = replaceRange(start, end, bytes);
     }
     send(Sci::SCI_SETSEL, after, after);
@@ -169,17 +169,17 @@ QString ScintillaBuffer::line(int index) const {
 }
 
 bool ScintillaBuffer::isModified() const {
-    return forcedModified_ || send(Sci::SCI_GETMODIFY) != 0;
+    return m_forcedModified || send(Sci::SCI_GETMODIFY) != 0;
 }
 
 void ScintillaBuffer::setModified(bool modified) {
-    forcedModified_ = modified;
+    m_forcedModified = modified;
     if (!modified)
         send(Sci::SCI_SETSAVEPOINT);
 }
 
 void ScintillaBuffer::undo() {
-    QuietChange quiet(editor_);
+    QuietChange quiet(m_editor);
     send(Sci::SCI_UNDO);
 }
 
@@ -203,20 +203,20 @@ void ScintillaBuffer::clearBookmark(int number) {
 }
 
 long ScintillaBuffer::send(unsigned int message, unsigned long wParam, long lParam) const {
-    return editor_->SendScintilla(message, wParam, lParam);
+    return m_editor->SendScintilla(message, wParam, lParam);
 }
 
 long ScintillaBuffer::replaceRange(long start, long end, const QByteArray& bytes) {
     send(Sci::SCI_SETTARGETRANGE, start, end);
     // An explicit length, so NUL characters are written too.
-    editor_->SendScintilla(Sci::SCI_REPLACETARGET, uintptr_t(bytes.size()), bytes.constData());
+    m_editor->SendScintilla(Sci::SCI_REPLACETARGET, uintptr_t(bytes.size()), bytes.constData());
     return send(Sci::SCI_GETTARGETEND);
 }
 
 void ScintillaBuffer::highlightWholeText() {
     // In one pass while wrapping is paused: wrapping styles line by line, and the HTML lexer
     // called once per line grows worse than linear with the document.
-    if (editor_->lexer())
+    if (m_editor->lexer())
         send(Sci::SCI_COLOURISE, 0, -1);
 }
 

@@ -58,7 +58,7 @@ private:
     long toPosition(int offset) const;
     int toOffset(long position) const;
 
-    QPointer<QsciScintilla> editor_;
+    QPointer<QsciScintilla> m_editor;
     // setModified(true) must hold even where the control sees no change.
-    bool forcedModified_ = false;
+    bool m_forcedModified = false;
 };

@@ -31,10 +31,10 @@ bool endsToken(int character) {
 
 } // namespace
 
-TagCompletion::TagCompletion(QsciScintilla* editor) : QObject(editor), editor_(editor) {
-    trigger_.setSingleShot(true);
-    trigger_.setInterval(TriggerDelayMs);
-    connect(&trigger_, &QTimer::timeout, this, &TagCompletion::triggerElapsed);
+TagCompletion::TagCompletion(QsciScintilla* editor) : QObject(editor), m_editor(editor) {
+    m_trigger.setSingleShot(true);
+    m_trigger.setInterval(TriggerDelayMs);
+    connect(&m_trigger, &QTimer::timeout, this, &TagCompletion::triggerElapsed);
     connect(editor, &QsciScintillaBase::SCN_CHARADDED, this, &TagCompletion::charAdded);
     connect(editor, &QsciScintillaBase::SCN_AUTOCCHARDELETED, this, &TagCompletion::charDeleted);
     connect(editor, &QsciScintilla::userListActivated, this, &TagCompletion::entryChosen);
@@ -43,7 +43,7 @@ TagCompletion::TagCompletion(QsciScintilla* editor) : QObject(editor), editor_(e
 
 bool TagCompletion::eventFilter(QObject* watched, QEvent* event) {
     // The event is looked at first: during the control's destruction it must not be touched.
-    if (isCompletionShortcut(event) && watched == editor_.data()) {
+    if (isCompletionShortcut(event) && watched == m_editor.data()) {
         // Claimed before any window shortcut, and kept from the control's own Ctrl+Space.
         if (event->type() == QEvent::ShortcutOverride)
             event->accept();
@@ -62,24 +62,24 @@ bool TagCompletion::showForToken() {
         closeList();
         return false;
     }
-    shown_ = matches;
+    m_shown = matches;
     QByteArray list;
     for (int index : matches) {
         if (!list.isEmpty())
             list += EntrySeparator;
         list += completionEntries()[index].shown.toUtf8();
     }
-    editor_->SendScintilla(Sci::SCI_AUTOCSETSEPARATOR, long(EntrySeparator));
-    editor_->SendScintilla(Sci::SCI_AUTOCSETTYPESEPARATOR, long(TypeSeparator));
+    m_editor->SendScintilla(Sci::SCI_AUTOCSETSEPARATOR, long(EntrySeparator));
+    m_editor->SendScintilla(Sci::SCI_AUTOCSETTYPESEPARATOR, long(TypeSeparator));
     // The list keeps its own order; the control sorts only its lookup index.
-    editor_->SendScintilla(Sci::SCI_AUTOCSETORDER, long(Sci::SC_ORDER_CUSTOM));
-    editor_->SendScintilla(Sci::SCI_AUTOCSETCHOOSESINGLE, 0L);
-    editor_->SendScintilla(Sci::SCI_AUTOCSETAUTOHIDE, 0L);
-    editor_->SendScintilla(Sci::SCI_AUTOCSETIGNORECASE, 1L);
-    editor_->SendScintilla(Sci::SCI_AUTOCSETMAXHEIGHT, long(VisibleLines));
+    m_editor->SendScintilla(Sci::SCI_AUTOCSETORDER, long(Sci::SC_ORDER_CUSTOM));
+    m_editor->SendScintilla(Sci::SCI_AUTOCSETCHOOSESINGLE, 0L);
+    m_editor->SendScintilla(Sci::SCI_AUTOCSETAUTOHIDE, 0L);
+    m_editor->SendScintilla(Sci::SCI_AUTOCSETIGNORECASE, 1L);
+    m_editor->SendScintilla(Sci::SCI_AUTOCSETMAXHEIGHT, long(VisibleLines));
     static const QByteArray stops = QString::fromUtf16(CompletionEndOfTokenChars).toLatin1();
-    editor_->SendScintilla(Sci::SCI_AUTOCSTOPS, stops.constData());
-    editor_->SendScintilla(Sci::SCI_USERLISTSHOW, uintptr_t(ListId), list.constData());
+    m_editor->SendScintilla(Sci::SCI_AUTOCSTOPS, stops.constData());
+    m_editor->SendScintilla(Sci::SCI_USERLISTSHOW, uintptr_t(ListId), list.constData());
     return true;
 }
 
@@ -88,7 +88,7 @@ void TagCompletion::charAdded(int character) {
         if (listActive())
             refilter();
         else
-            trigger_.start();
+            m_trigger.start();
         return;
     }
     if (!listActive())
@@ -114,44 +114,44 @@ void TagCompletion::entryChosen(int listId, const QString& shown) {
     if (listId != ListId)
         return;
     const QList<CompletionEntry>& entries = completionEntries();
-    for (int index : std::as_const(shown_)) {
+    for (int index : std::as_const(m_shown)) {
         if (entries[index].shown != shown)
             continue;
         QString token;
         const long start = tokenStart(&token);
         const QByteArray bytes = entries[index].inserted.toUtf8();
         {
-            UndoGuard group(editor_);
-            editor_->SendScintilla(Sci::SCI_SETTARGETRANGE, start,
-                                   editor_->SendScintilla(Sci::SCI_GETCURRENTPOS));
-            editor_->SendScintilla(Sci::SCI_REPLACETARGET, uintptr_t(bytes.size()),
-                                   bytes.constData());
+            UndoGuard group(m_editor);
+            m_editor->SendScintilla(Sci::SCI_SETTARGETRANGE, start,
+                                    m_editor->SendScintilla(Sci::SCI_GETCURRENTPOS));
+            m_editor->SendScintilla(Sci::SCI_REPLACETARGET, uintptr_t(bytes.size()),
+                                    bytes.constData());
         }
-        const long after = editor_->SendScintilla(Sci::SCI_GETTARGETEND);
-        editor_->SendScintilla(Sci::SCI_SETSEL, after, after);
+        const long after = m_editor->SendScintilla(Sci::SCI_GETTARGETEND);
+        m_editor->SendScintilla(Sci::SCI_SETSEL, after, after);
         return;
     }
 }
 
 long TagCompletion::tokenStart(QString* token) const {
-    const long caret = editor_->SendScintilla(Sci::SCI_GETCURRENTPOS);
-    const long lineStart = editor_->SendScintilla(
-        Sci::SCI_POSITIONFROMLINE, editor_->SendScintilla(Sci::SCI_LINEFROMPOSITION, caret));
+    const long caret = m_editor->SendScintilla(Sci::SCI_GETCURRENTPOS);
+    const long lineStart = m_editor->SendScintilla(
+        Sci::SCI_POSITIONFROMLINE, m_editor->SendScintilla(Sci::SCI_LINEFROMPOSITION, caret));
     const long from = qMax(lineStart, caret - TokenWindowBytes);
     const auto* bytes = reinterpret_cast<const char*>(
-        editor_->SendScintilla(Sci::SCI_GETRANGEPOINTER, from, caret - from));
+        m_editor->SendScintilla(Sci::SCI_GETRANGEPOINTER, from, caret - from));
     const QString before = QString::fromUtf8(bytes, caret - from);
     *token = before.mid(completionTokenStart(before));
     return caret - token->toUtf8().size();
 }
 
 bool TagCompletion::listActive() const {
-    return editor_->SendScintilla(Sci::SCI_AUTOCACTIVE) != 0;
+    return m_editor->SendScintilla(Sci::SCI_AUTOCACTIVE) != 0;
 }
 
 void TagCompletion::closeList() {
     if (listActive())
-        editor_->SendScintilla(Sci::SCI_AUTOCCANCEL);
+        m_editor->SendScintilla(Sci::SCI_AUTOCCANCEL);
 }
 
 void TagCompletion::refilter() {

@@ -36,7 +36,7 @@ private:
     void closeList();
     void refilter();
 
-    QPointer<QsciScintilla> editor_;
-    QTimer trigger_;
-    QList<int> shown_;
+    QPointer<QsciScintilla> m_editor;
+    QTimer m_trigger;
+    QList<int> m_shown;
 };

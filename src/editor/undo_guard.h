@@ -6,14 +6,14 @@
 // return or exception cannot leave the group open.
 class UndoGuard {
 public:
-    explicit UndoGuard(QsciScintillaBase* editor) : editor_(editor) {
-        editor_->SendScintilla(QsciScintillaBase::SCI_BEGINUNDOACTION);
+    explicit UndoGuard(QsciScintillaBase* editor) : m_editor(editor) {
+        m_editor->SendScintilla(QsciScintillaBase::SCI_BEGINUNDOACTION);
     }
-    ~UndoGuard() { editor_->SendScintilla(QsciScintillaBase::SCI_ENDUNDOACTION); }
+    ~UndoGuard() { m_editor->SendScintilla(QsciScintillaBase::SCI_ENDUNDOACTION); }
 
     UndoGuard(const UndoGuard&) = delete;
     UndoGuard& operator=(const UndoGuard&) = delete;
 
 private:
-    QsciScintillaBase* editor_;
+    QsciScintillaBase* m_editor;
 };

@@ -8,19 +8,19 @@
 class WrapPause {
 public:
     explicit WrapPause(QsciScintillaBase* editor)
-        : editor_(editor), mode_(editor->SendScintilla(QsciScintillaBase::SCI_GETWRAPMODE)) {
-        if (mode_ != QsciScintillaBase::SC_WRAP_NONE)
-            editor_->SendScintilla(QsciScintillaBase::SCI_SETWRAPMODE,
-                                   long(QsciScintillaBase::SC_WRAP_NONE));
+        : m_editor(editor), m_mode(editor->SendScintilla(QsciScintillaBase::SCI_GETWRAPMODE)) {
+        if (m_mode != QsciScintillaBase::SC_WRAP_NONE)
+            m_editor->SendScintilla(QsciScintillaBase::SCI_SETWRAPMODE,
+                                    long(QsciScintillaBase::SC_WRAP_NONE));
     }
     ~WrapPause() {
-        if (mode_ != QsciScintillaBase::SC_WRAP_NONE)
-            editor_->SendScintilla(QsciScintillaBase::SCI_SETWRAPMODE, mode_);
+        if (m_mode != QsciScintillaBase::SC_WRAP_NONE)
+            m_editor->SendScintilla(QsciScintillaBase::SCI_SETWRAPMODE, m_mode);
     }
     WrapPause(const WrapPause&) = delete;
     WrapPause& operator=(const WrapPause&) = delete;
 
 private:
-    QsciScintillaBase* editor_;
-    long mode_;
+    QsciScintillaBase* m_editor;
+    long m_mode;
 };

@@ -1,6 +1,6 @@
 #include "shell/qt_translations.h"
 
-#include "foundation/messages/messages.h"
+#include "foundation/messages/message_table.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

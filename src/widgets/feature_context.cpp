@@ -1,6 +1,6 @@
 #include "widgets/feature_context.h"
 
-#include "foundation/messages/messages.h"
+#include "foundation/messages/message_table.h"
 
 #include <QAction>
 #include <QMenu>

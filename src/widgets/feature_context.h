@@ -2,7 +2,7 @@
 
 #include "foundation/commands/command_context.h"
 #include "foundation/messages/captions.h"
-#include "foundation/messages/messages.h"
+#include "foundation/messages/message_table.h"
 #include "foundation/messages/prompter.h"
 
 #include <QList>

@@ -44,7 +44,7 @@ void showHelpTopic(QWidget* from, int context, UiLanguage uiLanguage) {
 
 void installHelpKey(QWidget* widget, int context, HelpLanguage language) {
     auto* key = new QShortcut(QKeySequence(Qt::Key_F1), widget);
-    key->setObjectName(QStringLiteral("HelpKey"));
+    key->setObjectName(QStringLiteral("helpKey"));
     key->setContext(widget->isWindow() ? Qt::WindowShortcut : Qt::WidgetWithChildrenShortcut);
     QObject::connect(key, &QShortcut::activated, widget,
                      [widget, context, language] { showHelpTopic(widget, context, language()); });

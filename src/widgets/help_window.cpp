@@ -36,27 +36,27 @@ QIcon icon(const char* theme, const char* bundled) {
 } // namespace
 
 HelpWindow::HelpWindow(QWidget* parent) : QMainWindow(parent, Qt::Window) {
-    setObjectName(QStringLiteral("HelpWindow"));
+    setObjectName(QStringLiteral("helpWindow"));
     // An open help window must not keep the program running once the main window is closed.
     setAttribute(Qt::WA_QuitOnClose, false);
 
     m_browser = new QTextBrowser(this);
-    m_browser->setObjectName(QStringLiteral("HelpBrowser"));
+    m_browser->setObjectName(QStringLiteral("helpBrowser"));
     m_browser->setOpenExternalLinks(true);
     setCentralWidget(m_browser);
 
     QToolBar* bar = addToolBar(QStringLiteral("Help"));
-    bar->setObjectName(QStringLiteral("HelpToolBar"));
+    bar->setObjectName(QStringLiteral("helpToolBar"));
     bar->setMovable(false);
     bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     m_back = bar->addAction(icon("go-previous", "hx-help-back"), QString());
-    m_back->setObjectName(QStringLiteral("HelpBack"));
+    m_back->setObjectName(QStringLiteral("backButton"));
     m_back->setShortcut(QKeySequence::Back);
     m_forward = bar->addAction(icon("go-next", "hx-help-forward"), QString());
-    m_forward->setObjectName(QStringLiteral("HelpForward"));
+    m_forward->setObjectName(QStringLiteral("forwardButton"));
     m_forward->setShortcut(QKeySequence::Forward);
     m_contents = bar->addAction(icon("go-home", "hx-help-contents"), QString());
-    m_contents->setObjectName(QStringLiteral("HelpContents"));
+    m_contents->setObjectName(QStringLiteral("contentsButton"));
     m_back->setEnabled(false);
     m_forward->setEnabled(false);
 

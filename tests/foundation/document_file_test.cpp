@@ -18,7 +18,7 @@ namespace {
 
 class DocumentFileTest : public ::testing::Test {
 protected:
-    QString path(const QString& name) const { return dir_.filePath(name); }
+    QString path(const QString& name) const { return m_dir.filePath(name); }
 
     void writeFile(const QString& name, const QByteArray& bytes) const {
         ASSERT_TRUE(writeFileBytes(path(name), bytes));
@@ -26,7 +26,7 @@ protected:
 
     QByteArray readFile(const QString& name) const { return readFileBytes(path(name)); }
 
-    QTemporaryDir dir_;
+    QTemporaryDir m_dir;
 };
 
 // Caps the size of files this process may write, so that a write fails part-way even for
@@ -34,28 +34,28 @@ protected:
 class FileSizeLimit {
 public:
     explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = saved_;
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        m_previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_saved;
         limit.rlim_cur = bytes;
         setrlimit(RLIMIT_FSIZE, &limit);
     }
     ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previousHandler_);
+        setrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, m_previousHandler);
     }
     FileSizeLimit(const FileSizeLimit&) = delete;
     FileSizeLimit& operator=(const FileSizeLimit&) = delete;
 
 private:
-    rlimit saved_{};
-    void (*previousHandler_)(int) = nullptr;
+    rlimit m_saved{};
+    void (*m_previousHandler)(int) = nullptr;
 };
 
 } // namespace
 
 TEST_F(DocumentFileTest, LoadDocumentFile_RefusesFolderAndMissingFile) {
-    ASSERT_TRUE(QDir(dir_.path()).mkdir(u"sub.html"_s));
+    ASSERT_TRUE(QDir(m_dir.path()).mkdir(u"sub.html"_s));
     EXPECT_FALSE(loadDocumentFile(path(u"sub.html"_s)).has_value());
     EXPECT_FALSE(loadDocumentFile(path(u"missing.html"_s)).has_value());
 }
@@ -102,7 +102,7 @@ TEST_F(DocumentFileTest, WriteFileSafely_FailedWriteLeavesTheOldFileIntact) {
     EXPECT_FALSE(written);
     EXPECT_EQ(readFile(u"page.html"_s), old);
     // No temporary file is left lying next to it.
-    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{u"page.html"_s});
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), QStringList{u"page.html"_s});
 }
 
 TEST(BackupPathFor, ReplacesTheExtensionOfTheFileName) {

@@ -1,5 +1,5 @@
 #include "foundation/messages/captions.h"
-#include "foundation/messages/messages.h"
+#include "foundation/messages/message_table.h"
 #include "foundation/messages/ui_language.h"
 
 #include <gtest/gtest.h>

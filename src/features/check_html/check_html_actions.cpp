@@ -2,6 +2,7 @@
 
 #include "editor/undo_guard.h"
 #include "features/check_html/code_check.h"
+#include "widgets/busy_cursor.h"
 #include "widgets/feature_context.h"
 #include "widgets/icons.h"
 
@@ -10,18 +11,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
-
-namespace {
-
-class BusyCursor {
-public:
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-};
-
-} // namespace
 
 CheckHtmlActions::CheckHtmlActions(FeatureContext& context)
     : QObject(&context), m_context(context) {

@@ -1,7 +1,7 @@
 #include "features/check_html/cli_code_check_commands.h"
 
 #include "features/check_html/code_check.h"
-#include "foundation/messages/messages.h"
+#include "foundation/messages/message_table.h"
 
 void addCodeCheckCommands(std::vector<CliCommand>& commands) {
     commands.push_back(

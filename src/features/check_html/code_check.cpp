@@ -8,7 +8,7 @@
 #include "foundation/commands/command_context.h"
 #include "foundation/document/editor_buffer.h"
 #include "foundation/markup/doctype.h"
-#include "foundation/messages/messages.h"
+#include "foundation/messages/message_table.h"
 #include "foundation/messages/prompter.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include "features/check_html/markup_scan.h"
 #include "features/check_html/markup_text.h"
-#include "foundation/messages/messages.h"
+#include "foundation/messages/message_table.h"
 #include "foundation/text/case_rules.h"
 #include "foundation/text/text_rules.h"
 

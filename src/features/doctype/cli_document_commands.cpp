@@ -4,11 +4,14 @@
 #include "foundation/document/document.h"
 #include "foundation/document/editor_buffer.h"
 
-void addDocumentCommands(std::vector<CliCommand>& commands) {
+void addDocTypeCommand(std::vector<CliCommand>& commands) {
     commands.push_back({QStringLiteral("doctype"),
                         QStringLiteral("put the declaration of the answered document type in "
                                        "front (XHTML: namespace on <html>)"),
                         [](CliContext& c) { insertDocType(c.command()); }});
+}
+
+void addNewAndSaveCommands(std::vector<CliCommand>& commands) {
     commands.push_back({QStringLiteral("new"),
                         QStringLiteral("a new page: answer yes, then the document type; reads "
                                        "no FILE"),

@@ -4,5 +4,7 @@
 
 #include <vector>
 
-// hexlume-cli's commands of this feature, appended in the order --help lists them.
-void addDocumentCommands(std::vector<CliCommand>& commands);
+// hexlume-cli's doctype command.
+void addDocTypeCommand(std::vector<CliCommand>& commands);
+// hexlume-cli's new and save: a new page of a chosen type, a save with the generator element.
+void addNewAndSaveCommands(std::vector<CliCommand>& commands);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "features/doctype/doctype_command.h"
-#include "foundation/messages/messages.h"
+#include "foundation/messages/message_table.h"
 
 #include <QDialog>
 #include <QList>

@@ -3,7 +3,7 @@
 #include "widgets/dialog_parts.h"
 
 #include "features/files_replace/files_main_document.h"
-#include "foundation/messages/messages.h"
+#include "foundation/messages/message_table.h"
 #include "foundation/messages/prompter.h"
 #include "foundation/text/text_rules.h"
 #include "widgets/feature_context.h"

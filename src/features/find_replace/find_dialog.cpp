@@ -1,6 +1,6 @@
 #include "features/find_replace/find_dialog.h"
 
-#include "foundation/messages/messages.h"
+#include "foundation/messages/message_table.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -1,7 +1,7 @@
 #include "features/find_replace/replace_dialog.h"
 
 #include "features/find_replace/find_dialog.h"
-#include "foundation/messages/messages.h"
+#include "foundation/messages/message_table.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -6,7 +6,7 @@
 #include "features/find_replace/goto_line.h"
 #include "features/find_replace/replace_dialog.h"
 #include "foundation/document/editor_buffer.h"
-#include "foundation/messages/messages.h"
+#include "foundation/messages/message_table.h"
 #include "foundation/messages/prompter.h"
 #include "widgets/feature_context.h"
 

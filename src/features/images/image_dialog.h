@@ -2,7 +2,7 @@
 
 #include "features/images/image_map_editor.h"
 #include "features/images/image_markup.h"
-#include "foundation/messages/messages.h"
+#include "foundation/messages/message_table.h"
 
 #include <QDialog>
 

@@ -3,7 +3,7 @@
 #include "foundation/commands/command_context.h"
 #include "foundation/document/document_file.h"
 #include "foundation/document/editor_buffer.h"
-#include "foundation/messages/messages.h"
+#include "foundation/messages/message_table.h"
 #include "foundation/messages/prompter.h"
 #include "foundation/settings/settings.h"
 #include "foundation/text/text_rules.h"

@@ -3,7 +3,7 @@
 #include "foundation/commands/command_context.h"
 #include "foundation/document/editor_buffer.h"
 #include "foundation/markup/blank_selection.h"
-#include "foundation/messages/messages.h"
+#include "foundation/messages/message_table.h"
 #include "foundation/messages/prompter.h"
 #include "foundation/text/text_search.h"
 

@@ -4,24 +4,12 @@
 #include "features/text_transforms/letter_case.h"
 #include "features/text_transforms/line_feeds.h"
 #include "foundation/messages/prompter.h"
+#include "widgets/busy_cursor.h"
 #include "widgets/feature_context.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
-
-namespace {
-
-// A whole-document rewrite of a large page takes a moment.
-class BusyCursor {
-public:
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-};
-
-} // namespace
 
 TransformActions::TransformActions(FeatureContext& context)
     : QObject(&context), m_context(context) {

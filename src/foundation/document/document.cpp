@@ -1,7 +1,7 @@
 #include "foundation/document/document.h"
 
 #include "foundation/document/editor_buffer.h"
-#include "foundation/messages/messages.h"
+#include "foundation/messages/message_table.h"
 #include "foundation/messages/prompter.h"
 #include "foundation/text/text_rules.h"
 

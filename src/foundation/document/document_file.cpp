@@ -45,50 +45,50 @@ inline bool isLowSurrogate(char16_t u) {
 // decodedCapacity).
 class BreakNormalizingWriter {
 public:
-    explicit BreakNormalizingWriter(char16_t* out) : begin_(out), out_(out) {}
+    explicit BreakNormalizingWriter(char16_t* out) : m_begin(out), m_out(out) {}
 
     void put(char16_t c) {
         if (c > u'\r') {
-            *out_++ = c;
-            previousCr_ = false;
+            *m_out++ = c;
+            m_previousCr = false;
         } else if (c == u'\r') {
-            *out_++ = u'\r';
-            *out_++ = u'\n';
-            sawCr_ = true;
-            previousCr_ = true;
+            *m_out++ = u'\r';
+            *m_out++ = u'\n';
+            m_sawCr = true;
+            m_previousCr = true;
         } else if (c == u'\n') {
-            if (!previousCr_) {
-                *out_++ = u'\r';
-                *out_++ = u'\n';
+            if (!m_previousCr) {
+                *m_out++ = u'\r';
+                *m_out++ = u'\n';
             }
-            sawLf_ = true;
-            previousCr_ = false;
+            m_sawLf = true;
+            m_previousCr = false;
         } else {
-            *out_++ = c;
-            previousCr_ = false;
+            *m_out++ = c;
+            m_previousCr = false;
         }
     }
 
-    qsizetype written() const { return out_ - begin_; }
+    qsizetype written() const { return m_out - m_begin; }
     void reset() {
-        out_ = begin_;
-        sawCr_ = sawLf_ = previousCr_ = false;
+        m_out = m_begin;
+        m_sawCr = m_sawLf = m_previousCr = false;
     }
 
     LineBreakStyle style() const {
-        if (sawCr_ && !sawLf_)
+        if (m_sawCr && !m_sawLf)
             return LineBreakStyle::Cr;
-        if (sawLf_ && !sawCr_)
+        if (m_sawLf && !m_sawCr)
             return LineBreakStyle::Lf;
         return LineBreakStyle::CrLf;
     }
 
 private:
-    char16_t* begin_;
-    char16_t* out_;
-    bool sawCr_ = false;
-    bool sawLf_ = false;
-    bool previousCr_ = false;
+    char16_t* m_begin;
+    char16_t* m_out;
+    bool m_sawCr = false;
+    bool m_sawLf = false;
+    bool m_previousCr = false;
 };
 
 // Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF. Stops at the first

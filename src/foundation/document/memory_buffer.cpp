@@ -10,37 +10,37 @@ const QString CrLf = QStringLiteral("\r\n");
 
 void MemoryBuffer::setText(const QString& text) {
     const QString stored = toCrLf(text);
-    if (!text_.isEmpty() || !stored.isEmpty())
-        replace(0, int(text_.size()), stored);
-    anchor_ = caret_ = 0;
+    if (!m_text.isEmpty() || !stored.isEmpty())
+        replace(0, int(m_text.size()), stored);
+    m_anchor = m_caret = 0;
 }
 
 void MemoryBuffer::loadText(const QString& text) {
-    text_ = toCrLf(text);
-    undoSteps_.clear();
-    savePoint_ = 0;
-    forcedModified_ = false;
-    anchor_ = caret_ = 0;
-    bookmarks_.fill(-1);
+    m_text = toCrLf(text);
+    m_undoSteps.clear();
+    m_savePoint = 0;
+    m_forcedModified = false;
+    m_anchor = m_caret = 0;
+    m_bookmarks.fill(-1);
 }
 
 void MemoryBuffer::setSelStart(int offset) {
-    anchor_ = caret_ = clamp(offset);
+    m_anchor = m_caret = clamp(offset);
 }
 
 void MemoryBuffer::setSelLength(int length) {
     const int start = selStart();
-    anchor_ = start;
-    caret_ = clamp(start + qMax(length, 0));
+    m_anchor = start;
+    m_caret = clamp(start + qMax(length, 0));
 }
 
 void MemoryBuffer::select(int anchor, int caret) {
-    anchor_ = clamp(anchor);
-    caret_ = clamp(caret);
+    m_anchor = clamp(anchor);
+    m_caret = clamp(caret);
 }
 
 QString MemoryBuffer::selText() const {
-    return text_.mid(selStart(), selLength());
+    return m_text.mid(selStart(), selLength());
 }
 
 void MemoryBuffer::setSelText(const QString& text) {
@@ -48,86 +48,86 @@ void MemoryBuffer::setSelText(const QString& text) {
     const int start = selStart();
     if (selLength() > 0 || !stored.isEmpty())
         replace(start, selLength(), stored);
-    anchor_ = caret_ = start + int(stored.size());
+    m_anchor = m_caret = start + int(stored.size());
 }
 
 void MemoryBuffer::selectAll() {
-    anchor_ = 0;
-    caret_ = int(text_.size());
+    m_anchor = 0;
+    m_caret = int(m_text.size());
 }
 
 int MemoryBuffer::caretLine() const {
-    return lineOf(caret_) + 1;
+    return lineOf(m_caret) + 1;
 }
 
 int MemoryBuffer::caretColumn() const {
-    return caret_ - lineStart(lineOf(caret_)) + 1;
+    return m_caret - lineStart(lineOf(m_caret)) + 1;
 }
 
 int MemoryBuffer::lineCount() const {
-    return int(text_.count(CrLf)) + 1;
+    return int(m_text.count(CrLf)) + 1;
 }
 
 QString MemoryBuffer::line(int index) const {
     if (index < 0 || index >= lineCount())
         return QString();
     const int start = lineStart(index);
-    const qsizetype end = text_.indexOf(CrLf, start);
-    return text_.mid(start, end < 0 ? -1 : end - start);
+    const qsizetype end = m_text.indexOf(CrLf, start);
+    return m_text.mid(start, end < 0 ? -1 : end - start);
 }
 
 bool MemoryBuffer::isModified() const {
-    return forcedModified_ || savePoint_ != qsizetype(undoSteps_.size());
+    return m_forcedModified || m_savePoint != qsizetype(m_undoSteps.size());
 }
 
 void MemoryBuffer::setModified(bool modified) {
-    forcedModified_ = modified;
+    m_forcedModified = modified;
     if (!modified)
-        savePoint_ = qsizetype(undoSteps_.size());
+        m_savePoint = qsizetype(m_undoSteps.size());
 }
 
 void MemoryBuffer::undo() {
-    if (undoSteps_.empty())
+    if (m_undoSteps.empty())
         return;
-    const Edit step = std::move(undoSteps_.back());
-    undoSteps_.pop_back();
+    const Edit step = std::move(m_undoSteps.back());
+    m_undoSteps.pop_back();
     applyReplace(step.position, step.insertedLength, step.removed);
-    anchor_ = caret_ = step.position + int(step.removed.size());
+    m_anchor = m_caret = step.position + int(step.removed.size());
 }
 
 void MemoryBuffer::setBookmark(int number, int line) {
     if (number < 0 || number >= BookmarkCount)
         return;
-    bookmarks_[number] = line >= 0 && line < lineCount() ? line : -1;
+    m_bookmarks[number] = line >= 0 && line < lineCount() ? line : -1;
 }
 
 int MemoryBuffer::bookmark(int number) const {
-    return number >= 0 && number < BookmarkCount ? bookmarks_[number] : -1;
+    return number >= 0 && number < BookmarkCount ? m_bookmarks[number] : -1;
 }
 
 void MemoryBuffer::clearBookmark(int number) {
     if (number >= 0 && number < BookmarkCount)
-        bookmarks_[number] = -1;
+        m_bookmarks[number] = -1;
 }
 
 void MemoryBuffer::replace(int position, int length, const QString& crlfText) {
-    if (savePoint_ > qsizetype(undoSteps_.size()))
-        savePoint_ = -1;
-    undoSteps_.push_back({position, text_.mid(position, length), int(crlfText.size())});
+    if (m_savePoint > qsizetype(m_undoSteps.size()))
+        m_savePoint = -1;
+    m_undoSteps.push_back({position, m_text.mid(position, length), int(crlfText.size())});
     applyReplace(position, length, crlfText);
 }
 
 void MemoryBuffer::applyReplace(int position, int length, const QString& crlfText) {
     const bool moveBookmarks = anyBookmark();
     if (moveBookmarks && length > 0) {
-        if (position == 0 && length == text_.size()) {
+        if (position == 0 && length == m_text.size()) {
             // The control starts its line data afresh when the whole text goes.
-            bookmarks_.fill(-1);
+            m_bookmarks.fill(-1);
         } else {
             // Removed lines hand their bookmarks to the line where the removal starts.
             const int first = lineOf(position);
             const int last = lineOf(position + length);
-            for (int& b : bookmarks_) {
+            for (int& b : m_bookmarks) {
                 if (b > last)
                     b -= last - first;
                 else if (b > first)
@@ -135,13 +135,13 @@ void MemoryBuffer::applyReplace(int position, int length, const QString& crlfTex
             }
         }
     }
-    text_.replace(position, length, crlfText);
+    m_text.replace(position, length, crlfText);
     const int added = moveBookmarks ? int(crlfText.count(CrLf)) : 0;
     if (added > 0) {
         // Inserting at a line's start pushes that line, bookmark and all, down.
         const int line = lineOf(position);
         const bool atLineStart = position == lineStart(line);
-        for (int& b : bookmarks_) {
+        for (int& b : m_bookmarks) {
             if (b > line || (atLineStart && b == line))
                 b += added;
         }
@@ -149,7 +149,7 @@ void MemoryBuffer::applyReplace(int position, int length, const QString& crlfTex
 }
 
 bool MemoryBuffer::anyBookmark() const {
-    for (int b : bookmarks_) {
+    for (int b : m_bookmarks) {
         if (b >= 0)
             return true;
     }
@@ -157,22 +157,22 @@ bool MemoryBuffer::anyBookmark() const {
 }
 
 int MemoryBuffer::clamp(int offset) const {
-    const int bounded = qBound(0, offset, int(text_.size()));
+    const int bounded = qBound(0, offset, int(m_text.size()));
     // A line break is one place for the caret: an offset between its CR and LF means the CR.
-    if (bounded > 0 && bounded < text_.size() && text_[bounded] == QLatin1Char('\n') &&
-        text_[bounded - 1] == QLatin1Char('\r'))
+    if (bounded > 0 && bounded < m_text.size() && m_text[bounded] == QLatin1Char('\n') &&
+        m_text[bounded - 1] == QLatin1Char('\r'))
         return bounded - 1;
     return bounded;
 }
 
 int MemoryBuffer::lineOf(int offset) const {
-    return int(QStringView(text_).first(clamp(offset)).count(CrLf));
+    return int(QStringView(m_text).first(clamp(offset)).count(CrLf));
 }
 
 int MemoryBuffer::lineStart(int line) const {
     qsizetype start = 0;
     for (int i = 0; i < line; ++i) {
-        const qsizetype br = text_.indexOf(CrLf, start);
+        const qsizetype br = m_text.indexOf(CrLf, start);
         if (br < 0)
             break;
         start = br + 2;

@@ -13,16 +13,16 @@ public:
     MemoryBuffer() = default;
     explicit MemoryBuffer(const QString& text) { loadText(text); }
 
-    QString text() const override { return text_; }
+    QString text() const override { return m_text; }
     void setText(const QString& text) override;
     void loadText(const QString& text) override;
 
-    int selStart() const override { return qMin(anchor_, caret_); }
-    int selLength() const override { return qAbs(anchor_ - caret_); }
+    int selStart() const override { return qMin(m_anchor, m_caret); }
+    int selLength() const override { return qAbs(m_anchor - m_caret); }
     void setSelStart(int offset) override;
     void setSelLength(int length) override;
     void select(int anchor, int caret) override;
-    int caretOffset() const override { return caret_; }
+    int caretOffset() const override { return m_caret; }
     QString selText() const override;
     void setSelText(const QString& text) override;
     void selectAll() override;
@@ -56,12 +56,12 @@ private:
     int lineOf(int offset) const;
     int lineStart(int line) const;
 
-    QString text_;
-    int anchor_ = 0;
-    int caret_ = 0;
-    std::vector<Edit> undoSteps_;
+    QString m_text;
+    int m_anchor = 0;
+    int m_caret = 0;
+    std::vector<Edit> m_undoSteps;
     // Undo depth of the last save point; -1 once an edit made after undoing past it.
-    qsizetype savePoint_ = 0;
-    bool forcedModified_ = false;
-    std::array<int, BookmarkCount> bookmarks_{-1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
+    qsizetype m_savePoint = 0;
+    bool m_forcedModified = false;
+    std::array<int, BookmarkCount> m_bookmarks{-1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "foundation/messages/messages.h"
+#include "foundation/messages/message_table.h"
 
 #include <QString>
 

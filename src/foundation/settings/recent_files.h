@@ -21,7 +21,7 @@ public:
     // Writes files.txt; on failure asks the installer to delete it and tries once more.
     // Callers at close ignore the result.
     bool save(const QString& dataFolder, Platform& platform) const;
-    // Empties every slot and deletes files.txt (DelLastClick).
+    // Empties every slot and deletes files.txt.
     void clear(const QString& dataFolder);
 
     bool isFilled(int slot) const;

@@ -1,6 +1,6 @@
 #include "foundation/settings/settings.h"
 
-#include "foundation/messages/messages.h"
+#include "foundation/messages/message_table.h"
 #include "foundation/settings/settings_file.h"
 #include "foundation/settings/settings_storage.h"
 #include "platform/platform.h"

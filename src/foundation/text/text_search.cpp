@@ -28,43 +28,43 @@ qsizetype lastIndexOfIgnoreAsciiCase(QStringView text, QStringView pattern, qsiz
     return -1;
 }
 
-int findInText(QStringView Text, QStringView Pattern, int StartPos, int Limit, bool WholeWord,
-               bool CaseSensitive) {
-    if (Limit <= 0)
+int findInText(QStringView text, QStringView pattern, int startPosition, int limit, bool wholeWord,
+               bool caseSensitive) {
+    if (limit <= 0)
         return -1;
-    const qsizetype m = Pattern.size();
-    qsizetype from = StartPos;
+    const qsizetype m = pattern.size();
+    qsizetype from = startPosition;
     for (;;) {
         qsizetype b = 0;
-        if (!Pattern.isEmpty() && !Text.isEmpty() && from >= 1 && from <= Text.size()) {
-            const qsizetype i = indexOfText(Text, Pattern, indexOfPosition(from), CaseSensitive);
+        if (!pattern.isEmpty() && !text.isEmpty() && from >= 1 && from <= text.size()) {
+            const qsizetype i = indexOfText(text, pattern, indexOfPosition(from), caseSensitive);
             b = i < 0 ? 0 : positionOfIndex(i);
         }
         if (b == 0)
             return 0;
-        if (WholeWord) {
+        if (wholeWord) {
             const qsizetype before = indexOfPosition(b) - 1;
             const qsizetype after = indexOfPosition(b) + m;
-            const bool letterBefore = before >= 0 && isWordLetter(Text[before].unicode());
-            const bool letterAfter = after < Text.size() && isWordLetter(Text[after].unicode());
+            const bool letterBefore = before >= 0 && isWordLetter(text[before].unicode());
+            const bool letterAfter = after < text.size() && isWordLetter(text[after].unicode());
             if (letterBefore || letterAfter) {
                 from = b + m;
-                if (from < Limit)
+                if (from < limit)
                     continue;
                 return -1;
             }
         }
-        return b <= Limit ? int(b) : -1;
+        return b <= limit ? int(b) : -1;
     }
 }
 
-int findIgnoringCase(QStringView Needle, QStringView Haystack, int Offset,
+int findIgnoringCase(QStringView needle, QStringView haystack, int offset,
                      qsizetype editorTextLength) {
-    if (isBlankText(Haystack) || isBlankText(Needle) || editorTextLength < Needle.size() ||
-        Offset >= editorTextLength)
+    if (isBlankText(haystack) || isBlankText(needle) || editorTextLength < needle.size() ||
+        offset >= editorTextLength)
         return 0;
-    if (Offset < 1)
-        Offset = 1;
-    const qsizetype i = indexOfIgnoreAsciiCase(Haystack, Needle.left(100), indexOfPosition(Offset));
+    if (offset < 1)
+        offset = 1;
+    const qsizetype i = indexOfIgnoreAsciiCase(haystack, needle.left(100), indexOfPosition(offset));
     return i < 0 ? 0 : positionOfIndex(i);
 }

@@ -8,7 +8,7 @@
 #include "foundation/document/editor_buffer.h"
 #include "foundation/markup/doctype.h"
 #include "foundation/markup/protected_blocks.h"
-#include "foundation/messages/messages.h"
+#include "foundation/messages/message_table.h"
 #include "foundation/text/text_rules.h"
 
 #include <QList>

@@ -2,7 +2,7 @@
 #include "foundation/document/document.h"
 #include "foundation/document/memory_buffer.h"
 #include "foundation/markup/doctype.h"
-#include "foundation/messages/messages.h"
+#include "foundation/messages/message_table.h"
 #include "foundation/messages/scripted_prompter.h"
 
 #include <QDir>

@@ -2,7 +2,7 @@
 #include "features/files_replace/files_replace_state.h"
 #include "foundation/document/document.h"
 #include "foundation/document/memory_buffer.h"
-#include "foundation/messages/messages.h"
+#include "foundation/messages/message_table.h"
 #include "foundation/messages/scripted_prompter.h"
 
 #include "file_bytes.h"

@@ -1,6 +1,6 @@
 #include "features/tables/element_locator.h"
 #include "foundation/commands/command_context.h"
-#include "foundation/messages/messages.h"
+#include "foundation/messages/message_table.h"
 #include "foundation/messages/scripted_prompter.h"
 #include "foundation/text/text_rules.h"
 #include "foundation/text/text_search.h"

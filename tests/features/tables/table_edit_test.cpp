@@ -1,6 +1,6 @@
 #include "features/tables/table_edit.h"
 #include "foundation/commands/command_context.h"
-#include "foundation/messages/messages.h"
+#include "foundation/messages/message_table.h"
 #include "foundation/messages/scripted_prompter.h"
 #include "marked_text.h"
 

@@ -3,7 +3,7 @@
 #include "cli/cli_runner.h"
 #include "foundation/commands/command_context.h"
 #include "foundation/document/memory_buffer.h"
-#include "foundation/messages/messages.h"
+#include "foundation/messages/message_table.h"
 #include "foundation/messages/scripted_prompter.h"
 
 #include <QJsonArray>

@@ -4,7 +4,7 @@
 #include "foundation/commands/command_context.h"
 #include "foundation/document/document_file.h"
 #include "foundation/document/memory_buffer.h"
-#include "foundation/messages/messages.h"
+#include "foundation/messages/message_table.h"
 #include "foundation/messages/scripted_prompter.h"
 #include "foundation/text/whitespace.h"
 #include "test_paths.h"

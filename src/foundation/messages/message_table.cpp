@@ -1,4 +1,4 @@
-#include "foundation/messages/messages.h"
+#include "foundation/messages/message_table.h"
 
 #include <QFile>
 
