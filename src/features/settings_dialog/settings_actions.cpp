@@ -45,7 +45,7 @@ SettingsActions::SettingsActions(FeatureContext& context)
 
 void SettingsActions::showSettingsDialog() {
     static const HighlighterColours colours = startColours();
-    SetupFields fields = m_dialog->fields();
+    SettingsFields fields = m_dialog->fields();
     // Every highlighter carries the editor's font; the control's own is only used without one.
     const QsciScintilla* editor = m_context.editor();
     const QFont font = editor->lexer() ? editor->lexer()->defaultFont() : editor->font();

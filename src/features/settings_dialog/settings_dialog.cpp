@@ -222,12 +222,12 @@ SettingsDialog::SettingsDialog(QWidget* parent) : QDialog(parent) {
                                             QStringLiteral("EXE (*.exe);;") + all, &selected);
     };
 
-    setFields(SetupFields());
+    setFields(SettingsFields());
     applyLanguage();
 }
 
-SetupFields SettingsDialog::fields() const {
-    SetupFields f = m_carried;
+SettingsFields SettingsDialog::fields() const {
+    SettingsFields f = m_carried;
     f.fontName = m_fontName->text();
     f.fontSize = m_fontSize->currentText();
     f.lineNumbers = m_numbersOn->isChecked();
@@ -248,7 +248,7 @@ SetupFields SettingsDialog::fields() const {
     return f;
 }
 
-void SettingsDialog::setFields(const SetupFields& f) {
+void SettingsDialog::setFields(const SettingsFields& f) {
     m_carried = f;
     m_fontName->setText(f.fontName);
     m_fontSize->setCurrentText(f.fontSize);
@@ -275,8 +275,8 @@ void SettingsDialog::setFields(const SetupFields& f) {
 
 void SettingsDialog::reload() {
     applyLanguage();
-    SetupFields f = fields();
-    readSetupFile(m_dataFolder, f);
+    SettingsFields f = fields();
+    readSettingsFields(m_dataFolder, f);
     setFields(f);
 }
 
@@ -286,7 +286,7 @@ int SettingsDialog::exec() {
 }
 
 void SettingsDialog::saveAndAccept() {
-    if (!writeSetupFile(m_dataFolder, fields()))
+    if (!writeSettingsFields(m_dataFolder, fields()))
         emit writeFailed(settingsFilePath(m_dataFolder));
     accept();
 }
@@ -331,7 +331,7 @@ void SettingsDialog::anonymousChanged() {
 }
 
 void SettingsDialog::setPanel(const ColourRow& row) {
-    const std::optional<int> value = setupColourValue(row.edit->text());
+    const std::optional<int> value = settingsColourValue(row.edit->text());
     // Values outside 0..FFFFFF are system colours of the old platform: no panel colour.
     const bool colour = value && *value >= 0 && *value <= 0xFFFFFF;
     QPalette palette = row.panel->palette();

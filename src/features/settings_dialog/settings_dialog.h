@@ -2,7 +2,7 @@
 
 #include "foundation/messages/ui_language.h"
 
-#include "features/settings_dialog/setup_fields.h"
+#include "features/settings_dialog/settings_fields.h"
 
 #include <QColor>
 #include <QDialog>
@@ -22,7 +22,7 @@ class QPushButton;
 class QRadioButton;
 
 // The settings dialog. Created once with the main window; reads Html.ini when shown and
-// rewrites it on OK. Only moves values between its widgets and SetupFields.
+// rewrites it on OK. Only moves values between its widgets and SettingsFields.
 class SettingsDialog : public QDialog {
     Q_OBJECT
 public:
@@ -39,8 +39,8 @@ public:
     void setColourChooser(ColourChooser chooser) { m_chooseColour = std::move(chooser); }
     void setProgramChooser(ProgramChooser chooser) { m_chooseProgram = std::move(chooser); }
 
-    SetupFields fields() const;
-    void setFields(const SetupFields& fields);
+    SettingsFields fields() const;
+    void setFields(const SettingsFields& fields);
 
     // Captions in the dialog's language and the file's values over the fields.
     void reload();
@@ -102,5 +102,5 @@ private:
     QPushButton* m_cancel;
     QAbstractButton* m_help;
     // Lines the dialog has no control for.
-    SetupFields m_carried;
+    SettingsFields m_carried;
 };

@@ -2,7 +2,7 @@
 // way OK writes it: always 19 lines, no line break inside a line, and the written file reads
 // back as exactly those lines, so confirming the dialog twice changes nothing more.
 
-#include "features/settings_dialog/setup_fields.h"
+#include "features/settings_dialog/settings_fields.h"
 #include "foundation/settings/settings_cipher.h"
 #include "foundation/settings/settings_file.h"
 #include "foundation/settings/settings_storage.h"
@@ -31,9 +31,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::optional<QStringList> read = settingsLinesFromBytes(bytes);
     if (!read)
         return 0;
-    SetupFields fields;
-    readSetupLines(*read, fields);
-    const QStringList lines = setupFileLines(fields);
+    SettingsFields fields;
+    readSettingsFieldLines(*read, fields);
+    const QStringList lines = settingsFileLines(fields);
     check(lines.size() == 19);
     for (const QString& line : lines)
         check(!line.contains(QLatin1Char('\r')) && !line.contains(QLatin1Char('\n')));
@@ -47,8 +47,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::optional<QStringList> back =
         settingsLinesFromBytes(encipherSettings(dataFileBytes(lines)));
     check(back && *back == lines);
-    SetupFields again = fields;
-    readSetupLines(*back, again);
-    check(setupFileLines(again) == lines);
+    SettingsFields again = fields;
+    readSettingsFieldLines(*back, again);
+    check(settingsFileLines(again) == lines);
     return 0;
 }

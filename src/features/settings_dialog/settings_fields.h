@@ -9,7 +9,7 @@
 
 // The settings dialog's controls as values. The dialog keeps one of these for the whole run,
 // so whatever Html.ini does not hold stays as the user last left it.
-struct SetupFields {
+struct SettingsFields {
     QString fontName; // the editor's font, no visible control
     QString fontSize;
     bool lineNumbers = false;
@@ -40,18 +40,18 @@ int charsetIndexOf(const QString& line);
 
 // Fills the fields from the lines of Html.ini as the dialog does when shown. Lines the file
 // lacks read as empty. The UI language is the window's and is not taken from the file.
-void readSetupLines(const QStringList& lines, SetupFields& fields);
+void readSettingsFieldLines(const QStringList& lines, SettingsFields& fields);
 
 // The 19 lines OK writes.
-QStringList setupFileLines(const SetupFields& fields);
+QStringList settingsFileLines(const SettingsFields& fields);
 
 // A colour edit's value when it holds a number (blanks around it allowed).
-std::optional<int> setupColourValue(const QString& text);
+std::optional<int> settingsColourValue(const QString& text);
 
-enum class SetupFileState { Missing, Read, Unreadable };
+enum class SettingsFileState { Missing, Read, Unreadable };
 // Reads Html.ini from the data folder into the fields; a missing or unreadable file leaves
 // them as they are.
-SetupFileState readSetupFile(const QString& iniPath, SetupFields& fields);
+SettingsFileState readSettingsFields(const QString& iniPath, SettingsFields& fields);
 // Replaces Html.ini with the fields' lines; false when it could not be written, in which
 // case the old file stays as it was.
-bool writeSetupFile(const QString& iniPath, const SetupFields& fields);
+bool writeSettingsFields(const QString& iniPath, const SettingsFields& fields);

@@ -1,4 +1,4 @@
-#include "features/settings_dialog/setup_fields.h"
+#include "features/settings_dialog/settings_fields.h"
 
 #include "foundation/settings/settings_file.h"
 #include "platform/data_folder.h"
@@ -42,7 +42,7 @@ QString oneLine(QString text) {
 // The main window deletes a settings file whose line 9 or 10 is no number, and every other
 // setting with it; a colour that is no number is written blank, which keeps the colour.
 QString colourLine(const QString& text) {
-    const std::optional<int> value = setupColourValue(text);
+    const std::optional<int> value = settingsColourValue(text);
     return value ? QString::number(*value) : QString();
 }
 
@@ -75,7 +75,7 @@ int charsetIndexOf(const QString& line) {
     return found;
 }
 
-void readSetupLines(const QStringList& lines, SetupFields& fields) {
+void readSettingsFieldLines(const QStringList& lines, SettingsFields& fields) {
     using namespace SettingsLine;
     takeUnlessBlank(lineAt(lines, FontName), fields.fontName);
     takeUnlessBlank(lineAt(lines, FontSize), fields.fontSize);
@@ -101,7 +101,7 @@ void readSetupLines(const QStringList& lines, SetupFields& fields) {
     fields.checkForUpdates = trimSettingsText(lineAt(lines, UpdateCheck)) != QLatin1String("false");
 }
 
-QStringList setupFileLines(const SetupFields& f) {
+QStringList settingsFileLines(const SettingsFields& f) {
     const int charset = f.charsetIndex >= 0 && f.charsetIndex < CharsetCount ? f.charsetIndex : 0;
     QStringList lines{
         f.fontName,
@@ -130,22 +130,22 @@ QStringList setupFileLines(const SetupFields& f) {
     return lines;
 }
 
-std::optional<int> setupColourValue(const QString& text) {
+std::optional<int> settingsColourValue(const QString& text) {
     return parseSettingsNumber(trimSettingsText(text));
 }
 
-SetupFileState readSetupFile(const QString& iniPath, SetupFields& fields) {
+SettingsFileState readSettingsFields(const QString& iniPath, SettingsFields& fields) {
     const QString path = settingsFilePath(iniPath);
     if (!QFileInfo::exists(path))
-        return SetupFileState::Missing;
+        return SettingsFileState::Missing;
     const std::optional<QStringList> lines = readSettingsFile(path);
     if (!lines)
-        return SetupFileState::Unreadable;
-    readSetupLines(*lines, fields);
-    return SetupFileState::Read;
+        return SettingsFileState::Unreadable;
+    readSettingsFieldLines(*lines, fields);
+    return SettingsFileState::Read;
 }
 
-bool writeSetupFile(const QString& iniPath, const SetupFields& fields) {
+bool writeSettingsFields(const QString& iniPath, const SettingsFields& fields) {
     ensureFolder(iniPath);
-    return writeSettingsFile(settingsFilePath(iniPath), setupFileLines(fields));
+    return writeSettingsFile(settingsFilePath(iniPath), settingsFileLines(fields));
 }

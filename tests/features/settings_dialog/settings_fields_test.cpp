@@ -1,4 +1,4 @@
-#include "features/settings_dialog/setup_fields.h"
+#include "features/settings_dialog/settings_fields.h"
 #include "foundation/settings/settings.h"
 #include "foundation/settings/settings_cipher.h"
 #include "foundation/settings/settings_file.h"
@@ -13,7 +13,7 @@
 
 namespace {
 
-class SetupFileTest : public ::testing::Test {
+class SettingsFieldsFileTest : public ::testing::Test {
 protected:
     QTemporaryDir dir;
     QString folder = dir.path() + QStringLiteral("/redodaze/");
@@ -46,7 +46,7 @@ QStringList withLine(QStringList lines, int index, const QString& value) {
 
 } // namespace
 
-TEST(SetupFieldsTest, Charset_ItemSelectsItsIndexAndRegion_UnknownGivesFirst) {
+TEST(SettingsFields, Charset_ItemSelectsItsIndexAndRegion_UnknownGivesFirst) {
     struct Case {
         const char* line;
         int index;
@@ -63,21 +63,22 @@ TEST(SetupFieldsTest, Charset_ItemSelectsItsIndexAndRegion_UnknownGivesFirst) {
         {"", 0, "West Europe"},
     };
     for (const Case& c : cases) {
-        SetupFields fields;
+        SettingsFields fields;
         fields.charsetIndex = 3;
         QStringList lines(19);
         lines[SettingsLine::Charset] = QLatin1String(c.line);
-        readSetupLines(lines, fields);
+        readSettingsFieldLines(lines, fields);
         EXPECT_EQ(fields.charsetIndex, c.index) << c.line;
         EXPECT_EQ(charsetRegion(fields.charsetIndex), QLatin1String(c.region)) << c.line;
     }
-    SetupFields unknown;
-    readSetupLines(withLine(FullFile, SettingsLine::Charset, QStringLiteral("latin1")), unknown);
-    EXPECT_EQ(setupFileLines(unknown)[SettingsLine::Charset], QStringLiteral("ISO-8859-1"));
+    SettingsFields unknown;
+    readSettingsFieldLines(withLine(FullFile, SettingsLine::Charset, QStringLiteral("latin1")),
+                           unknown);
+    EXPECT_EQ(settingsFileLines(unknown)[SettingsLine::Charset], QStringLiteral("ISO-8859-1"));
 }
 
-TEST(SetupFieldsTest, BlankLinesKeepTheControlsValues_OtherLinesFollowTheirRules) {
-    SetupFields fields;
+TEST(SettingsFields, BlankLinesKeepTheControlsValues_OtherLinesFollowTheirRules) {
+    SettingsFields fields;
     fields.fontName = QStringLiteral("Courier New");
     fields.fontSize = QStringLiteral("10");
     fields.ftpUser = QStringLiteral("kept user");
@@ -92,7 +93,7 @@ TEST(SetupFieldsTest, BlankLinesKeepTheControlsValues_OtherLinesFollowTheirRules
     QStringList lines(19, QStringLiteral(" "));
     lines[SettingsLine::ValueCommentEntityColours] = QStringLiteral(" 77 ");
     lines[SettingsLine::UpdateCheck] = QStringLiteral(" false\t");
-    readSetupLines(lines, fields);
+    readSettingsFieldLines(lines, fields);
 
     EXPECT_EQ(fields.fontName, QStringLiteral("Courier New"));
     EXPECT_EQ(fields.fontSize, QStringLiteral("10"));
@@ -111,25 +112,26 @@ TEST(SetupFieldsTest, BlankLinesKeepTheControlsValues_OtherLinesFollowTheirRules
     EXPECT_EQ(fields.ftpClient, QStringLiteral("explorer.exe"));
     EXPECT_FALSE(fields.checkForUpdates); // line 18 is trimmed
 
-    readSetupLines(withLine(FullFile, SettingsLine::FtpLoginMode, QStringLiteral("userlogin")),
-                   fields);
+    readSettingsFieldLines(
+        withLine(FullFile, SettingsLine::FtpLoginMode, QStringLiteral("userlogin")), fields);
     EXPECT_TRUE(fields.anonymousLogin);
-    readSetupLines(withLine(FullFile, SettingsLine::LineNumbers, QStringLiteral("False")), fields);
+    readSettingsFieldLines(withLine(FullFile, SettingsLine::LineNumbers, QStringLiteral("False")),
+                           fields);
     EXPECT_TRUE(fields.lineNumbers);
 }
 
-TEST(SetupFieldsTest, ColourThatIsNoNumber_IsWrittenBlank_SoTheWindowKeepsTheFile) {
-    SetupFields fields;
-    readSetupLines(FullFile, fields);
+TEST(SettingsFields, ColourThatIsNoNumber_IsWrittenBlank_SoTheWindowKeepsTheFile) {
+    SettingsFields fields;
+    readSettingsFieldLines(FullFile, fields);
     fields.keywordColour = QStringLiteral("red");
     fields.identifierColour = QStringLiteral(" 4210752 ");
-    const QStringList lines = setupFileLines(fields);
+    const QStringList lines = settingsFileLines(fields);
     EXPECT_EQ(lines[SettingsLine::KeywordColour], QString());
     EXPECT_EQ(lines[SettingsLine::IdentifierColour], QStringLiteral("4210752"));
 
     QTemporaryDir dir;
     const QString folder = dir.path() + QLatin1Char('/');
-    ASSERT_TRUE(writeSetupFile(folder, fields));
+    ASSERT_TRUE(writeSettingsFields(folder, fields));
     RecordingPlatform platform;
     EditorSettings settings;
     EXPECT_EQ(loadSettings(folder, platform, settings), SettingsLoadResult::Applied);
@@ -137,37 +139,37 @@ TEST(SetupFieldsTest, ColourThatIsNoNumber_IsWrittenBlank_SoTheWindowKeepsTheFil
     EXPECT_EQ(settings.identifierColour, 4210752);
 }
 
-TEST(SetupFieldsTest, LineBreakTypedIntoAField_DoesNotShiftLaterLines) {
-    SetupFields fields;
-    readSetupLines(FullFile, fields);
+TEST(SettingsFields, LineBreakTypedIntoAField_DoesNotShiftLaterLines) {
+    SettingsFields fields;
+    readSettingsFieldLines(FullFile, fields);
     fields.ftpPassword = QStringLiteral("pa\r\nss\nw\rd");
-    const QStringList lines = setupFileLines(fields);
+    const QStringList lines = settingsFileLines(fields);
     EXPECT_EQ(lines[SettingsLine::FtpPassword], QStringLiteral("pa ss w d"));
     EXPECT_EQ(lines[SettingsLine::FtpServer], QStringLiteral("ftp.example.org"));
 }
 
-TEST_F(SetupFileTest,
+TEST_F(SettingsFieldsFileTest,
        ConfirmingWithoutChanges_RewritesPlainOrEncipheredFileEncipheredAndUnchanged) {
     for (const QByteArray& stored : {joined(FullFile), encipherSettings(joined(FullFile))}) {
         writePlain(stored);
-        SetupFields fields;
+        SettingsFields fields;
         fields.language = UiLanguage::English;
-        ASSERT_EQ(readSetupFile(folder, fields), SetupFileState::Read);
+        ASSERT_EQ(readSettingsFields(folder, fields), SettingsFileState::Read);
         EXPECT_FALSE(fields.anonymousLogin);
-        ASSERT_TRUE(writeSetupFile(folder, fields));
+        ASSERT_TRUE(writeSettingsFields(folder, fields));
         // Line 13's single blank, the reserved lines and line 16 are carried through as read.
         EXPECT_EQ(readFileBytes(path), encipherSettings(joined(FullFile)));
     }
 }
 
-TEST_F(SetupFileTest, MissingFile_LeavesTheFieldsAndOkCreatesFolderAndFile) {
+TEST_F(SettingsFieldsFileTest, MissingFile_LeavesTheFieldsAndOkCreatesFolderAndFile) {
     QDir(folder).removeRecursively();
-    SetupFields fields;
+    SettingsFields fields;
     fields.ftpServer = QStringLiteral("typed.before");
-    ASSERT_EQ(readSetupFile(folder, fields), SetupFileState::Missing);
+    ASSERT_EQ(readSettingsFields(folder, fields), SettingsFileState::Missing);
     EXPECT_EQ(fields.ftpServer, QStringLiteral("typed.before"));
     EXPECT_FALSE(fields.lineNumbers); // as the window shows a first start
-    ASSERT_TRUE(writeSetupFile(folder, fields));
+    ASSERT_TRUE(writeSettingsFields(folder, fields));
     const QStringList lines = writtenLines();
     ASSERT_EQ(lines.size(), 19);
     EXPECT_EQ(lines[SettingsLine::FtpServer], QStringLiteral("typed.before"));
@@ -175,18 +177,18 @@ TEST_F(SetupFileTest, MissingFile_LeavesTheFieldsAndOkCreatesFolderAndFile) {
     EXPECT_EQ(lines[SettingsLine::FtpClient], QStringLiteral("explorer.exe"));
 }
 
-TEST_F(SetupFileTest, DamagedFiles_NeverCrashAndUndecodableOnesLeaveTheFields) {
+TEST_F(SettingsFieldsFileTest, DamagedFiles_NeverCrashAndUndecodableOnesLeaveTheFields) {
     // UTF-16 with an odd byte count cannot be decoded without loss.
     writePlain(QByteArray("\xFF\xFE\x41\x00\x42", 5));
-    SetupFields fields;
+    SettingsFields fields;
     fields.ftpUser = QStringLiteral("kept");
-    EXPECT_EQ(readSetupFile(folder, fields), SetupFileState::Unreadable);
+    EXPECT_EQ(readSettingsFields(folder, fields), SettingsFileState::Unreadable);
     EXPECT_EQ(fields.ftpUser, QStringLiteral("kept"));
 
     // A short file: the lines it lacks read as empty.
     writePlain("Arial\r\n14\r\nfalse\r\n");
     fields.saveEncoding = QStringLiteral("stale");
-    ASSERT_EQ(readSetupFile(folder, fields), SetupFileState::Read);
+    ASSERT_EQ(readSettingsFields(folder, fields), SettingsFileState::Read);
     EXPECT_EQ(fields.fontSize, QStringLiteral("14"));
     EXPECT_EQ(fields.saveEncoding, QString());
     EXPECT_TRUE(fields.checkForUpdates);
@@ -195,11 +197,11 @@ TEST_F(SetupFileTest, DamagedFiles_NeverCrashAndUndecodableOnesLeaveTheFields) {
     for (int i = 0; i < 4096; ++i)
         noise += char((i * 131 + 7) % 256);
     writePlain(noise);
-    EXPECT_EQ(readSetupFile(folder, fields), SetupFileState::Read);
-    EXPECT_EQ(setupFileLines(fields).size(), 19);
+    EXPECT_EQ(readSettingsFields(folder, fields), SettingsFileState::Read);
+    EXPECT_EQ(settingsFileLines(fields).size(), 19);
 
     QFile::remove(path);
     QDir().mkpath(path); // a folder where the file should be
-    EXPECT_EQ(readSetupFile(folder, fields), SetupFileState::Unreadable);
-    EXPECT_FALSE(writeSetupFile(folder, fields));
+    EXPECT_EQ(readSettingsFields(folder, fields), SettingsFileState::Unreadable);
+    EXPECT_FALSE(writeSettingsFields(folder, fields));
 }
