@@ -1,7 +1,9 @@
 #include "widgets/dialog_parts.h"
 
+#include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -17,6 +19,23 @@ QLabel* namedLabel(const char* name, const QString& text, QWidget* buddy) {
     label->setObjectName(QLatin1String(name));
     label->setBuddy(buddy);
     return label;
+}
+
+QComboBox* namedEditableCombo(const char* name, const QStringList& items) {
+    auto* box = named(new QComboBox, name);
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->addItems(items);
+    return box;
+}
+
+QFrame* namedColourSwatch(const char* name, int width) {
+    auto* panel = named(new QFrame, name);
+    panel->setFrameShape(QFrame::StyledPanel);
+    panel->setFrameShadow(QFrame::Sunken);
+    panel->setAutoFillBackground(true);
+    panel->setFixedSize(width, 22);
+    return panel;
 }
 
 OkCancelButtons makeOkCancelButtons(QDialog* dialog) {

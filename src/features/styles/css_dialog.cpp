@@ -41,12 +41,9 @@ QLineEdit* edit(const char* name) {
     return named(new QLineEdit, name);
 }
 
-// Typed text counts as much as the items; typing must not add items to the list.
+// Empty until the user picks or types a value.
 QComboBox* combo(const char* name, const QStringList& items) {
-    auto* box = named(new QComboBox, name);
-    box->setEditable(true);
-    box->setInsertPolicy(QComboBox::NoInsert);
-    box->addItems(items);
+    QComboBox* box = namedEditableCombo(name, items);
     box->setCurrentIndex(-1);
     box->setMinimumContentsLength(10);
     return box;
@@ -60,12 +57,7 @@ QToolButton* colourButton(const char* name) {
 }
 
 QFrame* swatch(const char* name) {
-    auto* panel = named(new QFrame, name);
-    panel->setFrameShape(QFrame::StyledPanel);
-    panel->setFrameShadow(QFrame::Sunken);
-    panel->setAutoFillBackground(true);
-    panel->setFixedSize(24, 22);
-    return panel;
+    return namedColourSwatch(name, 24);
 }
 
 QWidget* colourRow(QLineEdit* field, QToolButton* button, QFrame* panel) {

@@ -45,22 +45,12 @@ QLineEdit* edit(const char* name) {
     return named(new QLineEdit, name);
 }
 
-// Typed text counts as much as the items; typing must not add items to the list.
 QComboBox* combo(const char* name, const QStringList& items) {
-    auto* box = named(new QComboBox, name);
-    box->setEditable(true);
-    box->setInsertPolicy(QComboBox::NoInsert);
-    box->addItems(items);
-    return box;
+    return namedEditableCombo(name, items);
 }
 
 QFrame* colourPreview(const char* name) {
-    auto* panel = named(new QFrame, name);
-    panel->setFrameShape(QFrame::StyledPanel);
-    panel->setFrameShadow(QFrame::Sunken);
-    panel->setAutoFillBackground(true);
-    panel->setFixedSize(40, 22);
-    return panel;
+    return namedColourSwatch(name, 40);
 }
 
 // Label, field, label, field on one row of a grid.
