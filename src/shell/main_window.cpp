@@ -51,6 +51,13 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+namespace {
+
+constexpr int CaretStatusLine = 2;
+constexpr int CannotSaveLine = 24;
+
+} // namespace
+
 MainWindow::MainWindow(Platform& platform, Prompter* prompter, QWidget* parent)
     : QMainWindow(parent), m_platform(platform),
       m_ownPrompter(prompter ? nullptr : std::make_unique<MessageBoxPrompter>(this)),
@@ -218,7 +225,7 @@ void MainWindow::loadSettings() {
 void MainWindow::writeBackSettings() {
     m_settings->uiLanguage = m_uiLanguage;
     if (!::writeBackSettings(m_platform.dataFolder(), *m_settings, m_platform))
-        m_prompter.error(m_messages.message(24) + m_platform.dataFolder() +
+        m_prompter.error(m_messages.message(CannotSaveLine) + m_platform.dataFolder() +
                          QStringLiteral("Html.ini"));
 }
 
@@ -237,8 +244,8 @@ void MainWindow::applyLanguage() {
 }
 
 void MainWindow::updateCaretStatus() {
-    m_status->setCaret(
-        formatCaretStatus(m_messages.message(2), m_buffer->caretLine(), m_buffer->caretColumn()));
+    m_status->setCaret(formatCaretStatus(m_messages.message(CaretStatusLine), m_buffer->caretLine(),
+                                         m_buffer->caretColumn()));
     m_status->setSelStart(m_buffer->selStart());
 }
 
