@@ -11,26 +11,30 @@
 #include <QTimer>
 
 #include <functional>
-#include <memory>
 
 // Runs work on the modal dialog once it is up, then makes sure it closes, so a failed check
-// cannot leave the test waiting on an open dialog.
+// cannot leave the test waiting on an open dialog. The polling timer belongs to the
+// application and goes once it has found the dialog or given up.
 inline void whenModal(std::function<void(QDialog&)> work) {
-    auto started = std::make_shared<QElapsedTimer>();
-    started->start();
-    auto poll = std::make_shared<std::function<void()>>();
-    *poll = [work, started, poll] {
+    auto* poll = new QTimer(QCoreApplication::instance());
+    QElapsedTimer started;
+    started.start();
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, work, started] {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         if (!dialog) {
-            if (started->elapsed() < 5000)
-                QTimer::singleShot(10, *poll);
+            if (started.elapsed() >= 5000) {
+                poll->stop();
+                poll->deleteLater();
+            }
             return;
         }
+        poll->stop();
+        poll->deleteLater();
         work(*dialog);
         if (dialog->isVisible())
             dialog->reject();
-    };
-    QTimer::singleShot(0, *poll);
+    });
+    poll->start(10);
 }
 
 // The same for a dialog of a known class.
