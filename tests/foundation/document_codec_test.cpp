@@ -295,3 +295,33 @@ TEST(Windows1252, C1ControlsWithAPrintableByteAreNotRepresentable) {
     // 0x80 is the euro sign, so U+0080 has no byte of its own.
     EXPECT_EQ(encodeWindows1252(QString(QChar(0x80)) + QChar(0x9F)), QByteArray("??"));
 }
+
+TEST(FirstUnencodableCharacter, FindsExactlyWhatTheEncodingWouldLose) {
+    const QString sample = u"Z\u0167\U0001F600\u4E2DW"_s;
+    EXPECT_EQ(firstUnencodableCharacter(sample, TextEncoding::Ansi), 1);
+    EXPECT_EQ(firstUnencodableCharacter(u"a\u00E4\u20AC"_s, TextEncoding::Ansi), std::nullopt);
+    EXPECT_EQ(firstUnencodableCharacter(u"ab\U0001F600"_s, TextEncoding::Ansi), 2);
+    EXPECT_EQ(firstUnencodableCharacter(sample, TextEncoding::Utf8), std::nullopt);
+    EXPECT_EQ(firstUnencodableCharacter(u"a"_s + QChar(0xDC00), TextEncoding::Utf8), 1);
+    EXPECT_EQ(firstUnencodableCharacter(QString(QChar(0xD800)), TextEncoding::Utf16LE),
+              std::nullopt);
+    // Nothing reported means the bytes read back as the same text, and the reverse.
+    const QString pieces[] = {u"a"_s,
+                              u"\u00FC"_s,
+                              u"\u20AC"_s,
+                              u"\u0167"_s,
+                              u"\U0001F600"_s,
+                              QString(QChar(0xD800)),
+                              QString(QChar(0xDFFF)),
+                              u"\u0080"_s};
+    for (TextEncoding encoding : {TextEncoding::Ansi, TextEncoding::Utf8, TextEncoding::Utf16LE})
+        for (const QString& a : pieces)
+            for (const QString& b : pieces) {
+                const QString text = u"x"_s + a + b;
+                const DocumentFormat format{encoding, true, LineBreakStyle::CrLf, false};
+                const auto back = decodeDocument(encodeDocument(text, format));
+                const bool lossless = back && back->text == text;
+                EXPECT_EQ(!firstUnencodableCharacter(text, encoding).has_value(), lossless)
+                    << int(encoding) << " " << text.toStdString();
+            }
+}

@@ -463,6 +463,25 @@ QByteArray encodeWindows1252(const QString& text) {
     return bytes;
 }
 
+std::optional<qsizetype> firstUnencodableCharacter(QStringView text, TextEncoding encoding) {
+    // UTF-16 stores every code unit, a lone surrogate included.
+    if (encoding == TextEncoding::Utf16LE || encoding == TextEncoding::Utf16BE)
+        return std::nullopt;
+    const bool ansi = encoding == TextEncoding::Ansi;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t u = text[i].unicode();
+        if (isHighSurrogate(u) && i + 1 < n && isLowSurrogate(text[i + 1].unicode())) {
+            if (ansi)
+                return i;
+            ++i;
+        } else if (isHighSurrogate(u) || isLowSurrogate(u) || (ansi && unicodeToCp1252(u) < 0)) {
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
 QString backupPathFor(const QString& path) {
     const qsizetype nameStart = path.lastIndexOf(u'/') + 1;
     const qsizetype dot = path.lastIndexOf(u'.');

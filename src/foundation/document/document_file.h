@@ -44,6 +44,9 @@ QByteArray textCopyBytes(const QString& text);
 // Windows-1252, every byte to one character and back; unrepresentable characters become '?'.
 QString decodeWindows1252(const QByteArray& bytes);
 QByteArray encodeWindows1252(const QString& text);
+// Where the first character the encoding cannot hold starts (a surrogate pair counts as one
+// character; only UTF-16 holds a lone surrogate); nullopt when the text is stored unchanged.
+std::optional<qsizetype> firstUnencodableCharacter(QStringView text, TextEncoding encoding);
 
 // page.html -> page.BAK
 QString backupPathFor(const QString& path);
