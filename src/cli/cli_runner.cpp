@@ -2,6 +2,7 @@
 
 #include "cli/cli_commands.h"
 #include "features/files_replace/cli_files_replace.h"
+#include "foundation/document/encoding_question.h"
 #include "foundation/document/memory_buffer.h"
 #include "foundation/messages/message_table.h"
 #include "foundation/messages/scripted_prompter.h"
@@ -9,6 +10,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+
+#include <new>
 
 namespace {
 
@@ -32,7 +35,11 @@ const char* const usageText =
     "  --json                   print a JSON object instead of the document\n"
     "  --help                   show this help\n"
     "\n"
-    "Exit status: 0 the command ran, 1 FILE cannot be read, 2 usage error.\n"
+    "A document read as Windows-1252 that gained characters the code page cannot hold asks\n"
+    "before it is written: --answer yes writes UTF-8 instead, otherwise nothing is written.\n"
+    "\n"
+    "Exit status: 0 the command ran, 1 FILE cannot be read or the result was not written,\n"
+    "2 usage error.\n"
     "\n"
     "Many files at once (see hexlume-cli files-replace --help):\n"
     "  hexlume-cli files-replace --search TEXT [--replace TEXT] [--case-sensitive]\n"
@@ -77,6 +84,66 @@ const QStringList& answerWords() {
         return all;
     }();
     return words;
+}
+
+// Reads the document, runs the command on it and gives back what a run prints.
+CliResult runCommand(const CliCommand& commandToRun, const QString& path,
+                     const QByteArray& shownPath, int selStart, int selLength,
+                     const QStringList& answers, UiLanguage language, bool json,
+                     const std::function<QByteArray()>& readStandardInput) {
+    const CliCommand* command = &commandToRun;
+    std::optional<LoadedDocument> loaded;
+    if (!command->readsDocument) {
+        loaded = LoadedDocument{};
+    } else if (path == QLatin1String("-")) {
+        loaded = decodeDocument(readStandardInput ? readStandardInput() : QByteArray());
+        if (!loaded)
+            return {1, {}, "hexlume-cli: cannot decode " + shownPath + "\n"};
+    } else {
+        DocumentFileRead read = readDocumentFile(path);
+        switch (read.failure) {
+        case ReadFailure::None:
+            break;
+        case ReadFailure::NotDecodable:
+            return {1, {}, "hexlume-cli: cannot decode " + shownPath + "\n"};
+        case ReadFailure::TooLarge:
+            return {1, {}, "hexlume-cli: too large for memory: " + shownPath + "\n"};
+        default:
+            return {1,
+                    {},
+                    "hexlume-cli: cannot read " + shownPath +
+                        (read.reason.isEmpty() ? QByteArray() : ": " + read.reason.toUtf8()) +
+                        "\n"};
+        }
+        loaded = std::move(read.document);
+    }
+
+    MessageTable messages;
+    messages.setLanguage(language);
+    MemoryBuffer editor;
+    editor.loadText(loaded->text);
+    const int textLength = static_cast<int>(loaded->text.size());
+    selStart = qMin(selStart, textLength);
+    editor.select(selStart, qMin(selStart + selLength, textLength));
+    ScriptedPrompter prompter(answers);
+    DocumentFormat format = loaded->format;
+    CliContext context{editor, prompter, messages, format};
+    command->run(context);
+
+    CliResult result;
+    if (json) {
+        QJsonObject object{
+            {QStringLiteral("text"), editor.text()},
+            {QStringLiteral("selStart"), editor.selStart()},
+            {QStringLiteral("selLength"), editor.selLength()},
+            {QStringLiteral("messages"), QJsonArray::fromStringList(prompter.messages())},
+            {QStringLiteral("modified"), editor.isModified()},
+        };
+        result.standardOutput = QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
+    } else {
+        result = documentOutput(editor.text(), format, prompter, language);
+    }
+    return result;
 }
 
 } // namespace
@@ -128,47 +195,29 @@ CliResult runCli(const QStringList& arguments,
         return usageError(QStringLiteral("unknown command ") + positional[0]);
 
     const QString path = positional.size() == 2 ? positional[1] : QStringLiteral("-");
-    std::optional<LoadedDocument> loaded;
-    if (!command->readsDocument) {
-        loaded = LoadedDocument{};
-    } else if (path == QLatin1String("-")) {
-        loaded = decodeDocument(readStandardInput ? readStandardInput() : QByteArray());
-    } else {
-        loaded = loadDocumentFile(path);
+    const QByteArray shownPath =
+        path == QLatin1String("-") ? QByteArray("standard input") : path.toUtf8();
+    // Running out of memory on a huge input is a refusal like any other, not an abort.
+    try {
+        return runCommand(*command, path, shownPath, selStart, selLength, answers, language, json,
+                          readStandardInput);
+    } catch (const std::bad_alloc&) {
+        return {1, {}, "hexlume-cli: not enough memory for " + shownPath + "\n"};
     }
-    if (!loaded)
-        return {1,
-                {},
-                "hexlume-cli: cannot read " +
-                    (path == QLatin1String("-") ? QByteArray("standard input") : path.toUtf8()) +
-                    "\n"};
+}
 
-    MessageTable messages;
-    messages.setLanguage(language);
-    MemoryBuffer editor;
-    editor.loadText(loaded->text);
-    const int textLength = static_cast<int>(loaded->text.size());
-    selStart = qMin(selStart, textLength);
-    editor.select(selStart, qMin(selStart + selLength, textLength));
-    ScriptedPrompter prompter(answers);
-    DocumentFormat format = loaded->format;
-    CliContext context{editor, prompter, messages, format};
-    command->run(context);
-
+CliResult documentOutput(const QString& text, const DocumentFormat& format,
+                         ScriptedPrompter& prompter, UiLanguage language) {
     CliResult result;
-    if (json) {
-        QJsonObject object{
-            {QStringLiteral("text"), editor.text()},
-            {QStringLiteral("selStart"), editor.selStart()},
-            {QStringLiteral("selLength"), editor.selLength()},
-            {QStringLiteral("messages"), QJsonArray::fromStringList(prompter.messages())},
-            {QStringLiteral("modified"), editor.isModified()},
-        };
-        result.standardOutput = QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
-    } else {
-        result.standardOutput = encodeDocument(editor.text(), format);
-        for (const QString& m : prompter.messages())
-            result.standardError += m.toUtf8() + '\n';
+    const std::optional<DocumentFormat> lossless = losslessFormat(text, format, prompter, language);
+    if (lossless)
+        result.standardOutput = encodeDocument(text, *lossless);
+    for (const QString& m : prompter.messages())
+        result.standardError += m.toUtf8() + '\n';
+    if (!lossless) {
+        result.exitCode = 1;
+        result.standardError += "hexlume-cli: nothing written: Windows-1252 cannot hold the "
+                                "text; --answer yes writes UTF-8 instead\n";
     }
     return result;
 }

@@ -279,7 +279,7 @@ void MainWindow::showAbout() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (!m_document->closeQuery()) {
+    if (!m_document->closeQuery() || !m_context->mayClose()) {
         writeBackSettings();
         event->ignore();
         return;

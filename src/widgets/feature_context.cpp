@@ -11,6 +11,13 @@ FeatureContext::FeatureContext(QWidget* window, QsciScintilla* editor, EditorBuf
     : QObject(window), m_window(window), m_editor(editor), m_buffer(buffer), m_document(document),
       m_prompter(prompter), m_messages(messages), m_platform(platform), m_menus(menus) {}
 
+bool FeatureContext::mayClose() const {
+    for (const auto& query : m_closeQueries)
+        if (!query())
+            return false;
+    return true;
+}
+
 UiLanguage FeatureContext::uiLanguage() const {
     return m_messages.language();
 }

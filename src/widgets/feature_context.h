@@ -10,6 +10,7 @@
 #include <QPointer>
 
 #include <functional>
+#include <vector>
 
 class Document;
 class EditorBuffer;
@@ -99,6 +100,11 @@ public:
     std::function<void(std::function<Prompter::Placement(const QString&)>)> usePlacementDialog;
     std::function<void(std::function<int()>)> useDocTypeDialog;
 
+    // Asked in turn when the window is about to close, after the document: a feature holding
+    // unsaved text of its own asks about it and returns false to keep the window open.
+    void addCloseQuery(std::function<bool()> query) { m_closeQueries.push_back(std::move(query)); }
+    bool mayClose() const;
+
 signals:
     // After every caption from the message table changed language; features rewrite what the
     // table does not cover.
@@ -117,4 +123,5 @@ private:
     Platform& m_platform;
     FeatureMenus m_menus;
     QList<CaptionBinding> m_bindings;
+    std::vector<std::function<bool()>> m_closeQueries;
 };

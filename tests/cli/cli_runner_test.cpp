@@ -1,4 +1,5 @@
 #include "cli/cli_runner.h"
+#include "foundation/messages/scripted_prompter.h"
 #include "test_paths.h"
 
 #include <QDir>
@@ -11,6 +12,8 @@
 #include "file_bytes.h"
 
 #include <gtest/gtest.h>
+
+#include <new>
 
 namespace {
 
@@ -114,7 +117,7 @@ TEST(Cli, UsageErrorsExitWithTwoAndListTheCommands) {
     EXPECT_TRUE(help.standardOutput.contains("save-as"));
 }
 
-TEST(Cli, UnreadableFileExitsWithOne) {
+TEST(Cli, UnreadableUndecodableOrTooLargeInputExitsWithOne) {
     QTemporaryDir dir;
     for (const QString& path : {dir.filePath(QStringLiteral("missing.html")), dir.path()}) {
         const CliResult r = run({QStringLiteral("save-as"), path});
@@ -122,6 +125,47 @@ TEST(Cli, UnreadableFileExitsWithOne) {
         EXPECT_TRUE(r.standardError.contains("cannot read"));
         EXPECT_TRUE(r.standardOutput.isEmpty());
     }
+    const CliResult odd = run({QStringLiteral("save-as")}, QByteArray("\xFF\xFE"
+                                                                      "a"));
+    EXPECT_EQ(odd.exitCode, 1);
+    EXPECT_EQ(odd.standardError, QByteArray("hexlume-cli: cannot decode standard input\n"));
+
+    // Memory running out while reading is a refusal, not an abort.
+    const CliResult huge =
+        runCli({QStringLiteral("save-as")}, []() -> QByteArray { throw std::bad_alloc(); });
+    EXPECT_EQ(huge.exitCode, 1);
+    EXPECT_EQ(huge.standardError,
+              QByteArray("hexlume-cli: not enough memory for standard input\n"));
+    EXPECT_TRUE(huge.standardOutput.isEmpty());
+}
+
+TEST(Cli, AnsiResultThatWouldLoseACharacterIsWrittenOnlyAsUtf8OnYes) {
+    DocumentFormat ansi;
+    ansi.encoding = TextEncoding::Ansi;
+    ansi.finalLineBreak = false;
+    const QString text = QStringLiteral("caf\u00E9 \u039C");
+    for (const QStringList& answers : {QStringList(), QStringList{QStringLiteral("no")}}) {
+        ScriptedPrompter prompter(answers);
+        const CliResult r = documentOutput(text, ansi, prompter, UiLanguage::English);
+        EXPECT_EQ(r.exitCode, 1);
+        EXPECT_TRUE(r.standardOutput.isEmpty());
+        EXPECT_TRUE(r.standardError.contains("\"\xCE\x9C\" (U+039C) cannot be stored"))
+            << r.standardError.toStdString();
+        EXPECT_TRUE(r.standardError.contains("nothing written"));
+    }
+    ScriptedPrompter yes({QStringLiteral("yes")});
+    const CliResult utf8 = documentOutput(text, ansi, yes, UiLanguage::English);
+    EXPECT_EQ(utf8.exitCode, 0);
+    EXPECT_EQ(utf8.standardOutput, QByteArray("\xEF\xBB\xBF"
+                                              "caf\xC3\xA9 \xCE\x9C"));
+
+    // What the code page holds is written in it without a question, as a whole run shows.
+    const CliResult plain =
+        run({QStringLiteral("--select"), QStringLiteral("0:3"), QStringLiteral("lower-to-upper")},
+            QByteArray("caf\xE9 \xB5"));
+    EXPECT_EQ(plain.exitCode, 0);
+    EXPECT_EQ(plain.standardOutput, QByteArray("CAF\xE9 \xB5"));
+    EXPECT_TRUE(plain.standardError.isEmpty());
 }
 
 } // namespace

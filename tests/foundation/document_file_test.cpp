@@ -66,6 +66,31 @@ TEST_F(DocumentFileTest, LoadDocumentFile_RefusesUndecodableBytes) {
     EXPECT_FALSE(loadDocumentFile(path(u"odd.html"_s)).has_value());
 }
 
+TEST_F(DocumentFileTest, ReadDocumentFile_SaysWhyAFileDidNotBecomeADocument) {
+    ASSERT_TRUE(QDir(m_dir.path()).mkdir(u"sub.html"_s));
+    writeFile(u"odd.html"_s, QByteArray("\xFF\xFE"
+                                        "a"));
+    writeFile(u"ten.html"_s, QByteArray(10, 'x'));
+    const struct {
+        QString name;
+        qint64 limit;
+        ReadFailure failure;
+    } cases[] = {
+        {u"missing.html"_s, 100, ReadFailure::CannotRead},
+        {u"sub.html"_s, 100, ReadFailure::CannotRead},
+        {u"odd.html"_s, 100, ReadFailure::NotDecodable},
+        {u"ten.html"_s, 9, ReadFailure::TooLarge},
+        {u"ten.html"_s, 10, ReadFailure::None},
+    };
+    for (const auto& c : cases) {
+        const DocumentFileRead read = readDocumentFile(path(c.name), c.limit);
+        EXPECT_EQ(read.failure, c.failure) << c.name.toStdString();
+        EXPECT_EQ(read.document.has_value(), c.failure == ReadFailure::None);
+    }
+    EXPECT_EQ(readDocumentFile(path(u"missing.html"_s)).reason, u"No such file or directory"_s);
+    EXPECT_GT(documentSizeLimit(), 1 << 20);
+}
+
 TEST_F(DocumentFileTest, LoadDocumentFile_ReadsPathWithBlanksAndNonAsciiCharacters) {
     const QString name = u"Übersicht für Jürgen ☃.html"_s;
     writeFile(name, QByteArray("\xEF\xBB\xBF<p>\xC3\xA4</p>\n"));
@@ -86,7 +111,9 @@ TEST_F(DocumentFileTest, WriteFileSafely_CreatesAndReplacesTheFile) {
 
 TEST_F(DocumentFileTest, WriteFileSafely_FailsWhenTheFolderIsARegularFile) {
     writeFile(u"notafolder"_s, "keep");
-    EXPECT_FALSE(writeFileSafely(path(u"notafolder/page.html"_s), "new"));
+    QString reason;
+    EXPECT_FALSE(writeFileSafely(path(u"notafolder/page.html"_s), "new", &reason));
+    EXPECT_EQ(reason, u"Not a directory"_s);
     EXPECT_EQ(readFile(u"notafolder"_s), QByteArray("keep"));
 }
 

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "file_bytes.h"
@@ -87,7 +88,7 @@ TEST_F(DocumentTest, FileNew_DocTypeChoicePutsDeclarationFirstAndXhtmlRoot) {
         QStringLiteral("<!DOCTYPE x>\r\n<html xmlns=\"http://www.w3.org/1999/xhtml\">\r\n<head>")));
 }
 
-TEST_F(DocumentTest, LoadDocument_FailureLeavesTheOpenDocumentAsItWas) {
+TEST_F(DocumentTest, LoadDocument_FailureLeavesTheOpenDocumentAsItWasAndSaysWhy) {
     editor.loadText(QStringLiteral("kept"));
     editor.setModified(true);
     writeBytes(path(QStringLiteral("a.htm")), "x");
@@ -95,14 +96,37 @@ TEST_F(DocumentTest, LoadDocument_FailureLeavesTheOpenDocumentAsItWas) {
     editor.loadText(QStringLiteral("kept"));
     editor.setModified(true);
 
-    for (const QString& bad : {path(QStringLiteral("missing.html")), dir.path()}) {
+    writeBytes(path(QStringLiteral("odd.html")), QByteArray("\xFF\xFE"
+                                                            "a"));
+    writeBytes(path(QStringLiteral("big.html")), QByteArray(64, 'x'));
+    document.setSizeLimit(63);
+    const struct {
+        QString path;
+        QString message;
+    } cases[] = {
+        {path(QStringLiteral("missing.html")), QStringLiteral("Cannot open file:") +
+                                                   path(QStringLiteral("missing.html")) +
+                                                   QStringLiteral("\nNo such file or directory")},
+        {dir.path(), QStringLiteral("Cannot open file:") + dir.path()},
+        // Readable, so not "Cannot open file".
+        {path(QStringLiteral("odd.html")),
+         QStringLiteral("The file can be read, but its text cannot be decoded (UTF-16 with an odd "
+                        "number of bytes): ") +
+             path(QStringLiteral("odd.html"))},
+        {path(QStringLiteral("big.html")),
+         QStringLiteral("The file is too large for the memory available: ") +
+             path(QStringLiteral("big.html"))},
+    };
+    for (const auto& c : cases) {
         prompter.clearMessages();
-        EXPECT_FALSE(document.loadDocument(bad));
-        EXPECT_EQ(prompter.messages(), QStringList{QStringLiteral("Cannot open file:") + bad});
+        EXPECT_FALSE(document.loadDocument(c.path));
+        EXPECT_EQ(prompter.messages(), QStringList{c.message});
         EXPECT_EQ(editor.text(), QStringLiteral("kept"));
         EXPECT_TRUE(editor.isModified());
         EXPECT_EQ(document.fileName(), path(QStringLiteral("a.htm")));
     }
+    document.setSizeLimit(64);
+    EXPECT_TRUE(document.loadDocument(path(QStringLiteral("big.html"))));
 }
 
 TEST_F(DocumentTest, LoadDocument_ChoosesHighlighterAndMakesTheBackupOnlyOnce) {
@@ -131,7 +155,7 @@ TEST_F(DocumentTest, FileSave_RewritesTheFileInItsOwnEncodingAndLineBreaks) {
     EXPECT_FALSE(editor.isModified());
 }
 
-TEST_F(DocumentTest, SaveFailures_ReportTheNameAndKeepTheModifiedFlag) {
+TEST_F(DocumentTest, SaveFailures_ReportTheNameAndReasonAndKeepTheModifiedFlag) {
     writeBytes(path(QStringLiteral("page.html")), "old");
     ASSERT_TRUE(document.loadDocument(path(QStringLiteral("page.html"))));
     editor.setSelText(QStringLiteral("new "));
@@ -141,8 +165,8 @@ TEST_F(DocumentTest, SaveFailures_ReportTheNameAndKeepTheModifiedFlag) {
     writeBytes(blocked, "file, not folder");
     prompter.addFile(blocked + QStringLiteral("/page.html"));
     document.saveAs();
-    EXPECT_EQ(prompter.messages().last(),
-              QStringLiteral("Cannot save file: ") + blocked + QStringLiteral("/page.html"));
+    EXPECT_EQ(prompter.messages().last(), QStringLiteral("Cannot save file: ") + blocked +
+                                              QStringLiteral("/page.html\nNot a directory"));
     EXPECT_TRUE(editor.isModified());
     EXPECT_EQ(document.fileName(), path(QStringLiteral("page.html")));
 
@@ -150,9 +174,22 @@ TEST_F(DocumentTest, SaveFailures_ReportTheNameAndKeepTheModifiedFlag) {
     ASSERT_TRUE(QFile::remove(path(QStringLiteral("page.html"))));
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("page.html")));
     document.save();
-    EXPECT_EQ(prompter.messages().last(),
-              QStringLiteral("Cannot save file:") + path(QStringLiteral("page.html")));
+    const QString plainFailure = prompter.messages().last();
+    EXPECT_TRUE(plainFailure.startsWith(QStringLiteral("Cannot save file:") +
+                                        path(QStringLiteral("page.html")) + QLatin1Char('\n')))
+        << plainFailure.toStdString();
+    EXPECT_GT(plainFailure.size(), plainFailure.indexOf(QLatin1Char('\n')) + 1);
     EXPECT_TRUE(editor.isModified());
+
+    // Yes to "Save changes to:" with a failing save stops the close and says why.
+    prompter.clearMessages();
+    prompter.addAnswer(QStringLiteral("yes"));
+    EXPECT_FALSE(document.closeQuery());
+    ASSERT_EQ(prompter.messages().size(), 3);
+    EXPECT_EQ(prompter.messages()[0], QStringLiteral("Save changes to: page.html"));
+    EXPECT_EQ(prompter.messages()[1], plainFailure);
+    EXPECT_EQ(prompter.messages()[2],
+              QStringLiteral("The changes were not saved, so the document stays open."));
 }
 
 TEST_F(DocumentTest, FileSave_WritesSafelyOverTheOldFile) {
@@ -205,7 +242,104 @@ TEST_F(DocumentTest, EncodedSaves_WriteUtf8WithMarkOrAnsiWithoutChangingTheName)
     document.saveAsAnsi();
     EXPECT_EQ(readBytes(path(QStringLiteral("a.html"))), QByteArray("\xE4"));
     EXPECT_TRUE(document.fileName().isEmpty());
-    // No overwrite question for these.
+    EXPECT_TRUE(prompter.messages().isEmpty());
+
+    // Both ask before they replace a file, and only OK replaces it.
+    editor.loadText(QStringLiteral("b"));
+    for (void (Document::*save)() : {&Document::saveAsUtf8, &Document::saveAsAnsi}) {
+        for (const QString& target :
+             {path(QStringLiteral("u.html")), path(QStringLiteral("a.html"))}) {
+            const QByteArray before = readBytes(target);
+            prompter.clearMessages();
+            prompter.addFile(target);
+            prompter.addAnswer(QStringLiteral("cancel"));
+            (document.*save)();
+            EXPECT_EQ(prompter.messages(), QStringList{QStringLiteral("OK to overwrite ") +
+                                                       QFileInfo(target).fileName()});
+            EXPECT_EQ(readBytes(target), before);
+        }
+    }
+    prompter.addFile(path(QStringLiteral("a.html")));
+    prompter.addAnswer(QStringLiteral("ok"));
+    document.saveAsAnsi();
+    EXPECT_EQ(readBytes(path(QStringLiteral("a.html"))), QByteArray("b"));
+}
+
+TEST_F(DocumentTest, EveryAnsiSaveThatWouldLoseACharacterAsksForUtf8Instead) {
+    const QByteArray original("caf\xE9\n");
+    writeBytes(path(QStringLiteral("p.html")), original);
+    ASSERT_TRUE(document.loadDocument(path(QStringLiteral("p.html"))));
+    ASSERT_EQ(document.format().encoding, TextEncoding::Ansi);
+    editor.setSelStart(0);
+    editor.setSelText(QStringLiteral("Z\u0167\U0001F600\u4E2DW "));
+    const QString question =
+        QStringLiteral("The character \"\u0167\" (U+0167) cannot be stored in Windows-1252 and "
+                       "would become \"?\".\nSave as UTF-8 instead?");
+    const QByteArray utf8 =
+        QByteArray("\xEF\xBB\xBFZ\xC5\xA7\xF0\x9F\x98\x80\xE4\xB8\xADW caf\xC3\xA9");
+
+    // Declined: nothing is written anywhere and the text stays unsaved.
+    const auto declined = [&](const std::function<void()>& save, const QString& target) {
+        prompter.clearMessages();
+        prompter.addAnswer(QStringLiteral("no"));
+        save();
+        EXPECT_EQ(prompter.messages(), QStringList{question});
+        EXPECT_FALSE(QFile::exists(target) && readBytes(target) != original &&
+                     target == path(QStringLiteral("p.html")));
+        EXPECT_TRUE(editor.isModified());
+    };
+    declined([&] { document.save(); }, path(QStringLiteral("p.html")));
+    EXPECT_EQ(readBytes(path(QStringLiteral("p.html"))), original);
+    prompter.addFile(path(QStringLiteral("a.html")));
+    declined([&] { document.saveAsAnsi(); }, path(QStringLiteral("a.html")));
+    prompter.addFile(path(QStringLiteral("copy.txt")));
+    declined([&] { document.saveAs(); }, path(QStringLiteral("copy.txt")));
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("a.html"))));
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("copy.txt"))));
+    // Yes to "Save changes to:" and then No to the question keeps the document open.
+    prompter.clearMessages();
+    prompter.addAnswer(QStringLiteral("yes"));
+    prompter.addAnswer(QStringLiteral("no"));
+    EXPECT_FALSE(document.closeQuery());
+
+    // Accepted: UTF-8 with mark, in the file's own line breaks for a plain save, after which
+    // the document is UTF-8 and asks no more.
+    prompter.addFile(path(QStringLiteral("a.html")));
+    prompter.addAnswer(QStringLiteral("yes"));
+    document.saveAsAnsi();
+    EXPECT_EQ(readBytes(path(QStringLiteral("a.html"))), utf8);
+    prompter.addFile(path(QStringLiteral("copy.txt")));
+    prompter.addAnswer(QStringLiteral("yes"));
+    document.saveAs();
+    EXPECT_EQ(readBytes(path(QStringLiteral("copy.txt"))), utf8 + "\r\n");
+    prompter.addAnswer(QStringLiteral("yes"));
+    editor.setModified(true);
+    document.save();
+    EXPECT_EQ(readBytes(path(QStringLiteral("p.html"))), utf8 + "\n");
+    EXPECT_FALSE(editor.isModified());
+    EXPECT_EQ(document.format().encoding, TextEncoding::Utf8);
+    prompter.clearMessages();
+    editor.setModified(true);
+    document.save();
+    EXPECT_TRUE(prompter.messages().isEmpty());
+}
+
+TEST_F(DocumentTest, DeletingEverythingAndSavingEmptiesTheFile) {
+    writeBytes(path(QStringLiteral("p.html")), "\xEF\xBB\xBFgone\r\n");
+    ASSERT_TRUE(document.loadDocument(path(QStringLiteral("p.html"))));
+    editor.selectAll();
+    editor.setSelText(QString());
+    ASSERT_TRUE(editor.isModified());
+    // Leaving now would keep the deleted text in the file, so it asks.
+    prompter.addAnswer(QStringLiteral("cancel"));
+    EXPECT_FALSE(document.closeQuery());
+    EXPECT_EQ(prompter.messages(), QStringList{QStringLiteral("Save changes to: p.html")});
+
+    document.save();
+    EXPECT_EQ(readBytes(path(QStringLiteral("p.html"))), QByteArray("\xEF\xBB\xBF"));
+    EXPECT_FALSE(editor.isModified());
+    prompter.clearMessages();
+    EXPECT_TRUE(document.closeQuery());
     EXPECT_TRUE(prompter.messages().isEmpty());
 }
 
@@ -240,6 +374,17 @@ TEST_F(DocumentTest, CloseQuery_YesWithCancelledSaveAsDoesNotLoseTheWork) {
     prompter.clearMessages();
     EXPECT_TRUE(document.closeQuery());
     EXPECT_TRUE(prompter.messages().isEmpty());
+}
+
+TEST_F(DocumentTest, CloseQuery_YesWithATxtCopyOfAnUntitledTextCloses) {
+    editor.loadText(QStringLiteral("notes"));
+    editor.setModified(true);
+    prompter.addAnswer(QStringLiteral("yes"));
+    prompter.addFile(path(QStringLiteral("notes.txt")));
+    EXPECT_TRUE(document.closeQuery());
+    EXPECT_EQ(readBytes(path(QStringLiteral("notes.txt"))), QByteArray("notes\r\n"));
+    EXPECT_FALSE(editor.isModified());
+    EXPECT_TRUE(document.fileName().isEmpty());
 }
 
 TEST_F(DocumentTest, OpenAfterAsking_CancelOpensNothing) {

@@ -3,6 +3,7 @@
 #include "foundation/commands/command_context.h"
 #include "foundation/document/document_file.h"
 #include "foundation/document/editor_buffer.h"
+#include "foundation/document/encoding_question.h"
 #include "foundation/messages/message_table.h"
 #include "foundation/messages/prompter.h"
 #include "foundation/settings/settings.h"
@@ -53,8 +54,15 @@ void showInBrowser(const CommandContext& context, const QString& fileName,
         context.prompter.error(context.messages.message(NoFileLoadedLine));
         return;
     }
-    if (!writeFileSafely(fileName, encodeDocument(context.editor.text(), format))) {
-        context.prompter.error(withName(context.messages.message(CannotSaveLine), fileName));
+    const QString text = context.editor.text();
+    const std::optional<DocumentFormat> lossless =
+        losslessFormat(text, format, context.prompter, context.messages.language());
+    if (!lossless)
+        return;
+    QString reason;
+    if (!writeFileSafely(fileName, encodeDocument(text, *lossless), &reason)) {
+        context.prompter.error(withName(context.messages.message(CannotSaveLine), fileName) +
+                               QLatin1Char('\n') + reason);
         return;
     }
     if (isBlankText(browserPath))

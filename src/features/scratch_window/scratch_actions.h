@@ -14,6 +14,8 @@ public:
 
     void showScratchWindow();
     ScratchWindow& scratchWindow() const { return *m_scratchWindow; }
+    // The window is closing: a changed scratch text asks to be saved; false keeps it open.
+    bool closeQuery();
 
 private:
     FeatureContext& m_context;

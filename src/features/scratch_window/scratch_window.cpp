@@ -1,5 +1,6 @@
 #include "features/scratch_window/scratch_window.h"
 
+#include "foundation/messages/ui_text.h"
 #include "widgets/help.h"
 #include "widgets/icons.h"
 
@@ -13,7 +14,6 @@
 #include <QHideEvent>
 #include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QSaveFile>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -53,6 +53,10 @@ constexpr ScratchErrors kGermanErrors{"Die Datei %1 konnte nicht geöffnet werde
 constexpr ScratchErrors kEnglishErrors{"The file %1 could not be opened.\n%2",
                                        "The file %1 could not be saved.\n%2",
                                        "The content is not valid UTF-16 text."};
+
+// %1 the file name.
+const UiText ReplaceQuestion{"Die Datei %1 gibt es schon. Ersetzen?",
+                             "The file %1 already exists. Replace it?"};
 
 // The text control works with "\n" between lines; files and the clipboard may use CR LF or CR.
 QString withNewlines(QString text) {
@@ -127,6 +131,12 @@ ScratchWindow::ScratchWindow(QWidget* parent) : QMainWindow(parent) {
     showError = [this](const QString& text) {
         QMessageBox::critical(this, QApplication::applicationName(), text);
     };
+    confirmReplace = [this](const QString& path) {
+        return QMessageBox::question(this, QApplication::applicationName(),
+                                     ReplaceQuestion.in(m_language).arg(QFileInfo(path).fileName()),
+                                     QMessageBox::Ok | QMessageBox::Cancel,
+                                     QMessageBox::Cancel) == QMessageBox::Ok;
+    };
 
     applyHints();
     installHelpKey(this, 70, [this] { return m_language; });
@@ -170,6 +180,8 @@ void ScratchWindow::startFromClipboard() {
     m_encoding = TextEncoding::Ansi;
     m_byteOrderMark = false;
     m_textEdit->insertPlainText(withNewlines(QApplication::clipboard()->text()));
+    // The clipboard still holds what was pasted: only the user's own changes are worth asking.
+    m_textEdit->document()->setModified(false);
     // Every showing opens without word wrap, whatever the last one left.
     setWordWrap(false);
     // The text is seen from its start, not scrolled to the end of its last line.
@@ -206,10 +218,18 @@ void ScratchWindow::openFile() {
         loadFromFile(path);
 }
 
-void ScratchWindow::saveFile() {
+bool ScratchWindow::isTextChanged() const {
+    return m_textEdit->document()->isModified();
+}
+
+bool ScratchWindow::saveFile() {
     const QString path = chooseSaveFile(m_currentFile);
-    if (!path.isEmpty())
-        saveToFile(path);
+    if (path.isEmpty())
+        return false;
+    const QFileInfo target(path);
+    if ((target.exists() || target.isSymLink()) && !confirmReplace(path))
+        return false;
+    return saveToFile(path);
 }
 
 void ScratchWindow::deleteSelection() {
@@ -244,6 +264,7 @@ bool ScratchWindow::loadFromFile(const QString& path) {
         return false;
     }
     m_textEdit->setPlainText(withNewlines(loaded->text));
+    m_textEdit->document()->setModified(false);
     m_currentFile = path;
     m_encoding = loaded->format.encoding;
     m_byteOrderMark = loaded->format.byteOrderMark;
@@ -256,13 +277,13 @@ bool ScratchWindow::saveToFile(const QString& path) {
     // The raw text keeps non-breaking spaces; lines are separated by the paragraph mark there.
     QString text = m_textEdit->document()->toRawText();
     text.replace(QChar::ParagraphSeparator, u'\n');
-    const QByteArray bytes = scratchFileBytes(text, m_encoding, m_byteOrderMark);
-    // Written to a temporary file first, so a failure leaves the old file as it was.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        showError(QString::fromUtf8(errors.save).arg(path, file.errorString()));
+    // Written like the document, so a failure leaves the old file as it was.
+    QString reason;
+    if (!writeFileSafely(path, scratchFileBytes(text, m_encoding, m_byteOrderMark), &reason)) {
+        showError(QString::fromUtf8(errors.save).arg(path, reason));
         return false;
     }
+    m_textEdit->document()->setModified(false);
     m_currentFile = path;
     return true;
 }

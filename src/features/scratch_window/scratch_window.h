@@ -37,6 +37,11 @@ public:
     std::function<QString(const QString& folder)> chooseOpenFile;
     std::function<QString(const QString& proposed)> chooseSaveFile;
     std::function<void(const QString& text)> showError;
+    // Asked before Save replaces an existing file; true replaces it.
+    std::function<bool(const QString& path)> confirmReplace;
+
+    // The text changed since it was shown, opened or saved.
+    bool isTextChanged() const;
 
     // Open and Save with a path already chosen; false after reporting a failure.
     bool loadFromFile(const QString& path);
@@ -44,7 +49,8 @@ public:
 
     void newText();
     void openFile();
-    void saveFile();
+    // True when the text was written.
+    bool saveFile();
     void deleteSelection();
     void copyAllText();
     void toggleWordWrap();

@@ -1,11 +1,15 @@
 #include "foundation/document/document.h"
 
+#include "foundation/document/document_texts.h"
 #include "foundation/document/editor_buffer.h"
+#include "foundation/document/encoding_question.h"
 #include "foundation/messages/message_table.h"
 #include "foundation/messages/prompter.h"
 #include "foundation/text/text_rules.h"
 
 #include <QFileInfo>
+
+#include <new>
 
 namespace {
 
@@ -127,11 +131,9 @@ bool Document::newWithPage(const QString& page) {
 }
 
 void Document::open() {
-    if (!m_editor.isEmpty() && m_editor.isModified()) {
-        askSaveChanges();
-        if (m_saveCancelled)
-            return;
-    }
+    askSaveChanges();
+    if (m_saveCancelled)
+        return;
     const bool hasFile = !m_editor.isBlank() && asciiLower(m_fileName) != QLatin1String("untitled");
     const QString folder =
         hasFile && !m_fileName.isEmpty() ? folderOf(m_fileName) : m_defaultFolder;
@@ -145,17 +147,25 @@ bool Document::loadDocument(const QString& givenPath) {
     const QString path = givenPath.isEmpty() ? givenPath : QFileInfo(givenPath).absoluteFilePath();
     std::optional<BusyScope> working(std::in_place, busy);
     // Decode first, so a file that cannot be read leaves the open document untouched.
-    std::optional<LoadedDocument> loaded = loadDocumentFile(path);
-    if (!loaded) {
+    DocumentFileRead read = readDocumentFile(path, m_sizeLimit);
+    if (!read.document) {
         working.reset();
-        m_prompter.error(m_messages.message(MsgCannotOpen) + path);
+        m_prompter.error(readFailureText(read, path));
         return false;
     }
+    const LoadedDocument& loaded = *read.document;
     m_editor.clearAllBookmarks();
     if (highlighterChosen)
         highlighterChosen(highlighterForPath(path));
-    m_editor.loadText(loaded->text);
-    m_format = loaded->format;
+    try {
+        // The editor keeps a copy of its own; running out of memory there ends the load only.
+        m_editor.loadText(loaded.text);
+    } catch (const std::bad_alloc&) {
+        working.reset();
+        m_prompter.error(TooLargeForMemory.in(m_messages.language()) + path);
+        return false;
+    }
+    m_format = loaded.format;
     setFileName(path);
     m_editor.setModified(false);
     working.reset();
@@ -172,20 +182,60 @@ void Document::openAfterAsking(const QString& path) {
         loadDocument(path);
 }
 
-bool Document::writeBytes(const QString& path, const QByteArray& bytes) {
-    BusyScope working(busy);
-    return writeFileSafely(path, bytes);
+QString Document::readFailureText(const DocumentFileRead& read, const QString& path) const {
+    const UiLanguage language = m_messages.language();
+    switch (read.failure) {
+    case ReadFailure::NotDecodable:
+        return NotDecodable.in(language) + path;
+    case ReadFailure::TooLarge:
+        return TooLargeForMemory.in(language) + path;
+    default:
+        return m_messages.message(MsgCannotOpen) + path +
+               (read.reason.isEmpty() ? QString() : QLatin1Char('\n') + read.reason);
+    }
 }
 
-bool Document::writePlain(const QString& path) {
-    return writeBytes(path, encodeDocument(m_editor.text(), m_format));
+bool Document::hasOwnFile() const {
+    return !isBlankText(m_fileName) && m_fileName != untitledName() &&
+           asciiLower(m_fileName) != QLatin1String("untitled");
+}
+
+std::optional<DocumentFormat> Document::writeText(const QString& path, DocumentFormat format,
+                                                  const QString& beforePath) {
+    const QString text = m_editor.text();
+    // An empty document has no line to end: deleting everything leaves an empty file.
+    if (text.isEmpty())
+        format.finalLineBreak = false;
+    const std::optional<DocumentFormat> lossless =
+        losslessFormat(text, format, m_prompter, m_messages.language());
+    if (!lossless) {
+        m_lastSave = SaveResult::Declined;
+        return std::nullopt;
+    }
+    QString reason;
+    bool written = false;
+    {
+        BusyScope working(busy);
+        written = writeFileSafely(path, encodeDocument(text, *lossless), &reason);
+    }
+    if (!written) {
+        m_lastSave = SaveResult::Failed;
+        m_prompter.error(m_messages.message(MsgCannotSave) + beforePath + path +
+                         (reason.isEmpty() ? QString() : QLatin1Char('\n') + reason));
+        return std::nullopt;
+    }
+    m_lastSave = SaveResult::Saved;
+    return lossless;
 }
 
 void Document::save() {
     m_saveCancelled = false;
-    if (m_editor.isEmpty())
+    m_lastSave = SaveResult::Declined;
+    const bool untitled = m_fileName.isEmpty() || m_fileName == untitledName();
+    // An empty text with a file of its own is saved: the user deleted what the file holds.
+    if (m_editor.isEmpty() && untitled)
         return;
-    if (m_fileName.isEmpty() || m_fileName == untitledName()) {
+    if (untitled) {
         saveAs();
         return;
     }
@@ -194,59 +244,68 @@ void Document::save() {
         saveWithEncoding(m_fileName, m_saveEncodingKey);
         return;
     }
-    if (stampGenerator)
+    if (stampGenerator && !m_editor.isEmpty())
         stampGenerator();
-    if (!writePlain(m_fileName)) {
-        m_prompter.error(m_messages.message(MsgCannotSave) + m_fileName);
-        return;
+    if (const std::optional<DocumentFormat> written = writeText(m_fileName, m_format, QString())) {
+        m_format = *written;
+        m_editor.setModified(false);
     }
-    m_editor.setModified(false);
 }
 
 bool Document::saveWithEncoding(const QString& path, const QString& key) {
-    if (m_editor.isBlank())
-        return false;
-    const QString text = m_editor.text();
-    bool written = false;
-    if (key == QLatin1String("UTF-8"))
-        written = writeBytes(path, encodeTextAs(text, TextEncoding::Utf8, true));
-    else if (key == QLatin1String("ASCII"))
-        written = writeBytes(path, encodeTextAs(text, TextEncoding::Ansi, false));
-    else
-        written = writeBytes(path, encodeDocument(text, m_format));
-    if (!written) {
-        m_prompter.error(m_messages.message(MsgCannotSave) + path);
-        return false;
+    std::optional<DocumentFormat> written;
+    if (key == QLatin1String("UTF-8")) {
+        written =
+            writeText(path, {TextEncoding::Utf8, true, LineBreakStyle::CrLf, false}, QString());
+    } else if (key == QLatin1String("ASCII")) {
+        written =
+            writeText(path, {TextEncoding::Ansi, false, LineBreakStyle::CrLf, false}, QString());
+    } else {
+        written = writeText(path, m_format, QString());
+        // The document's own format: when it had to become UTF-8, it stays so.
+        if (written)
+            m_format = *written;
     }
+    if (!written)
+        return false;
     m_editor.setModified(false);
     return true;
 }
 
 void Document::saveAs() {
     m_saveCancelled = false;
+    m_lastSave = SaveResult::Declined;
     const QString path =
         m_prompter.chooseSaveFile(m_fileName.isEmpty() ? m_defaultFolder : folderOf(m_fileName),
                                   namePartOf(m_fileName), saveFilter);
-    if (path.isEmpty())
-        return;
-    const QString name = namePartOf(path);
-    if (QFileInfo::exists(path) &&
-        m_prompter.askOkCancel(m_messages.message(MsgOverwrite) + QLatin1Char(' ') + name) !=
-            Prompter::Answer::Ok)
+    if (path.isEmpty() || !mayReplace(path))
         return;
 
-    bool written = false;
-    if (asciiLower(name.right(3)) == QLatin1String("txt")) {
-        written = writeBytes(path, textCopyBytes(m_editor.text()));
-    } else {
-        written = writePlain(path);
-        if (written) {
-            setFileName(path);
+    if (asciiLower(namePartOf(path).right(3)) == QLatin1String("txt")) {
+        // A plain-text copy: the document keeps its own file. Without one the copy is the only
+        // place the text is kept, so it no longer counts as unsaved.
+        if (writeText(path, {TextEncoding::Ansi, false, LineBreakStyle::CrLf, true},
+                      QStringLiteral(" ")) &&
+            !hasOwnFile())
             m_editor.setModified(false);
-        }
+        return;
     }
-    if (!written)
-        m_prompter.error(m_messages.message(MsgCannotSave) + QLatin1Char(' ') + path);
+    if (const std::optional<DocumentFormat> written =
+            writeText(path, m_format, QStringLiteral(" "))) {
+        m_format = *written;
+        setFileName(path);
+        m_editor.setModified(false);
+    }
+}
+
+bool Document::mayReplace(const QString& path) {
+    if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink())
+        return true;
+    if (m_prompter.askOkCancel(m_messages.message(MsgOverwrite) + QLatin1Char(' ') +
+                               namePartOf(path)) == Prompter::Answer::Ok)
+        return true;
+    m_lastSave = SaveResult::Declined;
+    return false;
 }
 
 void Document::saveAsWithKey(const QString& key) {
@@ -263,7 +322,8 @@ void Document::saveAsWithKey(const QString& key) {
         return;
     m_lastSaveFolder = folderOf(path);
     m_lastSaveName = namePartOf(path);
-    saveWithEncoding(path, key);
+    if (mayReplace(path))
+        saveWithEncoding(path, key);
 }
 
 void Document::saveAsAnsi() {
@@ -276,7 +336,8 @@ void Document::saveAsUtf8() {
 
 void Document::askSaveChanges() {
     m_saveCancelled = false;
-    if (m_editor.isBlank() || !m_editor.isModified())
+    // A blank text is worth a question only when it would replace what a file holds.
+    if (!m_editor.isModified() || (m_editor.isBlank() && !hasOwnFile()))
         return;
     const QString name =
         isBlankText(m_fileName) ? QStringLiteral("untitled.html") : namePartOf(m_fileName);
@@ -284,8 +345,11 @@ void Document::askSaveChanges() {
         m_prompter.askYesNoCancel(m_messages.message(MsgSaveChanges) + QLatin1Char(' ') + name)) {
     case Prompter::Answer::Yes:
         save();
-        // A save that failed or whose dialog was cancelled must not let the work be dropped.
+        // A save that failed or whose dialog was cancelled must not let the work be dropped;
+        // a failure also says why the command stopped.
         m_saveCancelled = m_editor.isModified();
+        if (m_saveCancelled && m_lastSave == SaveResult::Failed)
+            m_prompter.information(ChangesNotSaved.in(m_messages.language()));
         break;
     case Prompter::Answer::No:
         m_saveCancelled = false;
@@ -297,8 +361,6 @@ void Document::askSaveChanges() {
 }
 
 bool Document::closeQuery() {
-    if (m_editor.isBlank())
-        return true;
     askSaveChanges();
     return !m_saveCancelled;
 }

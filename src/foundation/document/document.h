@@ -39,6 +39,8 @@ public:
     void setSaveEncodingKey(const QString& key) { m_saveEncodingKey = key; }
     // Folder where the open dialog starts when no document is open.
     void setDefaultFolder(const QString& folder) { m_defaultFolder = folder; }
+    // Files larger than this are refused before they are read.
+    void setSizeLimit(qint64 bytes) { m_sizeLimit = bytes; }
 
     const QString& fileName() const { return m_fileName; }
     QString untitledName() const;
@@ -66,9 +68,19 @@ public:
     static QString skeleton(const QString& declaration, bool xhtml, const QString& charset);
 
 private:
+    enum class SaveResult { Saved, Declined, Failed };
+
     void setFileName(const QString& path);
-    bool writeBytes(const QString& path, const QByteArray& bytes);
-    bool writePlain(const QString& path);
+    // A file of its own to save to, not the untitled name.
+    bool hasOwnFile() const;
+    QString readFailureText(const DocumentFileRead& read, const QString& path) const;
+    // Writes the editor's text, first asking when the format would lose characters; reports a
+    // failure with the system's reason (beforePath goes between message and path). Returns the
+    // format written, nullopt when declined or failed.
+    std::optional<DocumentFormat> writeText(const QString& path, DocumentFormat format,
+                                            const QString& beforePath);
+    // An existing file is replaced only after the user agreed.
+    bool mayReplace(const QString& path);
     void saveAsWithKey(const QString& key);
 
     EditorBuffer& m_editor;
@@ -77,6 +89,8 @@ private:
     QString m_fileName;
     DocumentFormat m_format;
     bool m_saveCancelled = false;
+    SaveResult m_lastSave = SaveResult::Declined;
+    qint64 m_sizeLimit = documentSizeLimit();
     QString m_charset = QStringLiteral("ISO-8859-1");
     QString m_saveEncodingKey;
     QString m_defaultFolder;

@@ -6,6 +6,13 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
+#include <cstring>
+#include <limits>
+#include <new>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -405,28 +412,104 @@ QByteArray encodeDocument(const QString& text, const DocumentFormat& format) {
     return encodeExactly(text, f);
 }
 
-std::optional<LoadedDocument> loadDocumentFile(const QString& path) {
-    if (QFileInfo(path).isDir())
-        return std::nullopt;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    file.close();
-    return decodeDocument(bytes);
+qint64 documentSizeLimit() {
+    // Bytes, their decoded text (up to twice as many units) and the editor's copy: a quarter of
+    // the machine's memory leaves room for all of them.
+    const long pages = sysconf(_SC_PHYS_PAGES);
+    const long pageSize = sysconf(_SC_PAGESIZE);
+    const qint64 byMemory = pages > 0 && pageSize > 0 ? qint64(pages) / 4 * pageSize : 0;
+    // The decoded text takes up to four bytes for every byte read.
+    const qint64 byType = std::numeric_limits<qsizetype>::max() / 4;
+    return byMemory > 0 ? std::min(byMemory, byType) : byType;
 }
 
-bool writeFileSafely(const QString& path, const QByteArray& bytes) {
+DocumentFileRead readDocumentFile(const QString& path, qint64 sizeLimit) {
+    DocumentFileRead result;
+    if (QFileInfo(path).isDir()) {
+        result.failure = ReadFailure::CannotRead;
+        return result;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.failure = ReadFailure::CannotRead;
+        result.reason = file.errorString();
+        return result;
+    }
+    // Devices and pipes say 0 and are read as they come; only a known size is refused early.
+    if (file.size() > sizeLimit) {
+        result.failure = ReadFailure::TooLarge;
+        return result;
+    }
+    try {
+        const QByteArray bytes = file.readAll();
+        if (file.error() != QFileDevice::NoError) {
+            result.failure = ReadFailure::CannotRead;
+            result.reason = file.errorString();
+            return result;
+        }
+        file.close();
+        if (bytes.size() > sizeLimit) {
+            result.failure = ReadFailure::TooLarge;
+            return result;
+        }
+        result.document = decodeDocument(bytes);
+        if (!result.document)
+            result.failure = ReadFailure::NotDecodable;
+    } catch (const std::bad_alloc&) {
+        result.document.reset();
+        result.failure = ReadFailure::TooLarge;
+    }
+    return result;
+}
+
+std::optional<LoadedDocument> loadDocumentFile(const QString& path) {
+    return readDocumentFile(path).document;
+}
+
+namespace {
+
+// QSaveFile syncs the file but not the folder that holds its new name; without this a crash
+// soon after a save can bring back the old file. Only a failed sync is an error: folders that
+// cannot be opened or synced at all (some file systems) are left as they are.
+bool syncFolderOf(const QString& path, QString* reason) {
+    // QSaveFile writes to the target of a link, so the target's folder holds the new name.
+    QString target = path;
+    for (int hops = 0; hops < 40 && QFileInfo(target).isSymLink(); ++hops)
+        target = QFileInfo(target).symLinkTarget();
+    const QByteArray folder = QFile::encodeName(QFileInfo(target).absolutePath());
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return true;
+    bool synced = true;
+    if (::fsync(fd) != 0 && errno != EINVAL && errno != EROFS && errno != ENOTSUP) {
+        synced = false;
+        if (reason)
+            *reason = QString::fromLocal8Bit(std::strerror(errno));
+    }
+    ::close(fd);
+    return synced;
+}
+
+} // namespace
+
+bool writeFileSafely(const QString& path, const QByteArray& bytes, QString* reason) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
+    const auto fail = [&] {
+        if (reason)
+            *reason = file.errorString();
         file.cancelWriting();
         return false;
+    };
+    if (!file.open(QIODevice::WriteOnly))
+        return fail();
+    if (file.write(bytes) != bytes.size())
+        return fail();
+    if (!file.commit()) {
+        if (reason)
+            *reason = file.errorString();
+        return false;
     }
-    return file.commit();
+    return syncFolderOf(path, reason);
 }
 
 QByteArray encodeTextAs(const QString& text, TextEncoding encoding, bool byteOrderMark) {

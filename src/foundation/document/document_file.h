@@ -31,10 +31,27 @@ std::optional<LoadedDocument> decodeDocument(const QByteArray& bytes);
 // Text (any line breaks; CR LF expected) to bytes in the given format.
 QByteArray encodeDocument(const QString& text, const DocumentFormat& format);
 
-// nullopt when the path is a folder, missing, unreadable or undecodable.
+// Why a file did not become a document.
+enum class ReadFailure { None, CannotRead, NotDecodable, TooLarge };
+
+struct DocumentFileRead {
+    std::optional<LoadedDocument> document;
+    ReadFailure failure = ReadFailure::None;
+    QString reason; // the system's words for CannotRead
+};
+
+// The largest file read whole: bigger ones would not fit beside their decoded text and the
+// editor's copy, and the system would end the program instead of refusing the file.
+qint64 documentSizeLimit();
+// Reads and decodes a file; a folder, a missing or unreadable file, bytes that cannot be
+// decoded and a file over sizeLimit (or one memory runs out for) each say so.
+DocumentFileRead readDocumentFile(const QString& path, qint64 sizeLimit = documentSizeLimit());
+// nullopt when the path is a folder, missing, unreadable, undecodable or too large.
 std::optional<LoadedDocument> loadDocumentFile(const QString& path);
-// Writes through a temporary file so a failure leaves the old file untouched.
-bool writeFileSafely(const QString& path, const QByteArray& bytes);
+// Writes through a temporary file so a failure leaves the old file untouched, then syncs the
+// file and its folder so the new name survives a crash. On failure reason (when given) gets
+// the system's words.
+bool writeFileSafely(const QString& path, const QByteArray& bytes, QString* reason = nullptr);
 
 // WriteEncodedText's kinds: the whole text with lines joined by CR LF, no final line break.
 QByteArray encodeTextAs(const QString& text, TextEncoding encoding, bool byteOrderMark);

@@ -87,10 +87,22 @@ TEST_F(OutsideCommandsTest, Browser_WithoutBrowserOrWhenItCannotStart_OpensTheFi
                            QStringLiteral("open ") + page}));
 }
 
-TEST_F(OutsideCommandsTest, Browser_SaveFails_ReportsAndStartsNoBrowser) {
+TEST_F(OutsideCommandsTest, Browser_SaveFailsOrWouldLoseACharacter_StartsNoBrowser) {
     const QString page = file(QStringLiteral("gone/a.html"));
     showInBrowser(context, page, DocumentFormat(), QString(), platform);
-    EXPECT_EQ(prompter.messages(), QStringList{QStringLiteral("Cannot save file: ") + page});
+    EXPECT_EQ(prompter.messages(), QStringList{QStringLiteral("Cannot save file: ") + page +
+                                               QStringLiteral("\nNo such file or directory")});
+    EXPECT_TRUE(platform.calls.isEmpty());
+
+    // Windows-1252 has no Greek: declining UTF-8 writes nothing.
+    const QString ansiPage = file(QStringLiteral("ansi.html"));
+    DocumentFormat ansi;
+    ansi.encoding = TextEncoding::Ansi;
+    editor.loadText(QStringLiteral("\u03A9"));
+    prompter.clearMessages();
+    showInBrowser(context, ansiPage, ansi, QString(), platform);
+    EXPECT_EQ(prompter.messages().size(), 1);
+    EXPECT_FALSE(QFile::exists(ansiPage));
     EXPECT_TRUE(platform.calls.isEmpty());
 }
 

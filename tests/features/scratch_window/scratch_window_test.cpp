@@ -187,10 +187,38 @@ private slots:
         prompter.addFile(path);
         press(scratch, "openButton");
         QCOMPARE(scratch.textEdit()->toPlainText(), QStringLiteral("café"));
+        scratch.textEdit()->moveCursor(QTextCursor::End);
+        QTest::keyClicks(scratch.textEdit(), QStringLiteral("s"));
+        // Save asks before it replaces a file; only OK does.
         prompter.addFile(path);
         press(scratch, "saveButton");
-        QCOMPARE(read(path), QByteArray("caf\xE9\r\n"));
+        QCOMPARE(prompter.messages().last(), QStringLiteral("OK zum Überschreiben von  ansi.txt"));
+        QCOMPARE(read(path), QByteArray("caf\xE9"));
+        prompter.addFile(path);
+        prompter.addAnswer(QStringLiteral("ok"));
+        press(scratch, "saveButton");
+        QCOMPARE(read(path), QByteArray("caf\xE9s\r\n"));
+        QVERIFY(!scratch.isTextChanged());
+
+        // Changed text, even in the hidden window, asks when the main window closes: Cancel
+        // keeps both open, Yes saves, No drops it.
+        QTest::keyClicks(scratch.textEdit(), QStringLiteral("!"));
         scratch.close();
+        const QString question = QStringLiteral(
+            "Der Text im einfachen Texteditor wurde geändert. Änderungen speichern?");
+        prompter.clearMessages();
+        prompter.addAnswer(QStringLiteral("cancel"));
+        QVERIFY(!window.close());
+        QCOMPARE(prompter.messages(), QStringList{question});
+        const QString saved = m_files.filePath(QStringLiteral("scratch.txt"));
+        prompter.addAnswer(QStringLiteral("yes"));
+        prompter.addFile(saved);
+        QVERIFY(window.close());
+        QCOMPARE(read(saved), QByteArray("caf\xE9s!\r\n"));
+        scratch.textEdit()->insertPlainText(QStringLiteral("?"));
+        prompter.addAnswer(QStringLiteral("no"));
+        QVERIFY(window.close());
+        QCOMPARE(read(saved), QByteArray("caf\xE9s!\r\n"));
     }
 };
 
