@@ -5,8 +5,7 @@
 
 #include <QCryptographicHash>
 #include <QDir>
-#include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -14,16 +13,8 @@ QByteArray digest(const QByteArray& bytes) {
     return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
 }
 
-QString copyName(int entry) {
-    return QString::number(entry) + QStringLiteral(".old");
-}
-
-bool writeWhole(const QString& path, const QByteArray& bytes, QString& reason) {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return true;
-    reason = file.errorString();
-    return false;
+bool writeAll(QFile& file, const QByteArray& bytes) {
+    return file.write(bytes) == bytes.size() && file.flush();
 }
 
 } // namespace
@@ -41,7 +32,13 @@ QString ReplaceRecord::indexPath() const {
     return m_folder + QStringLiteral("files");
 }
 
+QString ReplaceRecord::copiesPath() const {
+    return m_folder + QStringLiteral("copies");
+}
+
 bool ReplaceRecord::begin(QString& reason) {
+    m_index.close();
+    m_copies.close();
     QDir folder(m_folder);
     if (folder.exists() && !folder.removeRecursively()) {
         reason = QStringLiteral("cannot empty ") + m_folder;
@@ -54,30 +51,39 @@ bool ReplaceRecord::begin(QString& reason) {
     // The copies may hold what only the user may read.
     QFile::setPermissions(m_folder,
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    m_entries = 0;
-    return writeWhole(indexPath(), QByteArray(), reason);
-}
-
-bool ReplaceRecord::keep(const QString& path, const QByteArray& oldBytes,
-                         const QByteArray& newBytes, QString& reason) {
-    const int entry = m_entries + 1;
-    if (!writeWhole(m_folder + copyName(entry), oldBytes, reason))
-        return false;
-    // One line per file: the copy's number, the digest of the new bytes, the path.
-    QFile index(indexPath());
-    const QByteArray line =
-        QByteArray::number(entry) + '\t' + digest(newBytes) + '\t' + QFile::encodeName(path) + '\n';
-    if (!index.open(QIODevice::Append) || index.write(line) != line.size() || !index.flush()) {
-        reason = index.errorString();
-        return false;
+    m_index.setFileName(indexPath());
+    m_copies.setFileName(copiesPath());
+    for (QFile* file : {&m_index, &m_copies}) {
+        if (!file->open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+            reason = file->errorString();
+            return false;
+        }
     }
-    m_entries = entry;
     return true;
 }
 
-bool ReplaceRecord::isEmpty() const {
-    QFile index(indexPath());
-    return !index.open(QIODevice::ReadOnly) || index.size() == 0;
+// No flush to the disk per file, which would make a run over thousands of files crawl: a copy
+// counts only once its line is in the index, written after it.
+bool ReplaceRecord::keep(const QString& path, const QByteArray& oldBytes,
+                         const QByteArray& newBytes, QString& reason) {
+    if (!m_index.isOpen() || !m_copies.isOpen()) {
+        reason = QStringLiteral("no undo record was begun");
+        return false;
+    }
+    const qint64 offset = m_copies.pos();
+    if (!writeAll(m_copies, oldBytes)) {
+        reason = m_copies.errorString();
+        return false;
+    }
+    // One line per file: where its copy is, the digest of the new bytes, the path.
+    const QByteArray line = QByteArray::number(offset) + '\t' +
+                            QByteArray::number(oldBytes.size()) + '\t' + digest(newBytes) + '\t' +
+                            QFile::encodeName(path) + '\n';
+    if (!writeAll(m_index, line)) {
+        reason = m_index.errorString();
+        return false;
+    }
+    return true;
 }
 
 QList<ReplaceRecord::Entry> ReplaceRecord::entries() const {
@@ -87,13 +93,18 @@ QList<ReplaceRecord::Entry> ReplaceRecord::entries() const {
         return entries;
     for (const QByteArray& line : index.readAll().split('\n')) {
         const QList<QByteArray> fields = line.split('\t');
-        if (fields.size() < 3)
+        if (fields.size() < 4)
             continue;
         // A path may hold a tab; it is the last field.
-        entries.append({fields[0].toInt(), fields[1],
-                        QFile::decodeName(line.mid(fields[0].size() + fields[1].size() + 2))});
+        const qsizetype pathStart = fields[0].size() + fields[1].size() + fields[2].size() + 3;
+        entries.append({fields[0].toLongLong(), fields[1].toLongLong(), fields[2],
+                        QFile::decodeName(line.mid(pathStart))});
     }
     return entries;
+}
+
+bool ReplaceRecord::isEmpty() const {
+    return QFileInfo(indexPath()).size() == 0;
 }
 
 QStringList ReplaceRecord::paths() const {
@@ -104,7 +115,11 @@ QStringList ReplaceRecord::paths() const {
 }
 
 ReplaceRecord::UndoResult ReplaceRecord::undo() {
+    m_index.close();
+    m_copies.close();
     UndoResult result;
+    QFile copies(copiesPath());
+    const bool haveCopies = copies.open(QIODevice::ReadOnly);
     for (const Entry& entry : entries()) {
         const QString& path = entry.path;
         const RegularFileRead now = readRegularFile(path);
@@ -116,19 +131,20 @@ ReplaceRecord::UndoResult ReplaceRecord::undo() {
             result.changedSince.append(path);
             continue;
         }
-        QFile copy(m_folder + copyName(entry.number));
-        if (!copy.open(QIODevice::ReadOnly)) {
-            result.failed.append(path + QLatin1Char('\t') + copy.errorString());
+        QByteArray old;
+        if (haveCopies && copies.seek(entry.offset))
+            old = copies.read(entry.size);
+        if (old.size() != entry.size) {
+            result.failed.append(path + QLatin1Char('\t') + copies.errorString());
             continue;
         }
-        const QByteArray old = copy.readAll();
         QString reason;
         if (overwriteInPlace(path, now.key, old, now.bytes, reason))
             result.restored.append(path);
         else
             result.failed.append(path + QLatin1Char('\t') + reason);
     }
+    copies.close();
     QDir(m_folder).removeRecursively();
-    m_entries = 0;
     return result;
 }

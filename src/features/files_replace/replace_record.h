@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFile>
 #include <QString>
 #include <QStringList>
 
@@ -35,13 +36,18 @@ public:
 
 private:
     struct Entry {
-        int number;
+        qint64 offset; // of the old bytes in the copies file
+        qint64 size;
         QByteArray digest;
         QString path;
     };
     QList<Entry> entries() const;
     QString indexPath() const;
+    QString copiesPath() const;
 
     QString m_folder;
-    int m_entries = 0;
+    // Open while a run keeps files: one file for all copies, so that a run over thousands of
+    // files does not make thousands more.
+    QFile m_index;
+    QFile m_copies;
 };
