@@ -4,6 +4,7 @@
 
 #include "big_document.h"
 #include "features/files_replace/files_run.h"
+#include "features/files_replace/replace_record.h"
 
 #include <QDir>
 #include <QFile>
@@ -89,8 +90,10 @@ void reportRatio(benchmark::State& state, double total, double peer) {
         state.counters["x_peer"] = mean / peer;
 }
 
-int runAll(const QStringList& files, const FilesSearchOptions& options) {
+int runAll(const QStringList& files, const FilesSearchOptions& options,
+           ReplaceRecord* record = nullptr) {
     FilesRun run(files, options);
+    run.setRecord(record);
     while (!run.isFinished())
         run.step();
     return run.totalMatches();
@@ -154,6 +157,9 @@ void BM_FilesReplace(benchmark::State& state) {
     options.caseSensitive = true;
     options.searchOnly = false;
     options.all = true;
+    // The window and hexlume-cli keep every rewritten file's old bytes for undoing.
+    ReplaceRecord record(scratchFolder().filePath(QStringLiteral("files-undo")));
+    const bool keepRecord = state.range(0) != 0;
     double total = 0;
     int matches = 0;
     for (auto _ : state) {
@@ -161,7 +167,10 @@ void BM_FilesReplace(benchmark::State& state) {
         const QStringList files = filesIn(freshCopy());
         state.ResumeTiming();
         const auto start = Clock::now();
-        matches = runAll(files, options);
+        QString reason;
+        if (keepRecord && !record.begin(reason))
+            return state.SkipWithError("cannot keep the undo record");
+        matches = runAll(files, options, keepRecord ? &record : nullptr);
         total += seconds(start);
     }
     state.counters["matches"] = matches;
@@ -180,4 +189,10 @@ BENCHMARK(BM_FilesSearch)
     ->UseRealTime()
     ->Iterations(10);
 BENCHMARK(BM_GrepSedReplace)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
-BENCHMARK(BM_FilesReplace)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+BENCHMARK(BM_FilesReplace)
+    ->ArgName("undoRecord")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(5);

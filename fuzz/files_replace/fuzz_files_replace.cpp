@@ -1,5 +1,6 @@
-// Searching and replacing in arbitrary file bytes: never crashes, finds what the text search
-// finds, and the new bytes read back as the text with the matches replaced, line for line.
+// Searching and replacing in arbitrary file bytes: never crashes, finds every match that does
+// not overlap the one before it (checked against a character-by-character scan), and the new
+// bytes read back as the text with the matches replaced, line for line.
 
 #include "features/files_replace/files_search.h"
 #include "foundation/document/document_file.h"
@@ -16,11 +17,43 @@ void check(bool condition) {
 
 // Search and replacement texts from a few characters that meet the word rules in every way.
 QString textFrom(const uint8_t* data, size_t size) {
-    static const char16_t alphabet[] = {u'a', u'b', u'A', u'_', u' ', u'[', 0xE4, 0x20AC};
+    static const char16_t alphabet[] = {u'a', u'b', u'A', u'_', u' ', u'[', 0xE4, 0x20AC, 0x151};
     QString text;
     for (size_t i = 0; i < size; ++i)
         text += QChar(alphabet[data[i] % std::size(alphabet)]);
     return text;
+}
+
+bool isWordCharacter(QChar c) {
+    return (c.unicode() >= 65 && c.unicode() <= 122) || (c.unicode() >= 48 && c.unicode() <= 57);
+}
+
+QChar folded(QChar c, bool caseSensitive) {
+    return !caseSensitive && c.unicode() >= 'A' && c.unicode() <= 'Z' ? QChar(c.unicode() + 32) : c;
+}
+
+// The plainest scan: at each position the search either matches (and the scan jumps past it)
+// or the scan moves on by one.
+QList<qsizetype> scannedMatches(const QString& text, const FilesSearchOptions& o) {
+    QList<qsizetype> starts;
+    const qsizetype m = o.search.size();
+    for (qsizetype i = 0; i + m <= text.size();) {
+        bool match = true;
+        for (qsizetype k = 0; k < m && match; ++k)
+            match = folded(text[i + k], o.caseSensitive) == folded(o.search[k], o.caseSensitive);
+        if (match && o.wholeWord)
+            match = (i == 0 || !isWordCharacter(text[i - 1])) &&
+                    (i + m == text.size() || !isWordCharacter(text[i + m]));
+        if (!match) {
+            ++i;
+            continue;
+        }
+        starts.append(i);
+        if (!o.all)
+            break;
+        i += m;
+    }
+    return starts;
 }
 
 QString withFinalBreak(const LoadedDocument& document) {
@@ -54,15 +87,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     const QList<qsizetype> starts = filesMatchStarts(document->text, options);
     check(result.matches == starts.size());
+    check(starts == scannedMatches(document->text, options));
+    if (result.unencodable) {
+        // Only a code page lacks characters, and then the file is left as it was.
+        check(!result.changed && document->format.encoding == TextEncoding::Ansi &&
+              decodeWindows1252(encodeWindows1252(options.replace)) != options.replace);
+        return 0;
+    }
     if (options.searchOnly || !result.changed) {
         check(!result.changed);
         return 0;
     }
 
-    // The replacement as the file's code page can hold it.
-    const QString replacement = document->format.encoding == TextEncoding::Ansi
-                                    ? decodeWindows1252(encodeWindows1252(options.replace))
-                                    : options.replace;
+    const QString& replacement = options.replace;
     QString expected;
     qsizetype from = 0;
     for (const qsizetype start : starts) {

@@ -12,6 +12,7 @@
 #include <QJsonObject>
 
 #include <new>
+#include <limits>
 
 namespace {
 
@@ -38,12 +39,13 @@ const char* const usageText =
     "A document read as Windows-1252 that gained characters the code page cannot hold asks\n"
     "before it is written: --answer yes writes UTF-8 instead, otherwise nothing is written.\n"
     "\n"
-    "Exit status: 0 the command ran, 1 FILE cannot be read or the result was not written,\n"
-    "2 usage error.\n"
+    "Exit status: 0 the command ran, 1 FILE cannot be read or the result cannot be\n"
+    "written, 2 usage error.\n"
     "\n"
     "Many files at once (see hexlume-cli files-replace --help):\n"
     "  hexlume-cli files-replace --search TEXT [--replace TEXT] [--case-sensitive]\n"
     "                            [--whole-word] [--all] [--search-only] FILE...\n"
+    "  hexlume-cli files-replace --undo   (puts back the files the last replace rewrote)\n"
     "\n"
     "Commands:\n";
 
@@ -58,18 +60,19 @@ CliResult usageError(const QString& problem) {
     return {2, {}, "hexlume-cli: " + problem.toUtf8() + "\n\n" + usage()};
 }
 
-bool parseSelection(const QString& value, int& start, int& length) {
+// Wider than any text, so that start + length cannot overflow before it is clamped.
+bool parseSelection(const QString& value, qint64& start, qint64& length) {
     const QStringList parts = value.split(QLatin1Char(':'));
     if (parts.size() > 2)
         return false;
     bool ok = false;
-    start = parts[0].toInt(&ok);
-    if (!ok || start < 0)
+    start = parts[0].toLongLong(&ok);
+    if (!ok || start < 0 || start > std::numeric_limits<int>::max())
         return false;
     length = 0;
     if (parts.size() == 2) {
-        length = parts[1].toInt(&ok);
-        if (!ok || length < 0)
+        length = parts[1].toLongLong(&ok);
+        if (!ok || length < 0 || length > std::numeric_limits<int>::max())
             return false;
     }
     return true;
@@ -88,7 +91,7 @@ const QStringList& answerWords() {
 
 // Reads the document, runs the command on it and gives back what a run prints.
 CliResult runCommand(const CliCommand& commandToRun, const QString& path,
-                     const QByteArray& shownPath, int selStart, int selLength,
+                     const QByteArray& shownPath, qint64 selStart, qint64 selLength,
                      const QStringList& answers, UiLanguage language, bool json,
                      const std::function<QByteArray()>& readStandardInput) {
     const CliCommand* command = &commandToRun;
@@ -122,9 +125,10 @@ CliResult runCommand(const CliCommand& commandToRun, const QString& path,
     messages.setLanguage(language);
     MemoryBuffer editor;
     editor.loadText(loaded->text);
-    const int textLength = static_cast<int>(loaded->text.size());
-    selStart = qMin(selStart, textLength);
-    editor.select(selStart, qMin(selStart + selLength, textLength));
+    // The buffer moves an offset inside a line break or a surrogate pair to its start.
+    const qint64 textLength = loaded->text.size();
+    const qint64 start = qMin(selStart, textLength);
+    editor.select(int(start), int(qMin(start + selLength, textLength)));
     ScriptedPrompter prompter(answers);
     DocumentFormat format = loaded->format;
     CliContext context{editor, prompter, messages, format};
@@ -153,8 +157,8 @@ CliResult runCli(const QStringList& arguments,
     // Works on many files with options of its own, not on one document.
     if (!arguments.isEmpty() && arguments.first() == QLatin1String("files-replace"))
         return runFilesReplace(arguments.mid(1));
-    int selStart = 0;
-    int selLength = 0;
+    qint64 selStart = 0;
+    qint64 selLength = 0;
     QStringList answers;
     UiLanguage language = UiLanguage::English;
     bool json = false;

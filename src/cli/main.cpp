@@ -1,9 +1,8 @@
+#include "cli/cli_output.h"
 #include "cli/cli_runner.h"
 
 #include <QCoreApplication>
 #include <QFile>
-
-#include <cstdio>
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
@@ -16,7 +15,5 @@ int main(int argc, char** argv) {
             return QByteArray();
         return in.readAll();
     });
-    std::fwrite(result.standardOutput.constData(), 1, result.standardOutput.size(), stdout);
-    std::fwrite(result.standardError.constData(), 1, result.standardError.size(), stderr);
-    return result.exitCode;
+    return writeCliResult(result, stdout, stderr);
 }

@@ -240,7 +240,12 @@ long ScintillaBuffer::toPosition(int offset) const {
     const long lineStart = send(Sci::SCI_POSITIONFROMLINE, line);
     if (offset == lineOffset)
         return lineStart;
-    const long position = send(Sci::SCI_POSITIONRELATIVECODEUNITS, lineStart, offset - lineOffset);
+    const long wanted = offset - lineOffset;
+    long position = send(Sci::SCI_POSITIONRELATIVECODEUNITS, lineStart, wanted);
+    // Counting into the middle of a surrogate pair finds no position (reported as the line's
+    // start or -1): the offset means the pair's start, one code unit earlier.
+    if (position <= lineStart)
+        position = send(Sci::SCI_POSITIONRELATIVECODEUNITS, lineStart, wanted - 1);
     // A line break is one place for the caret: an offset between its CR and LF means the CR.
     if (send(Sci::SCI_GETCHARAT, position) == '\n' &&
         send(Sci::SCI_GETCHARAT, position - 1) == '\r')

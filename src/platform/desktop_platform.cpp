@@ -48,8 +48,9 @@ bool DesktopPlatform::startProgramElevated(const QString& program, const QString
     const QString pkexec = QStandardPaths::findExecutable(QStringLiteral("pkexec"));
     if (pkexec.isEmpty())
         return false;
-    // Waits for the answer: a refusal is a failure the caller must see.
-    return QProcess::execute(pkexec, QStringList{program} + arguments) == 0;
+    // Never waits: the password question and the helper's work would freeze the window (the
+    // update check runs at every start). The helper reports its outcome itself.
+    return QProcess::startDetached(pkexec, QStringList{program} + arguments);
 }
 
 void DesktopPlatform::requestInstaller(const QString& request) {

@@ -27,7 +27,7 @@ public:
     virtual bool openDocument(const QString& pathOrUrl) = 0;
     // Starts a program detached; false when it cannot be started.
     virtual bool startProgram(const QString& program, const QStringList& arguments) = 0;
-    // Starts a program with raised rights; false on refusal or failure.
+    // Starts a program with raised rights, detached; false when it cannot be started.
     virtual bool startProgramElevated(const QString& program, const QStringList& arguments) = 0;
     // Asks the installer helper to carry out a request with raised rights; nothing happens
     // when the helper is not installed. The request is its words joined by blanks; the last

@@ -26,8 +26,10 @@
 #include "features/wrapping/wrap_actions.h"
 #include "foundation/document/document.h"
 #include "foundation/messages/status_text.h"
+#include "foundation/messages/ui_text.h"
 #include "foundation/settings/recent_files.h"
 #include "foundation/settings/settings.h"
+#include "foundation/settings/settings_file.h"
 #include "platform/data_folder.h"
 #include "platform/platform.h"
 #include "shell/about_box.h"
@@ -55,6 +57,12 @@ namespace {
 
 constexpr int CaretStatusLine = 2;
 constexpr int CannotSaveLine = 24;
+
+const UiText SettingsLinesSetAside{
+    "Einige Zeilen von Html.ini waren nicht lesbar und gelten nun mit ihren Vorgaben. Die Datei "
+    "wie sie war liegt daneben: %1",
+    "Some lines of Html.ini could not be read and now hold their defaults. The file as it was "
+    "is kept beside it: %1"};
 
 } // namespace
 
@@ -210,7 +218,11 @@ void MainWindow::startUp(const QStringList& arguments) {
 }
 
 void MainWindow::loadSettings() {
-    ::loadSettings(m_platform.dataFolder(), m_platform, *m_settings);
+    if (::loadSettings(m_platform.dataFolder(), m_platform, *m_settings) ==
+        SettingsLoadResult::BadLinesSetAside)
+        m_prompter.information(
+            SettingsLinesSetAside.in(m_settings->uiLanguage)
+                .arg(settingsFilePath(m_platform.dataFolder()) + QStringLiteral(".bad")));
     const EditorSettings& s = *m_settings;
     if (s.fontSize)
         m_highlighters->setFontSize(*s.fontSize);

@@ -1,3 +1,4 @@
+#include "cli/cli_output.h"
 #include "cli/cli_runner.h"
 #include "foundation/messages/scripted_prompter.h"
 #include "test_paths.h"
@@ -13,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <new>
 
 namespace {
@@ -96,12 +98,70 @@ TEST(Cli, JsonReportsTextSelectionAndModifiedFlag) {
     EXPECT_FALSE(o.value(QStringLiteral("modified")).toBool());
 }
 
+// A selection reaches as far as the text, however large its numbers, and never splits a
+// surrogate pair: char-code gives the whole character's reference.
+TEST(Cli, SelectionsClampAndKeepSurrogatePairsWhole) {
+    const QByteArray page("0123456789ab\xF0\x9F\x98\x80z");
+    const struct {
+        const char* select;
+        int start;
+        int length;
+    } cases[] = {
+        {"10:2147483647", 10, 5}, {"2147483647:2147483647", 15, 0},
+        {"13:1", 12, 2},          {"12:1", 12, 0},
+        {"11:2", 11, 1},          {"13:2", 12, 3},
+    };
+    for (const auto& c : cases) {
+        const CliResult r = run({QStringLiteral("--json"), QStringLiteral("--select"),
+                                 QString::fromLatin1(c.select), QStringLiteral("save-as")},
+                                page);
+        SCOPED_TRACE(c.select);
+        ASSERT_EQ(r.exitCode, 0);
+        const QJsonObject o = QJsonDocument::fromJson(r.standardOutput).object();
+        EXPECT_EQ(o.value(QStringLiteral("selStart")).toInt(), c.start);
+        EXPECT_EQ(o.value(QStringLiteral("selLength")).toInt(), c.length);
+    }
+    for (const char* select : {"12:2", "13:1"}) {
+        const CliResult r = run(
+            {QStringLiteral("--select"), QString::fromLatin1(select), QStringLiteral("char-code")},
+            page);
+        EXPECT_EQ(r.standardOutput, QByteArray("0123456789ab&#128512;z")) << select;
+    }
+    EXPECT_EQ(
+        run({QStringLiteral("--select"), QStringLiteral("12:1"), QStringLiteral("char-code")}, page)
+            .standardOutput,
+        page); // nothing selected: a message, no change
+}
+
+// A document that cannot be written out whole is an error, not a silent cut.
+TEST(Cli, AFailedWriteOfTheResultExitsWithOne) {
+    std::FILE* full = std::fopen("/dev/full", "w");
+    std::FILE* err = std::tmpfile();
+    ASSERT_TRUE(full && err);
+    const CliResult result{0, QByteArray(100000, 'x'), "note\n"};
+    EXPECT_EQ(writeCliResult(result, full, err), 1);
+    std::rewind(err);
+    char text[200] = {};
+    std::fread(text, 1, sizeof text - 1, err);
+    EXPECT_TRUE(QByteArray(text).startsWith("note\nhexlume-cli: cannot write the output: "))
+        << text;
+    std::fclose(full);
+    std::fclose(err);
+
+    std::FILE* out = std::tmpfile();
+    std::FILE* quiet = std::tmpfile();
+    EXPECT_EQ(writeCliResult({0, "page", {}}, out, quiet), 0);
+    std::fclose(out);
+    std::fclose(quiet);
+}
+
 TEST(Cli, UsageErrorsExitWithTwoAndListTheCommands) {
     const QList<QStringList> bad{
         {},
         {QStringLiteral("no-such-command")},
         {QStringLiteral("--bogus"), QStringLiteral("save-as")},
         {QStringLiteral("--select"), QStringLiteral("x"), QStringLiteral("save-as")},
+        {QStringLiteral("--select"), QStringLiteral("1:99999999999"), QStringLiteral("save-as")},
         {QStringLiteral("--answer"), QStringLiteral("maybe"), QStringLiteral("save-as")},
         {QStringLiteral("--lang"), QStringLiteral("fr"), QStringLiteral("save-as")},
         {QStringLiteral("save-as"), QStringLiteral("a"), QStringLiteral("b")},

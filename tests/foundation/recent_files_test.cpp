@@ -71,6 +71,10 @@ TEST_F(RecentFilesTest, SaveThenLoad_KeepsNamesAndPathsWithBlanksAndUmlauts) {
     EXPECT_EQ(readList(), QStringLiteral("\r\n\r\na b.htm\r\ngröße.html\r\n\r\n\r\n/tmp/a b.htm\r\n"
                                          "/home/jürgen/Meine Seiten/größe.html\r\n")
                               .toUtf8());
+    // The paths are the user's own, as private as Html.ini.
+    EXPECT_EQ(QFile::permissions(listPath) & 0x7777,
+              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser |
+                  QFileDevice::WriteUser);
 
     RecentFiles loaded;
     loaded.load(folder);

@@ -176,28 +176,32 @@ TEST_F(LoadSettingsTest, ColourTriple_AppliesFieldsUpToTheFirstError) {
     }
 }
 
-TEST_F(LoadSettingsTest, NoNumberInLine10_DeletesFileButKeepsValuesReadBefore) {
-    writeWithLine(SettingsLine::IdentifierColour, QStringLiteral("green"));
-    EXPECT_EQ(loadSettings(folder, platform, settings), SettingsLoadResult::BadFileDeleted);
-    EXPECT_FALSE(fileExists());
-    EXPECT_EQ(settings.fontSize, 14);
-    EXPECT_EQ(settings.ftpUser, QStringLiteral("anna"));
-    EXPECT_EQ(settings.charset, QStringLiteral("UTF-8"));
-    EXPECT_EQ(settings.keywordColour, 8388608);
-    // Nothing after the bad line.
-    EXPECT_EQ(settings.identifierColour, std::nullopt);
-    EXPECT_EQ(settings.valueColour, std::nullopt);
-    EXPECT_EQ(settings.uiLanguage, UiLanguage::English);
-    EXPECT_EQ(settings.saveEncoding, QString());
-    EXPECT_TRUE(settings.updateCheck);
-}
-
-TEST_F(LoadSettingsTest, NoNumberInLine9Or15_DeletesFile) {
-    for (const int line : {int(SettingsLine::KeywordColour), int(SettingsLine::Language)}) {
-        writeWithLine(line, QStringLiteral("1 "));
-        EXPECT_EQ(loadSettings(folder, platform, settings), SettingsLoadResult::BadFileDeleted)
-            << line;
-        EXPECT_FALSE(fileExists()) << line;
+// An unreadable number line costs only itself: every other line applies, the old file is kept
+// beside as Html.ini.bad (readable by its owner only), and the next start reads without a word.
+TEST_F(LoadSettingsTest, UnreadableNumberLinesKeepDefaultsAndTheOldFileIsSetAside) {
+    const QString aside = settingsFilePath(folder) + QStringLiteral(".bad");
+    for (const int line : {int(SettingsLine::KeywordColour), int(SettingsLine::IdentifierColour),
+                           int(SettingsLine::Language)}) {
+        SCOPED_TRACE(line);
+        QFile::remove(aside);
+        settings = EditorSettings();
+        writeWithLine(line, QStringLiteral("green"));
+        const QByteArray before = readFileBytes(settingsFilePath(folder));
+        EXPECT_EQ(loadSettings(folder, platform, settings), SettingsLoadResult::BadLinesSetAside);
+        EXPECT_EQ(settings.fontSize, 14);
+        EXPECT_EQ(settings.ftpUser, QStringLiteral("anna"));
+        EXPECT_EQ(settings.charset, QStringLiteral("UTF-8"));
+        EXPECT_EQ(settings.keywordColour,
+                  line == SettingsLine::KeywordColour ? std::nullopt : std::optional(8388608));
+        EXPECT_EQ(settings.uiLanguage,
+                  line == SettingsLine::Language ? UiLanguage::English : UiLanguage::German);
+        EXPECT_FALSE(settings.updateCheck);
+        EXPECT_EQ(readFileBytes(aside), before);
+        EXPECT_EQ(QFile::permissions(aside) & 0x0077, QFileDevice::Permissions());
+        const std::optional<QStringList> now = readSettingsFile(settingsFilePath(folder));
+        ASSERT_TRUE(now);
+        EXPECT_EQ(now->value(SettingsLine::FtpPassword), fullSettings()[SettingsLine::FtpPassword]);
+        EXPECT_EQ(loadSettings(folder, platform, settings), SettingsLoadResult::Applied);
     }
 }
 

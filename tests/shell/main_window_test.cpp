@@ -257,6 +257,27 @@ private slots:
         QFile::remove(dataFolder() + QStringLiteral("files.txt"));
     }
 
+    // An unreadable number line costs itself only, and the window says so once.
+    void anUnreadableSettingsLineIsSetAsideAndToldOnce() {
+        QVERIFY(QDir().mkpath(dataFolder()));
+        const QString ini = dataFolder() + QStringLiteral("Html.ini");
+        QVERIFY(writeFileBytes(ini, "Courier New\r\n14\r\ntrue\r\nanna\r\nsecret\r\n"
+                                    "ftp.example.org\r\nUserLogin\r\nUTF-8\r\n/usr/bin/b\r\n"
+                                    "green\r\n \r\n \r\n \r\n \r\n \r\n1\r\n \r\n \r\n"
+                                    "true\r\n"));
+        for (int start = 0; start < 2; ++start) {
+            ScriptedPrompter prompter;
+            MainWindow window(m_platform, &prompter);
+            window.startUp({});
+            QCOMPARE(prompter.messages().size(), 1 - start);
+            if (start == 0)
+                QVERIFY(prompter.messages().first().endsWith(ini + QStringLiteral(".bad")));
+        }
+        QVERIFY(readFileBytes(ini + QStringLiteral(".bad")).contains("green"));
+        QFile::remove(ini);
+        QFile::remove(ini + QStringLiteral(".bad"));
+    }
+
     void commandLineFileIsOpened() {
         const QString path = m_home.filePath(QStringLiteral("arg.css"));
         QVERIFY(writeFileBytes(path, "p { }\n"));

@@ -77,6 +77,27 @@ TEST_P(BufferContract, OffsetInsideALineBreakMeansTheBreaksStart) {
     EXPECT_EQ(buffer->lineCount(), 1);
 }
 
+// Like a line break, a surrogate pair is one place: an offset inside it means its start, so no
+// selection or replacement ever splits it.
+TEST_P(BufferContract, OffsetInsideASurrogatePairMeansThePairsStart) {
+    buffer->loadText(QStringLiteral("a") + Emoji + QStringLiteral("b") + Emoji);
+    buffer->setSelStart(2);
+    EXPECT_EQ(buffer->selStart(), 1);
+    buffer->select(2, 5);
+    EXPECT_EQ(buffer->selStart(), 1);
+    EXPECT_EQ(buffer->selLength(), 3);
+    EXPECT_EQ(buffer->selText(), Emoji + QStringLiteral("b"));
+    buffer->select(0, 2);
+    EXPECT_EQ(buffer->selText(), QStringLiteral("a"));
+    buffer->setSelStart(4);
+    buffer->setSelLength(1);
+    EXPECT_EQ(buffer->selLength(), 0);
+    buffer->select(0, 2);
+    buffer->setSelText(QStringLiteral("X"));
+    EXPECT_EQ(buffer->text(), QStringLiteral("X") + Emoji + QStringLiteral("b") + Emoji);
+    EXPECT_FALSE(buffer->text().contains(QChar(0xFFFD)));
+}
+
 TEST_P(BufferContract, SelectionMadeRightToLeftStartsAtTheCaret) {
     buffer->loadText(QStringLiteral("0123456789abcdef"));
     buffer->select(10, 4);

@@ -100,7 +100,11 @@ void replaceUmlautsInDocument(EditorBuffer& editor) {
 QString numericCharacterReference(const QString& text) {
     if (text.isEmpty())
         return QString();
-    return QStringLiteral("&#") + QString::number(text.at(0).unicode()) + QLatin1Char(';');
+    // A surrogate pair is one character.
+    char32_t code = text.at(0).unicode();
+    if (text.size() > 1 && text.at(0).isHighSurrogate() && text.at(1).isLowSurrogate())
+        code = QChar::surrogateToUcs4(text.at(0), text.at(1));
+    return QStringLiteral("&#") + QString::number(uint(code)) + QLatin1Char(';');
 }
 
 void replaceSelectionByCharacterReference(const CommandContext& context) {

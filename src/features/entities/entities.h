@@ -29,7 +29,8 @@ QString replaceUmlauts(const QString& text);
 // is left alone.
 void replaceUmlautsInDocument(EditorBuffer& editor);
 
-// "&#" + the decimal value of the text's first UTF-16 code unit + ";"; empty for no text.
+// "&#" + the decimal value of the text's first character (a surrogate pair is one) + ";";
+// empty for no text.
 QString numericCharacterReference(const QString& text);
 // The selection replaced by the reference of its first character; with nothing selected the
 // user is told to select a character first.

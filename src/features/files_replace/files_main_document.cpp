@@ -52,11 +52,9 @@ void FilesMainDocument::reloadIfRewritten(const QStringList& rewritten) {
 }
 
 bool FilesMainDocument::showFile(const QString& path) {
-    if (m_editor.isModified() && !m_editor.isBlank()) {
-        m_document.save();
-        // A cancelled Save As or a failed save leaves the work unsaved: keep it on screen.
-        if (m_editor.isModified())
-            return false;
-    }
+    m_document.askSaveChanges();
+    // A cancel, a cancelled Save As or a failed save leaves the work on screen.
+    if (m_document.saveCancelled())
+        return false;
     return m_document.loadDocument(path);
 }

@@ -19,17 +19,17 @@ public:
     // Before a replace run: false when the user cancelled the question about unsaved changes
     // (or the save failed), and the run must not start.
     bool prepareReplaceRun(const QStringList& paths);
+    // The document's own file is among these.
+    bool isAmong(const QStringList& paths) const;
     // After a run: reloads the document when its own file is among the rewritten ones.
     void reloadIfRewritten(const QStringList& rewritten);
-    // "Show file": a modified document is saved first; the file opens only when nothing
-    // unsaved would be dropped.
+    // "Show file": asks about a modified document first; the file opens unless the user
+    // cancels or the save fails.
     bool showFile(const QString& path);
 
     static bool sameFile(const QString& a, const QString& b);
 
 private:
-    bool isAmong(const QStringList& paths) const;
-
     Document& m_document;
     EditorBuffer& m_editor;
 };

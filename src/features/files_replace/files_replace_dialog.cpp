@@ -2,6 +2,8 @@
 
 #include "widgets/dialog_parts.h"
 
+#include "foundation/messages/ui_text.h"
+
 #include "features/files_replace/files_main_document.h"
 #include "foundation/messages/message_table.h"
 #include "foundation/messages/prompter.h"
@@ -25,12 +27,25 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <Qsci/qsciscintilla.h>
 
 namespace {
 
 constexpr int HelpContext = 60;
 // Long enough to do real work per turn, short enough that a click is answered at once.
 constexpr qint64 TurnMilliseconds = 30;
+
+const UiText UndoLastReplace{"Letzte Ersetzung rückgängig", "Undo last replace"};
+const UiText UndoLastReplaceHint{
+    "Stellt jede Datei der letzten Ersetzung wieder her, die noch enthält, was sie schrieb",
+    "Puts back every file of the last replace that still holds what it wrote"};
+const UiText FilesPutBack{"Wiederhergestellte Dateien: %1", "Files put back: %1"};
+const UiText ChangedSinceReplace{"Seit der Ersetzung geändert und daher belassen:",
+                                 "Changed since the replace, so left as they are:"};
+const UiText CannotPutBack{"Nicht wiederhergestellt:", "Could not be put back:"};
+const UiText CannotKeepUndoRecord{
+    "Die Kopien für das Rückgängigmachen können nicht angelegt werden; nichts wurde ersetzt.",
+    "The copies for undoing cannot be kept; nothing was replaced."};
 
 // Message lines of the main table for files that cannot be read or written.
 constexpr int CannotOpenLine = 22;
@@ -158,11 +173,14 @@ FilesReplaceDialog::FilesReplaceDialog(FeatureContext& context)
     m_start = pushButton("startButton", QStringLiteral("hx-files-start"));
     m_new = pushButton("newButton", QStringLiteral("document-new"));
     m_close = pushButton("closeButton", QStringLiteral("window-close"));
+    m_undo = pushButton("undoReplaceButton", QStringLiteral("edit-undo"));
+    m_undo->setEnabled(!m_record.isEmpty());
     m_help = iconButton("helpButton", QStringLiteral("hx-files-help"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_load);
     buttons->addWidget(m_start);
     buttons->addWidget(m_new);
+    buttons->addWidget(m_undo);
     buttons->addStretch();
     buttons->addWidget(m_help);
     buttons->addWidget(m_close);
@@ -178,6 +196,7 @@ FilesReplaceDialog::FilesReplaceDialog(FeatureContext& context)
     connect(m_close, &QPushButton::clicked, this, &FilesReplaceDialog::close);
     connect(m_start, &QPushButton::clicked, this, &FilesReplaceDialog::startRun);
     connect(m_new, &QPushButton::clicked, this, &FilesReplaceDialog::newSearch);
+    connect(m_undo, &QPushButton::clicked, this, &FilesReplaceDialog::undoLastReplace);
     connect(m_remove, &QToolButton::clicked, this, &FilesReplaceDialog::removeSelectedFiles);
     connect(m_back, &QToolButton::clicked, this, &FilesReplaceDialog::moveResultsBackToSearch);
     connect(m_showSearchFile, &QPushButton::clicked, this, &FilesReplaceDialog::showSearchListFile);
@@ -234,6 +253,8 @@ void FilesReplaceDialog::applyTexts() {
     m_close->setText(text(FilesText::Close));
     m_start->setText(text(FilesText::Start));
     m_new->setText(text(FilesText::New));
+    m_undo->setText(UndoLastReplace.in(m_language));
+    m_undo->setToolTip(UndoLastReplaceHint.in(m_language));
 
     m_caseSensitive->setToolTip(text(FilesText::CaseSensitiveHint));
     m_wholeWord->setToolTip(text(FilesText::WholeWordHint));
@@ -259,6 +280,8 @@ void FilesReplaceDialog::resetForShowing() {
     m_progress->setValue(0);
     m_searchEdit->setFocus();
     newSearch();
+    // hexlume-cli may have replaced since.
+    m_undo->setEnabled(!isRunning() && !m_record.isEmpty());
 }
 
 void FilesReplaceDialog::done(int result) {
@@ -325,14 +348,23 @@ void FilesReplaceDialog::startRun() {
     options.wholeWord = m_wholeWord->isChecked();
     options.searchOnly = m_searchOnly->isChecked();
     options.all = m_findAll->isChecked();
+    FilesMainDocument mainDocument(m_context.document(), m_context.buffer());
     if (!options.searchOnly) {
-        FilesMainDocument mainDocument(m_context.document(), m_context.buffer());
         if (!mainDocument.prepareReplaceRun(m_state.fullPaths))
             return;
+        QString reason;
+        if (!m_record.begin(reason)) {
+            m_context.prompter().error(CannotKeepUndoRecord.in(m_language) + QLatin1Char('\n') +
+                                       reason);
+            return;
+        }
     }
     m_progress->setMaximum(int(m_state.fullPaths.size()));
     m_run = std::make_unique<FilesRun>(m_state.fullPaths, options);
+    if (!options.searchOnly)
+        m_run->setRecord(&m_record);
     setRunning(true);
+    lockMainEditor(!options.searchOnly && mainDocument.isAmong(m_state.fullPaths));
     m_turn->start();
 }
 
@@ -350,7 +382,7 @@ void FilesReplaceDialog::runTurn() {
         m_state.lastFile = path;
         if (outcome.failure != FileOutcome::Failure::None) {
             const int line =
-                outcome.failure == FileOutcome::Failure::Read ? CannotOpenLine : CannotSaveLine;
+                outcome.failure == FileOutcome::Failure::Write ? CannotSaveLine : CannotOpenLine;
             m_progress->setValue(int(m_run->filesDone()));
             m_context.prompter().error(m_context.messages().message(line) + path +
                                        QLatin1Char('\n') + outcome.reason);
@@ -375,6 +407,7 @@ void FilesReplaceDialog::endRun() {
     m_state.finishRun(run->totalMatches());
     showCounters();
     setRunning(false);
+    lockMainEditor(false);
     FilesMainDocument(m_context.document(), m_context.buffer())
         .reloadIfRewritten(run->rewrittenFiles());
     emit runFinished();
@@ -383,6 +416,7 @@ void FilesReplaceDialog::endRun() {
 void FilesReplaceDialog::setRunning(bool running) {
     for (QWidget* w : std::initializer_list<QWidget*>{m_load, m_start, m_new, m_remove, m_back})
         w->setEnabled(!running);
+    m_undo->setEnabled(!running && !m_record.isEmpty());
     // Opening a file while the run may still rewrite it would show a stale text.
     if (running) {
         m_openWasEnabled = {m_showSearchFile->isEnabled(), m_showResultFile->isEnabled()};
@@ -441,6 +475,37 @@ void FilesReplaceDialog::showSearchListFile() {
 
 void FilesReplaceDialog::showResultListFile() {
     openFrom(FilesReplaceState::List::Result);
+}
+
+void FilesReplaceDialog::lockMainEditor(bool locked) {
+    if (locked == m_lockedMainEditor || !m_context.editor())
+        return;
+    m_lockedMainEditor = locked;
+    m_context.editor()->setReadOnly(locked);
+}
+
+void FilesReplaceDialog::undoLastReplace() {
+    if (isRunning() || m_record.isEmpty())
+        return;
+    FilesMainDocument mainDocument(m_context.document(), m_context.buffer());
+    if (!mainDocument.prepareReplaceRun(m_record.paths()))
+        return;
+    const ReplaceRecord::UndoResult undone = m_record.undo();
+    m_undo->setEnabled(false);
+    mainDocument.reloadIfRewritten(undone.restored);
+    QString report = FilesPutBack.in(m_language).arg(undone.restored.size());
+    if (!undone.changedSince.isEmpty())
+        report += QLatin1String("\n\n") + ChangedSinceReplace.in(m_language) + QLatin1Char('\n') +
+                  undone.changedSince.join(QLatin1Char('\n'));
+    if (!undone.failed.isEmpty())
+        report += QLatin1String("\n\n") + CannotPutBack.in(m_language) + QLatin1Char('\n') +
+                  QStringList(undone.failed)
+                      .replaceInStrings(QStringLiteral("\t"), QStringLiteral(": "))
+                      .join(QLatin1Char('\n'));
+    if (undone.changedSince.isEmpty() && undone.failed.isEmpty())
+        m_context.prompter().information(report);
+    else
+        m_context.prompter().error(report);
 }
 
 void FilesReplaceDialog::showHelp() {

@@ -4,6 +4,7 @@
 
 #include "features/files_replace/files_replace_state.h"
 #include "features/files_replace/files_run.h"
+#include "features/files_replace/replace_record.h"
 
 #include <QDialog>
 
@@ -66,6 +67,8 @@ private:
     void showSearchListFile();
     void showResultListFile();
     void showHelp();
+    void undoLastReplace();
+    void lockMainEditor(bool locked);
     void runTurn();
     void endRun();
     void setRunning(bool running);
@@ -83,6 +86,9 @@ private:
     std::unique_ptr<FilesRun> m_run;
     QTimer* m_turn;
     std::pair<bool, bool> m_openWasEnabled{false, false};
+    ReplaceRecord m_record;
+    // The main editor takes no typing while a run may rewrite its file.
+    bool m_lockedMainEditor = false;
 
     QGroupBox* m_options;
     QLabel* m_searchLabel;
@@ -107,6 +113,7 @@ private:
     QPushButton* m_close;
     QPushButton* m_start;
     QPushButton* m_new;
+    QPushButton* m_undo;
     QToolButton* m_remove;
     QToolButton* m_back;
     QToolButton* m_help;

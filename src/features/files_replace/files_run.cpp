@@ -7,11 +7,11 @@ FileOutcome FilesRun::step() {
     if (isFinished())
         return {};
     m_current = m_paths[m_next++];
-    FileOutcome outcome = searchReplaceInFile(m_current, m_options);
+    FileOutcome outcome = searchReplaceInFile(m_current, m_options, &m_memory);
     if (outcome.failure != FileOutcome::Failure::None) {
         // A replacement that could not be written did not happen.
         ++m_failures;
-        if (m_stopAtFailure)
+        if (m_stopAtFailure && outcome.failure != FileOutcome::Failure::Skipped)
             m_stopped = true;
         return outcome;
     }

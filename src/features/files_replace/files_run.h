@@ -12,6 +12,8 @@ public:
 
     // The window ends the run at a file that cannot be read or written; hexlume-cli goes on.
     void setStopAtFailure(bool stop) { m_stopAtFailure = stop; }
+    // Where the old bytes of every rewritten file are kept; must outlive the run.
+    void setRecord(ReplaceRecord* record) { m_memory.record = record; }
 
     qsizetype fileCount() const { return m_paths.size(); }
     qsizetype filesDone() const { return m_next; }
@@ -29,6 +31,7 @@ public:
 private:
     QStringList m_paths;
     FilesSearchOptions m_options;
+    FilesRunMemory m_memory;
     qsizetype m_next = 0;
     QString m_current;
     bool m_stopAtFailure = true;

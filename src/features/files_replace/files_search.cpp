@@ -1,18 +1,11 @@
 #include "features/files_replace/files_search.h"
 
+#include "features/files_replace/replace_record.h"
 #include "foundation/document/document_file.h"
 #include "foundation/text/case_rules.h"
 
-#include <QFile>
-#include <QFileInfo>
-
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -172,12 +165,6 @@ QByteArray splicedBytes(const QByteArray& bytes, const LoadedDocument& document,
     return encodeDocument(text, f);
 }
 
-QString writeTarget(const QString& path) {
-    // Replacing a link by a file would cut it from what it points to.
-    const QFileInfo info(path);
-    return info.isSymLink() ? info.canonicalFilePath() : path;
-}
-
 inline unsigned char foldAscii(unsigned char c) {
     return c >= 'A' && c <= 'Z' ? c + 32 : c;
 }
@@ -236,69 +223,6 @@ bool mayOccur(const QByteArray& bytes, const QString& search, bool caseSensitive
     return false;
 }
 
-QString systemError(int code) {
-    return QString::fromLocal8Bit(std::strerror(code));
-}
-
-// The new bytes go to a temporary file beside the old one, which then takes its place in one
-// step: a failure at any point leaves the old file as it was. Unlike a save in the editor there
-// is no flush to the disk per file, which would make a run over thousands of files crawl; the
-// rename alone already keeps every file whole.
-bool replaceFile(const QString& target, const QByteArray& bytes, QString& reason) {
-    const QByteArray targetPath = QFile::encodeName(target);
-    struct stat old;
-    if (::stat(targetPath.constData(), &old) != 0) {
-        reason = systemError(errno);
-        return false;
-    }
-    // Marked read-only by its owner: kept so even for a user who could write it anyway.
-    if ((old.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 ||
-        ::access(targetPath.constData(), W_OK) != 0) {
-        reason = systemError(EACCES);
-        return false;
-    }
-    const qsizetype slash = targetPath.lastIndexOf('/');
-    QByteArray temporary = targetPath.left(slash + 1) + '.' + targetPath.mid(slash + 1) +
-                           QByteArrayLiteral(".hx-XXXXXX");
-    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
-    if (fd < 0) {
-        reason = systemError(errno);
-        return false;
-    }
-    auto fail = [&](int code) {
-        ::close(fd);
-        ::unlink(temporary.constData());
-        reason = systemError(code);
-        return false;
-    };
-    for (qsizetype done = 0; done < bytes.size();) {
-        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return fail(n < 0 ? errno : EIO);
-        done += n;
-    }
-    if (::fchmod(fd, old.st_mode & 07777) != 0)
-        return fail(errno);
-    // Only the owner or root may hand a file to its owner; otherwise it stays the writer's.
-    if (old.st_uid != ::geteuid() || old.st_gid != ::getegid())
-        (void)!::fchown(fd, old.st_uid, old.st_gid);
-    if (::close(fd) != 0) {
-        const int code = errno;
-        ::unlink(temporary.constData());
-        reason = systemError(code);
-        return false;
-    }
-    if (::rename(temporary.constData(), targetPath.constData()) != 0) {
-        const int code = errno;
-        ::unlink(temporary.constData());
-        reason = systemError(code);
-        return false;
-    }
-    return true;
-}
-
 } // namespace
 
 bool isUsableSearchText(QStringView text) {
@@ -329,7 +253,7 @@ qsizetype findMatch(QStringView text, QStringView search, bool caseSensitive, bo
             return -1;
         if (!wholeWord || isWholeWordAt(text, at, search.size()))
             return at + 1;
-        from = at + search.size() + 1;
+        from = at + 1;
     }
 }
 
@@ -338,7 +262,7 @@ QList<qsizetype> filesMatchStarts(QStringView text, const FilesSearchOptions& op
     const qsizetype length = options.search.size();
     // 1-based, as the positions findMatch returns.
     qsizetype position = 1;
-    while (position < text.size()) {
+    while (position <= text.size()) {
         const qsizetype found =
             findMatch(text, options.search, options.caseSensitive, options.wholeWord, position);
         if (found < 0)
@@ -346,7 +270,7 @@ QList<qsizetype> filesMatchStarts(QStringView text, const FilesSearchOptions& op
         starts.append(found - 1);
         if (!options.all)
             break;
-        position = found + length + 2;
+        position = found + length;
     }
     return starts;
 }
@@ -365,30 +289,48 @@ BytesReplacement searchReplaceInBytes(const QByteArray& bytes, const FilesSearch
     result.matches = int(starts.size());
     if (options.searchOnly || starts.isEmpty())
         return result;
+    result.unencodable = firstUnencodableCharacter(options.replace, document->format.encoding);
+    if (result.unencodable)
+        return result;
     result.bytes = splicedBytes(bytes, *document, starts, options.search.size(), options.replace,
                                 result.changed);
     return result;
 }
 
-FileOutcome searchReplaceInFile(const QString& path, const FilesSearchOptions& options) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return failed(FileOutcome::Failure::Read, file.errorString());
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return failed(FileOutcome::Failure::Read, file.errorString());
-    file.close();
-    const BytesReplacement replaced = searchReplaceInBytes(bytes, options);
+FileOutcome searchReplaceInFile(const QString& path, const FilesSearchOptions& options,
+                                FilesRunMemory* memory) {
+    const RegularFileRead read = readRegularFile(path);
+    if (read.status == RegularFileRead::Status::NotRegular)
+        return failed(FileOutcome::Failure::Skipped, read.reason);
+    if (read.status != RegularFileRead::Status::Read)
+        return failed(FileOutcome::Failure::Read, read.reason);
+    FileOutcome outcome;
+    if (memory) {
+        if (memory->seen.contains(read.key)) {
+            outcome.seenBefore = true;
+            return outcome;
+        }
+        memory->seen.insert(read.key);
+    }
+    const BytesReplacement replaced = searchReplaceInBytes(read.bytes, options);
     if (!replaced.decodable)
         return failed(FileOutcome::Failure::Read,
                       QStringLiteral("UTF-16 text with an odd number of bytes"));
-    FileOutcome outcome;
     outcome.matches = replaced.matches;
+    if (replaced.unencodable) {
+        const char32_t c = QStringView(options.replace).sliced(*replaced.unencodable).toUcs4()[0];
+        return failed(FileOutcome::Failure::Write,
+                      QStringLiteral("the file's encoding cannot hold U+") +
+                          QString::number(uint(c), 16).toUpper().rightJustified(4, u'0') +
+                          QStringLiteral(" of the replacement; the file is left as it was"),
+                      outcome.matches);
+    }
     if (!replaced.changed)
         return outcome;
-
     QString reason;
-    if (!replaceFile(writeTarget(path), replaced.bytes, reason))
+    if (memory && memory->record && !memory->record->keep(path, read.bytes, replaced.bytes, reason))
+        return failed(FileOutcome::Failure::Write, reason, outcome.matches);
+    if (!overwriteInPlace(path, read.key, replaced.bytes, read.bytes, reason))
         return failed(FileOutcome::Failure::Write, reason, outcome.matches);
     outcome.rewritten = true;
     return outcome;

@@ -8,6 +8,7 @@
 #include "foundation/document/editor_buffer.h"
 #include "foundation/messages/message_table.h"
 #include "foundation/messages/prompter.h"
+#include "foundation/messages/ui_text.h"
 #include "widgets/feature_context.h"
 
 #include <Qsci/qsciscintilla.h>
@@ -21,6 +22,8 @@
 namespace {
 
 // Status panel 2 after the toggle, the same in both languages.
+// Replace all says how much it changed: a text may hold more matches than are in sight.
+const UiText ReplacedCount{"Ersetzt: %1", "Replaced: %1"};
 const QString WordWrapOn = QStringLiteral("WW=on");
 const QString WordWrapOff = QStringLiteral("WW=off");
 constexpr int FindHintLine = 85;
@@ -83,8 +86,10 @@ SearchActions::SearchActions(FeatureContext& context)
     connect(m_replace, &ReplaceDialog::replace, this,
             [this] { DocumentSearch::replaceSelection(m_context.buffer(), m_replace->fields()); });
     connect(m_replace, &ReplaceDialog::replaceAll, this, [this] {
-        if (DocumentSearch::replaceAll(m_context.buffer(), m_replace->fields()) > 0)
+        const qsizetype count = DocumentSearch::replaceAll(m_context.buffer(), m_replace->fields());
+        if (count > 0)
             m_bookmarks->refreshChecks();
+        m_context.prompter().information(ReplacedCount.in(m_context.uiLanguage()).arg(count));
     });
 
     applyLanguage();

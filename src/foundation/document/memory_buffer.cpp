@@ -162,6 +162,10 @@ int MemoryBuffer::clamp(int offset) const {
     if (bounded > 0 && bounded < m_text.size() && m_text[bounded] == QLatin1Char('\n') &&
         m_text[bounded - 1] == QLatin1Char('\r'))
         return bounded - 1;
+    // So is a surrogate pair: an offset between its halves means its start.
+    if (bounded > 0 && bounded < m_text.size() && m_text[bounded].isLowSurrogate() &&
+        m_text[bounded - 1].isHighSurrogate())
+        return bounded - 1;
     return bounded;
 }
 

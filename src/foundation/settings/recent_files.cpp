@@ -55,11 +55,12 @@ bool RecentFiles::save(const QString& dataFolder, Platform& platform) const {
         lines << path;
     const QString file = recentFilesPath(dataFolder);
     const QByteArray bytes = dataFileBytes(lines);
-    if (writeFileSafely(file, bytes))
+    // The paths tell where the user works: kept as private as Html.ini.
+    if (writePrivateDataFile(file, bytes))
         return true;
     requestDeleteByInstaller(platform, file);
     platform.pause(300);
-    return writeFileSafely(file, bytes);
+    return writePrivateDataFile(file, bytes);
 }
 
 void RecentFiles::clear(const QString& dataFolder) {

@@ -36,7 +36,7 @@ void applyColourFields(const QString& line, EditorSettings& settings) {
     }
 }
 
-// false as soon as a colour line that must be a number is not one.
+// false when a colour line that must be a number is not one; the colour then keeps its value.
 bool applyOptionalColour(const QString& line, std::optional<int>& colour) {
     if (isBlankSettingsLine(line))
         return true;
@@ -47,8 +47,10 @@ bool applyOptionalColour(const QString& line, std::optional<int>& colour) {
     return true;
 }
 
-// Lines 1 to 18 in order; false at the first line that makes the file unusable.
-bool applyLines(const QStringList& lines, const Platform& platform, EditorSettings& settings) {
+// Lines 1 to 18 in order; a line that cannot be read leaves its default and is listed.
+QList<int> applyLines(const QStringList& lines, const Platform& platform,
+                      EditorSettings& settings) {
+    QList<int> unreadable;
     using namespace SettingsLine;
     const QString fontSize = lineAt(lines, FontSize);
     if (!isBlankSettingsLine(fontSize)) {
@@ -64,26 +66,41 @@ bool applyLines(const QStringList& lines, const Platform& platform, EditorSettin
     settings.charset = isBlankSettingsLine(charset) ? DefaultCharset : charset;
     settings.browserPath = lineAt(lines, Browser);
     if (!applyOptionalColour(lineAt(lines, KeywordColour), settings.keywordColour))
-        return false;
+        unreadable << KeywordColour;
     if (!applyOptionalColour(lineAt(lines, IdentifierColour), settings.identifierColour))
-        return false;
+        unreadable << IdentifierColour;
     applyColourFields(lineAt(lines, ValueCommentEntityColours), settings);
 
     const QString language = lineAt(lines, Language);
-    if (isBlankSettingsLine(language)) {
+    const std::optional<int> languageNumber =
+        isBlankSettingsLine(language) ? std::nullopt : parseSettingsNumber(language);
+    if (languageNumber) {
+        settings.uiLanguage = uiLanguageFromNumber(*languageNumber);
+    } else {
+        if (!isBlankSettingsLine(language))
+            unreadable << Language;
         settings.uiLanguage = platform.systemLanguageName().contains(QStringLiteral("Deutsch"))
                                   ? UiLanguage::German
                                   : UiLanguage::English;
-    } else {
-        const std::optional<int> value = parseSettingsNumber(language);
-        if (!value)
-            return false;
-        settings.uiLanguage = uiLanguageFromNumber(*value);
     }
     settings.saveEncoding = lineAt(lines, SaveEncoding);
     settings.ftpClient = lineAt(lines, FtpClient);
     settings.updateCheck = trimSettingsText(lineAt(lines, UpdateCheck)) != QStringLiteral("false");
-    return true;
+    return unreadable;
+}
+
+// The file as it was goes beside it, readable by its owner only (it holds the FTP password);
+// the unreadable lines become blank, so that the next start reads the file without a word.
+void setUnreadableLinesAside(const QString& path, QStringList lines, const QList<int>& unreadable) {
+    const QString aside = path + QStringLiteral(".bad");
+    QFile::remove(aside);
+    if (QFile::copy(path, aside))
+        QFile::setPermissions(aside, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    else
+        return; // without the copy the file stays as it is
+    for (const int line : unreadable)
+        lines[line] = PaddingLine;
+    writeSettingsFile(path, lines);
 }
 
 } // namespace
@@ -104,11 +121,11 @@ SettingsLoadResult loadSettings(const QString& dataFolder, const Platform& platf
         settings.charset = DefaultCharset;
         return SettingsLoadResult::NoFile;
     }
-    if (!applyLines(*lines, platform, settings)) {
-        QFile::remove(path);
-        return SettingsLoadResult::BadFileDeleted;
-    }
-    return SettingsLoadResult::Applied;
+    const QList<int> unreadable = applyLines(*lines, platform, settings);
+    if (unreadable.isEmpty())
+        return SettingsLoadResult::Applied;
+    setUnreadableLinesAside(path, *lines, unreadable);
+    return SettingsLoadResult::BadLinesSetAside;
 }
 
 bool writeBackSettings(const QString& dataFolder, const EditorSettings& settings,

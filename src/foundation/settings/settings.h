@@ -33,9 +33,11 @@ struct EditorSettings {
 };
 
 enum class SettingsLoadResult {
-    NoFile,         // first start: language from the input language
-    Applied,        // every line applied
-    BadFileDeleted, // a line 9, 10 or 15 was no number; the lines before it were applied
+    NoFile,  // first start: language from the input language
+    Applied, // every line applied
+    // A line 9, 10 or 15 was no number: every other line was applied, those lines kept their
+    // defaults, the file as it was is now Html.ini.bad and the lines are blank in Html.ini.
+    BadLinesSetAside,
 };
 
 // Reads Html.ini into the settings the main window holds; lines that are blank where a value

@@ -5,7 +5,6 @@
 #include "foundation/text/text_rules.h"
 
 #include <QDir>
-#include <QSaveFile>
 
 QString settingsFilePath(const QString& dataFolder) {
     return QDir(dataFolder).filePath(QStringLiteral("Html.ini"));
@@ -62,15 +61,5 @@ std::optional<QStringList> readSettingsFile(const QString& path) {
 }
 
 bool writeSettingsFile(const QString& path, const QStringList& lines) {
-    const QByteArray bytes = encipherSettings(dataFileBytes(lines));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    // Set on the temporary file, so the settings are never readable by others, not even
-    // for a moment.
-    if (!file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
-        return false;
-    if (file.write(bytes) != bytes.size())
-        return false;
-    return file.commit();
+    return writePrivateDataFile(path, encipherSettings(dataFileBytes(lines)));
 }

@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 std::optional<QStringList> dataFileLines(const QByteArray& bytes) {
     const std::optional<LoadedDocument> document = decodeDocument(bytes);
@@ -20,6 +21,18 @@ QByteArray dataFileBytes(const QStringList& lines) {
     for (const QString& line : lines)
         bytes += line.toUtf8() + "\r\n";
     return bytes;
+}
+
+bool writePrivateDataFile(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    // Set on the temporary file, so the content is never readable by others.
+    if (!file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
+        return false;
+    if (file.write(bytes) != bytes.size())
+        return false;
+    return file.commit();
 }
 
 std::optional<QByteArray> readDataFile(const QString& path) {

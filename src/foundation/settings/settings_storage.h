@@ -16,6 +16,10 @@ class Platform;
 std::optional<QStringList> dataFileLines(const QByteArray& bytes);
 QByteArray dataFileBytes(const QStringList& lines);
 
+// Replaces the file whole, readable by its owner only, also for a moment; the old file stays as
+// it was when writing fails.
+bool writePrivateDataFile(const QString& path, const QByteArray& bytes);
+
 // The whole content; nullopt when the path is missing, a folder or unreadable.
 std::optional<QByteArray> readDataFile(const QString& path);
 

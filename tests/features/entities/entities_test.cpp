@@ -73,12 +73,12 @@ TEST(ReplaceUmlauts, DocumentWithoutThemIsNotTouched) {
     EXPECT_EQ(b.text(), QStringLiteral("Ä\r\nß")) << "one undo step for the whole rewrite";
 }
 
-TEST(NumericCharacterReference, FirstCodeUnitInDecimal) {
+TEST(NumericCharacterReference, FirstCharacterInDecimal) {
     EXPECT_EQ(numericCharacterReference(QStringLiteral("€")), QStringLiteral("&#8364;"));
     EXPECT_EQ(numericCharacterReference(QStringLiteral("Ab")), QStringLiteral("&#65;"));
-    // Outside the basic plane only the high surrogate is taken.
-    EXPECT_EQ(numericCharacterReference(QString::fromUcs4(U"\U0001F600")),
-              QStringLiteral("&#55357;"));
+    // Outside the basic plane the pair is one character.
+    EXPECT_EQ(numericCharacterReference(QString::fromUcs4(U"\U0001F600x")),
+              QStringLiteral("&#128512;"));
     EXPECT_EQ(numericCharacterReference(QString()), QString());
 }
 

@@ -4,6 +4,7 @@
 #include "file_bytes.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -12,6 +13,9 @@ namespace {
 
 class FilesCliTest : public ::testing::Test {
 protected:
+    // The undo record goes to the data folder: keep it out of the user's.
+    FilesCliTest() { qputenv("XDG_DATA_HOME", QFile::encodeName(dir.path())); }
+
     QString write(const QString& name, const QByteArray& bytes) {
         const QString p = QDir(dir.path()).filePath(name);
         EXPECT_TRUE(writeFileBytes(p, bytes));
@@ -62,7 +66,7 @@ TEST_F(FilesCliTest, ReportsFailedFilesGoesOnAndExitsWithOne) {
     const QList<QByteArray> errors = r.standardError.trimmed().split('\n');
     ASSERT_EQ(errors.size(), 2);
     EXPECT_TRUE(errors[0].startsWith(("hexlume-cli: cannot read " + missing + ": ").toUtf8()));
-    EXPECT_TRUE(errors[1].startsWith(("hexlume-cli: cannot read " + dir.path() + ": ").toUtf8()));
+    EXPECT_TRUE(errors[1].startsWith(("hexlume-cli: skipped " + dir.path() + ": ").toUtf8()));
 }
 
 TEST_F(FilesCliTest, UsageErrorsExitWithTwo) {
@@ -74,6 +78,9 @@ TEST_F(FilesCliTest, UsageErrorsExitWithTwo) {
         {"--search", "word", "--replace"},
         {"--search", "line\nbreak", a},
         {"--search", "word", "--frobnicate", a},
+        {"--undo", a},
+        {"--undo", "--search", "word"},
+        {"--search", "word", "--record"},
     };
     for (const QStringList& arguments : wrong) {
         const CliResult r = run(arguments);
@@ -84,4 +91,36 @@ TEST_F(FilesCliTest, UsageErrorsExitWithTwo) {
     EXPECT_TRUE(runCli({"--help"}, [] {
                     return QByteArray();
                 }).standardOutput.contains("hexlume-cli files-replace --search TEXT"));
+}
+
+// Every match is replaced, a replacement the file's code page lacks leaves the file and makes
+// the exit status 1, and --undo puts back what the run wrote, from the folder --record names.
+TEST_F(FilesCliTest, ReplacesEveryMatchRefusesLossAndUndoes) {
+    const QString a = write("a.html", "dist/jakarta/jakarta-ant abab");
+    const QString ansi = write("ansi.html", "\xe4 jakarta");
+    const QString record = QDir(dir.path()).filePath("record");
+    CliResult r = run({"--search", "jakarta", "--replace", "JKT", "--all", "--record", record, a});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(readFileBytes(a), QByteArray("dist/JKT/JKT-ant abab"));
+    EXPECT_EQ(run({"--search", "ab", "--all", a}).standardOutput,
+              ("2\t" + a + "\ntotal 2\n").toUtf8());
+
+    r = run({"--search", "jakarta", "--replace", "\u0151", "--all", ansi});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.standardError.contains(("cannot write " + ansi).toUtf8()));
+    EXPECT_TRUE(r.standardError.contains("U+0151"));
+    EXPECT_EQ(readFileBytes(ansi), QByteArray("\xe4 jakarta"));
+
+    r = run({"--undo", "--record", record});
+    EXPECT_EQ(r.exitCode, 0) << r.standardError.toStdString();
+    EXPECT_EQ(r.standardOutput, ("restored\t" + a + "\n").toUtf8());
+    EXPECT_EQ(readFileBytes(a), QByteArray("dist/jakarta/jakarta-ant abab"));
+
+    // The default record: a file changed since the run is named and left alone.
+    run({"--search", "ab", "--replace", "x", "--all", a});
+    ASSERT_TRUE(writeFileBytes(a, "edited"));
+    r = run({"--undo"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.standardError.contains(("changed since the replace: " + a).toUtf8()));
+    EXPECT_EQ(readFileBytes(a), QByteArray("edited"));
 }

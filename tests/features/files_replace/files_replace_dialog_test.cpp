@@ -18,6 +18,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
+#include <Qsci/qsciscintilla.h>
 
 class FilesReplaceDialogTest : public WindowTest {
     Q_OBJECT
@@ -252,6 +253,55 @@ private slots:
         runToEnd(d);
         QCOMPARE(readFileBytes(other), QByteArray("t2"));
         QCOMPARE(window.buffer().text(), QStringLiteral("edited again"));
+    }
+
+    // While a run may rewrite the document's file nothing can be typed into it; Undo last
+    // replace puts back the files that still hold what the run wrote; Show file asks before
+    // saving the changed document.
+    void theMainDocumentIsSafeDuringARunItsUndoAndShowFile() {
+        ScriptedPrompter prompter;
+        MainWindow window(m_platform, &prompter);
+        const QString page = file(QStringLiteral("locked.html"), "one jakarta/jakarta");
+        const QString other = file(QStringLiteral("locked2.html"), "jakarta");
+        const QString third = file(QStringLiteral("locked3.html"), "jakarta");
+        QVERIFY(window.document().loadDocument(page));
+        FilesReplaceDialog* d = open(window, {other, page, third});
+        d->setMaxFilesPerTurn(1);
+        replaceMode(d, QStringLiteral("jakarta"), QStringLiteral("JKT"));
+        auto* undo = part<QPushButton>(d, "undoReplaceButton");
+        QCOMPARE(undo->text(), QStringLiteral("Undo last replace"));
+        QSignalSpy finished(d, &FilesReplaceDialog::runFinished);
+        part<QPushButton>(d, "startButton")->click();
+        QVERIFY(d->isRunning());
+        QVERIFY(window.findChild<QsciScintilla*>()->isReadOnly());
+        QVERIFY(!undo->isEnabled());
+        QVERIFY(finished.wait(10000));
+        QVERIFY(!window.findChild<QsciScintilla*>()->isReadOnly());
+        QCOMPARE(window.buffer().text(), QStringLiteral("one JKT/JKT"));
+        QCOMPARE(part<QLineEdit>(d, "matchCountEdit")->text(), QStringLiteral("4"));
+
+        QVERIFY(writeFileBytes(third, "edited"));
+        prompter.clearMessages();
+        QVERIFY(undo->isEnabled());
+        undo->click();
+        QCOMPARE(readFileBytes(page), QByteArray("one jakarta/jakarta"));
+        QCOMPARE(readFileBytes(other), QByteArray("jakarta"));
+        QCOMPARE(readFileBytes(third), QByteArray("edited"));
+        QCOMPARE(window.buffer().text(), QStringLiteral("one jakarta/jakarta"));
+        QCOMPARE(prompter.messages().size(), 1);
+        QVERIFY(prompter.messages().first().startsWith("Files put back: 2"));
+        QVERIFY(prompter.messages().first().endsWith(third));
+        QVERIFY(!undo->isEnabled());
+
+        window.buffer().setText(QStringLiteral("typed"));
+        prompter.clearMessages();
+        prompter.addAnswer(QStringLiteral("cancel"));
+        auto* results = part<QListWidget>(d, "resultList");
+        emit results->itemDoubleClicked(results->item(0));
+        QCOMPARE(prompter.messages(), QStringList{"Save changes to: locked.html"});
+        QCOMPARE(window.document().fileName(), page);
+        QCOMPARE(window.buffer().text(), QStringLiteral("typed"));
+        QCOMPARE(readFileBytes(page), QByteArray("one jakarta/jakarta"));
     }
 
     void anUntitledDocumentIsNotReloadedAfterARun() {

@@ -101,16 +101,25 @@ protected:
     FilesMainDocument mainDocument;
 };
 
-TEST_F(FilesMainDocumentTest, ShowFileKeepsUnsavedWorkWhenTheSaveIsCancelled) {
+// Show file asks before it saves changed work, and keeps it on Cancel or a save that fails.
+TEST_F(FilesMainDocumentTest, ShowFileAsksAndKeepsUnsavedWorkUnlessToldOtherwise) {
     const QString shown = path("shown.html");
     ASSERT_TRUE(writeFileBytes(shown, "shown"));
     document.newWithPage("<p>draft</p>");
+    prompter.addAnswer("yes");
     EXPECT_FALSE(mainDocument.showFile(shown)); // Save As offered, no file chosen
     EXPECT_EQ(editor.text(), "<p>draft</p>");
 
     const QString page = open("page.html", "old");
     editor.loadText("edited");
     editor.setModified(true);
+    prompter.addAnswer("cancel");
+    EXPECT_FALSE(mainDocument.showFile(shown));
+    EXPECT_EQ(prompter.messages(), QStringList{"Save changes to: page.html"});
+    EXPECT_EQ(readFileBytes(page), QByteArray("old"));
+    EXPECT_EQ(editor.text(), "edited");
+
+    prompter.addAnswer("yes");
     EXPECT_TRUE(mainDocument.showFile(shown));
     EXPECT_EQ(readFileBytes(page), QByteArray("edited"));
     EXPECT_EQ(editor.text(), "shown");

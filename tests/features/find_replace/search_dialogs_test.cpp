@@ -121,6 +121,8 @@ private slots:
         click(*dialog, "matchCaseCheck");
         QTest::mouseClick(child<QPushButton>(*dialog, "replaceAllButton"), Qt::LeftButton);
         QCOMPARE(w.form.buffer().text(), QStringLiteral("dog dog\r\ndog"));
+        QCOMPARE(w.prompter.messages(), QStringList{QStringLiteral("Replaced: 2")});
+        w.prompter.clearMessages();
         // The control drops its markers with the old text; the bookmark stays on its line.
         QCOMPARE(w.form.buffer().bookmark(4), 1);
         QVERIFY(action(w.form, "gotoBookmark4Item")->isChecked());
