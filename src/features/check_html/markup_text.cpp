@@ -159,9 +159,9 @@ void MarkupText::apply(const std::vector<Edit>& edits) {
                 m_ltKeys[i] = keyAt(m_lt[i]);
 }
 
-bool MarkupText::replaceAll(QStringView pattern, QStringView by) {
+int MarkupText::replaceAll(QStringView pattern, QStringView by) {
     if (pattern.isEmpty())
-        return false;
+        return 0;
     std::vector<Edit> edits;
     qsizetype anchor = -1;
     for (qsizetype k = 0; k < pattern.size() && anchor < 0; ++k)
@@ -199,7 +199,7 @@ bool MarkupText::replaceAll(QStringView pattern, QStringView by) {
         }
     }
     apply(edits);
-    return !edits.empty();
+    return int(edits.size());
 }
 
 void MarkupText::overwrite(qsizetype at, QStringView chars) {

@@ -41,8 +41,8 @@ public:
     // the current text.
     void apply(const std::vector<Edit>& edits);
     // Every occurrence of `pattern` (ASCII case-blind, left to right, without overlap) becomes
-    // `by`, which is not searched again. Returns whether anything was replaced.
-    bool replaceAll(QStringView pattern, QStringView by);
+    // `by`, which is not searched again. Returns how many were replaced.
+    int replaceAll(QStringView pattern, QStringView by);
     // Writes over characters in place; the length stays.
     void overwrite(qsizetype at, QStringView chars);
     // For many writes in place that keep the length and may only remove brackets: write through
