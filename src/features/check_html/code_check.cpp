@@ -13,6 +13,8 @@
 #include "foundation/messages/prompter.h"
 #include "foundation/messages/ui_text.h"
 
+#include <utility>
+
 namespace {
 
 constexpr int CodeCheckFinishedLine = 32;
@@ -107,7 +109,8 @@ CodeCheckOutcome runCodeCheck(EditorBuffer& editor, const MessageTable& messages
             progress(++steps, total);
     };
     CodeCheckOutcome outcome = checkHtmlText(editor.text(), messages, done);
-    editor.setText(outcome.text);
+    // The editor keeps the text; a second copy here would only add to the peak memory.
+    editor.setText(std::exchange(outcome.text, QString()));
     done();
     stampGeneratorElement(editor);
     done();

@@ -45,7 +45,7 @@ QString codeCheckReport(const CodeCheckOutcome& outcome, const MessageTable& mes
                         UiLanguage uiLanguage);
 
 // The command's work on the editor: the whole text rewritten as one edit, then the generator
-// element stamped.
+// element stamped. The outcome's text is left empty: the editor holds it.
 CodeCheckOutcome runCodeCheck(EditorBuffer& editor, const MessageTable& messages,
                               const CodeCheckProgress& progress = {});
 // Its end: the report in an information box, and the document marked modified even when
