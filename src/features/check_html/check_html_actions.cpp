@@ -20,8 +20,9 @@ namespace {
 
 const UiText CheckingLabel{"HTML wird geprüft …", "Checking HTML …"};
 
-// Shown once the check has taken a second. It is window-modal and only lets events through once
-// it shows, so the document cannot change under the check; the check cannot be cancelled.
+// Shown once the check has taken a second. It is application-modal and only lets events through
+// once it shows, so no window can change the document under the check, which cannot be
+// cancelled.
 class CheckProgress {
 public:
     CheckProgress(QWidget* window, UiLanguage language)
@@ -29,7 +30,7 @@ public:
         m_dialog.setObjectName(QStringLiteral("checkProgress"));
         m_dialog.setWindowTitle(window ? window->windowTitle() : QString());
         m_dialog.setCancelButton(nullptr);
-        m_dialog.setWindowModality(Qt::WindowModal);
+        m_dialog.setWindowModality(Qt::ApplicationModal);
         m_dialog.setMinimumDuration(1000);
         m_dialog.setAutoClose(false);
         m_dialog.setAutoReset(false);

@@ -351,6 +351,21 @@ TEST(CheckHtml, RewritesStampsReportsAndMarksModified) {
     EXPECT_TRUE(tidy.isModified());
 }
 
+TEST(CheckHtml, ReportsProgressStepByStepToTheEnd) {
+    MemoryBuffer editor(QStringLiteral("<p>x"));
+    QList<int> done;
+    int total = 0;
+    runCodeCheck(editor, english(), [&](int step, int steps) {
+        done << step;
+        total = steps;
+    });
+    QList<int> expected;
+    for (int step = 1; step <= total; ++step)
+        expected << step;
+    EXPECT_EQ(done, expected);
+    EXPECT_GT(total, 2);
+}
+
 TEST(CheckHtml, RewritesEachSamplePageToItsExpectedText) {
     const QDir folder(featureTestData(QStringLiteral("check_html")));
     const QStringList cases = folder.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
