@@ -73,9 +73,13 @@ QString ProtectedTexts::mask(const QString& text) {
         m_ranges.push_back({qint32(start), qint32(end - start), kind});
         copied = end;
     };
-    // Once an opening marker has no closing one, no later block of its kind is one either.
+    // Once a search for an end finds none, a later one cannot either: each is made once, so
+    // the masking stays linear however many openings lack their end.
     bool scripts = true;
     bool styles = true;
+    bool comments = true;
+    bool doubleQuotes = true;
+    bool singleQuotes = true;
     auto blockEnd = [&](qsizetype at, const BlockMarkers& markers, bool& open) -> qsizetype {
         if (!open || !matchesIgnoringCaseAt(view, at, markers.open))
             return -1;
@@ -91,7 +95,8 @@ QString ProtectedTexts::mask(const QString& text) {
             qsizetype end = -1;
             Kind kind = Kind::ScriptOrStyle;
             if (view.mid(at).startsWith(CommentStart)) {
-                end = view.indexOf(CommentEnd, at + CommentStart.size());
+                end = comments ? view.indexOf(CommentEnd, at + CommentStart.size()) : -1;
+                comments = end >= 0;
                 if (end >= 0)
                     end += CommentEnd.size();
                 kind = Kind::Comment;
@@ -118,9 +123,14 @@ QString ProtectedTexts::mask(const QString& text) {
             qsizetype quote = at + 1;
             while (quote < size && isSpace(units[quote]))
                 ++quote;
-            const qsizetype close = quote < size && (units[quote] == u'"' || units[quote] == u'\'')
-                                        ? view.indexOf(QChar(units[quote]), quote + 1)
-                                        : -1;
+            bool* more = quote >= size           ? nullptr
+                         : units[quote] == u'"'  ? &doubleQuotes
+                         : units[quote] == u'\'' ? &singleQuotes
+                                                 : nullptr;
+            const qsizetype close =
+                more && *more ? view.indexOf(QChar(units[quote]), quote + 1) : -1;
+            if (more)
+                *more = *more && close >= 0;
             if (close > quote + 1) {
                 protect(quote, close + 1, Kind::Value);
                 at = close + 1;
