@@ -28,12 +28,6 @@ QString MarkupText::takeText() {
     return std::move(m_text);
 }
 
-void MarkupText::reset(QString text) {
-    m_spare = std::move(m_text);
-    m_text = std::move(text);
-    scan();
-}
-
 quint32 MarkupText::keyAt(qsizetype lt) const {
     const qsizetype size = m_text.size();
     const quint32 first = lt + 1 < size ? fold(m_text[lt + 1]) : 0;

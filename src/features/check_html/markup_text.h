@@ -25,8 +25,6 @@ public:
 
     const QString& text() const { return m_text; }
     QString takeText();
-    // Starts over with another text; the memory of this one serves the next rewrite.
-    void reset(QString text);
     const Positions& openings() const { return m_lt; }
     const Positions& closings() const { return m_gt; }
     // For each "<", the two characters after it, folded to lower case (0 past the end): the
