@@ -2,6 +2,7 @@
 
 #include "features/check_html/markup_scan.h"
 #include "features/check_html/markup_text.h"
+#include "features/check_html/protected_texts.h"
 #include "foundation/text/case_rules.h"
 
 #include <vector>
@@ -26,6 +27,8 @@ public:
 
     // The insertions, in text order.
     std::vector<MarkupText::Edit> run();
+    // Values that got an opening quote.
+    int quoted() const { return m_quoted; }
 
 private:
     struct Insertion {
@@ -49,6 +52,7 @@ private:
     // The last "<" or ">" before m_angleScan, or 0.
     char16_t m_lastAngle = 0;
     qsizetype m_angleScan = 0;
+    int m_quoted = 0;
 };
 
 bool Quoter::insideTag(qsizetype at) {
@@ -138,13 +142,14 @@ std::vector<MarkupText::Edit> Quoter::run() {
         if (!(group && (stop < 0 || group->slot <= stop)) && stop >= 0 && stop - e <= ValueWindow) {
             const QChar c = m_text[stop];
             closing = c != QLatin1Char('"') &&
-                      !(c == QLatin1Char('>') && closesProtectedPlaceholder(m_text, stop));
+                      !(c == QLatin1Char('>') && ProtectedTexts::closesPlaceholder(m_text, stop));
         }
         // An empty value ("=" then blank or ">") puts both quotes in one place, the opening
         // one first.
         if (closing)
             m_pending.push_back({stop, 2});
         m_pending.push_back({e + 1, 1});
+        ++m_quoted;
         S += 2;
         // Two further on: the same "=" again unless it stood right at S.
         from = S <= equalsAt ? e : e + 1;
@@ -155,8 +160,10 @@ std::vector<MarkupText::Edit> Quoter::run() {
 
 } // namespace
 
-void quoteAttributeValues(MarkupText& text) {
-    text.apply(Quoter(text).run());
+int quoteAttributeValues(MarkupText& text) {
+    Quoter quoter(text);
+    text.apply(quoter.run());
+    return quoter.quoted();
 }
 
 QString quoteAttributeValues(const QString& text) {

@@ -14,7 +14,11 @@ class MarkupText;
 // closing quote and one more character. After quoting a value the search goes on two
 // characters further than it started, which normally finds the same "=" again, now quoted.
 //
+// It works on the text with its protected texts masked (ProtectedTexts): a quoted value is a
+// placeholder, and the ">" that ends a placeholder ends no value.
+//
 // Built in one pass: the quotes are kept as a short list of pending insertions and handed out
 // once the search has passed them.
 QString quoteAttributeValues(const QString& text);
-void quoteAttributeValues(MarkupText& text);
+// Returns how many values got quotes.
+int quoteAttributeValues(MarkupText& text);

@@ -4,10 +4,12 @@
 #include "features/check_html/markup_scan.h"
 #include "features/check_html/markup_text.h"
 #include "features/check_html/normalize_tag.h"
+#include "features/check_html/protected_texts.h"
 #include "features/check_html/tag_balance.h"
 #include "foundation/markup/doctype.h"
-#include "foundation/markup/protected_blocks.h"
 #include "foundation/text/case_rules.h"
+
+#include <span>
 
 namespace {
 
@@ -63,19 +65,6 @@ constexpr TagPair BalancedPairs[] = {
     {u"<small>", u"</small>"},
 };
 
-QString insertAt(const QString& text, qsizetype at, QStringView what) {
-    QString out;
-    out.reserve(text.size() + what.size());
-    out.append(QStringView(text).left(at));
-    out.append(what);
-    out.append(QStringView(text).mid(at));
-    return out;
-}
-
-bool lacks(const QString& text, QStringView pattern) {
-    return indexOfIgnoreAsciiCase(text, pattern) < 0;
-}
-
 } // namespace
 
 bool isBreakInsideTag(QStringView text, qsizetype position) {
@@ -93,9 +82,12 @@ void removeSpacesInTagBrackets(MarkupText& text) {
     }
 }
 
-void applyReplacementTable(MarkupText& text) {
-    for (const Replacement& row : ReplacementTable)
+// Returns how many "<br>" the first row closed as empty elements.
+int applyReplacementTable(MarkupText& text) {
+    const int closed = text.replaceAll(ReplacementTable[0].find, ReplacementTable[0].by);
+    for (const Replacement& row : std::span(ReplacementTable).subspan(1))
         text.replaceAll(row.find, row.by);
+    return closed;
 }
 
 void joinLinesInsideTags(MarkupText& text) {
@@ -154,67 +146,114 @@ QString applyReplacementTable(const QString& text) {
     return markup.takeText();
 }
 
-QString repairSkeleton(const QString& text) {
-    QString result = text;
-    if (lacks(result, u"<html")) {
-        const QString docType = findDocType(result);
+namespace {
+
+void repairSkeleton(MarkupText& text) {
+    // Every pattern begins with "<": the bracket positions find it without reading the text.
+    auto find = [&text](QStringView pattern) {
+        return OpeningPatternCursor(text, pattern).next(0);
+    };
+    auto insert = [&text](qsizetype at, QStringView what) { text.apply({{at, 0, what}}); };
+    if (find(u"<html") < 0) {
+        const QString docType = findDocType(text.text());
+        const QString front = docType + QStringLiteral("\r\n<html>");
+        std::vector<MarkupText::Edit> edits{{0, 0, front}};
         if (!docType.isEmpty())
-            result.remove(indexOfIgnoreAsciiCase(result, docType), docType.size());
-        result = docType + QStringLiteral("\r\n<html>") + result;
+            edits.push_back({indexOfIgnoreAsciiCase(text.text(), docType), docType.size(), u""});
+        text.apply(edits);
     }
-    if (lacks(result, u"</html>"))
-        result += QStringLiteral("</html>");
-    if (lacks(result, u"<head>")) {
-        const qsizetype html = indexOfIgnoreAsciiCase(result, u"<html>");
+    if (find(u"</html>") < 0)
+        insert(text.text().size(), u"</html>");
+    if (find(u"<head>") < 0) {
+        const qsizetype html = find(u"<html>");
         if (html >= 0)
-            result = insertAt(result, html + 6, u"\r\n<head>");
+            insert(html + 6, u"\r\n<head>");
     }
-    if (lacks(result, u"</head>")) {
-        const qsizetype body = indexOfIgnoreAsciiCase(result, u"<body");
-        if (body >= 0)
-            result = insertAt(result, body, u"\r\n</head>\r\n");
+    if (find(u"</head>") < 0) {
+        const qsizetype body = find(u"<body");
+        const qsizetype head = find(u"<head>");
+        if (body >= 0) {
+            insert(body, u"\r\n</head>\r\n");
+        } else if (head >= 0) {
+            // A fragment: nothing tells where a head would end, so the head stays empty and
+            // the content goes into a body.
+            insert(head + 6, u"\r\n</head>\r\n<body>");
+        } else {
+            // A fragment whose html tag has attributes: the head goes right after it.
+            const size_t gt = text.firstClosingFrom(find(u"<html"));
+            if (gt < text.closings().size())
+                insert(text.closings()[gt] + 1, u"\r\n<head>\r\n</head>\r\n<body>");
+        }
     }
-    if (lacks(result, u"<body")) {
-        const qsizetype head = indexOfIgnoreAsciiCase(result, u"</head>");
+    if (find(u"<body") < 0) {
+        const qsizetype head = find(u"</head>");
         if (head >= 0)
-            result = insertAt(result, head + 7, u"\r\n<body>");
+            insert(head + 7, u"\r\n<body>");
     }
-    if (lacks(result, u"</body>")) {
-        const qsizetype html = indexOfIgnoreAsciiCase(result, u"</html>");
+    if (find(u"</body>") < 0) {
+        const qsizetype html = find(u"</html>");
         if (html >= 0)
-            result = insertAt(result, html, u"\r\n</body>");
+            insert(html, u"\r\n</body>");
     }
-    return result;
 }
 
-MarkupText correctMarkupText(const QString& text, const MessageTable& messages, QString& report) {
-    const QString docType = findDocType(text);
-    ProtectedBlockLists blocks;
-    MarkupText markup(maskScriptAndStyle(text, blocks));
+} // namespace
+
+QString repairSkeleton(const QString& text) {
+    MarkupText markup(text);
+    repairSkeleton(markup);
+    return markup.takeText();
+}
+
+MarkupText correctMaskedMarkup(QString masked, const MessageTable& messages, QString& report,
+                               MarkupChanges* changes, const std::function<void()>& stepDone) {
+    MarkupChanges counted;
+    auto done = [&stepDone] {
+        if (stepDone)
+            stepDone();
+    };
+    const QString docType = findDocType(masked);
+    MarkupText markup(std::move(masked));
     removeSpacesInTagBrackets(markup);
     markup.replaceAll(u"<a  href", u"<a href");
     markup.replaceAll(u"<a  name", u"<a name");
-    quoteAttributeValues(markup);
-    normalizeTags(markup);
+    counted.quotedAttributes = quoteAttributeValues(markup);
+    done();
+    const TagNormalisation normalised = normalizeTags(markup);
+    counted.loweredTags = normalised.lowered;
+    counted.closedEmptyElements = normalised.closedEmpty;
     for (qsizetype at = markup.text().indexOf(u"&NBSP;"); at >= 0;
          at = markup.text().indexOf(u"&NBSP;", at + 6))
         markup.overwrite(at, u"&nbsp;");
-    applyReplacementTable(markup);
+    done();
+    counted.closedEmptyElements += applyReplacementTable(markup);
+    done();
     joinLinesInsideTags(markup);
-    markup.reset(repairSkeleton(restoreStyleAndScript(markup.text(), blocks)));
+    repairSkeleton(markup);
+    done();
     checkTagBalances(BalancedPairs, markup, messages, report);
     markup.replaceAll(u"> <", u"><");
     // Normalising lowered the declaration; the remembered one gives its letters back.
     if (!trimBlank(docType).isEmpty()) {
         const qsizetype at = indexOfIgnoreAsciiCase(markup.text(), docType);
-        if (at >= 0)
+        if (at >= 0) {
+            // A declaration given its letters back was not lowered after all.
+            if (QStringView(markup.text()).mid(at, docType.size()) != docType &&
+                counted.loweredTags > 0)
+                --counted.loweredTags;
             markup.overwrite(at, docType);
+        }
     } else {
         markup.apply({{0, 0, u"<!DOCTYPE html>\r\n"}});
     }
+    done();
+    if (changes)
+        *changes = counted;
     return markup;
 }
 
 QString correctMarkup(const QString& text, const MessageTable& messages, QString& report) {
-    return correctMarkupText(text, messages, report).takeText();
+    ProtectedTexts protectedTexts;
+    return protectedTexts.restore(
+        correctMaskedMarkup(protectedTexts.mask(text), messages, report).takeText());
 }

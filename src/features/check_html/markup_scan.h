@@ -11,11 +11,6 @@
 // ASCII markup literals; a full case mapping would also let "ſ" (long s) or the Kelvin sign
 // stand for "s" or "k" inside running text, which no browser reads as those tags.
 
-// Whether the ">" at `gt` closes a protected-block placeholder ("<!--script12-->",
-// "<!--style0-->"). The check never writes into a placeholder: the block it stands for could
-// not be put back and would be lost.
-bool closesProtectedPlaceholder(QStringView text, qsizetype gt);
-
 // White space and control characters (up to U+0020), which the check trims.
 inline bool isBlankUnit(QChar c) {
     return c.unicode() <= 0x20;

@@ -28,12 +28,6 @@ QString MarkupText::takeText() {
     return std::move(m_text);
 }
 
-void MarkupText::reset(QString text) {
-    m_spare = std::move(m_text);
-    m_text = std::move(text);
-    scan();
-}
-
 quint32 MarkupText::keyAt(qsizetype lt) const {
     const qsizetype size = m_text.size();
     const quint32 first = lt + 1 < size ? fold(m_text[lt + 1]) : 0;
@@ -159,9 +153,9 @@ void MarkupText::apply(const std::vector<Edit>& edits) {
                 m_ltKeys[i] = keyAt(m_lt[i]);
 }
 
-bool MarkupText::replaceAll(QStringView pattern, QStringView by) {
+int MarkupText::replaceAll(QStringView pattern, QStringView by) {
     if (pattern.isEmpty())
-        return false;
+        return 0;
     std::vector<Edit> edits;
     qsizetype anchor = -1;
     for (qsizetype k = 0; k < pattern.size() && anchor < 0; ++k)
@@ -199,7 +193,7 @@ bool MarkupText::replaceAll(QStringView pattern, QStringView by) {
         }
     }
     apply(edits);
-    return !edits.empty();
+    return int(edits.size());
 }
 
 void MarkupText::overwrite(qsizetype at, QStringView chars) {

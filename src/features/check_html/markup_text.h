@@ -25,8 +25,6 @@ public:
 
     const QString& text() const { return m_text; }
     QString takeText();
-    // Starts over with another text; the memory of this one serves the next rewrite.
-    void reset(QString text);
     const Positions& openings() const { return m_lt; }
     const Positions& closings() const { return m_gt; }
     // For each "<", the two characters after it, folded to lower case (0 past the end): the
@@ -41,8 +39,8 @@ public:
     // the current text.
     void apply(const std::vector<Edit>& edits);
     // Every occurrence of `pattern` (ASCII case-blind, left to right, without overlap) becomes
-    // `by`, which is not searched again. Returns whether anything was replaced.
-    bool replaceAll(QStringView pattern, QStringView by);
+    // `by`, which is not searched again. Returns how many were replaced.
+    int replaceAll(QStringView pattern, QStringView by);
     // Writes over characters in place; the length stays.
     void overwrite(qsizetype at, QStringView chars);
     // For many writes in place that keep the length and may only remove brackets: write through

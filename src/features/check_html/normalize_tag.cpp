@@ -2,6 +2,7 @@
 
 #include "features/check_html/markup_scan.h"
 #include "features/check_html/markup_text.h"
+#include "features/check_html/protected_texts.h"
 #include "foundation/text/case_rules.h"
 #include "foundation/text/text_rules.h"
 
@@ -100,9 +101,11 @@ QString normalizeWithPlaceholders(QStringView tagView) {
     return tag;
 }
 
+enum class InPlace { Unchanged, Lowered, HoldsParam };
+
 // Lowers the tag where it stands, its values excepted. The usual tag holds no "param", where
-// this is what the steps give; returns false, having changed nothing, for one that does.
-bool normalizeInPlace(QChar* tag, qsizetype size) {
+// this is what the steps give; for one that does it changes nothing.
+InPlace normalizeInPlace(QChar* tag, qsizetype size) {
     const QStringView view(tag, size);
     ValueRange values[MaxValues];
     const int count = findValues(view, values);
@@ -113,16 +116,23 @@ bool normalizeInPlace(QChar* tag, qsizetype size) {
         // "param" has no border, so a mismatch restarts at its first letter.
         matched = lower == param[matched] ? matched + 1 : (lower == u'p' ? 1 : 0);
         if (matched == 5)
-            return false;
+            return InPlace::HoldsParam;
     }
+    bool lowered = false;
     int k = 0;
     for (qsizetype i = 0; i < size; ++i) {
         while (k < count && i >= values[k].end)
             ++k;
-        if (!(k < count && i >= values[k].start))
-            tag[i] = QChar(foldAs<CaseRule::Ascii>(tag[i].unicode()));
+        if (k < count && i >= values[k].start)
+            continue;
+        const char16_t was = tag[i].unicode();
+        const char16_t lower = foldAs<CaseRule::Ascii>(was);
+        if (lower != was) {
+            tag[i] = QChar(lower);
+            lowered = true;
+        }
     }
-    return true;
+    return lowered ? InPlace::Lowered : InPlace::Unchanged;
 }
 
 bool opensEmptyElement(QStringView tag) {
@@ -137,12 +147,13 @@ QString normalizeTag(QStringView text) {
     if (gt < 0)
         return {};
     QString tag = text.left(gt + 1).toString();
-    if (!normalizeInPlace(tag.data(), tag.size()))
+    if (normalizeInPlace(tag.data(), tag.size()) == InPlace::HoldsParam)
         tag = normalizeWithPlaceholders(text.left(gt + 1));
     return tag;
 }
 
-void normalizeTags(MarkupText& text) {
+TagNormalisation normalizeTags(MarkupText& text) {
+    TagNormalisation counts;
     const MarkupText::Positions& openings = text.openings();
     const MarkupText::Positions& closings = text.closings();
     QChar* units = text.data();
@@ -159,19 +170,27 @@ void normalizeTags(MarkupText& text) {
             break;
         const qsizetype gt = closings[nextClosing];
         const qsizetype size = gt + 1 - lt;
-        if (!normalizeInPlace(units + lt, size)) {
+        const InPlace done = normalizeInPlace(units + lt, size);
+        if (done == InPlace::HoldsParam) {
             // The steps may move a "<" inside the tag; the positions follow.
             const QString normalized = normalizeWithPlaceholders(QStringView(units + lt, size));
-            text.overwrite(lt, normalized);
+            if (normalized != QStringView(units + lt, size)) {
+                text.overwrite(lt, normalized);
+                ++counts.lowered;
+            }
+        } else if (done == InPlace::Lowered) {
+            ++counts.lowered;
         }
         const QStringView tag(units + lt, size);
         // A tag that ends with a placeholder's ">" keeps it whole.
         if (opensEmptyElement(tag) && !tag.endsWith(u"/>") &&
-            !closesProtectedPlaceholder(tag, size - 1))
+            !ProtectedTexts::closesPlaceholder(tag, size - 1))
             edits.push_back({gt, 1, u" />"});
         from = gt + 1;
     }
     text.apply(edits);
+    counts.closedEmpty = int(edits.size());
+    return counts;
 }
 
 QString normalizeTags(const QString& text) {

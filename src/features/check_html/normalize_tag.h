@@ -14,4 +14,11 @@ QString normalizeTag(QStringView text);
 // img and input closed in XHTML form (" />"). A "<" without a ">" after it ends the pass and
 // leaves the rest as it is. One pass over the text.
 QString normalizeTags(const QString& text);
-void normalizeTags(MarkupText& text);
+
+struct TagNormalisation {
+    // Tags with a letter lowered.
+    int lowered = 0;
+    // Empty elements closed with " />".
+    int closedEmpty = 0;
+};
+TagNormalisation normalizeTags(MarkupText& text);

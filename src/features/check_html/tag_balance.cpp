@@ -2,6 +2,7 @@
 
 #include "features/check_html/markup_scan.h"
 #include "features/check_html/markup_text.h"
+#include "features/check_html/protected_texts.h"
 #include "foundation/messages/message_table.h"
 #include "foundation/text/case_rules.h"
 #include "foundation/text/text_rules.h"
@@ -120,6 +121,8 @@ constexpr DisabledForm BlockForms[] = {
     {u"<!r", u"<tr"},   {u"<!d", u"<td"},
 };
 
+constexpr QStringView CheckThisMarker = u"<!CheckThis>";
+
 bool endsTagName(QChar c) {
     return isBlankUnit(c) || c == QLatin1Char('>') || c == QLatin1Char('/');
 }
@@ -214,7 +217,7 @@ void checkTagBalances(std::span<const TagPair> pairs, MarkupText& text,
     text.dropRemovedBrackets();
 }
 
-void flagDisabledBlockTags(MarkupText& text) {
+int flagDisabledBlockTags(MarkupText& text, const ProtectedTexts* masked) {
     const QString& s = text.text();
     const QStringView view(s);
     const MarkupText::Positions& openings = text.openings();
@@ -223,6 +226,7 @@ void flagDisabledBlockTags(MarkupText& text) {
     while (i < openings.size() && !matchesIgnoreAsciiCaseAt(view, openings[i], u"<body"))
         ++i;
     std::vector<MarkupText::Edit> edits;
+    int flagged = 0;
     size_t g = 0;
     qsizetype from = 0;
     for (; i < openings.size(); ++i) {
@@ -244,12 +248,18 @@ void flagDisabledBlockTags(MarkupText& text) {
         from = at + form->disabled.size();
         while (g < closings.size() && closings[g] < from)
             ++g;
-        if (g < closings.size()) {
-            edits.push_back({closings[g] + 1, 0, u"<!CheckThis>"});
-            from = closings[g] + 1;
-        }
+        if (g == closings.size())
+            continue;
+        from = closings[g] + 1;
+        // A tag flagged by an earlier check keeps its one marker.
+        if (matchesIgnoreAsciiCaseAt(view, from, CheckThisMarker) ||
+            (masked && masked->isMarkerAt(view, from)))
+            continue;
+        edits.push_back({from, 0, CheckThisMarker});
+        ++flagged;
     }
     text.apply(edits);
+    return flagged;
 }
 
 QString flagDisabledBlockTags(const QString& text) {

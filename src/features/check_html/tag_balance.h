@@ -7,6 +7,7 @@
 
 class MarkupText;
 class MessageTable;
+class ProtectedTexts;
 
 // Balances one kind of tag over the text: counts the opening and the closing pattern (ASCII
 // case-blind; an opening pattern ending in ">" only matches tags without attributes), pairs
@@ -36,6 +37,8 @@ void disableTag(qsizetype position, QStringView pattern, QString& text);
 // Turns the div, span, table, tr and td tags that the balance check disabled, from the first
 // "<body" on, back into their tags and marks each with "<!CheckThis>" after its ">", so the
 // user keeps the element and finds where a closing tag is missing. A disabled form counts only
-// when a blank, ">" or "/" follows it ("<!doctype" and "<!trong>" are no table cells).
+// when a blank, ">" or "/" follows it ("<!doctype" and "<!trong>" are no table cells). A tag
+// whose ">" a marker already follows (any case, or a marker's placeholder of `masked`) gets no
+// second one. Returns how many tags were marked.
 QString flagDisabledBlockTags(const QString& text);
-void flagDisabledBlockTags(MarkupText& text);
+int flagDisabledBlockTags(MarkupText& text, const ProtectedTexts* masked = nullptr);

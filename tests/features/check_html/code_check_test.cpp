@@ -69,7 +69,6 @@ TEST(CorrectMarkup, RewritesTagsAndValuesInTheBody) {
         {"<b>\r\n</b>", ""},
         {"<p>a</p> <p>b</p>", "<p>a</p><p>b</p>"},
         {"<p>a<<b>>c</b>", "<p>a<b>c</b>"},
-        {"<!-- A Comment -->", "<!-- a comment -->"},
         // An "=" in running text is no attribute.
         {"<p>E=mc2 and x = 5</p>", "<p>E=mc2 and x = 5</p>"},
         {"<p class=Intro>E=mc2</p>", "<p class=\"Intro\">E=mc2</p>"},
@@ -105,17 +104,49 @@ TEST(CorrectMarkup, DocumentTypeComesFirstInItsOwnCase) {
     EXPECT_TRUE(report.isEmpty());
 }
 
-TEST(CorrectMarkup, ScriptAndStyleBlocksSkipTheRewritesButNotTheLastJoin) {
-    const QString script = QStringLiteral("<script>if (a < b) x = \"< y >\"; z = 1> <2;</script>");
-    const QString style = QStringLiteral("<STYLE>P { COLOR: RED }\r\n</STYLE>");
-    EXPECT_EQ(inBody(script + style),
-              QStringLiteral("<script>if (a < b) x = \"< y >\"; z = 1><2;</script>") + style);
+TEST(CheckHtmlText, ChangesMarkupOnlyNeverScriptsStylesCommentsOrQuotedValues) {
+    const Case cases[] = {
+        {"<script>if (a < b) x = \"< y >\"; z = 1> <2; var X = \"<b>\";</script>", nullptr},
+        {"<STYLE>P { COLOR: RED } /* <b> */\r\n</STYLE>", nullptr},
+        {"<!-- GENERATED FILE, DO NOT EDIT -->", nullptr},
+        {"<!-- spread\r\nover <B>lines</B> -->", nullptr},
+        {"<DIV ONCLICK=\"alert('<B>')\">x</DIV>", "<div onclick=\"alert('<B>')\">x</div>"},
+        {"<img alt=\"a > b\" width=10>", "<img alt=\"a > b\" width=\"10\"  />"},
+        {"<P TITLE='A=B \"C\" > D' CLASS = \"E\r\nF\">",
+         "<p title='A=B \"C\" > D' class =\"\"  \"E\r\nF\">"},
+        {"<a href=\"x\"\r\ntitle=\"&NBSP; <br>\">y</a>",
+         "<a href=\"x\" title=\"&NBSP; <br>\">y</a>"},
+    };
+    for (const Case& c : cases) {
+        const QString input = QString::fromUtf8(c.input);
+        EXPECT_EQ(inBody(input), c.expected ? QString::fromUtf8(c.expected) : input) << c.input;
+    }
+    // A "<div" inside a script string is no unclosed division, and "<body" inside one is no
+    // body tag.
+    const QString page = QStringLiteral(
+        "<html><head><script>w('<div>'); w('<body>');</script></head><body>x</body></html>");
+    const CodeCheckOutcome outcome = checkHtmlText(page, english());
+    EXPECT_EQ(outcome.text, QStringLiteral("<!DOCTYPE html>\r\n") + page);
+    EXPECT_TRUE(outcome.report.isEmpty());
     // Each run gives the blocks back as they were: no line break piles up in front of them.
+    EXPECT_EQ(checkHtmlText(outcome.text, english()).text, outcome.text);
+}
+
+TEST(CheckHtmlText, FlagsAnUnclosedTagOnceHoweverOftenItRuns) {
     const QString page =
-        QStringLiteral("<html><head>") + style + QStringLiteral("</head><body>x</body></html>");
-    const QString once = checkHtmlText(page, english()).text;
-    EXPECT_EQ(checkHtmlText(once, english()).text, once);
-    EXPECT_EQ(once.count(style), 1);
+        QStringLiteral("<html><head></head><body><DIV CLASS=a>x<!-- <div> --></body></html>");
+    const CodeCheckOutcome once = checkHtmlText(page, english());
+    EXPECT_EQ(once.text, QStringLiteral("<!DOCTYPE html>\r\n<html><head></head><body><div "
+                                        "class=\"a\"><!CheckThis>x<!-- <div> --></body></html>"));
+    EXPECT_EQ(once.flaggedTags, 1);
+    const CodeCheckOutcome twice = checkHtmlText(once.text, english());
+    EXPECT_EQ(twice.text, once.text);
+    EXPECT_EQ(twice.flaggedTags, 0);
+    EXPECT_EQ(twice.report, once.report);
+    // A marker an older check lowered counts as one too.
+    QString lowered = once.text;
+    lowered.replace(QLatin1String("<!CheckThis>"), QLatin1String("<!checkthis>"));
+    EXPECT_EQ(checkHtmlText(lowered, english()).text, lowered);
 }
 
 TEST(CorrectMarkup, NeverWritesIntoAProtectedPlaceholder) {
@@ -130,7 +161,8 @@ TEST(QuoteAttributeValues, QuotesOnlyEqualsSignsInsideTagsAfterTheBodyTag) {
     const Case cases[] = {
         {"<a b=c><body x=1>", "<a b=c><body x=\"1\" >"},
         {"<p>E=mc2</p><p a=b>", "<p>E=mc2</p><p a=\"b\" >"},
-        // A ">" inside a quoted value ends the tag as far as the rule can tell.
+        // A ">" inside a quoted value ends the tag as far as the rule can tell; in the check
+        // the value stands behind a placeholder.
         {"<a t=\"x>y\" h=z>", "<a t=\"x>y\" h=z>"},
         // A raw "<" in running text opens a tag as far as the rule can tell.
         {"if a < b then c = d.", "if a < b then c =\"\"  d."},
@@ -155,9 +187,12 @@ TEST(QuoteAttributeValues, QuotesOnlyEqualsSignsInsideTagsAfterTheBodyTag) {
 TEST(RepairSkeleton, AddsTheMissingHtmlHeadAndBodyTags) {
     const Case cases[] = {
         {"<html><body>x</body></html>", "<html>\r\n<head>\r\n</head>\r\n<body>x</body></html>"},
-        {"<p>x</p>", "\r\n<html>\r\n<head><p>x</p>\r\n</body></html>"},
+        // A fragment gets an empty head and its content in a body.
+        {"<p>x</p>", "\r\n<html>\r\n<head>\r\n</head>\r\n<body><p>x</p>\r\n</body></html>"},
         {"<!DOCTYPE html><p>x</p>",
-         "<!DOCTYPE html>\r\n<html>\r\n<head><p>x</p>\r\n</body></html>"},
+         "<!DOCTYPE html>\r\n<html>\r\n<head>\r\n</head>\r\n<body><p>x</p>\r\n</body></html>"},
+        {"<html lang=\"en\"><p>x</p></html>",
+         "<html lang=\"en\">\r\n<head>\r\n</head>\r\n<body><p>x</p>\r\n</body></html>"},
         // A html tag with attributes gets no head.
         {"<html lang=\"en\"><body>x</body></html>",
          "<html lang=\"en\">\r\n</head>\r\n<body>x</body></html>"},
@@ -287,7 +322,9 @@ TEST(CheckHtml, RewritesStampsReportsAndMarksModified) {
                              "</body></html>"));
     EXPECT_EQ(prompter.messages(),
               QStringList{QStringLiteral("Code check finished.\r\n\r\nFor <div  closing Tag(s) "
-                                         "missing.\r\n1</div> missing\r\nBlank tags removed.")});
+                                         "missing.\r\n1</div> missing\r\nBlank tags removed."
+                                         "\r\nEmpty elements removed: 1\r\nTags flagged with "
+                                         "<!CheckThis>: 1")});
     EXPECT_TRUE(editor.isModified());
 
     MessageTable german;
@@ -298,7 +335,8 @@ TEST(CheckHtml, RewritesStampsReportsAndMarksModified) {
     EXPECT_EQ(asked.messages(),
               QStringList{QStringLiteral("Codeprüfung beendet.\r\n\r\nFür <div  schließende(s) "
                                          "Tag(s) fehlen.\r\n1</div> fehlend\r\nLeere Tags "
-                                         "entfernt.")});
+                                         "entfernt.\r\nLeere Elemente entfernt: 1\r\nTags mit "
+                                         "<!CheckThis> markiert: 1")});
 
     // A clean page is still rewritten and marked; a second check changes nothing more.
     const QString clean =
@@ -307,8 +345,25 @@ TEST(CheckHtml, RewritesStampsReportsAndMarksModified) {
     ScriptedPrompter quiet;
     checkHtml({tidy, quiet, english()}, UiLanguage::English);
     EXPECT_EQ(tidy.text(), clean);
-    EXPECT_EQ(quiet.messages(), QStringList{QStringLiteral("Code check finished.\r\n")});
+    // The generator element's unquoted value is lowered (and stamped again afterwards).
+    EXPECT_EQ(quiet.messages(),
+              QStringList{QStringLiteral("Code check finished.\r\n\r\nTags lower-cased: 1")});
     EXPECT_TRUE(tidy.isModified());
+}
+
+TEST(CheckHtml, ReportsProgressStepByStepToTheEnd) {
+    MemoryBuffer editor(QStringLiteral("<p>x"));
+    QList<int> done;
+    int total = 0;
+    runCodeCheck(editor, english(), [&](int step, int steps) {
+        done << step;
+        total = steps;
+    });
+    QList<int> expected;
+    for (int step = 1; step <= total; ++step)
+        expected << step;
+    EXPECT_EQ(done, expected);
+    EXPECT_GT(total, 2);
 }
 
 TEST(CheckHtml, RewritesEachSamplePageToItsExpectedText) {

@@ -3,11 +3,12 @@
 // A reference model of the code check: its steps written out plainly, with 1-based positions,
 // one insertion or replacement at a time, the editor re-read after every removal. Slow on
 // purpose; the tests and the fuzzers hold the one-pass implementation against it on small
-// inputs.
+// inputs. The steps run on the text with its protected texts masked (the implementation's
+// ProtectedTexts, which the property tests judge on their own).
 
-#include "foundation/document/editor_buffer.h"
+#include "features/check_html/protected_texts.h"
+#include "foundation/document/memory_buffer.h"
 #include "foundation/markup/doctype.h"
-#include "foundation/markup/protected_blocks.h"
 #include "foundation/messages/message_table.h"
 #include "foundation/text/text_rules.h"
 
@@ -82,25 +83,9 @@ inline QString trim(const QString& t) {
     return t.mid(b, e - b);
 }
 
-// Whether the 1-based position holds the ">" of a protected-block placeholder.
+// Whether the 1-based position holds the ">" that ends a placeholder: U+FDD1 "-->".
 inline bool closesPlaceholder(const QString& t, int gt) {
-    if (gt < 4 || t.mid(gt - 3, 3) != QLatin1String("-->"))
-        return false;
-    for (const char* word : {"script", "style"}) {
-        const QString head = QStringLiteral("<!--") + QLatin1String(word);
-        for (int start = gt - 1; start >= 0; --start) {
-            if (!matchAt(t, start, head, true))
-                continue;
-            const QString digits = t.mid(start + head.size(), gt - 3 - start - head.size());
-            bool allDigits = !digits.isEmpty();
-            for (QChar c : digits)
-                allDigits = allDigits && c >= QLatin1Char('0') && c <= QLatin1Char('9');
-            if (allDigits && (digits.size() == 1 || digits[0] != QLatin1Char('0')))
-                return true;
-            break;
-        }
-    }
-    return false;
+    return gt >= 4 && t[gt - 1] == QLatin1Char('>') && t.mid(gt - 4, 3) == QStringView(u"\uFDD1--");
 }
 
 // Attribute quoting: "=" after "<body", only inside a tag.
@@ -286,8 +271,15 @@ inline QString repairSkeleton(QString t) {
     }
     if (find(t, "</head>", 1) == 0) {
         const int at = find(t, "<body", 1);
+        const int head = find(t, "<head>", 1);
+        const int html = find(t, "<html", 1);
+        const int htmlEnd = html > 0 ? find(t, ">", html, false) : 0;
         if (at > 0)
             t.insert(at - 1, "\r\n</head>\r\n");
+        else if (head > 0)
+            t.insert(head - 1 + 6, "\r\n</head>\r\n<body>");
+        else if (htmlEnd > 0)
+            t.insert(htmlEnd, "\r\n<head>\r\n</head>\r\n<body>");
     }
     if (find(t, "<body", 1) == 0) {
         const int at = find(t, "</head>", 1);
@@ -382,10 +374,9 @@ inline const QList<QPair<QString, QString>>& balancedPairs() {
     return pairs;
 }
 
-inline QString correctMarkup(const QString& text, const MessageTable& m, QString& report) {
-    const QString d = findDocType(text);
-    ProtectedBlockLists blocks;
-    QString t = maskScriptAndStyle(text, blocks);
+inline QString correctMaskedMarkup(const QString& masked, const MessageTable& m, QString& report) {
+    const QString d = findDocType(masked);
+    QString t = masked;
     for (int pass = 0; pass < 2; ++pass) {
         t = replaceAll(t, "< ", "<");
         t = replaceAll(t, " >", ">");
@@ -398,7 +389,6 @@ inline QString correctMarkup(const QString& text, const MessageTable& m, QString
     for (const auto& row : replacementTable())
         t = replaceAll(t, row.first, row.second);
     t = joinLines(t);
-    t = restoreStyleAndScript(t, blocks);
     t = referenceCodeCheck::repairSkeleton(t);
     for (const auto& pair : balancedPairs())
         t = referenceCodeCheck::checkTagBalance(pair.first, pair.second, t, m, report);
@@ -411,6 +401,11 @@ inline QString correctMarkup(const QString& text, const MessageTable& m, QString
         t = "<!DOCTYPE html>\r\n" + t;
     }
     return t;
+}
+
+inline QString correctMarkup(const QString& text, const MessageTable& m, QString& report) {
+    ProtectedTexts shield;
+    return shield.restore(referenceCodeCheck::correctMaskedMarkup(shield.mask(text), m, report));
 }
 
 // Through the editor's selection, re-reading its text after every removal.
@@ -454,6 +449,62 @@ inline const QList<QPair<QString, QString>>& emptiedKinds() {
         {"<h6", "</h6>"},
     };
     return kinds;
+}
+
+// From the first "<body" on, each disabled div, span, table, tr or td tag followed by a blank,
+// ">" or "/" gets its name back, and "<!CheckThis>" after its next ">" unless a marker (or a
+// marker's placeholder) stands there already.
+inline QString flagDisabledBlockTags(QString t, const ProtectedTexts& shield) {
+    static const QList<QPair<QString, QString>> forms{
+        {"<!iv", "<div"}, {"<!pan", "<span"}, {"<!able", "<table"}, {"<!r", "<tr"}, {"<!d", "<td"}};
+    int S = find(t, "<body", 1);
+    if (S == 0)
+        return t;
+    for (;;) {
+        const int at = find(t, "<!", S, false);
+        if (at == 0)
+            return t;
+        S = at + 1;
+        for (const auto& form : forms) {
+            const int end = at + int(form.first.size());
+            if (!matchAt(t, at - 1, form.first, false) || end > t.size())
+                continue;
+            const QChar next = t[end - 1];
+            if (!(isBlank(next) || next == QLatin1Char('>') || next == QLatin1Char('/')))
+                continue;
+            t.replace(at - 1, form.first.size(), form.second);
+            const int gt = find(t, ">", at + int(form.second.size()), false);
+            S = at + int(form.second.size());
+            if (gt == 0)
+                break;
+            S = gt + 1;
+            if (!matchAt(t, gt, "<!CheckThis>", true) && !shield.isMarkerAt(t, gt)) {
+                t.insert(gt, "<!CheckThis>");
+                S += 12;
+            }
+            break;
+        }
+    }
+}
+
+// What the whole check makes of a text before the generator element goes in.
+struct WholeCheck {
+    QString text;
+    QString report;
+    int emptyCount = 0;
+};
+
+inline WholeCheck checkHtmlText(const QString& text, const MessageTable& m) {
+    WholeCheck result;
+    ProtectedTexts shield;
+    MemoryBuffer editor(
+        referenceCodeCheck::correctMaskedMarkup(shield.mask(text), m, result.report));
+    for (const auto& kind : emptiedKinds())
+        result.emptyCount +=
+            referenceCodeCheck::removeEmptyElements(editor, kind.first, kind.second);
+    result.text =
+        shield.restore(trim(referenceCodeCheck::flagDisabledBlockTags(editor.text(), shield)));
+    return result;
 }
 
 } // namespace referenceCodeCheck
