@@ -55,6 +55,12 @@ void setupEditor(QsciScintilla* editor) {
     editor->setBraceMatching(QsciScintilla::SloppyBraceMatch);
     editor->SendScintilla(QsciScintillaBase::SCI_SETENDATLASTLINE, 0UL);
     editor->SendScintilla(QsciScintillaBase::SCI_SETPASTECONVERTENDINGS, 1UL);
+    // Measuring text is most of the cost of wrapping and painting: the layouts of the lines
+    // on screen are kept between paints, and the widths of many more short runs of markup,
+    // which repeat throughout a page.
+    editor->SendScintilla(QsciScintillaBase::SCI_SETLAYOUTCACHE,
+                          long(QsciScintillaBase::SC_CACHE_PAGE));
+    editor->SendScintilla(QsciScintillaBase::SCI_SETPOSITIONCACHE, 4096UL);
     setWordWrap(editor, true);
 
     editor->setMarginType(NumberMargin, QsciScintilla::NumberMargin);

@@ -71,7 +71,9 @@ MainWindow::MainWindow(Platform& platform, Prompter* prompter, QWidget* parent)
     m_editor->setObjectName(QStringLiteral("editor"));
     setupEditor(m_editor);
     setCentralWidget(m_editor);
-    m_buffer = std::make_unique<ScintillaBuffer>(m_editor);
+    auto buffer = std::make_unique<ScintillaBuffer>(m_editor);
+    buffer->wrapHeldChanged = [this](bool held) { emit m_context->wordWrapHeld(held); };
+    m_buffer = std::move(buffer);
     m_highlighters = std::make_unique<Highlighters>(m_editor);
     m_highlighters->attach(HighlighterKind::Html);
     m_completion = new TagCompletion(m_editor);

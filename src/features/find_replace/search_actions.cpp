@@ -8,7 +8,9 @@
 #include "foundation/document/editor_buffer.h"
 #include "foundation/messages/message_table.h"
 #include "foundation/messages/prompter.h"
+#include "foundation/messages/ui_text.h"
 #include "widgets/feature_context.h"
+#include "widgets/work_progress.h"
 
 #include <Qsci/qsciscintilla.h>
 
@@ -23,6 +25,8 @@ namespace {
 // Status panel 2 after the toggle, the same in both languages.
 const QString WordWrapOn = QStringLiteral("WW=on");
 const QString WordWrapOff = QStringLiteral("WW=off");
+// Status panel 2 when a document too large to wrap opened with word wrap off.
+const UiText WordWrapHeld{"WW=off (großes Dokument)", "WW=off (large document)"};
 constexpr int FindHintLine = 85;
 constexpr int WordWrapHintLine = 64;
 
@@ -75,6 +79,10 @@ SearchActions::SearchActions(FeatureContext& context)
     a.standardBar->insertAction(standard.value(undo + 1), m_wrapButton);
     m_context.hintFromMessage(m_wrapButton, WordWrapHintLine);
     connect(m_wrapButton, &QAction::triggered, this, [this] { toggleWordWrap(); });
+    connect(&m_context, &FeatureContext::wordWrapHeld, this, [this](bool held) {
+        m_context.showWordWrapState(held ? WordWrapHeld.in(m_context.uiLanguage()) : WordWrapOn);
+        m_wrapButton->setIcon(wrapIcon(!held));
+    });
 
     connect(m_find, &FindDialog::findNext, this,
             [this] { m_search.find(m_context.commandContext(), m_find->fields()); });
@@ -83,7 +91,12 @@ SearchActions::SearchActions(FeatureContext& context)
     connect(m_replace, &ReplaceDialog::replace, this,
             [this] { DocumentSearch::replaceSelection(m_context.buffer(), m_replace->fields()); });
     connect(m_replace, &ReplaceDialog::replaceAll, this, [this] {
-        if (DocumentSearch::replaceAll(m_context.buffer(), m_replace->fields()) > 0)
+        qsizetype replaced = 0;
+        {
+            WorkProgress progress(m_context);
+            replaced = DocumentSearch::replaceAll(m_context.buffer(), m_replace->fields());
+        }
+        if (replaced > 0)
             m_bookmarks->refreshChecks();
     });
 
