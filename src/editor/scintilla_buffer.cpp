@@ -227,8 +227,10 @@ long ScintillaBuffer::send(unsigned int message, unsigned long wParam, long lPar
 
 long ScintillaBuffer::replaceRange(long start, long end, QByteArrayView bytes) {
     send(Sci::SCI_SETTARGETRANGE, start, end);
-    // An explicit length, so NUL characters are written too.
-    m_editor->SendScintilla(Sci::SCI_REPLACETARGET, uintptr_t(bytes.size()), bytes.constData());
+    // An explicit length, so NUL characters are written too; the control wants a pointer even
+    // for no text.
+    m_editor->SendScintilla(Sci::SCI_REPLACETARGET, uintptr_t(bytes.size()),
+                            bytes.isEmpty() ? "" : bytes.constData());
     return send(Sci::SCI_GETTARGETEND);
 }
 

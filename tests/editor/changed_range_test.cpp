@@ -69,27 +69,32 @@ TEST(ChangedRange, EdgesOfCharactersLineBreaksAndWholeTexts) {
                               c.before.toStdString() + " -> " + c.after.toStdString());
 }
 
-// Real pages, each edited at random places with pieces that split characters and line breaks.
+// Real pages, each edited at random places with pieces that stand next to multi-byte
+// characters and halves of line breaks. The control holds valid UTF-8, so the edits do too.
 TEST(ChangedRange, RandomEditsOfCorpusPages) {
     const QString folder = corpusPagesFolder();
     if (folder.isEmpty())
         GTEST_SKIP() << "no corpus";
     QRandomGenerator random(15);
-    const QByteArray pieces[] = {"\r", "\n", "\r\n", "\xC3", "\xA4", "\xC3\xA4", "<p>", ""};
+    const QString pieces[] = {QStringLiteral("\r"),     QStringLiteral("\n"),
+                              QStringLiteral("\r\n"),   QStringLiteral("\u00e4"),
+                              QStringLiteral("\u20ac"), QString::fromUtf8("\xF0\x9F\x98\x80"),
+                              QStringLiteral("<p>"),    QString()};
     for (const QString& name : QDir(folder).entryList(QDir::Files)) {
         QFile file(folder + '/' + name);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        const QByteArray before = file.readAll();
+        const QString page = QString::fromUtf8(file.readAll());
+        const QByteArray before = page.toUtf8();
         for (int round = 0; round < 4; ++round) {
-            QByteArray after = before;
+            QString edited = page;
             const int edits = 1 + int(random.bounded(3));
             for (int e = 0; e < edits; ++e) {
-                const qsizetype at = random.bounded(qsizetype(after.size()) + 1);
+                const qsizetype at = random.bounded(qsizetype(edited.size()) + 1);
                 const qsizetype cut =
-                    qMin(qsizetype(random.bounded(4)), qsizetype(after.size()) - at);
-                after.replace(at, cut, pieces[random.bounded(int(std::size(pieces)))]);
+                    qMin(qsizetype(random.bounded(4)), qsizetype(edited.size()) - at);
+                edited.replace(at, cut, pieces[random.bounded(int(std::size(pieces)))]);
             }
-            expectMinimalAndExact(before, after, name.toStdString());
+            expectMinimalAndExact(before, edited.toUtf8(), name.toStdString());
         }
     }
 }
