@@ -86,7 +86,11 @@ void ScintillaBuffer::setText(const QString& text) {
             replaceRange(range.start, range.oldEnd,
                          QByteArrayView(bytes).sliced(range.start, range.newEnd - range.start));
         }
-        highlightFrom(range.start);
+        // A wrapped text is styled in one pass from the change on: the control would otherwise
+        // style piecewise as it wraps, and the HTML lexer called once per line grows worse
+        // than linear. Unwrapped, the control styles in one pass up to what it shows.
+        if (send(Sci::SCI_GETWRAPMODE) != Sci::SC_WRAP_NONE)
+            highlightFrom(range.start);
     }
     clearAllBookmarks();
     send(Sci::SCI_SETSEL, 0, 0);
@@ -94,6 +98,7 @@ void ScintillaBuffer::setText(const QString& text) {
 
 void ScintillaBuffer::loadText(const QString& text) {
     const bool wrapWanted = m_wrapHeld || send(Sci::SCI_GETWRAPMODE) != Sci::SC_WRAP_NONE;
+    bool large = false;
     {
         QuietChange quiet(m_editor);
         send(Sci::SCI_SETWRAPMODE, Sci::SC_WRAP_NONE);
@@ -103,9 +108,12 @@ void ScintillaBuffer::loadText(const QString& text) {
         send(Sci::SCI_ALLOCATE, bytes.size() + 1);
         replaceRange(0, send(Sci::SCI_GETLENGTH), bytes);
         send(Sci::SCI_SETUNDOCOLLECTION, 1);
-        highlightFrom(0);
+        large = m_wrapLimits.exceededBy(characters());
+        // Unwrapped, the control styles in one pass up to what it shows.
+        if (!large)
+            highlightFrom(0);
     }
-    const bool hold = wrapWanted && m_wrapLimits.exceededBy(characters());
+    const bool hold = wrapWanted && large;
     if (wrapWanted && !hold)
         send(Sci::SCI_SETWRAPMODE, Sci::SC_WRAP_WORD);
     if (hold != m_wrapHeld) {
@@ -235,8 +243,6 @@ long ScintillaBuffer::replaceRange(long start, long end, QByteArrayView bytes) {
 }
 
 void ScintillaBuffer::highlightFrom(long position) {
-    // In one pass from the change on: the control would otherwise style piecewise as it lays
-    // out, and the HTML lexer called once per line grows worse than linear with the document.
     if (m_editor->lexer())
         send(Sci::SCI_COLOURISE,
              send(Sci::SCI_POSITIONFROMLINE, send(Sci::SCI_LINEFROMPOSITION, position)), -1);
