@@ -36,6 +36,7 @@
 #include "shell/qt_translations.h"
 #include "shell/status_panels.h"
 #include "widgets/feature_context.h"
+#include "widgets/work_progress.h"
 
 #include <Qsci/qsciscintilla.h>
 
@@ -179,8 +180,12 @@ void MainWindow::connectActions() {
         connect(a.recentFileItems[slot], &QAction::triggered, this,
                 [this, slot] { openRecentFile(slot); });
 
+    // Undoing a whole-document command takes as long as the command.
     for (QAction* undo : {a.undoItem, a.undoButton, a.popupUndoItem})
-        connect(undo, &QAction::triggered, m_editor, &QsciScintilla::undo);
+        connect(undo, &QAction::triggered, m_editor, [this] {
+            WorkProgress progress(*m_context);
+            m_editor->undo();
+        });
     for (QAction* cut : {a.cutItem, a.cutButton, a.popupCutItem})
         connect(cut, &QAction::triggered, m_editor, &QsciScintilla::cut);
     for (QAction* copy : {a.copyItem, a.copyButton, a.popupCopyItem})
