@@ -5,8 +5,8 @@
 // The control lays out every line of a wrapped document after each load, and a line in one
 // piece, so beyond these sizes a document opens with word wrap off until the next smaller one.
 struct WrapLimits {
-    // About a second of wrapping on a slow machine.
-    qsizetype documentBytes = 8 * 1024 * 1024;
+    // Wrapping takes about half a second per MiB on a slow machine.
+    qsizetype documentBytes = 2 * 1024 * 1024;
     qsizetype lineBytes = 256 * 1024;
 
     // True when the UTF-8 text is larger than the document limit or holds a longer line than

@@ -17,7 +17,9 @@
 #include <QAction>
 #include <QIcon>
 #include <QInputDialog>
+#include <QMainWindow>
 #include <QMenu>
+#include <QStatusBar>
 #include <QToolBar>
 
 namespace {
@@ -25,8 +27,12 @@ namespace {
 // Status panel 2 after the toggle, the same in both languages.
 const QString WordWrapOn = QStringLiteral("WW=on");
 const QString WordWrapOff = QStringLiteral("WW=off");
-// Status panel 2 when a document too large to wrap opened with word wrap off.
-const UiText WordWrapHeld{"WW=off (großes Dokument)", "WW=off (large document)"};
+// Shown for a while over the status panels when a document too large to wrap opened with word
+// wrap off.
+const UiText WordWrapHeld{
+    "Großes Dokument: Zeilenbegrenzung aus, sie lässt sich wieder einschalten",
+    "Large document: word wrap is off and can be switched on again"};
+constexpr int WordWrapHeldShownMs = 10000;
 constexpr int FindHintLine = 85;
 constexpr int WordWrapHintLine = 64;
 
@@ -80,8 +86,11 @@ SearchActions::SearchActions(FeatureContext& context)
     m_context.hintFromMessage(m_wrapButton, WordWrapHintLine);
     connect(m_wrapButton, &QAction::triggered, this, [this] { toggleWordWrap(); });
     connect(&m_context, &FeatureContext::wordWrapHeld, this, [this](bool held) {
-        m_context.showWordWrapState(held ? WordWrapHeld.in(m_context.uiLanguage()) : WordWrapOn);
+        m_context.showWordWrapState(held ? WordWrapOff : WordWrapOn);
         m_wrapButton->setIcon(wrapIcon(!held));
+        if (auto* window = qobject_cast<QMainWindow*>(m_context.window()); window && held)
+            window->statusBar()->showMessage(WordWrapHeld.in(m_context.uiLanguage()),
+                                             WordWrapHeldShownMs);
     });
 
     connect(m_find, &FindDialog::findNext, this,
