@@ -1,5 +1,5 @@
-// Opening and saving large documents through the QScintilla adapter, and the editor's start
-// to its first shown window.
+// Opening and saving large documents through the QScintilla adapter, the editor's start to
+// its first shown window, and whole-document commands with their undo as the window runs them.
 
 #include "big_document.h"
 #include "editor/scintilla_buffer.h"
@@ -13,11 +13,15 @@
 
 #include <Qsci/qsciscintilla.h>
 
+#include <QAction>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTest>
 
 #include <benchmark/benchmark.h>
+
+#include <functional>
 
 namespace {
 
@@ -92,8 +96,54 @@ void BM_StartUpToFirstShownWindow(benchmark::State& state) {
     }
 }
 
+// Runs the step as the user's click would, then paints: what the user waits for.
+double windowMilliseconds(MainWindow& window, const std::function<void()>& step) {
+    QElapsedTimer clock;
+    clock.start();
+    step();
+    QCoreApplication::processEvents();
+    window.editor()->viewport()->repaint();
+    return double(clock.nsecsElapsed()) / 1e6;
+}
+
+// Remove line feeds (0) or insert line feeds (1) in the window on the page of the given size,
+// each followed by undo; the counters give each step alone.
+void BM_WindowCommandAndUndo(benchmark::State& state) {
+    const QString path = bigDocument(int(state.range(0)));
+    if (path.isEmpty()) {
+        state.SkipWithError("make_big.py failed");
+        return;
+    }
+    QTemporaryDir data;
+    qputenv("XDG_DATA_HOME", data.path().toUtf8());
+    DesktopPlatform platform;
+    ScriptedPrompter prompter;
+    MainWindow window(platform, &prompter);
+    window.resize(1000, 700);
+    window.show();
+    window.startUp({path});
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        state.SkipWithError("window not shown");
+        return;
+    }
+    auto action = [&](const char* name) { return window.findChild<QAction*>(QLatin1String(name)); };
+    const char* commandItem = state.range(1) == 0 ? "removeLineFeedsItem" : "insertLineFeedsItem";
+    double commandTotal = 0;
+    double undoTotal = 0;
+    for (auto _ : state) {
+        commandTotal += windowMilliseconds(window, [&] { action(commandItem)->trigger(); });
+        undoTotal += windowMilliseconds(window, [&] { action("undoItem")->trigger(); });
+    }
+    state.counters["command_ms"] = commandTotal / double(state.iterations());
+    state.counters["undo_ms"] = undoTotal / double(state.iterations());
+}
+
 } // namespace
 
+BENCHMARK(BM_WindowCommandAndUndo)
+    ->ArgsProduct({{10}, {0, 1}})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 BENCHMARK(BM_EditorOpen)->Arg(1)->Arg(10)->Arg(50)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_EditorSave)->Arg(1)->Arg(10)->Arg(50)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SelectCellInEditorNearEnd)->Arg(1)->Arg(10)->Arg(50)->Unit(benchmark::kMillisecond);

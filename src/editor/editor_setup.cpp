@@ -2,10 +2,38 @@
 
 #include "editor/scintilla_buffer.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QFont>
 #include <Qsci/qsciscintilla.h>
 
 namespace {
+
+// The control's own accessibility bridge counts the characters from the start of the document
+// at every change and caret move, which makes typing at the end of a large document slow.
+// Without an assistive technology listening, the editor gets a plain widget's interface; with
+// one, the control's own answers.
+QAccessibleInterface* plainEditorAccessible(const QString& className, QObject* object) {
+    if (className != QLatin1String("QsciScintillaBase") || !object || !object->isWidgetType() ||
+        QAccessible::isActive())
+        return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::EditableText);
+}
+
+void preferPlainAccessible(QsciScintilla* editor) {
+    // Asked before the control's factory, which the first control installed.
+    static const bool installed = [] {
+        QAccessible::installFactory(plainEditorAccessible);
+        return true;
+    }();
+    Q_UNUSED(installed);
+    if (QAccessible::isActive())
+        return;
+    // The control's interface may already stand from its construction.
+    if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(editor);
+        made && made->textInterface())
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+}
 
 constexpr int NumberMargin = 0;
 constexpr int BookmarkMargin = 1;
@@ -42,6 +70,7 @@ void applyGutterFont(QsciScintilla* editor) {
 }
 
 void setupEditor(QsciScintilla* editor) {
+    preferPlainAccessible(editor);
     editor->setUtf8(true);
     editor->setEolMode(QsciScintilla::EolWindows);
     editor->setFont(editorFont(editor_setup::FontPoints));
@@ -55,6 +84,12 @@ void setupEditor(QsciScintilla* editor) {
     editor->setBraceMatching(QsciScintilla::SloppyBraceMatch);
     editor->SendScintilla(QsciScintillaBase::SCI_SETENDATLASTLINE, 0UL);
     editor->SendScintilla(QsciScintillaBase::SCI_SETPASTECONVERTENDINGS, 1UL);
+    // Measuring text is most of the cost of wrapping and painting: the layouts of the lines
+    // on screen are kept between paints, and the widths of many more short runs of markup,
+    // which repeat throughout a page.
+    editor->SendScintilla(QsciScintillaBase::SCI_SETLAYOUTCACHE,
+                          long(QsciScintillaBase::SC_CACHE_PAGE));
+    editor->SendScintilla(QsciScintillaBase::SCI_SETPOSITIONCACHE, 4096UL);
     setWordWrap(editor, true);
 
     editor->setMarginType(NumberMargin, QsciScintilla::NumberMargin);

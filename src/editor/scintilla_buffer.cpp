@@ -1,7 +1,8 @@
 #include "editor/scintilla_buffer.h"
 
+#include "editor/changed_range.h"
 #include "editor/undo_guard.h"
-#include "editor/wrap_pause.h"
+#include "editor/wrap_limits.h"
 #include "foundation/document/line_breaks.h"
 
 #include <Qsci/qsciscintilla.h>
@@ -51,10 +52,7 @@ ScintillaBuffer::~ScintillaBuffer() {
 }
 
 QString ScintillaBuffer::text() const {
-    const long length = send(Sci::SCI_GETLENGTH);
-    const auto* bytes =
-        static_cast<const char*>(m_editor->SendScintillaPtrResult(Sci::SCI_GETCHARACTERPOINTER));
-    return QString::fromUtf8(bytes, length);
+    return QString::fromUtf8(characters());
 }
 
 bool ScintillaBuffer::isEmpty() const {
@@ -73,26 +71,55 @@ bool ScintillaBuffer::isBlank() const {
 }
 
 void ScintillaBuffer::setText(const QString& text) {
-    {
+    const QByteArray bytes = toCrLf(text).toUtf8();
+    ChangedRange range = changedRange(characters(), bytes);
+    if (range.isEmpty() && !bytes.isEmpty()) {
+        // An unchanged text is still one undo step and a modification, as any rewrite is.
+        range.oldEnd = range.newEnd = send(Sci::SCI_POSITIONAFTER, 0);
+    }
+    if (!range.isEmpty()) {
+        // Only the changed bytes are replaced: undo then stores, and the control lays out
+        // again, what the command changed rather than the whole document.
         QuietChange quiet(m_editor);
-        WrapPause pause(m_editor);
         {
             UndoGuard group(m_editor);
-            replaceRange(0, send(Sci::SCI_GETLENGTH), toCrLf(text).toUtf8());
+            replaceRange(range.start, range.oldEnd,
+                         QByteArrayView(bytes).sliced(range.start, range.newEnd - range.start));
         }
-        highlightWholeText();
+        // A wrapped text is styled in one pass from the change on: the control would otherwise
+        // style piecewise as it wraps, and the HTML lexer called once per line grows worse
+        // than linear. Unwrapped, the control styles in one pass up to what it shows.
+        if (send(Sci::SCI_GETWRAPMODE) != Sci::SC_WRAP_NONE)
+            highlightFrom(range.start);
     }
+    clearAllBookmarks();
     send(Sci::SCI_SETSEL, 0, 0);
 }
 
 void ScintillaBuffer::loadText(const QString& text) {
+    const bool wrapWanted = m_wrapHeld || send(Sci::SCI_GETWRAPMODE) != Sci::SC_WRAP_NONE;
+    bool large = false;
     {
         QuietChange quiet(m_editor);
-        WrapPause pause(m_editor);
+        send(Sci::SCI_SETWRAPMODE, Sci::SC_WRAP_NONE);
         send(Sci::SCI_SETUNDOCOLLECTION, 0);
-        replaceRange(0, send(Sci::SCI_GETLENGTH), toCrLf(text).toUtf8());
+        const QByteArray bytes = toCrLf(text).toUtf8();
+        // Room for the text at once, instead of growing the gap step by step.
+        send(Sci::SCI_ALLOCATE, bytes.size() + 1);
+        replaceRange(0, send(Sci::SCI_GETLENGTH), bytes);
         send(Sci::SCI_SETUNDOCOLLECTION, 1);
-        highlightWholeText();
+        large = m_wrapLimits.exceededBy(characters());
+        // Unwrapped, the control styles in one pass up to what it shows.
+        if (!large)
+            highlightFrom(0);
+    }
+    const bool hold = wrapWanted && large;
+    if (wrapWanted && !hold)
+        send(Sci::SCI_SETWRAPMODE, Sci::SC_WRAP_WORD);
+    if (hold != m_wrapHeld) {
+        m_wrapHeld = hold;
+        if (wrapHeldChanged)
+            wrapHeldChanged(hold);
     }
     send(Sci::SCI_EMPTYUNDOBUFFER);
     setModified(false);
@@ -206,18 +233,25 @@ long ScintillaBuffer::send(unsigned int message, unsigned long wParam, long lPar
     return m_editor->SendScintilla(message, wParam, lParam);
 }
 
-long ScintillaBuffer::replaceRange(long start, long end, const QByteArray& bytes) {
+long ScintillaBuffer::replaceRange(long start, long end, QByteArrayView bytes) {
     send(Sci::SCI_SETTARGETRANGE, start, end);
-    // An explicit length, so NUL characters are written too.
-    m_editor->SendScintilla(Sci::SCI_REPLACETARGET, uintptr_t(bytes.size()), bytes.constData());
+    // An explicit length, so NUL characters are written too; the control wants a pointer even
+    // for no text.
+    m_editor->SendScintilla(Sci::SCI_REPLACETARGET, uintptr_t(bytes.size()),
+                            bytes.isEmpty() ? "" : bytes.constData());
     return send(Sci::SCI_GETTARGETEND);
 }
 
-void ScintillaBuffer::highlightWholeText() {
-    // In one pass while wrapping is paused: wrapping styles line by line, and the HTML lexer
-    // called once per line grows worse than linear with the document.
+void ScintillaBuffer::highlightFrom(long position) {
     if (m_editor->lexer())
-        send(Sci::SCI_COLOURISE, 0, -1);
+        send(Sci::SCI_COLOURISE,
+             send(Sci::SCI_POSITIONFROMLINE, send(Sci::SCI_LINEFROMPOSITION, position)), -1);
+}
+
+QByteArrayView ScintillaBuffer::characters() const {
+    const auto* bytes =
+        static_cast<const char*>(m_editor->SendScintillaPtrResult(Sci::SCI_GETCHARACTERPOINTER));
+    return QByteArrayView(bytes, send(Sci::SCI_GETLENGTH));
 }
 
 QString ScintillaBuffer::textRange(long start, long end) const {

@@ -1,15 +1,19 @@
 #pragma once
 
+#include "editor/wrap_limits.h"
 #include "foundation/document/editor_buffer.h"
 
 #include <QByteArray>
 #include <QPointer>
 
+#include <functional>
+
 class QsciScintilla;
 
 // The editor buffer over the QScintilla control. The control holds UTF-8 with CR LF line
 // breaks; offsets are converted through its UTF-16 line index, so no conversion walks the
-// whole document. Bookmark n is the control's marker n.
+// whole document. Bookmark n is the control's marker n. Whole-text rewrites replace only the
+// bytes that changed.
 class ScintillaBuffer : public EditorBuffer {
 public:
     // Puts the control into UTF-8 and CR LF mode.
@@ -49,16 +53,27 @@ public:
     int bookmark(int number) const override;
     void clearBookmark(int number) override;
 
+    // True while a loaded document too large to wrap quickly keeps word wrap off although it
+    // was on; the next load within the limits turns it on again.
+    bool wrapHeld() const { return m_wrapHeld; }
+    // Told when a load starts or ends such a hold.
+    std::function<void(bool held)> wrapHeldChanged;
+    void setWrapLimits(const WrapLimits& limits) { m_wrapLimits = limits; }
+
 private:
     long send(unsigned int message, unsigned long wParam = 0, long lParam = 0) const;
     // Replaces the bytes from start to end; returns the position after the new text.
-    long replaceRange(long start, long end, const QByteArray& bytes);
+    long replaceRange(long start, long end, QByteArrayView bytes);
     QString textRange(long start, long end) const;
-    void highlightWholeText();
+    void highlightFrom(long position);
+    // The control's text, without a copy; valid until the next change.
+    QByteArrayView characters() const;
     long toPosition(int offset) const;
     int toOffset(long position) const;
 
     QPointer<QsciScintilla> m_editor;
     // setModified(true) must hold even where the control sees no change.
     bool m_forcedModified = false;
+    bool m_wrapHeld = false;
+    WrapLimits m_wrapLimits;
 };

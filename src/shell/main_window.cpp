@@ -38,6 +38,7 @@
 #include "shell/qt_translations.h"
 #include "shell/status_panels.h"
 #include "widgets/feature_context.h"
+#include "widgets/work_progress.h"
 
 #include <Qsci/qsciscintilla.h>
 
@@ -79,7 +80,9 @@ MainWindow::MainWindow(Platform& platform, Prompter* prompter, QWidget* parent)
     m_editor->setObjectName(QStringLiteral("editor"));
     setupEditor(m_editor);
     setCentralWidget(m_editor);
-    m_buffer = std::make_unique<ScintillaBuffer>(m_editor);
+    auto buffer = std::make_unique<ScintillaBuffer>(m_editor);
+    buffer->wrapHeldChanged = [this](bool held) { emit m_context->wordWrapHeld(held); };
+    m_buffer = std::move(buffer);
     m_highlighters = std::make_unique<Highlighters>(m_editor);
     m_highlighters->attach(HighlighterKind::Html);
     m_completion = new TagCompletion(m_editor);
@@ -185,8 +188,12 @@ void MainWindow::connectActions() {
         connect(a.recentFileItems[slot], &QAction::triggered, this,
                 [this, slot] { openRecentFile(slot); });
 
+    // Undoing a whole-document command takes as long as the command.
     for (QAction* undo : {a.undoItem, a.undoButton, a.popupUndoItem})
-        connect(undo, &QAction::triggered, m_editor, &QsciScintilla::undo);
+        connect(undo, &QAction::triggered, m_editor, [this] {
+            WorkProgress progress(*m_context);
+            m_editor->undo();
+        });
     for (QAction* cut : {a.cutItem, a.cutButton, a.popupCutItem})
         connect(cut, &QAction::triggered, m_editor, &QsciScintilla::cut);
     for (QAction* copy : {a.copyItem, a.copyButton, a.popupCopyItem})

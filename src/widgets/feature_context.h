@@ -109,6 +109,9 @@ signals:
     // After every caption from the message table changed language; features rewrite what the
     // table does not cover.
     void languageChanged();
+    // A load turned word wrap off because the document is too large to wrap, or a later
+    // load turned it on again.
+    void wordWrapHeld(bool held);
 
 private:
     void bind(QObject* control, int line, CaptionKind kind);

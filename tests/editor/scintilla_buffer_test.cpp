@@ -133,3 +133,31 @@ TEST_F(ScintillaBufferTest, LargeTextKeepsOffsetsRightToItsEnd) {
     EXPECT_EQ(buffer.selText(), QString::fromUtf8("\xF0\x9F\x98\x80"));
     EXPECT_EQ(buffer.line(199999), lineWithEmoji);
 }
+
+// A document the control cannot wrap quickly opens with wrap off, whether it is large or has
+// one huge line; the next document within the limits gets word wrap back, and the user's own
+// choice of no wrap is kept.
+TEST_F(ScintillaBufferTest, DocumentsBeyondTheWrapLimitsOpenWithWrapOffUntilASmallerOne) {
+    QList<bool> told;
+    buffer.wrapHeldChanged = [&](bool held) { told << held; };
+    buffer.setWrapLimits({1000, 200});
+    // Limits count bytes: 101 two-byte characters are over 200.
+    const QString longLine = QStringLiteral("\u00e4").repeated(101);
+    const QString manyLines = QStringLiteral("<p>short line</p>\r\n").repeated(60);
+
+    for (const QString& large : {longLine, manyLines}) {
+        buffer.loadText(large);
+        EXPECT_EQ(buffer.control()->wrapMode(), QsciScintilla::WrapNone);
+        EXPECT_TRUE(buffer.wrapHeld());
+        buffer.loadText(QStringLiteral("small\r\n") + longLine.first(100));
+        EXPECT_EQ(buffer.control()->wrapMode(), QsciScintilla::WrapWord);
+        EXPECT_FALSE(buffer.wrapHeld());
+    }
+    EXPECT_EQ(told, QList<bool>({true, false, true, false}));
+
+    setWordWrap(buffer.control(), false);
+    buffer.loadText(longLine);
+    buffer.loadText(QStringLiteral("small"));
+    EXPECT_EQ(buffer.control()->wrapMode(), QsciScintilla::WrapNone);
+    EXPECT_EQ(told.size(), 4);
+}

@@ -10,22 +10,31 @@
 #include "foundation/messages/prompter.h"
 #include "foundation/messages/ui_text.h"
 #include "widgets/feature_context.h"
+#include "widgets/work_progress.h"
 
 #include <Qsci/qsciscintilla.h>
 
 #include <QAction>
 #include <QIcon>
 #include <QInputDialog>
+#include <QMainWindow>
 #include <QMenu>
+#include <QStatusBar>
 #include <QToolBar>
 
 namespace {
 
-// Status panel 2 after the toggle, the same in both languages.
 // Replace all says how much it changed: a text may hold more matches than are in sight.
 const UiText ReplacedCount{"Ersetzt: %1", "Replaced: %1"};
+// Status panel 2 after the toggle, the same in both languages.
 const QString WordWrapOn = QStringLiteral("WW=on");
 const QString WordWrapOff = QStringLiteral("WW=off");
+// Shown for a while over the status panels when a document too large to wrap opened with word
+// wrap off.
+const UiText WordWrapHeld{
+    "Großes Dokument: Zeilenbegrenzung aus, sie lässt sich wieder einschalten",
+    "Large document: word wrap is off and can be switched on again"};
+constexpr int WordWrapHeldShownMs = 10000;
 constexpr int FindHintLine = 85;
 constexpr int WordWrapHintLine = 64;
 
@@ -78,6 +87,13 @@ SearchActions::SearchActions(FeatureContext& context)
     a.standardBar->insertAction(standard.value(undo + 1), m_wrapButton);
     m_context.hintFromMessage(m_wrapButton, WordWrapHintLine);
     connect(m_wrapButton, &QAction::triggered, this, [this] { toggleWordWrap(); });
+    connect(&m_context, &FeatureContext::wordWrapHeld, this, [this](bool held) {
+        m_context.showWordWrapState(held ? WordWrapOff : WordWrapOn);
+        m_wrapButton->setIcon(wrapIcon(!held));
+        if (auto* window = qobject_cast<QMainWindow*>(m_context.window()); window && held)
+            window->statusBar()->showMessage(WordWrapHeld.in(m_context.uiLanguage()),
+                                             WordWrapHeldShownMs);
+    });
 
     connect(m_find, &FindDialog::findNext, this,
             [this] { m_search.find(m_context.commandContext(), m_find->fields()); });
@@ -86,10 +102,14 @@ SearchActions::SearchActions(FeatureContext& context)
     connect(m_replace, &ReplaceDialog::replace, this,
             [this] { DocumentSearch::replaceSelection(m_context.buffer(), m_replace->fields()); });
     connect(m_replace, &ReplaceDialog::replaceAll, this, [this] {
-        const qsizetype count = DocumentSearch::replaceAll(m_context.buffer(), m_replace->fields());
-        if (count > 0)
+        qsizetype replaced = 0;
+        {
+            WorkProgress progress(m_context);
+            replaced = DocumentSearch::replaceAll(m_context.buffer(), m_replace->fields());
+        }
+        if (replaced > 0)
             m_bookmarks->refreshChecks();
-        m_context.prompter().information(ReplacedCount.in(m_context.uiLanguage()).arg(count));
+        m_context.prompter().information(ReplacedCount.in(m_context.uiLanguage()).arg(replaced));
     });
 
     applyLanguage();

@@ -4,8 +4,8 @@
 #include "features/text_transforms/letter_case.h"
 #include "features/text_transforms/line_feeds.h"
 #include "foundation/messages/prompter.h"
-#include "widgets/busy_cursor.h"
 #include "widgets/feature_context.h"
+#include "widgets/work_progress.h"
 
 #include <QAction>
 #include <QApplication>
@@ -40,28 +40,30 @@ TransformActions::TransformActions(FeatureContext& context)
 }
 
 void TransformActions::removeLineFeeds() {
-    BusyCursor busy;
+    WorkProgress progress(m_context);
     removeLineFeedsCommand(m_context.commandContext());
 }
 
 void TransformActions::insertLineFeeds() {
-    BusyCursor busy;
+    WorkProgress progress(m_context);
     insertLineFeedsCommand(m_context.commandContext());
 }
 
 void TransformActions::removeHyphenation() {
     int count = 0;
     {
-        BusyCursor busy;
+        WorkProgress progress(m_context);
         count = removeHyphenationFromEditor(m_context.buffer());
     }
     m_context.prompter().message(hyphenCountMessage(count, m_context.messages()));
 }
 
 void TransformActions::upperToLower() {
+    WorkProgress progress(m_context);
     upperToLowerCommand(m_context.commandContext());
 }
 
 void TransformActions::lowerToUpper() {
+    WorkProgress progress(m_context);
     lowerToUpperCommand(m_context.commandContext());
 }

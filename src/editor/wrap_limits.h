@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QByteArrayView>
+
+// The control lays out every line of a wrapped document after each load, and a line in one
+// piece, so beyond these sizes a document opens with word wrap off until the next smaller one.
+struct WrapLimits {
+    // Wrapping takes about half a second per MiB on a slow machine.
+    qsizetype documentBytes = 2 * 1024 * 1024;
+    qsizetype lineBytes = 256 * 1024;
+
+    // True when the UTF-8 text is larger than the document limit or holds a longer line than
+    // the line limit.
+    bool exceededBy(QByteArrayView text) const;
+};

@@ -1,0 +1,30 @@
+#include "widgets/work_progress.h"
+
+#include "widgets/feature_context.h"
+
+#include <QCoreApplication>
+#include <QMainWindow>
+#include <QProgressBar>
+#include <QStatusBar>
+#include <Qsci/qsciscintilla.h>
+
+WorkProgress::WorkProgress(const FeatureContext& context) {
+    auto* window = qobject_cast<QMainWindow*>(context.window());
+    const QsciScintilla* editor = context.editor();
+    if (!window || !editor ||
+        editor->SendScintilla(QsciScintillaBase::SCI_GETLENGTH) < BarFromBytes)
+        return;
+    m_bar = new QProgressBar(window->statusBar());
+    m_bar->setObjectName(QStringLiteral("workProgressBar"));
+    // The command runs in one go on this thread, so the bar can only say that work goes on.
+    m_bar->setRange(0, 0);
+    m_bar->setMaximumWidth(160);
+    window->statusBar()->addPermanentWidget(m_bar);
+    m_bar->show();
+    // Painted now, before the command takes the thread; input waits until it is done.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+WorkProgress::~WorkProgress() {
+    delete m_bar.data();
+}
