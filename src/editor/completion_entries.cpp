@@ -67,6 +67,37 @@ constexpr Literal Entries[] = {
     {u"<u>", u"<u></u>"},
     {u"<ul>", u"<ul type=\"circle/disc/square\">$ret<li></li>$ret</ul>"},
     {u"<!doctype>", u"<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">"},
+    // HTML 5, after the classic entries so those keep their places.
+    {u"<article>", u"<article></article>"},
+    {u"<aside>", u"<aside></aside>"},
+    {u"<audio>", u"<audio src=\"sound.mp3\" controls></audio>"},
+    {u"<bdi>", u"<bdi></bdi>"},
+    {u"<canvas>", u"<canvas id=\"canvas\" width=\"300\" height=\"150\"></canvas>"},
+    {u"<data>", u"<data value=\"0\"></data>"},
+    {u"<datalist>", u"<datalist id=\"choices\"><option value=\"\"></option></datalist>"},
+    {u"<details>", u"<details><summary></summary></details>"},
+    {u"<dialog>", u"<dialog></dialog>"},
+    {u"<figcaption>", u"<figcaption></figcaption>"},
+    {u"<figure>", u"<figure></figure>"},
+    {u"<footer>", u"<footer></footer>"},
+    {u"<header>", u"<header></header>"},
+    {u"<main>", u"<main></main>"},
+    {u"<mark>", u"<mark></mark>"},
+    {u"<meter>", u"<meter value=\"0\" min=\"0\" max=\"100\"></meter>"},
+    {u"<nav>", u"<nav></nav>"},
+    {u"<output>", u"<output name=\"result\"></output>"},
+    {u"<picture>", u"<picture><source srcset=\"mypic.webp\" type=\"image/webp\"><img "
+                   u"src=\"mypic.jpg\" alt=\"comment\"></picture>"},
+    {u"<progress>", u"<progress value=\"0\" max=\"100\"></progress>"},
+    {u"<section>", u"<section></section>"},
+    {u"<source>", u"<source src=\"myvideo.mp4\" type=\"video/mp4\">"},
+    {u"<summary>", u"<summary></summary>"},
+    {u"<template>", u"<template></template>"},
+    {u"<time>", u"<time datetime=\"2000-01-01\"></time>"},
+    {u"<track>", u"<track src=\"subtitles.vtt\" kind=\"subtitles\" srclang=\"de\" "
+                 u"label=\"Deutsch\">"},
+    {u"<video>", u"<video src=\"myvideo.mp4\" width=\"320\" height=\"240\" controls></video>"},
+    {u"<wbr>", u"<wbr>"},
 };
 
 bool endsToken(QChar c) {

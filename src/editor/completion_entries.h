@@ -8,7 +8,8 @@ struct CompletionEntry {
     QString inserted; // written unchanged: "$ret" stays as it is
 };
 
-// The tag completion list in its order; "<head>" stands twice.
+// The tag completion list in its order: the 48 classic entries ("<head>" stands twice), then
+// the elements of HTML 5.
 const QList<CompletionEntry>& completionEntries();
 
 // Typing one of these ends the token and closes the list.

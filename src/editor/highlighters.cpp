@@ -28,6 +28,45 @@ constexpr std::initializer_list<int> ValueStyles{
 constexpr std::initializer_list<int> CommentStyles{Html::HTMLComment};
 constexpr std::initializer_list<int> EntityStyles{Html::Entity};
 
+// Elements and attributes of HTML 5 that the lexer's own list of HTML 4 words lacks. ARIA's
+// attributes are a closed set; data-* attributes are the authors' own and show in the
+// attribute colour as unknown attributes.
+constexpr char Html5Words[] =
+    "article aside audio bdi canvas data datalist details dialog figcaption figure footer "
+    "header hgroup main mark menu meter nav output picture progress rp rt ruby search section "
+    "slot source summary template time track video wbr "
+    "allowfullscreen as async autocapitalize autocomplete autofocus autoplay blocking "
+    "contenteditable controls crossorigin datetime decoding default dirname download draggable "
+    "enterkeyhint fetchpriority form formaction formenctype formmethod formnovalidate "
+    "formtarget hidden high imagesizes imagesrcset inert inputmode integrity is itemid itemprop "
+    "itemref itemscope itemtype kind list loading low max min minlength muted nonce novalidate "
+    "open optimum pattern ping placeholder playsinline popover popovertarget "
+    "popovertargetaction poster preload referrerpolicy required reversed role sandbox sizes "
+    "slot spellcheck srcdoc srclang srcset step translate wrap "
+    "oninput oninvalid onsearch ontoggle "
+    "aria-activedescendant aria-atomic aria-autocomplete aria-braillelabel "
+    "aria-brailleroledescription aria-busy aria-checked aria-colcount aria-colindex "
+    "aria-colindextext aria-colspan aria-controls aria-current aria-describedby "
+    "aria-description aria-details aria-disabled aria-dropeffect aria-errormessage "
+    "aria-expanded aria-flowto aria-grabbed aria-haspopup aria-hidden aria-invalid "
+    "aria-keyshortcuts aria-label aria-labelledby aria-level aria-live aria-modal "
+    "aria-multiline aria-multiselectable aria-orientation aria-owns aria-placeholder "
+    "aria-posinset aria-pressed aria-readonly aria-relevant aria-required aria-roledescription "
+    "aria-rowcount aria-rowindex aria-rowindextext aria-rowspan aria-selected aria-setsize "
+    "aria-sort aria-valuemax aria-valuemin aria-valuenow aria-valuetext";
+
+// The HTML lexer with the words of HTML 5 added to its list of HTML words.
+class Html5Lexer : public QsciLexerHTML {
+public:
+    const char* keywords(int set) const override {
+        if (set != 1)
+            return QsciLexerHTML::keywords(set);
+        static const QByteArray words =
+            QByteArray(QsciLexerHTML::keywords(1)) + ' ' + QByteArray(Html5Words);
+        return words.constData();
+    }
+};
+
 void setColour(QsciLexer* lexer, const std::optional<int>& value,
                std::initializer_list<int> styles) {
     if (!value || *value < 0 || *value > 0xFFFFFF)
@@ -47,13 +86,15 @@ int toolkitValueOf(const QColor& colour) {
 }
 
 Highlighters::Highlighters(QsciScintilla* editor)
-    : m_editor(editor), m_html(std::make_unique<QsciLexerHTML>()),
+    : m_editor(editor), m_html(std::make_unique<Html5Lexer>()),
       m_css(std::make_unique<QsciLexerCSS>()),
-      m_javaScript(std::make_unique<QsciLexerJavaScript>()),
-      m_php(std::make_unique<QsciLexerHTML>()), m_xml(std::make_unique<QsciLexerXML>()),
-      m_fontSize(editor_setup::FontPoints) {
+      m_javaScript(std::make_unique<QsciLexerJavaScript>()), m_php(std::make_unique<Html5Lexer>()),
+      m_xml(std::make_unique<QsciLexerXML>()), m_fontSize(editor_setup::FontPoints) {
     m_html->setColor(QColor(0xFF, 0, 0), Html::Entity);
     m_html->setColor(QColor(0x80, 0x80, 0), Html::HTMLComment);
+    // Authors name their own attributes (data-*): an unknown one is no fault to flag.
+    for (QsciLexerHTML* lexer : {m_html.get(), m_php.get()})
+        lexer->setColor(lexer->color(Html::Attribute), Html::UnknownAttribute);
     for (auto kind : AllKinds)
         applyFont(lexer(kind));
 }

@@ -13,6 +13,26 @@
 #include <QThread>
 #include <QUrl>
 
+namespace {
+
+// The application the desktop opens a MIME type with ("firefox.desktop"); empty when it names
+// none or xdg-utils are missing.
+QString desktopHandlerFor(const QString& mimeType) {
+    const QString xdgMime = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
+    if (xdgMime.isEmpty())
+        return {};
+    QProcess query;
+    query.start(xdgMime, {QStringLiteral("query"), QStringLiteral("default"), mimeType});
+    if (!query.waitForFinished(3000)) {
+        query.kill();
+        query.waitForFinished(500);
+        return {};
+    }
+    return QString::fromLocal8Bit(query.readAllStandardOutput()).trimmed();
+}
+
+} // namespace
+
 QString DesktopPlatform::dataFolder() const {
     return defaultDataFolder();
 }
@@ -38,6 +58,23 @@ bool DesktopPlatform::openDocument(const QString& pathOrUrl) {
     const QUrl url = QFileInfo::exists(pathOrUrl) ? QUrl::fromLocalFile(pathOrUrl)
                                                   : QUrl::fromUserInput(pathOrUrl);
     return QDesktopServices::openUrl(url);
+}
+
+bool DesktopPlatform::openInBrowser(const QString& url) {
+    // The page goes to what the desktop shows HTML with, through xdg-open.
+    if (!desktopHandlerFor(QStringLiteral("text/html")).isEmpty() &&
+        QDesktopServices::openUrl(QUrl(url)))
+        return true;
+    // Without a desktop: the user's $BROWSER list, then Debian's choice of browser.
+    QStringList programs =
+        qEnvironmentVariable("BROWSER").split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    programs << QStringLiteral("x-www-browser");
+    for (const QString& program : programs) {
+        const QString path = QStandardPaths::findExecutable(program.trimmed());
+        if (!path.isEmpty() && QProcess::startDetached(path, {url}))
+            return true;
+    }
+    return false;
 }
 
 bool DesktopPlatform::startProgram(const QString& program, const QStringList& arguments) {

@@ -12,6 +12,7 @@ public:
     bool inputLanguageIsGermanGermany() const override;
     QString systemLanguageName() const override;
     bool openDocument(const QString& pathOrUrl) override;
+    bool openInBrowser(const QString& url) override;
     bool startProgram(const QString& program, const QStringList& arguments) override;
     bool startProgramElevated(const QString& program, const QStringList& arguments) override;
     void requestInstaller(const QString& request) override;

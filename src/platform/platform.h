@@ -25,6 +25,8 @@ public:
 
     // Opens a document or address with the desktop's default handler.
     virtual bool openDocument(const QString& pathOrUrl) = 0;
+    // Opens an address in the desktop's default web browser; false when there is none.
+    virtual bool openInBrowser(const QString& url) = 0;
     // Starts a program detached; false when it cannot be started.
     virtual bool startProgram(const QString& program, const QStringList& arguments) = 0;
     // Starts a program with raised rights, detached; false when it cannot be started.

@@ -21,14 +21,38 @@ QString insertedFor(const QString& shown) {
 
 } // namespace
 
-TEST(CompletionEntries, ListHas48EntriesWithHeadTwice) {
+constexpr int ClassicEntries = 48;
+
+TEST(CompletionEntries, The48ClassicEntriesComeFirstWithHeadTwice) {
     const QList<CompletionEntry>& entries = completionEntries();
-    ASSERT_EQ(entries.size(), 48);
+    ASSERT_GT(entries.size(), ClassicEntries);
     EXPECT_EQ(entries[16].shown, QStringLiteral("<head>"));
     EXPECT_EQ(entries[43].shown, QStringLiteral("<head>"));
     EXPECT_EQ(entries[16].inserted, entries[43].inserted);
     EXPECT_EQ(entries.first().shown, QStringLiteral("<a href"));
-    EXPECT_EQ(entries.last().shown, QStringLiteral("<!doctype>"));
+    EXPECT_EQ(entries[ClassicEntries - 1].shown, QStringLiteral("<!doctype>"));
+}
+
+TEST(CompletionEntries, Html5EntriesFollowEachOnceAndInsertTheirElement) {
+    const QList<CompletionEntry>& entries = completionEntries();
+    QStringList shown;
+    for (const CompletionEntry& e : entries)
+        shown << e.shown;
+    for (int i = ClassicEntries; i < entries.size(); ++i) {
+        const QString& entry = entries[i].shown;
+        EXPECT_EQ(shown.count(entry), 1) << entry.toStdString();
+        const QString name = entry.mid(1, entry.size() - 2);
+        EXPECT_TRUE(entries[i].inserted.startsWith(QLatin1Char('<') + name)) << entry.toStdString();
+        EXPECT_TRUE(entries[i].inserted.endsWith(QStringLiteral("</") + name + QLatin1Char('>')) ||
+                    !entries[i].inserted.contains(QStringLiteral("</") + name))
+            << entry.toStdString();
+    }
+    for (const char* element :
+         {"<section>", "<article>", "<nav>",        "<header>", "<footer>",   "<main>",
+          "<aside>",   "<figure>",  "<figcaption>", "<video>",  "<audio>",    "<source>",
+          "<track>",   "<picture>", "<template>",   "<canvas>", "<dialog>",   "<details>",
+          "<summary>", "<mark>",    "<time>",       "<output>", "<progress>", "<meter>"})
+        EXPECT_GE(shown.indexOf(QLatin1String(element)), ClassicEntries) << element;
 }
 
 TEST(CompletionEntries, ShownAndInsertedTextsDiffer) {
@@ -47,7 +71,8 @@ TEST(CompletionEntries, RetMarkersAreKeptLiterally) {
 
 TEST(CompletionMatches, TokenLimitsTheListInListOrder) {
     EXPECT_EQ(shownTexts(completionMatches(u"<t")),
-              (QStringList{"<table>", "<tr>", "<td>", "<textarea>", "<title>"}));
+              (QStringList{"<table>", "<tr>", "<td>", "<textarea>", "<title>", "<template>",
+                           "<time>", "<track>"}));
     EXPECT_EQ(shownTexts(completionMatches(u"<fr")), (QStringList{"<frame>", "<frameset>"}));
     EXPECT_EQ(shownTexts(completionMatches(u"<head>")), (QStringList{"<head>", "<head>"}));
 }
@@ -58,8 +83,8 @@ TEST(CompletionMatches, IgnoresLetterCase) {
 }
 
 TEST(CompletionMatches, EmptyTokenMatchesAllAndUnknownTokenNothing) {
-    EXPECT_EQ(completionMatches(u"").size(), 48);
-    EXPECT_EQ(completionMatches(u"<").size(), 48);
+    EXPECT_EQ(completionMatches(u"").size(), completionEntries().size());
+    EXPECT_EQ(completionMatches(u"<").size(), completionEntries().size());
     EXPECT_TRUE(completionMatches(u"<tx").isEmpty());
     EXPECT_TRUE(completionMatches(u"table").isEmpty());
 }

@@ -1,5 +1,6 @@
 #include "editor/highlighters.h"
 
+#include "editor/completion_entries.h"
 #include "editor/editor_setup.h"
 
 #include <QColor>
@@ -117,4 +118,46 @@ TEST(Highlighters, DestroyedHighlightersLeaveNoLexerOnTheEditor) {
         highlighters.attach(HighlighterKind::Xml);
     }
     EXPECT_EQ(editor.lexer(), nullptr);
+}
+
+TEST_F(HighlightersTest, Html5ElementsAndAttributesAreKnownAndEveryCompletionEntryToo) {
+    highlighters.attach(HighlighterKind::Html);
+    auto styleOfWord = [this](const QString& markup, const QString& word) {
+        editor.setText(markup);
+        editor.SendScintilla(Sci::SCI_COLOURISE, 0, -1);
+        const int at = int(markup.toUtf8().indexOf(word.toUtf8()));
+        return int(editor.SendScintilla(Sci::SCI_GETSTYLEAT, at));
+    };
+    QStringList elements{
+        QStringLiteral("section"), QStringLiteral("article"),  QStringLiteral("nav"),
+        QStringLiteral("header"),  QStringLiteral("footer"),   QStringLiteral("main"),
+        QStringLiteral("aside"),   QStringLiteral("figure"),   QStringLiteral("figcaption"),
+        QStringLiteral("video"),   QStringLiteral("audio"),    QStringLiteral("source"),
+        QStringLiteral("track"),   QStringLiteral("picture"),  QStringLiteral("template"),
+        QStringLiteral("canvas"),  QStringLiteral("dialog"),   QStringLiteral("details"),
+        QStringLiteral("summary"), QStringLiteral("mark"),     QStringLiteral("time"),
+        QStringLiteral("output"),  QStringLiteral("progress"), QStringLiteral("meter")};
+    // What completion offers, the highlighter knows.
+    const QList<CompletionEntry>& entries = completionEntries();
+    for (int i = 48; i < entries.size(); ++i)
+        elements << entries[i].shown.mid(1, entries[i].shown.size() - 2);
+    for (const QString& element : elements) {
+        EXPECT_EQ(styleOfWord(QStringLiteral("<p><") + element + QStringLiteral(">x</p>"), element),
+                  Html::Tag)
+            << element.toStdString();
+    }
+    for (const char* attribute :
+         {"role", "aria-label", "aria-describedby", "hidden", "controls", "autoplay", "srcset",
+          "loading", "datetime", "placeholder", "contenteditable", "draggable", "spellcheck"}) {
+        const QString name = QLatin1String(attribute);
+        EXPECT_EQ(styleOfWord(QStringLiteral("<div ") + name + QStringLiteral("=\"1\">"), name),
+                  Html::Attribute)
+            << attribute;
+    }
+    EXPECT_EQ(styleOfWord(QStringLiteral("<p><blink>x</p>"), QStringLiteral("blink")),
+              Html::UnknownTag);
+    // Authors name data-* attributes themselves: they look like any attribute.
+    EXPECT_EQ(html()->color(Html::UnknownAttribute), html()->color(Html::Attribute));
+    EXPECT_EQ(highlighters.lexer(HighlighterKind::Php)->color(Html::UnknownAttribute),
+              html()->color(Html::Attribute));
 }

@@ -68,24 +68,25 @@ TEST_F(DocumentTest, FileNew_AnsweredNoLeavesOneBlankAndSaveTurnsIntoSaveAs) {
 TEST_F(DocumentTest, FileNew_YesBuildsTheSkeletonWithTheCharsetAndMarksItModified) {
     document.setCharset(QStringLiteral("UTF-8"));
     prompter.addAnswer(QStringLiteral("yes"));
+    prompter.addAnswer(QStringLiteral("html4-strict"));
     document.newDocument();
     const QString text = editor.text();
     EXPECT_TRUE(
-        text.startsWith(QStringLiteral("<html>\r\n<head>\r\n<meta http-equiv=\"content-type\" "
-                                       "content=\"text/html; charset=UTF-8\">\r\n")));
+        text.contains(QStringLiteral("\r\n<html>\r\n<head>\r\n<meta http-equiv=\"content-type\" "
+                                     "content=\"text/html; charset=UTF-8\">\r\n")));
     EXPECT_TRUE(text.endsWith(QStringLiteral("alink=\"#800080\">\r\n\r\n</body>\r\n</html>")));
-    EXPECT_EQ(editor.lineCount(), 10);
+    EXPECT_EQ(editor.lineCount(), 11);
     EXPECT_TRUE(editor.isModified());
 }
 
 TEST_F(DocumentTest, FileNew_DocTypeChoicePutsDeclarationFirstAndXhtmlRoot) {
-    document.chooseDocType = [] {
-        return std::optional<Document::DocType>({QStringLiteral("<!DOCTYPE x>"), true});
-    };
     prompter.addAnswer(QStringLiteral("yes"));
+    prompter.addAnswer(QStringLiteral("xhtml-frameset"));
     document.newDocument();
     EXPECT_TRUE(editor.text().startsWith(
-        QStringLiteral("<!DOCTYPE x>\r\n<html xmlns=\"http://www.w3.org/1999/xhtml\">\r\n<head>")));
+        QStringLiteral("<!DOCTYPE html PUBLIC \"-//W3C//DTD XHTML 1.0 Frameset//EN\" "
+                       "\"http://www.w3.org/TR/xhtml1/DTD/xhtml1-frameset.dtd\">\r\n"
+                       "<html xmlns=\"http://www.w3.org/1999/xhtml\">\r\n<head>")));
 }
 
 TEST_F(DocumentTest, LoadDocument_FailureLeavesTheOpenDocumentAsItWasAndSaysWhy) {

@@ -66,13 +66,13 @@ TEST_F(LoadSettingsTest, MissingFile_ResetsFtpAndCharset_NoLineNumbers_UpdateChe
     settings.ftpPassword = QStringLiteral("old");
     settings.ftpServer = QStringLiteral("old");
     settings.ftpLoginMode = QStringLiteral("UserLogin");
-    settings.charset = QStringLiteral("UTF-8");
+    settings.charset = QStringLiteral("ISO-8859-2");
     loadSettings(folder, platform, settings);
     EXPECT_EQ(settings.ftpUser, QString());
     EXPECT_EQ(settings.ftpPassword, QString());
     EXPECT_EQ(settings.ftpServer, QString());
     EXPECT_EQ(settings.ftpLoginMode, QStringLiteral("Anonymous"));
-    EXPECT_EQ(settings.charset, QStringLiteral("ISO-8859-1"));
+    EXPECT_EQ(settings.charset, QStringLiteral("UTF-8"));
     EXPECT_FALSE(settings.lineNumbers);
     EXPECT_TRUE(settings.updateCheck);
     EXPECT_FALSE(fileExists());
@@ -133,7 +133,7 @@ TEST_F(LoadSettingsTest, UpdateCheck_OnUnlessTrimmedLineIsFalse) {
 TEST_F(LoadSettingsTest, BlankLines_KeepCurrentValuesOrGiveDefaults) {
     settings.fontSize = 10;
     settings.keywordColour = 1;
-    settings.charset = QStringLiteral("UTF-8");
+    settings.charset = QStringLiteral("ISO-8859-2");
     QStringList lines = fullSettings();
     lines[SettingsLine::FontSize] = QStringLiteral(" ");
     lines[SettingsLine::KeywordColour] = QString();
@@ -142,7 +142,7 @@ TEST_F(LoadSettingsTest, BlankLines_KeepCurrentValuesOrGiveDefaults) {
     EXPECT_EQ(loadSettings(folder, platform, settings), SettingsLoadResult::Applied);
     EXPECT_EQ(settings.fontSize, 10);
     EXPECT_EQ(settings.keywordColour, 1);
-    EXPECT_EQ(settings.charset, QStringLiteral("ISO-8859-1"));
+    EXPECT_EQ(settings.charset, QStringLiteral("UTF-8"));
 }
 
 TEST_F(LoadSettingsTest, FontSizeThatIsNoNumber_IsIgnored) {
@@ -231,14 +231,14 @@ TEST_F(LoadSettingsTest, SaveEncodingAndFtpClient_AreKeptExactlyAsRead) {
 }
 
 TEST_F(LoadSettingsTest, ShortFile_MissingLinesReadAsEmpty) {
-    settings.charset = QStringLiteral("UTF-8");
+    settings.charset = QStringLiteral("ISO-8859-2");
     platform.languageName = QStringLiteral("Deutsch (Deutschland)");
     writeEnciphered({QStringLiteral("Arial"), QStringLiteral("9"), QStringLiteral("false")});
     EXPECT_EQ(loadSettings(folder, platform, settings), SettingsLoadResult::Applied);
     EXPECT_EQ(settings.fontSize, 9);
     EXPECT_FALSE(settings.lineNumbers);
     EXPECT_EQ(settings.ftpLoginMode, QString());
-    EXPECT_EQ(settings.charset, QStringLiteral("ISO-8859-1"));
+    EXPECT_EQ(settings.charset, QStringLiteral("UTF-8"));
     EXPECT_EQ(settings.uiLanguage, UiLanguage::German);
     EXPECT_EQ(settings.ftpClient, QString());
     EXPECT_TRUE(settings.updateCheck);

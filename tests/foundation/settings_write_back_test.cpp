@@ -36,7 +36,7 @@ QByteArray blankLines(int count) {
 TEST_F(WriteBackSettingsTest, MissingFile_WritesNineteenLinesBlankUpToLine14) {
     settings.uiLanguage = UiLanguage::German;
     ASSERT_TRUE(writeBackSettings(folder, settings, platform));
-    EXPECT_EQ(readDeciphered(), blankLines(15) + "0\r\n\r\nexplorer.exe\r\ntrue\r\n");
+    EXPECT_EQ(readDeciphered(), blankLines(15) + "0\r\n\r\nxdg-open\r\ntrue\r\n");
     EXPECT_TRUE(platform.calls.isEmpty());
 }
 
@@ -64,20 +64,20 @@ TEST_F(WriteBackSettingsTest, KeepsLines0To14ByteForByte) {
     settings.uiLanguage = UiLanguage::German;
     settings.saveEncoding = QStringLiteral("default");
     ASSERT_TRUE(writeBackSettings(folder, settings, platform));
-    EXPECT_EQ(readDeciphered(), head + "0\r\ndefault\r\nexplorer.exe\r\ntrue\r\n");
+    EXPECT_EQ(readDeciphered(), head + "0\r\ndefault\r\nxdg-open\r\ntrue\r\n");
 }
 
 TEST_F(WriteBackSettingsTest, ShortFile_IsPaddedToTwentyOneLines) {
     writeRaw(encipherSettings("Arial\r\n9\r\n"));
     ASSERT_TRUE(writeBackSettings(folder, settings, platform));
-    EXPECT_EQ(readDeciphered(), "Arial\r\n9\r\n" + blankLines(13) +
-                                    "1\r\n\r\nexplorer.exe\r\ntrue\r\n" + blankLines(2));
+    EXPECT_EQ(readDeciphered(),
+              "Arial\r\n9\r\n" + blankLines(13) + "1\r\n\r\nxdg-open\r\ntrue\r\n" + blankLines(2));
 }
 
 TEST_F(WriteBackSettingsTest, LongFile_KeepsItsExtraLines) {
     writeRaw(encipherSettings(blankLines(19) + "extra\r\n"));
     ASSERT_TRUE(writeBackSettings(folder, settings, platform));
-    EXPECT_EQ(readDeciphered(), blankLines(15) + "1\r\n\r\nexplorer.exe\r\ntrue\r\nextra\r\n");
+    EXPECT_EQ(readDeciphered(), blankLines(15) + "1\r\n\r\nxdg-open\r\ntrue\r\nextra\r\n");
 }
 
 TEST_F(WriteBackSettingsTest, PlainFileReadBack_IsStoredEnciphered) {

@@ -45,14 +45,16 @@ private slots:
             QVERIFY(QDir(dataFolder()).exists());
 
             prompter.addAnswer(QStringLiteral("yes")); // "New HTML doc?"
+            prompter.addAnswer(QStringLiteral("html5"));
             action(window, "newItem")->trigger();
-            QVERIFY(window.buffer().text().startsWith(QStringLiteral("<html>\r\n<head>")));
+            QVERIFY(window.buffer().text().startsWith(
+                QStringLiteral("<!DOCTYPE html>\r\n<html lang=\"")));
             QCOMPARE(window.statusPanels().panel(3)->text(), QStringLiteral("Untitled"));
 
             window.buffer().setSelStart(0);
             window.editor()->setFocus();
             QTest::keyClicks(window.editor(), QStringLiteral("Hi "));
-            QVERIFY(window.buffer().text().startsWith(QStringLiteral("Hi <html>")));
+            QVERIFY(window.buffer().text().startsWith(QStringLiteral("Hi <!DOCTYPE html>")));
             QVERIFY(window.buffer().isModified());
             QCOMPARE(window.statusPanels().panel(1)->text(), QStringLiteral("3"));
 
@@ -86,7 +88,7 @@ private slots:
         QVERIFY(action(window, "clearRecentFilesItem")->isVisible());
         recent->trigger();
         QCOMPARE(window.document().fileName(), page);
-        QVERIFY(window.buffer().text().startsWith(QStringLiteral("Hi <html>")));
+        QVERIFY(window.buffer().text().startsWith(QStringLiteral("Hi <!DOCTYPE html>")));
         QVERIFY(!window.buffer().text().contains(QStringLiteral("more")));
         QVERIFY(QFile::exists(m_home.filePath(QStringLiteral("my page.BAK"))));
         QVERIFY(prompter.messages().isEmpty());

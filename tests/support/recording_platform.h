@@ -11,6 +11,8 @@ public:
     bool germanInput = false;
     QString languageName = QStringLiteral("English");
     bool startSucceeds = true;
+    // False: the desktop has no web browser.
+    bool browserInstalled = true;
     QStringList fonts{QStringLiteral("Arial"), QStringLiteral("Courier New")};
     // Empty: no installer helper is installed.
     QString installerPath;
@@ -27,6 +29,10 @@ public:
     bool openDocument(const QString& pathOrUrl) override {
         calls << QStringLiteral("open ") + pathOrUrl;
         return startSucceeds;
+    }
+    bool openInBrowser(const QString& url) override {
+        calls << QStringLiteral("browser ") + url;
+        return browserInstalled;
     }
     bool startProgram(const QString& program, const QStringList& arguments) override {
         calls << (QStringLiteral("start ") + program + QLatin1Char(' ') + arguments.join(' '))

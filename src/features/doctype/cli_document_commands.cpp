@@ -17,10 +17,9 @@ void addNewAndSaveCommands(std::vector<CliCommand>& commands) {
                                        "no FILE"),
                         [](CliContext& c) {
                             Document document(c.editor, c.prompter, c.messages);
-                            document.chooseDocType = [&c] {
-                                return docTypeChoice(c.prompter.chooseDocType());
-                            };
                             document.newDocument();
+                            // Written in the charset the page declares.
+                            c.format = document.format();
                         },
                         false});
     commands.push_back({QStringLiteral("save"),

@@ -21,7 +21,6 @@ DocTypeActions::DocTypeActions(FeatureContext& context)
     if (m_context.useDocTypeDialog)
         m_context.useDocTypeDialog([this] { return showDialog(); });
     Document& document = m_context.document();
-    document.chooseDocType = [this] { return docTypeChoice(m_context.prompter().chooseDocType()); };
     document.stampGenerator = [this] { stampGeneratorKeepingSelection(m_context.buffer()); };
 }
 

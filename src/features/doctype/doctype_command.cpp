@@ -6,8 +6,15 @@
 #include "foundation/messages/prompter.h"
 #include "foundation/text/case_rules.h"
 
+bool specificationApplies(const DocTypeFields& fields) {
+    return fields.documentIndex != 2;
+}
+
 int docTypeResult(const DocTypeFields& fields, bool accepted) {
-    return accepted ? docTypeCode(fields.documentIndex, fields.specificationIndex) : 0;
+    if (!accepted)
+        return 0;
+    return docTypeCode(fields.documentIndex,
+                       specificationApplies(fields) ? fields.specificationIndex : 0);
 }
 
 DocTypeDialogTexts docTypeDialogTexts(UiLanguage language) {
@@ -40,12 +47,6 @@ QString runCodeCheckNote(UiLanguage language) {
     return language == UiLanguage::German
                ? QStringLiteral("Bitte führen Sie eine Codeprüfung (HTML-Menü) durch.")
                : QStringLiteral("Run code check (HTML menu) please.");
-}
-
-std::optional<Document::DocType> docTypeChoice(int code) {
-    if (code == 0)
-        return std::nullopt;
-    return Document::DocType{docTypeDeclaration(code), isXhtmlDocType(code)};
 }
 
 void stampGeneratorKeepingSelection(EditorBuffer& editor) {

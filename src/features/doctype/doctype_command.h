@@ -3,22 +3,21 @@
 #include "foundation/messages/ui_language.h"
 
 #include "foundation/commands/command_context.h"
-#include "foundation/document/document.h"
 
 #include <QString>
 #include <QStringList>
 
-#include <optional>
-
 class EditorBuffer;
 
 // The document-type dialog as data: which item of each radio group is chosen. Every opening
-// starts from the first items, HTML 4 and Transitional.
+// starts from HTML 5, today's page.
 struct DocTypeFields {
-    int documentIndex = 0;      // 0 HTML 4, 1 XHTML, 2 HTML 5
+    int documentIndex = 2;      // 0 HTML 4, 1 XHTML, 2 HTML 5
     int specificationIndex = 0; // 0 Transitional, 1 Strict, 2 Frameset
 };
 
+// HTML 5 has no Transitional, Strict or Frameset: the choice is off for it.
+bool specificationApplies(const DocTypeFields& fields);
 // The dialog's result: the chosen type's code on OK, 0 on Cancel.
 int docTypeResult(const DocTypeFields& fields, bool accepted);
 
@@ -37,9 +36,6 @@ DocTypeDialogTexts docTypeDialogTexts(UiLanguage language);
 
 // The box the Doctype command shows after giving the root element its XHTML namespace.
 QString runCodeCheckNote(UiLanguage language);
-
-// What New puts first: the declaration and the XHTML root for a code; nullopt for 0 (Cancel).
-std::optional<Document::DocType> docTypeChoice(int code);
 
 // Save's stamp: stampGeneratorElement, then the selection put back on the same characters, so
 // saving never moves the caret (the stamp itself selects, or rewrites the whole text).

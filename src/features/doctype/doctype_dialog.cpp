@@ -44,6 +44,8 @@ DocTypeDialog::DocTypeDialog(QWidget* parent) : QDialog(parent) {
     layout->addWidget(m_noteLabel);
     layout->addWidget(buttons.box);
     setMinimumWidth(360);
+    connect(m_documents, &QButtonGroup::idToggled, this, [this] { showSpecificationState(); });
+    setFields({});
     applyTexts();
 }
 
@@ -61,7 +63,6 @@ QGroupBox* DocTypeDialog::makeRadioGroup(const char* name,
         column->addWidget(item);
         items << item;
     }
-    items.first()->setChecked(true);
     return box;
 }
 
@@ -70,9 +71,14 @@ DocTypeFields DocTypeDialog::fields() const {
 }
 
 void DocTypeDialog::setFields(const DocTypeFields& fields) {
-    m_documentButtons.value(fields.documentIndex, m_documentButtons.first())->setChecked(true);
+    m_documentButtons.value(fields.documentIndex, m_documentButtons.last())->setChecked(true);
     m_specificationButtons.value(fields.specificationIndex, m_specificationButtons.first())
         ->setChecked(true);
+    showSpecificationState();
+}
+
+void DocTypeDialog::showSpecificationState() {
+    m_specificationGroup->setEnabled(specificationApplies(fields()));
 }
 
 void DocTypeDialog::applyTexts() {

@@ -14,8 +14,8 @@ class QLabel;
 class QPushButton;
 class QRadioButton;
 
-// The choice of a document type. Lives as long as the window but always opens on HTML 4 /
-// Transitional, whatever was chosen before.
+// The choice of a document type. Lives as long as the window but always opens on HTML 5,
+// whatever was chosen before.
 class DocTypeDialog : public QDialog {
     Q_OBJECT
 public:
@@ -40,6 +40,7 @@ private:
     QGroupBox* makeRadioGroup(const char* name, const std::array<const char*, 3>& itemNames,
                               QButtonGroup*& group, QList<QRadioButton*>& items);
     void applyTexts();
+    void showSpecificationState();
 
     UiLanguage m_language = UiLanguage::German;
     int m_chosenCode = 0;

@@ -2,6 +2,7 @@
 
 #include "features/outside_programs/outside_commands.h"
 #include "foundation/document/document.h"
+#include "foundation/messages/ui_text.h"
 #include "foundation/settings/settings.h"
 #include "platform/platform.h"
 #include "widgets/feature_context.h"
@@ -17,6 +18,9 @@ namespace {
 
 constexpr int MainWindowHelp = 60;
 constexpr int ContentsHelp = 0;
+
+const UiText BackupChooserTitle{"Sicherungsdateien zum Löschen auswählen",
+                                "Choose backup files to delete"};
 
 QIcon icon(const char* theme, const char* bundled) {
     return QIcon::fromTheme(QLatin1String(theme),
@@ -91,7 +95,8 @@ OutsideActions::OutsideActions(FeatureContext& context) : QObject(&context), m_c
 
     m_chooseBackupFiles = [this](const QString& folder) {
         // Backups are written as ".BAK"; the pattern must find them whatever the case.
-        return QFileDialog::getOpenFileNames(m_context.window(), QString(), folder,
+        return QFileDialog::getOpenFileNames(m_context.window(),
+                                             BackupChooserTitle.in(m_context.uiLanguage()), folder,
                                              QStringLiteral("Backup files (*.bak *.BAK)"));
     };
 

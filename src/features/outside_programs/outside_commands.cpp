@@ -6,6 +6,7 @@
 #include "foundation/document/encoding_question.h"
 #include "foundation/messages/message_table.h"
 #include "foundation/messages/prompter.h"
+#include "foundation/messages/ui_text.h"
 #include "foundation/settings/settings.h"
 #include "foundation/text/text_rules.h"
 #include "platform/installer_request.h"
@@ -22,6 +23,10 @@ constexpr int CannotSaveLine = 24;
 constexpr int DeleteBackupsLine = 53;
 constexpr int UpdateFailedLine = 55;
 constexpr int NoFtpServerLine = 215;
+
+const UiText NoBrowserText{"Es wurde kein Webbrowser gefunden. Tragen Sie in den Einstellungen "
+                           "einen externen Browser ein.",
+                           "No web browser was found. Enter an external browser in the settings."};
 
 // A program named in the settings, else the desktop's handler: a stale path (one carried
 // over from another system, say) must not leave the command without any effect.
@@ -65,10 +70,13 @@ void showInBrowser(const CommandContext& context, const QString& fileName,
                                QLatin1Char('\n') + reason);
         return;
     }
-    if (isBlankText(browserPath))
-        platform.openDocument(fileName);
-    else
-        startOrOpen(platform, browserPath, browserAddress(fileName), fileName);
+    const QString address = browserAddress(fileName);
+    // A browser path carried over from another system may not start: the desktop's browser
+    // stands in.
+    if (!isBlankText(browserPath) && platform.startProgram(browserPath.trimmed(), {address}))
+        return;
+    if (!platform.openInBrowser(address))
+        context.prompter.error(NoBrowserText.in(context.messages.language()));
 }
 
 QString ftpAddress(const EditorSettings& settings) {
@@ -89,13 +97,8 @@ void openFtp(const CommandContext& context, const EditorSettings& settings, Plat
         return;
     }
     const QString address = ftpAddress(settings);
-    // The Windows file manager is what older settings name; here the desktop's handler
-    // stands in for it.
     const QString client = settings.ftpClient.trimmed();
-    const QString program = client.mid(
-        qMax(client.lastIndexOf(QLatin1Char('/')), client.lastIndexOf(QLatin1Char('\\'))) + 1);
-    const bool fileManager = asciiLower(program) == QLatin1String("explorer.exe");
-    startOrOpen(platform, fileManager ? QString() : client, address, address);
+    startOrOpen(platform, isDesktopFtpClient(client) ? QString() : client, address, address);
 }
 
 InstallerResult runInstaller(Platform& platform, UiLanguage uiLanguage, const QString& firstWord,

@@ -16,7 +16,7 @@ QString browserAddress(const QString& path);
 
 // Saves the document to its file as it stands (own encoding, no generator element, the
 // modified flag untouched) and shows it in the browser of the settings, else in the
-// desktop's handler for its type.
+// desktop's default browser; says so when there is none.
 void showInBrowser(const CommandContext& context, const QString& fileName,
                    const DocumentFormat& format, const QString& browserPath, Platform& platform);
 

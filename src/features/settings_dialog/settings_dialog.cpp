@@ -238,11 +238,11 @@ SettingsFields SettingsDialog::fields() const {
     f.ftpClient = m_client->text();
     f.charsetIndex = m_charset->currentIndex();
     f.browser = m_browser->text();
-    f.keywordColour = m_rows[0].edit->text();
-    f.identifierColour = m_rows[1].edit->text();
-    f.valueColour = m_rows[2].edit->text();
-    f.commentColour = m_rows[3].edit->text();
-    f.entityColour = m_rows[4].edit->text();
+    f.keywordColour = colourStoredText(m_rows[0].edit->text());
+    f.identifierColour = colourStoredText(m_rows[1].edit->text());
+    f.valueColour = colourStoredText(m_rows[2].edit->text());
+    f.commentColour = colourStoredText(m_rows[3].edit->text());
+    f.entityColour = colourStoredText(m_rows[4].edit->text());
     f.checkForUpdates = m_update->isChecked();
     f.language = m_language;
     return f;
@@ -263,11 +263,11 @@ void SettingsDialog::setFields(const SettingsFields& f) {
         f.charsetIndex >= 0 && f.charsetIndex < m_charset->count() ? f.charsetIndex : 0);
     showRegion();
     m_browser->setText(f.browser);
-    m_rows[0].edit->setText(f.keywordColour);
-    m_rows[1].edit->setText(f.identifierColour);
-    m_rows[2].edit->setText(f.valueColour);
-    m_rows[3].edit->setText(f.commentColour);
-    m_rows[4].edit->setText(f.entityColour);
+    m_rows[0].edit->setText(colourShownText(f.keywordColour));
+    m_rows[1].edit->setText(colourShownText(f.identifierColour));
+    m_rows[2].edit->setText(colourShownText(f.valueColour));
+    m_rows[3].edit->setText(colourShownText(f.commentColour));
+    m_rows[4].edit->setText(colourShownText(f.entityColour));
     for (const ColourRow& row : m_rows)
         setPanel(row);
     m_update->setChecked(f.checkForUpdates);
@@ -331,7 +331,7 @@ void SettingsDialog::anonymousChanged() {
 }
 
 void SettingsDialog::setPanel(const ColourRow& row) {
-    const std::optional<int> value = settingsColourValue(row.edit->text());
+    const std::optional<int> value = settingsColourValue(colourStoredText(row.edit->text()));
     // Values outside 0..FFFFFF are system colours of the old platform: no panel colour.
     const bool colour = value && *value >= 0 && *value <= 0xFFFFFF;
     QPalette palette = row.panel->palette();
@@ -347,7 +347,7 @@ void SettingsDialog::pickColour(const ColourRow& row) {
         m_chooseColour(row.panel->palette().color(QPalette::Window));
     if (!colour)
         return;
-    row.edit->setText(QString::number(toolkitValueOf(*colour)));
+    row.edit->setText(colourShownText(QString::number(toolkitValueOf(*colour))));
     setPanel(row);
 }
 

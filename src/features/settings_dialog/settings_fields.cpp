@@ -1,5 +1,7 @@
 #include "features/settings_dialog/settings_fields.h"
 
+#include "foundation/markup/html_color.h"
+#include "foundation/settings/settings.h"
 #include "foundation/settings/settings_file.h"
 #include "platform/data_folder.h"
 
@@ -65,8 +67,9 @@ QString charsetRegion(int index) {
 }
 
 int charsetIndexOf(const QString& line) {
+    // A blank line is what a new installation has: its pages are UTF-8.
     if (isBlankSettingsLine(line))
-        return 0;
+        return int(charsetItems().indexOf(QStringLiteral("UTF-8")));
     int found = 0;
     for (int i = 0; i < CharsetCount; ++i) {
         if (line == QLatin1String(Charsets[i].item))
@@ -97,7 +100,8 @@ void readSettingsFieldLines(const QStringList& lines, SettingsFields& fields) {
                        lineAt(lines, Reserved14)};
     fields.saveEncoding = lineAt(lines, SaveEncoding);
     const QString client = lineAt(lines, FtpClient);
-    fields.ftpClient = isBlankSettingsLine(client) ? QStringLiteral("explorer.exe") : client;
+    // The Windows file manager of older settings is the desktop's handler here.
+    fields.ftpClient = isDesktopFtpClient(client) ? desktopFtpClient() : client;
     fields.checkForUpdates = trimSettingsText(lineAt(lines, UpdateCheck)) != QLatin1String("false");
 }
 
@@ -132,6 +136,24 @@ QStringList settingsFileLines(const SettingsFields& f) {
 
 std::optional<int> settingsColourValue(const QString& text) {
     return parseSettingsNumber(trimSettingsText(text));
+}
+
+QString colourShownText(const QString& stored) {
+    const std::optional<int> value = settingsColourValue(stored);
+    // Values above FFFFFF were the old platform's system colours: no RGB to show.
+    if (!value || *value < 0 || *value > 0xFFFFFF)
+        return stored;
+    return colourToHtml({*value & 0xFF, (*value >> 8) & 0xFF, (*value >> 16) & 0xFF});
+}
+
+QString colourStoredText(const QString& shown) {
+    const QString text = trimSettingsText(shown);
+    if (text.size() != 7 || !text.startsWith(QLatin1Char('#')))
+        return shown;
+    const std::optional<RgbColour> colour = htmlToColour(text);
+    if (!colour)
+        return shown;
+    return QString::number(colour->red | colour->green << 8 | colour->blue << 16);
 }
 
 SettingsFileState readSettingsFields(const QString& iniPath, SettingsFields& fields) {

@@ -17,8 +17,8 @@ struct SettingsFields {
     QString ftpPassword;
     QString ftpServer;
     bool anonymousLogin = true;
-    QString ftpClient = QStringLiteral("explorer.exe");
-    int charsetIndex = 0; // into charsetItems()
+    QString ftpClient = QStringLiteral("xdg-open");
+    int charsetIndex = 5; // into charsetItems(): UTF-8
     QString browser;
     QString keywordColour;
     QString identifierColour; // shown as "Parameter"
@@ -35,7 +35,7 @@ struct SettingsFields {
 // The charset list's items and the region shown beside each.
 const QStringList& charsetItems();
 QString charsetRegion(int index);
-// The item equal to the line; 0 when the line is blank or names no item.
+// The item equal to the line; UTF-8 when the line is blank, the first item when it names none.
 int charsetIndexOf(const QString& line);
 
 // Fills the fields from the lines of Html.ini as the dialog does when shown. Lines the file
@@ -47,6 +47,11 @@ QStringList settingsFileLines(const SettingsFields& fields);
 
 // A colour edit's value when it holds a number (blanks around it allowed).
 std::optional<int> settingsColourValue(const QString& text);
+// Html.ini keeps colours as toolkit values in decimal (red in the lowest byte); the dialog
+// shows them as "#RRGGBB". A text that is not such a colour passes through either way, so
+// nothing the user typed is lost.
+QString colourShownText(const QString& stored);
+QString colourStoredText(const QString& shown);
 
 enum class SettingsFileState { Missing, Read, Unreadable };
 // Reads Html.ini from the data folder into the fields; a missing or unreadable file leaves

@@ -3,6 +3,7 @@
 #include "foundation/document/document_texts.h"
 #include "foundation/document/editor_buffer.h"
 #include "foundation/document/encoding_question.h"
+#include "foundation/markup/doctype.h"
 #include "foundation/messages/message_table.h"
 #include "foundation/messages/prompter.h"
 #include "foundation/text/text_rules.h"
@@ -28,8 +29,6 @@ const QString openFilter = QStringLiteral(
     "All (*);;HTML (*.HTML *.HTM *.html *.htm);;TXT (*.TXT *.txt);;RTF (*.RTF *.rtf)");
 const QString saveFilter =
     QStringLiteral("All (*);;HTML Files (*.HTM *HTML *.htm *html);;Ascii Text (*.TXT *.txt)");
-
-const QString xhtmlNamespace = QStringLiteral("http://www.w3.org/1999/xhtml");
 
 QString folderOf(const QString& path) {
     return QFileInfo(path).absolutePath();
@@ -71,48 +70,33 @@ void Document::setFileName(const QString& path) {
         fileNameSet(path);
 }
 
-QString Document::skeleton(const QString& declaration, bool xhtml, const QString& charset) {
-    const QString root =
-        xhtml ? QStringLiteral("<html xmlns=\"") + xhtmlNamespace + QStringLiteral("\">")
-              : QStringLiteral("<html>");
-    const QStringList lines{
-        root,
-        QStringLiteral("<head>"),
-        QStringLiteral("<meta http-equiv=\"content-type\" content=\"text/html; charset=") +
-            charset + QStringLiteral("\">"),
-        QStringLiteral("<meta name=\"generator\" content=\"Hexlume\">"),
-        QStringLiteral("<title>Untitled</title>"),
-        QStringLiteral("</head>"),
-        QStringLiteral("<body background=\"background.jpg\" bgcolor=\"#FFFFFF\" "
-                       "text=\"#000000\" link=\"#FF9966\" vlink=\"#FF9900\" alink=\"#800080\">"),
-        QString(),
-        QStringLiteral("</body>"),
-        QStringLiteral("</html>"),
-    };
-    QString page = lines.join(QStringLiteral("\r\n"));
-    if (!isBlankText(declaration))
-        page.prepend(declaration + QStringLiteral("\r\n"));
-    return page;
-}
-
 void Document::newDocument() {
     // Unlike a bare reset, New never throws away unsaved work without asking.
     askSaveChanges();
     if (m_saveCancelled)
         return;
+    const bool htmlPage =
+        m_prompter.askYesNo(m_messages.message(MsgNewHtmlDoc)) == Prompter::Answer::Yes;
+    const int code = htmlPage ? m_prompter.chooseDocType() : 0;
+    // Cancel in the document-type dialog cancels New: the open document stays.
+    if (htmlPage && code == 0)
+        return;
+
     m_editor.clearAllBookmarks();
     setFileName(untitledName());
     m_editor.loadText(QStringLiteral(" "));
     m_editor.setModified(false);
     m_editor.setSelStart(0);
+    // The last file's encoding and line breaks are not the new page's.
+    m_format = DocumentFormat();
     if (highlighterChosen)
         highlighterChosen(HighlighterKind::Html);
-
-    if (m_prompter.askYesNo(m_messages.message(MsgNewHtmlDoc)) != Prompter::Answer::Yes)
+    if (!htmlPage)
         return;
-    std::optional<DocType> type = chooseDocType ? chooseDocType() : std::nullopt;
-    const QString charset = m_charset.isEmpty() ? QStringLiteral("ISO-8859-1") : m_charset;
-    m_editor.loadText(skeleton(type ? type->declaration : QString(), type && type->xhtml, charset));
+    const NewPage page = newPage(code, m_charset, m_messages.language());
+    m_editor.loadText(page.text);
+    // Written in the charset the page declares.
+    m_format.encoding = page.encoding;
     m_editor.setModified(true);
 }
 
@@ -123,6 +107,7 @@ bool Document::newWithPage(const QString& page) {
     m_editor.clearAllBookmarks();
     setFileName(untitledName());
     m_editor.loadText(page);
+    m_format = DocumentFormat();
     m_editor.setModified(true);
     m_editor.setSelStart(0);
     if (highlighterChosen)

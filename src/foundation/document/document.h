@@ -21,20 +21,14 @@ public:
     // Hooks the window fills in.
     std::function<void(const QString&)> fileNameSet; // status panel, recent files
     std::function<void(HighlighterKind)> highlighterChosen;
-    // Filled by the document-type feature: asks for a type, returns the declaration line and
-    // whether the root is XHTML; nullopt when cancelled.
-    struct DocType {
-        QString declaration;
-        bool xhtml = false;
-    };
-    std::function<std::optional<DocType>()> chooseDocType;
     // Filled by the document-type feature: puts the generator element into the head.
     std::function<void()> stampGenerator;
     // Told when reading or writing a file starts (true) and ends (false): large files take a
     // while, and the window shows it.
     std::function<void(bool)> busy;
 
-    // Settings the document uses: charset of new documents and the plain-save key.
+    // Settings the document uses: charset of new documents (the type's page decides how it
+    // is written, see newPage) and the plain-save key.
     void setCharset(const QString& charset) { m_charset = charset; }
     void setSaveEncodingKey(const QString& key) { m_saveEncodingKey = key; }
     // Folder where the open dialog starts when no document is open.
@@ -64,9 +58,6 @@ public:
     // The close query: true when the window may close.
     bool closeQuery();
 
-    // The skeleton of a new page; empty declaration means none.
-    static QString skeleton(const QString& declaration, bool xhtml, const QString& charset);
-
 private:
     enum class SaveResult { Saved, Declined, Failed };
 
@@ -91,7 +82,7 @@ private:
     bool m_saveCancelled = false;
     SaveResult m_lastSave = SaveResult::Declined;
     qint64 m_sizeLimit = documentSizeLimit();
-    QString m_charset = QStringLiteral("ISO-8859-1");
+    QString m_charset = QStringLiteral("UTF-8");
     QString m_saveEncodingKey;
     QString m_defaultFolder;
     QString m_lastSaveFolder;

@@ -9,7 +9,8 @@
 
 namespace {
 
-const QString DefaultCharset = QStringLiteral("ISO-8859-1");
+// New pages are UTF-8 unless the user chose another charset.
+const QString DefaultCharset = QStringLiteral("UTF-8");
 // Written into lines the file lacks.
 const QString PaddingLine = QStringLiteral(" ");
 // A short file grows to two lines more than it needs; readers ignore the extra ones.

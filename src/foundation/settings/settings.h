@@ -8,6 +8,21 @@
 
 class Platform;
 
+// The FTP client a new installation names: the desktop's handler for ftp:// addresses.
+inline QString desktopFtpClient() {
+    return QStringLiteral("xdg-open");
+}
+// Whether an FTP client setting leaves the address to the desktop's handler: blank, the
+// handler itself, or the Windows file manager that older settings name.
+inline bool isDesktopFtpClient(const QString& client) {
+    const QString trimmed = client.trimmed();
+    const QString program = trimmed.mid(
+        qMax(trimmed.lastIndexOf(QLatin1Char('/')), trimmed.lastIndexOf(QLatin1Char('\\'))) + 1);
+    return program.isEmpty() ||
+           program.compare(QLatin1String("explorer.exe"), Qt::CaseInsensitive) == 0 ||
+           program == desktopFtpClient();
+}
+
 // What the main window takes from Html.ini. The defaults are a first start's; an empty optional
 // leaves the editor's or the highlighter's own value in place.
 struct EditorSettings {
@@ -17,7 +32,7 @@ struct EditorSettings {
     QString ftpPassword;
     QString ftpServer;
     QString ftpLoginMode = QStringLiteral("Anonymous");
-    QString charset = QStringLiteral("ISO-8859-1");
+    QString charset = QStringLiteral("UTF-8");
     QString browserPath;
     // Toolkit colour values: red in the lowest byte, then green, then blue.
     std::optional<int> keywordColour;
@@ -28,7 +43,7 @@ struct EditorSettings {
     UiLanguage uiLanguage = UiLanguage::English;
     // Lines 16 and 17 exactly as read, so that the write-back keeps them.
     QString saveEncoding;
-    QString ftpClient = QStringLiteral("explorer.exe");
+    QString ftpClient = desktopFtpClient();
     bool updateCheck = true;
 };
 

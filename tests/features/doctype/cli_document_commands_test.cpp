@@ -38,6 +38,21 @@ TEST(CliDocumentCommands, NewAnswersTheQuestionsAndReadsNoFile) {
     r = runJson({QStringLiteral("new")});
     EXPECT_EQ(r.value(QStringLiteral("text")).toString(), QStringLiteral(" "));
     EXPECT_FALSE(r.value(QStringLiteral("modified")).toBool());
+
+    // Without a type the dialog counts as cancelled: nothing is made.
+    r = runJson({QStringLiteral("--answer"), QStringLiteral("yes"), QStringLiteral("new")});
+    EXPECT_EQ(r.value(QStringLiteral("text")).toString(), QString());
+    EXPECT_FALSE(r.value(QStringLiteral("modified")).toBool());
+
+    // HTML 5 in UTF-8 bytes, its lang from --lang.
+    const CliResult html5 =
+        runCli({QStringLiteral("--answer"), QStringLiteral("yes"), QStringLiteral("--answer"),
+                QStringLiteral("html5"), QStringLiteral("--lang"), QStringLiteral("de"),
+                QStringLiteral("new")},
+               [] { return QByteArray(); });
+    EXPECT_EQ(html5.exitCode, 0);
+    EXPECT_TRUE(html5.standardOutput.startsWith("<!DOCTYPE html>\r\n<html lang=\"de\">\r\n"
+                                                "<head>\r\n<meta charset=\"utf-8\">\r\n"));
 }
 
 TEST(CliDocumentCommands, DoctypeAndSaveWriteTheDocumentAsSaveDoes) {

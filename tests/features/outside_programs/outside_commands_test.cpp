@@ -73,18 +73,30 @@ TEST_F(OutsideCommandsTest, Browser_SavesInTheDocumentsFormatAndLeavesModifiedAl
     EXPECT_TRUE(prompter.messages().isEmpty());
 }
 
-TEST_F(OutsideCommandsTest, Browser_WithoutBrowserOrWhenItCannotStart_OpensTheFileItself) {
+TEST_F(OutsideCommandsTest, Browser_WithoutBrowserOrWhenItCannotStart_UsesTheDesktopsBrowser) {
     const QString page = file(QStringLiteral("a.html"));
+    const QString shown = QStringLiteral("browser ") + browserAddress(page);
     showInBrowser(context, page, DocumentFormat(), QStringLiteral(" "), platform);
-    EXPECT_EQ(platform.calls, QStringList{QStringLiteral("open ") + page});
+    EXPECT_EQ(platform.calls, QStringList{shown});
 
     // A browser path carried over from another system cannot start.
     platform.calls.clear();
     platform.startSucceeds = false;
     showInBrowser(context, page, DocumentFormat(), QStringLiteral("C:\\IE\\ie.exe"), platform);
     EXPECT_EQ(platform.calls,
-              (QStringList{QStringLiteral("start C:\\IE\\ie.exe ") + browserAddress(page),
-                           QStringLiteral("open ") + page}));
+              (QStringList{QStringLiteral("start C:\\IE\\ie.exe ") + browserAddress(page), shown}));
+    EXPECT_TRUE(prompter.messages().isEmpty());
+
+    // A desktop without any browser: said, in the window's language.
+    platform.browserInstalled = false;
+    showInBrowser(context, page, DocumentFormat(), QString(), platform);
+    messages.setLanguage(UiLanguage::German);
+    showInBrowser(context, page, DocumentFormat(), QString(), platform);
+    EXPECT_EQ(prompter.messages(),
+              (QStringList{QStringLiteral("No web browser was found. Enter an external browser in "
+                                          "the settings."),
+                           QStringLiteral("Es wurde kein Webbrowser gefunden. Tragen Sie in den "
+                                          "Einstellungen einen externen Browser ein.")}));
 }
 
 TEST_F(OutsideCommandsTest, Browser_SaveFailsOrWouldLoseACharacter_StartsNoBrowser) {
@@ -127,6 +139,7 @@ TEST_F(OutsideCommandsTest, Ftp_AddressFollowsLoginModeAndClient) {
         {"UserLogin", "", "p", "explorer.exe", "open ftp://s"},
         {"UserLogin", "a@b", "p:w/x", "C:\\Windows\\EXPLORER.EXE", "open ftp://a%40b:p%3Aw%2Fx@s"},
         {"Anonymous", "", "", "/usr/bin/filezilla", "start /usr/bin/filezilla ftp://s"},
+        {"Anonymous", "", "", "xdg-open", "open ftp://s"},
     };
     for (const Case& c : cases) {
         platform.calls.clear();

@@ -101,6 +101,16 @@ private slots:
         action(window, "ftpButton")->trigger();
         QCOMPARE(m_platform.calls, QStringList{QStringLiteral("open ftp://ftp.example.org")});
 
+        // The picker says what the chosen files are for, in the window's language.
+        QStringList titles;
+        for (const char* language : {"englishItem", "germanItem"}) {
+            action(window, language)->trigger();
+            whenModal([&](QDialog& picker) { titles << picker.windowTitle(); });
+            action(window, "deleteBackupsItem")->trigger();
+        }
+        QCOMPARE(titles, (QStringList{QStringLiteral("Choose backup files to delete"),
+                                      QStringLiteral("Sicherungsdateien zum Löschen auswählen")}));
+
         const QString backup = m_home.filePath(QStringLiteral("x.BAK"));
         QVERIFY(writeFileBytes(backup, "x"));
         auto* actions = window.findChild<OutsideActions*>();

@@ -96,9 +96,13 @@ private slots:
         QVERIFY(!child<QLineEdit>(dialog, "ftpUserEdit")->isEnabled());
         QVERIFY(!child<QLineEdit>(dialog, "ftpPasswordEdit")->isEnabled());
         QCOMPARE(child<QLineEdit>(dialog, "ftpPasswordEdit")->echoMode(), QLineEdit::Password);
-        QCOMPARE(child<QLineEdit>(dialog, "ftpClientEdit")->text(), QStringLiteral("explorer.exe"));
+        QCOMPARE(child<QLineEdit>(dialog, "ftpClientEdit")->text(), QStringLiteral("xdg-open"));
 
-        // Red is 255 in the toolkit's order; a value that is no number leaves the panel plain.
+        // Red is 255 in the toolkit's order, shown as HTML writes it; a value that is no number
+        // stays as it is and leaves the panel plain.
+        QCOMPARE(child<QLineEdit>(dialog, "keywordColourEdit")->text(), QStringLiteral("#FF0000"));
+        QCOMPARE(child<QLineEdit>(dialog, "identifierColourEdit")->text(), QStringLiteral("red"));
+        QCOMPARE(child<QLineEdit>(dialog, "entityColourEdit")->text(), QStringLiteral("#0000FF"));
         QCOMPARE(panelColour(dialog, "keywordColourPanel"), QColor(Qt::red));
         QCOMPARE(panelColour(dialog, "identifierColourPanel"),
                  dialog.palette().color(QPalette::Button));
@@ -136,6 +140,10 @@ private slots:
         click(dialog, "ftpClientBrowseButton");
         click(dialog, "valueColourButton");
         QCOMPARE(panelColour(dialog, "valueColourPanel"), QColor(1, 2, 3));
+        QCOMPARE(child<QLineEdit>(dialog, "valueColourEdit")->text(), QStringLiteral("#010203"));
+        // A colour typed as HTML writes it shows in the panel at once.
+        retype(child<QLineEdit>(dialog, "keywordColourEdit"), QStringLiteral("#00ff00"));
+        QCOMPARE(panelColour(dialog, "keywordColourPanel"), QColor(0, 255, 0));
         retype(child<QLineEdit>(dialog, "commentColourEdit"), QStringLiteral(" 42 "));
         click(dialog, "checkForUpdatesCheck");
         click(dialog, "okButton");
@@ -146,11 +154,11 @@ private slots:
                               QStringLiteral("false"), QStringLiteral("anna"),
                               QStringLiteral("new pass"), QStringLiteral("ftp.example.org"),
                               QStringLiteral("UserLogin"), QStringLiteral("UTF-8"),
-                              QStringLiteral("/usr/bin/firefox"), QStringLiteral("255"), QString(),
-                              QStringLiteral("197121;42;16711680"), QStringLiteral("r12"),
-                              QStringLiteral("r13"), QStringLiteral("r14"), QStringLiteral("1"),
-                              QStringLiteral("UTF-8"), QStringLiteral("/usr/bin/lftp"),
-                              QStringLiteral("false")}));
+                              QStringLiteral("/usr/bin/firefox"), QStringLiteral("65280"),
+                              QString(), QStringLiteral("197121;42;16711680"),
+                              QStringLiteral("r12"), QStringLiteral("r13"), QStringLiteral("r14"),
+                              QStringLiteral("1"), QStringLiteral("UTF-8"),
+                              QStringLiteral("/usr/bin/lftp"), QStringLiteral("false")}));
     }
 
     void cancelWritesNothingAndTheWindowReadsTheFileAgain() {
@@ -222,7 +230,8 @@ private slots:
         const QStringList lines = writtenLines();
         QCOMPARE(lines.size(), 19);
         QCOMPARE(lines[SettingsLine::LineNumbers], QStringLiteral("false"));
-        QCOMPARE(lines[SettingsLine::Charset], QStringLiteral("ISO-8859-1"));
+        QCOMPARE(lines[SettingsLine::Charset], QStringLiteral("UTF-8"));
+        QCOMPARE(lines[SettingsLine::FtpClient], QStringLiteral("xdg-open"));
         QVERIFY(!window.editor()->marginLineNumbers(0));
     }
 

@@ -46,7 +46,7 @@ QStringList withLine(QStringList lines, int index, const QString& value) {
 
 } // namespace
 
-TEST(SettingsFields, Charset_ItemSelectsItsIndexAndRegion_UnknownGivesFirst) {
+TEST(SettingsFields, Charset_ItemSelectsItsIndexAndRegion_UnknownGivesFirst_BlankUtf8) {
     struct Case {
         const char* line;
         int index;
@@ -60,7 +60,9 @@ TEST(SettingsFields, Charset_ItemSelectsItsIndexAndRegion_UnknownGivesFirst) {
         {"latin1", 0, "West Europe"},
         {"utf-8", 0, "West Europe"},
         {" UTF-8", 0, "West Europe"},
-        {"", 0, "West Europe"},
+        // What a new installation has: its pages are UTF-8.
+        {"", 5, "UTF-8"},
+        {" ", 5, "UTF-8"},
     };
     for (const Case& c : cases) {
         SettingsFields fields;
@@ -109,7 +111,8 @@ TEST(SettingsFields, BlankLinesKeepTheControlsValues_OtherLinesFollowTheirRules)
     EXPECT_EQ(fields.entityColour, QStringLiteral("255"));
     EXPECT_TRUE(fields.lineNumbers);    // only exactly "false" turns numbering off
     EXPECT_TRUE(fields.anonymousLogin); // only exactly "UserLogin" is a user login
-    EXPECT_EQ(fields.ftpClient, QStringLiteral("explorer.exe"));
+    // No Windows program here: the desktop's handler opens the address.
+    EXPECT_EQ(fields.ftpClient, QStringLiteral("xdg-open"));
     EXPECT_FALSE(fields.checkForUpdates); // line 18 is trimmed
 
     readSettingsFieldLines(
@@ -173,8 +176,41 @@ TEST_F(SettingsFieldsFileTest, MissingFile_LeavesTheFieldsAndOkCreatesFolderAndF
     const QStringList lines = writtenLines();
     ASSERT_EQ(lines.size(), 19);
     EXPECT_EQ(lines[SettingsLine::FtpServer], QStringLiteral("typed.before"));
-    EXPECT_EQ(lines[SettingsLine::Charset], QStringLiteral("ISO-8859-1"));
-    EXPECT_EQ(lines[SettingsLine::FtpClient], QStringLiteral("explorer.exe"));
+    EXPECT_EQ(lines[SettingsLine::Charset], QStringLiteral("UTF-8"));
+    EXPECT_EQ(lines[SettingsLine::FtpClient], QStringLiteral("xdg-open"));
+
+    // Older settings name the Windows file manager: it reads as the desktop's handler, while a
+    // program the user chose stays.
+    for (const char* client : {"explorer.exe", "C:\\WINDOWS\\Explorer.EXE", " "}) {
+        fields.ftpClient = QStringLiteral("stale");
+        readSettingsFieldLines(withLine(FullFile, SettingsLine::FtpClient, QLatin1String(client)),
+                               fields);
+        EXPECT_EQ(fields.ftpClient, QStringLiteral("xdg-open")) << client;
+    }
+    readSettingsFieldLines(FullFile, fields);
+    EXPECT_EQ(fields.ftpClient, QStringLiteral("/usr/bin/lftp"));
+}
+
+TEST(SettingsFields, ColoursShowAsHtmlAndGoBackToTheStoredNumberUnchanged) {
+    // Toolkit order: red in the lowest byte.
+    EXPECT_EQ(colourShownText(QStringLiteral("255")), QStringLiteral("#FF0000"));
+    EXPECT_EQ(colourShownText(QStringLiteral(" 8388608 ")), QStringLiteral("#000080"));
+    EXPECT_EQ(colourStoredText(QStringLiteral(" #00ff00")), QStringLiteral("65280"));
+    // Every colour the file can hold comes back as it was stored.
+    for (int value = 0; value <= 0xFFFFFF; value += 997) {
+        const QString stored = QString::number(value);
+        const QString shown = colourShownText(stored);
+        EXPECT_EQ(shown.size(), 7) << value;
+        EXPECT_EQ(colourStoredText(shown), stored) << value;
+    }
+    // What is no colour of the file or of the edit passes through untouched both ways:
+    // system colours of the old platform, blanks, names, short forms.
+    for (const char* text : {"-16777208", "16777216", "", " ", "red", "#F00", "#GG0000"}) {
+        EXPECT_EQ(colourShownText(QLatin1String(text)), QLatin1String(text)) << text;
+        EXPECT_EQ(colourStoredText(QLatin1String(text)), QLatin1String(text)) << text;
+    }
+    // A number typed into the edit is stored as typed.
+    EXPECT_EQ(colourStoredText(QStringLiteral("42")), QStringLiteral("42"));
 }
 
 TEST_F(SettingsFieldsFileTest, DamagedFiles_NeverCrashAndUndecodableOnesLeaveTheFields) {
