@@ -16,6 +16,7 @@ class EditorBuffer;
 class Platform;
 class QAction;
 class QMenu;
+class QPlainTextEdit;
 class QToolBar;
 class QWidget;
 class QsciScintilla;
@@ -98,11 +99,19 @@ public:
     // given to the window (tests, scripts) answers them itself.
     std::function<void(std::function<Prompter::Placement(const QString&)>)> usePlacementDialog;
     std::function<void(std::function<int()>)> useDocTypeDialog;
+    // The scratch window's text, and showing it with a given text (a recovered one).
+    QPointer<QPlainTextEdit> scratchTextEdit;
+    std::function<void(const QString& text)> showScratchText;
+    // A passing note in the status bar.
+    std::function<void(const QString& text)> showStatusNote;
 
 signals:
     // After every caption from the message table changed language; features rewrite what the
     // table does not cover.
     void languageChanged();
+    // The window has read its settings, applied its language and opened the file it was
+    // started with.
+    void startedUp();
 
 private:
     void bind(QObject* control, int line, CaptionKind kind);

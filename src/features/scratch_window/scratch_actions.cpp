@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QDir>
 #include <QMenu>
+#include <QPlainTextEdit>
 
 ScratchActions::ScratchActions(FeatureContext& context)
     : QObject(&context), m_context(context), m_scratchWindow(new ScratchWindow(context.window())) {
@@ -32,6 +33,12 @@ ScratchActions::ScratchActions(FeatureContext& context)
     m_context.showScratchWindowModal = [this](UiLanguage language) {
         m_scratchWindow->setLanguage(language);
         m_scratchWindow->exec();
+    };
+    m_context.scratchTextEdit = scratch.textEdit();
+    m_context.showScratchText = [this](const QString& text) {
+        showScratchWindow();
+        m_scratchWindow->textEdit()->setPlainText(text);
+        m_scratchWindow->textEdit()->document()->setModified(true);
     };
 }
 
