@@ -203,7 +203,8 @@ bool Document::mayOverwrite(const QString& path) {
     if (path != m_fileName || !m_diskStamp.known)
         return true;
     const FileStamp now = FileStamp::of(path);
-    if (!now.exists || now == m_diskStamp)
+    // A folder in its place cannot be overwritten; the write fails and says so.
+    if (!now.exists || now == m_diskStamp || !QFileInfo(path).isFile())
         return true;
     const QString question = ChangedOnDiskOverwrite.in(m_messages.language()).arg(namePartOf(path));
     if (m_prompter.askYesNo(question) == Prompter::Answer::Yes)
