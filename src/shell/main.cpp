@@ -1,5 +1,8 @@
 #include "platform/desktop_platform.h"
 #include "shell/main_window.h"
+#include "shell/scripted_typing.h"
+
+#include <Qsci/qsciscintilla.h>
 
 #include <QApplication>
 
@@ -16,5 +19,6 @@ int main(int argc, char** argv) {
     arguments.removeFirst();
     window.show();
     window.startUp(arguments);
+    typeScriptedKeys(window.editor());
     return app.exec();
 }

@@ -16,6 +16,7 @@
 #include "features/links/link_actions.h"
 #include "features/outside_programs/outside_actions.h"
 #include "features/printing/print_actions.h"
+#include "features/recovery/recovery_actions.h"
 #include "features/remove_formatting/remove_format_actions.h"
 #include "features/scratch_window/scratch_actions.h"
 #include "features/settings_dialog/settings_actions.h"
@@ -138,6 +139,7 @@ void MainWindow::createFeatures() {
     context.switchLanguage = [this](UiLanguage uiLanguage) { setUiLanguage(uiLanguage); };
     context.reloadSettings = [this] { loadSettings(); };
     context.showWordWrapState = [this](const QString& text) { m_status->setWordWrap(text); };
+    context.showStatusNote = [this](const QString& text) { statusBar()->showMessage(text, 10000); };
     if (auto* boxes = dynamic_cast<MessageBoxPrompter*>(m_ownPrompter.get())) {
         context.usePlacementDialog = [boxes](auto dialog) {
             boxes->setPlacementDialog(std::move(dialog));
@@ -167,6 +169,7 @@ void MainWindow::createFeatures() {
     new ScratchActions(context);
     new SettingsActions(context);
     new OutsideActions(context);
+    new RecoveryActions(context);
     m_actions->tableBar->setVisible(!m_actions->tableBar->actions().isEmpty());
 }
 
@@ -222,6 +225,7 @@ void MainWindow::startUp(const QStringList& arguments) {
     showRecentFiles();
     if (!arguments.isEmpty() && QFileInfo(arguments.first()).isFile())
         m_document->loadDocument(arguments.first());
+    emit m_context->startedUp();
 }
 
 void MainWindow::loadSettings() {

@@ -17,6 +17,7 @@ class EditorBuffer;
 class Platform;
 class QAction;
 class QMenu;
+class QPlainTextEdit;
 class QToolBar;
 class QWidget;
 class QsciScintilla;
@@ -99,6 +100,11 @@ public:
     // given to the window (tests, scripts) answers them itself.
     std::function<void(std::function<Prompter::Placement(const QString&)>)> usePlacementDialog;
     std::function<void(std::function<int()>)> useDocTypeDialog;
+    // The scratch window's text, and showing it with a given text (a recovered one).
+    QPointer<QPlainTextEdit> scratchTextEdit;
+    std::function<void(const QString& text)> showScratchText;
+    // A passing note in the status bar.
+    std::function<void(const QString& text)> showStatusNote;
 
     // Asked in turn when the window is about to close, after the document: a feature holding
     // unsaved text of its own asks about it and returns false to keep the window open.
@@ -112,6 +118,9 @@ signals:
     // A load turned word wrap off because the document is too large to wrap, or a later
     // load turned it on again.
     void wordWrapHeld(bool held);
+    // The window has read its settings, applied its language and opened the file it was
+    // started with.
+    void startedUp();
 
 private:
     void bind(QObject* control, int line, CaptionKind kind);

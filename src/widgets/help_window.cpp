@@ -17,9 +17,10 @@ struct Topic {
 };
 
 constexpr Topic Topics[] = {
-    {0, "contents.html"}, {50, "about.html"},    {60, "main_window.html"},
-    {70, "scratch.html"}, {90, "settings.html"}, {140, "insert_dialogs.html"},
-    {150, "tables.html"}, {200, "image.html"},   {210, "frames.html"},
+    {0, "contents.html"},  {50, "about.html"},    {60, "main_window.html"},
+    {70, "scratch.html"},  {90, "settings.html"}, {140, "insert_dialogs.html"},
+    {150, "tables.html"},  {200, "image.html"},   {210, "frames.html"},
+    {65, "recovery.html"},
 };
 
 const UiText BackText{"Zurück", "Back"};

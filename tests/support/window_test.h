@@ -13,6 +13,8 @@ class WindowTest : public QObject {
 protected:
     WindowTest() {
         qputenv("XDG_DATA_HOME", m_home.path().toUtf8());
+        // Kept unsaved work goes here too, never to the user's own state folder.
+        qputenv("XDG_STATE_HOME", m_home.filePath(QStringLiteral("state")).toUtf8());
         m_platform.dataFolderPath = m_home.filePath(QStringLiteral("hexlume/"));
     }
 

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
+#include <QPlainTextEdit>
 
 namespace {
 
@@ -50,6 +51,12 @@ ScratchActions::ScratchActions(FeatureContext& context)
     m_context.showScratchWindowModal = [this](UiLanguage language) {
         m_scratchWindow->setLanguage(language);
         m_scratchWindow->exec();
+    };
+    m_context.scratchTextEdit = scratch.textEdit();
+    m_context.showScratchText = [this](const QString& text) {
+        showScratchWindow();
+        m_scratchWindow->textEdit()->setPlainText(text);
+        m_scratchWindow->textEdit()->document()->setModified(true);
     };
 }
 

@@ -6,10 +6,12 @@
 #include "foundation/markup/doctype.h"
 #include "foundation/messages/message_table.h"
 #include "foundation/messages/prompter.h"
+#include "foundation/messages/ui_text.h"
 #include "foundation/text/text_rules.h"
 
 #include <QFileInfo>
 
+#include <algorithm>
 #include <new>
 
 namespace {
@@ -29,6 +31,11 @@ const QString openFilter = QStringLiteral(
     "All (*);;HTML (*.HTML *.HTM *.html *.htm);;TXT (*.TXT *.txt);;RTF (*.RTF *.rtf)");
 const QString saveFilter =
     QStringLiteral("All (*);;HTML Files (*.HTM *HTML *.htm *html);;Ascii Text (*.TXT *.txt)");
+
+const UiText ChangedOnDiskOverwrite{
+    "%1 wurde seit dem Öffnen oder Speichern von einem anderen Programm geändert. Trotzdem "
+    "überschreiben?",
+    "%1 was changed by another program since it was opened or saved. Overwrite it anyway?"};
 
 QString folderOf(const QString& path) {
     return QFileInfo(path).absolutePath();
@@ -153,11 +160,14 @@ bool Document::loadDocument(const QString& givenPath) {
     m_format = loaded.format;
     setFileName(path);
     m_editor.setModified(false);
+    stampDisk();
     working.reset();
 
     if (!m_fileName.isEmpty() && m_fileName != QLatin1String("untitled") &&
         makeBackupOnce(m_fileName) == BackupResult::Failed)
         m_prompter.error(m_messages.message(MsgBackupFailed));
+    if (fileOpened)
+        fileOpened();
     return true;
 }
 
@@ -178,6 +188,26 @@ QString Document::readFailureText(const DocumentFileRead& read, const QString& p
         return m_messages.message(MsgCannotOpen) + path +
                (read.reason.isEmpty() ? QString() : QLatin1Char('\n') + read.reason);
     }
+}
+
+void Document::stampDisk() {
+    m_diskStamp = FileStamp::of(m_fileName);
+    if (diskStampChanged)
+        diskStampChanged();
+}
+
+bool Document::mayOverwrite(const QString& path) {
+    if (path != m_fileName || !m_diskStamp.known)
+        return true;
+    const FileStamp now = FileStamp::of(path);
+    // A folder in its place cannot be overwritten; the write fails and says so.
+    if (!now.exists || now == m_diskStamp || !QFileInfo(path).isFile())
+        return true;
+    const QString question = ChangedOnDiskOverwrite.in(m_messages.language()).arg(namePartOf(path));
+    if (m_prompter.askYesNo(question) == Prompter::Answer::Yes)
+        return true;
+    m_saveCancelled = true;
+    return false;
 }
 
 bool Document::hasOwnFile() const {
@@ -210,6 +240,10 @@ std::optional<DocumentFormat> Document::writeText(const QString& path, DocumentF
         return std::nullopt;
     }
     m_lastSave = SaveResult::Saved;
+    if (path == m_fileName)
+        stampDisk();
+    if (fileWritten)
+        fileWritten();
     return lossless;
 }
 
@@ -229,6 +263,8 @@ void Document::save() {
         saveWithEncoding(m_fileName, m_saveEncodingKey);
         return;
     }
+    if (!mayOverwrite(m_fileName))
+        return;
     if (stampGenerator && !m_editor.isEmpty())
         stampGenerator();
     if (const std::optional<DocumentFormat> written = writeText(m_fileName, m_format, QString())) {
@@ -238,6 +274,8 @@ void Document::save() {
 }
 
 bool Document::saveWithEncoding(const QString& path, const QString& key) {
+    if (!mayOverwrite(path))
+        return false;
     std::optional<DocumentFormat> written;
     if (key == QLatin1String("UTF-8")) {
         written =
@@ -279,6 +317,7 @@ void Document::saveAs() {
             writeText(path, m_format, QStringLiteral(" "))) {
         m_format = *written;
         setFileName(path);
+        stampDisk();
         m_editor.setModified(false);
     }
 }
@@ -348,4 +387,58 @@ void Document::askSaveChanges() {
 bool Document::closeQuery() {
     askSaveChanges();
     return !m_saveCancelled;
+}
+
+bool Document::reloadFromDisk() {
+    std::optional<LoadedDocument> loaded;
+    {
+        BusyScope working(busy);
+        loaded = loadDocumentFile(m_fileName);
+    }
+    if (!loaded)
+        return false;
+    const int caretLine = m_editor.caretLine() - 1;
+    const int caretColumn = m_editor.caretColumn() - 1;
+    int bookmarks[EditorBuffer::BookmarkCount];
+    for (int i = 0; i < EditorBuffer::BookmarkCount; ++i)
+        bookmarks[i] = m_editor.bookmark(i);
+
+    m_editor.loadText(loaded->text);
+    m_format = loaded->format;
+    m_editor.setModified(false);
+    const int lines = m_editor.lineCount();
+    for (int i = 0; i < EditorBuffer::BookmarkCount; ++i) {
+        if (bookmarks[i] >= 0 && bookmarks[i] < lines)
+            m_editor.setBookmark(i, bookmarks[i]);
+    }
+    // The caret's line start, found in one pass over the new text.
+    const QString& text = loaded->text;
+    const int line = std::clamp(caretLine, 0, lines - 1);
+    qsizetype start = 0;
+    for (int i = 0; i < line; ++i)
+        start = text.indexOf(QLatin1String("\r\n"), start) + 2;
+    qsizetype end = text.indexOf(QLatin1String("\r\n"), start);
+    if (end < 0)
+        end = text.size();
+    m_editor.setSelStart(int(start + std::clamp<qsizetype>(caretColumn, 0, end - start)));
+    stampDisk();
+    return true;
+}
+
+bool Document::recover(const QString& fileName, const DocumentFormat& format, const QString& text) {
+    askSaveChanges();
+    if (m_saveCancelled)
+        return false;
+    m_editor.clearAllBookmarks();
+    const QString name = fileName.isEmpty() ? untitledName() : fileName;
+    if (highlighterChosen)
+        highlighterChosen(fileName.isEmpty() ? HighlighterKind::Html : highlighterForPath(name));
+    m_editor.loadText(text);
+    m_format = format;
+    setFileName(name);
+    m_editor.setModified(true);
+    m_editor.setSelStart(0);
+    // The person chose this text knowing how the file stands now; Save may replace it.
+    stampDisk();
+    return true;
 }

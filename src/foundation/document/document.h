@@ -1,6 +1,7 @@
 #pragma once
 
 #include "foundation/document/document_file.h"
+#include "foundation/document/file_stamp.h"
 #include "foundation/document/highlighter_kind.h"
 
 #include <QString>
@@ -26,6 +27,11 @@ public:
     // Told when reading or writing a file starts (true) and ends (false): large files take a
     // while, and the window shows it.
     std::function<void(bool)> busy;
+    // Told after a file was opened, and whenever the file as last read or written changed.
+    std::function<void()> fileOpened;
+    std::function<void()> diskStampChanged;
+    // Told after any save wrote a file.
+    std::function<void()> fileWritten;
 
     // Settings the document uses: charset of new documents (the type's page decides how it
     // is written, see newPage) and the plain-save key.
@@ -40,6 +46,8 @@ public:
     QString untitledName() const;
     const DocumentFormat& format() const { return m_format; }
     bool saveCancelled() const { return m_saveCancelled; }
+    // The document's file as it was when last read or written here.
+    const FileStamp& diskStamp() const { return m_diskStamp; }
 
     void newDocument();
     // New with a ready page (the frameset command): asks about unsaved changes first.
@@ -57,6 +65,12 @@ public:
     void askSaveChanges();
     // The close query: true when the window may close.
     bool closeQuery();
+    // Reads the file again, keeping the caret's line and column and the bookmarks where the
+    // new text still has them; false (and nothing changed) when it cannot be read.
+    bool reloadFromDisk();
+    // Unsaved text kept from an earlier run, as a modified document under its file name (an
+    // empty name gives an untitled one); asks about unsaved changes first.
+    bool recover(const QString& fileName, const DocumentFormat& format, const QString& text);
 
 private:
     enum class SaveResult { Saved, Declined, Failed };
@@ -73,12 +87,16 @@ private:
     // An existing file is replaced only after the user agreed.
     bool mayReplace(const QString& path);
     void saveAsWithKey(const QString& key);
+    void stampDisk();
+    // Asks before replacing the document's file when another program changed it.
+    bool mayOverwrite(const QString& path);
 
     EditorBuffer& m_editor;
     Prompter& m_prompter;
     const MessageTable& m_messages;
     QString m_fileName;
     DocumentFormat m_format;
+    FileStamp m_diskStamp;
     bool m_saveCancelled = false;
     SaveResult m_lastSave = SaveResult::Declined;
     qint64 m_sizeLimit = documentSizeLimit();

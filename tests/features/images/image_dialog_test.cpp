@@ -501,6 +501,7 @@ private slots:
     void imageCommand_insertsBlankAndMarkupOrNothing() {
         QTemporaryDir home;
         qputenv("XDG_DATA_HOME", home.path().toUtf8());
+        qputenv("XDG_STATE_HOME", home.filePath(QStringLiteral("state")).toUtf8());
         RecordingPlatform platform;
         platform.dataFolderPath = home.filePath(QStringLiteral("redodaze/"));
         ScriptedPrompter prompter;
