@@ -47,6 +47,7 @@ public:
     QList<QAction*> recentFileItems;
 
     QAction* undoItem;
+    QAction* redoItem;
     QAction* cutItem;
     QAction* copyItem;
     QAction* pasteItem;
@@ -55,6 +56,7 @@ public:
     QAction* englishItem;
     QAction* germanItem;
     QAction* aboutItem;
+    QAction* menuBarKey;
 
     QAction* newButton;
     QAction* openButton;

@@ -26,6 +26,7 @@
 #include "features/wrapping/wrap_actions.h"
 #include "foundation/document/document.h"
 #include "foundation/messages/status_text.h"
+#include "foundation/messages/ui_text.h"
 #include "foundation/settings/recent_files.h"
 #include "foundation/settings/settings.h"
 #include "platform/data_folder.h"
@@ -36,15 +37,19 @@
 #include "shell/qt_translations.h"
 #include "shell/status_panels.h"
 #include "widgets/feature_context.h"
+#include "widgets/menu_mnemonics.h"
+#include "widgets/tab_order.h"
 
 #include <Qsci/qsciscintilla.h>
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QScreen>
@@ -55,6 +60,10 @@ namespace {
 
 constexpr int CaretStatusLine = 2;
 constexpr int CannotSaveLine = 24;
+
+const UiText UntitledText{"Unbenannt", "Untitled"};
+const UiText StandardBarText{"Standard", "Standard"};
+const UiText TableBarText{"Tabellen und Formulare", "Tables and forms"};
 
 } // namespace
 
@@ -84,7 +93,7 @@ MainWindow::MainWindow(Platform& platform, Prompter* prompter, QWidget* parent)
     // Where the open dialog starts with no document: the home folder is where pages live here.
     m_document->setDefaultFolder(QDir::homePath());
     m_document->fileNameSet = [this](const QString& path) {
-        m_status->setFileName(path);
+        updateTitle();
         if (path != m_document->untitledName()) {
             m_recent->add(path);
             showRecentFiles();
@@ -111,12 +120,19 @@ MainWindow::MainWindow(Platform& platform, Prompter* prompter, QWidget* parent)
             [this](const QPoint& at) { m_actions->editorPopup->exec(m_editor->mapToGlobal(at)); });
     connect(m_editor, &QsciScintilla::cursorPositionChanged, this, [this] { updateCaretStatus(); });
     connect(m_editor, &QsciScintilla::selectionChanged, this, [this] { updateCaretStatus(); });
+    // Queued, so the marker shows the state a command leaves, not one it passes through.
+    connect(
+        m_editor, &QsciScintilla::textChanged, this, [this] { updateTitle(); },
+        Qt::QueuedConnection);
+    connect(
+        m_editor, &QsciScintilla::modificationChanged, this, [this] { updateTitle(); },
+        Qt::QueuedConnection);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         resize(initialWindowSize(screen->size(), QSize(800, 600)));
         move(screen->availableGeometry().center() - rect().center());
     }
-    m_status->setFileName(QString());
+    updateTitle();
     updateCaretStatus();
 }
 
@@ -157,6 +173,12 @@ void MainWindow::createFeatures() {
     new SettingsActions(context);
     new OutsideActions(context);
     m_actions->tableBar->setVisible(!m_actions->tableBar->actions().isEmpty());
+    for (QMenu* menu : findChildren<QMenu*>())
+        assignMnemonicsOnShow(menu);
+    // Tab follows what the eye reads in the features' dialogs; Qt's own keep theirs.
+    for (QDialog* dialog : findChildren<QDialog*>())
+        if (!QByteArray(dialog->metaObject()->className()).startsWith('Q'))
+            orderTabsByLayout(dialog);
 }
 
 void MainWindow::connectActions() {
@@ -179,6 +201,7 @@ void MainWindow::connectActions() {
 
     for (QAction* undo : {a.undoItem, a.undoButton, a.popupUndoItem})
         connect(undo, &QAction::triggered, m_editor, &QsciScintilla::undo);
+    connect(a.redoItem, &QAction::triggered, m_editor, &QsciScintilla::redo);
     for (QAction* cut : {a.cutItem, a.cutButton, a.popupCutItem})
         connect(cut, &QAction::triggered, m_editor, &QsciScintilla::cut);
     for (QAction* copy : {a.copyItem, a.copyButton, a.popupCopyItem})
@@ -191,6 +214,7 @@ void MainWindow::connectActions() {
             [this] { setUiLanguage(UiLanguage::English); });
     connect(a.germanItem, &QAction::triggered, this, [this] { setUiLanguage(UiLanguage::German); });
     connect(a.aboutItem, &QAction::triggered, this, [this] { showAbout(); });
+    connect(a.menuBarKey, &QAction::triggered, this, [this] { openMenuBar(); });
 }
 
 void MainWindow::startUp(const QStringList& arguments) {
@@ -241,6 +265,41 @@ void MainWindow::applyLanguage() {
         ->setChecked(true);
     updateCaretStatus();
     m_context->applyLanguage();
+    m_actions->standardBar->setWindowTitle(StandardBarText.in(m_uiLanguage));
+    m_actions->tableBar->setWindowTitle(TableBarText.in(m_uiLanguage));
+    updateTitle();
+    assignMnemonics(menuBar()->actions(), altShortcutLetters());
+}
+
+QString MainWindow::altShortcutLetters() const {
+    // Alt+letter of a command and of a menu at once would run neither.
+    QString letters;
+    for (const QAction* action : findChildren<QAction*>()) {
+        for (const QKeySequence& keys : action->shortcuts()) {
+            if (keys.count() != 1 || keys[0].keyboardModifiers() != Qt::AltModifier)
+                continue;
+            const QString key = QKeySequence(keys[0].key()).toString();
+            if (key.size() == 1)
+                letters += key.toLower();
+        }
+    }
+    return letters;
+}
+
+void MainWindow::openMenuBar() {
+    const QList<QAction*> menus = menuBar()->actions();
+    if (!menus.isEmpty())
+        menuBar()->setActiveAction(menus.first());
+}
+
+void MainWindow::updateTitle() {
+    const QString& path = m_document->fileName();
+    const bool untitled = path.isEmpty() || path == m_document->untitledName();
+    const QString shown = untitled ? UntitledText.in(m_uiLanguage) : path;
+    setWindowTitle((untitled ? shown : QFileInfo(path).fileName()) +
+                   QStringLiteral("[*] — Hexlume"));
+    setWindowModified(m_buffer->isModified());
+    m_status->setFileName(shown);
 }
 
 void MainWindow::updateCaretStatus() {
@@ -254,7 +313,9 @@ void MainWindow::showRecentFiles() {
     for (int slot = 0; slot < items.size(); ++slot) {
         if (!m_recent->isFilled(slot))
             continue;
-        items[slot]->setText(m_recent->displayName(slot));
+        // A file name may hold '&', which a menu would take for a mnemonic.
+        QString caption = m_recent->displayName(slot);
+        items[slot]->setText(caption.replace(QLatin1Char('&'), QStringLiteral("&&")));
         items[slot]->setStatusTip(m_recent->path(slot));
         items[slot]->setToolTip(m_recent->path(slot));
         items[slot]->setVisible(true);
