@@ -4,6 +4,7 @@
 #include "foundation/messages/captions.h"
 #include "foundation/messages/message_table.h"
 #include "foundation/messages/prompter.h"
+#include "foundation/messages/ui_text.h"
 
 #include <QList>
 #include <QObject>
@@ -81,6 +82,10 @@ public:
     void captionFromMessage(QAction* item, int line);
     void hintFromMessage(QAction* button, int line);
     const QList<CaptionBinding>& captionBindings() const { return m_bindings; }
+    // The same for texts the message table does not hold, kept beside the feature's items.
+    void captionFromText(QMenu* menu, const UiText& text);
+    void captionFromText(QAction* item, const UiText& text);
+    void hintFromText(QAction* button, const UiText& text);
 
     // Called by the window after the message table switched language.
     void applyLanguage();
@@ -105,8 +110,15 @@ signals:
     void languageChanged();
 
 private:
+    struct TextBinding {
+        QPointer<QObject> control;
+        UiText text;
+        CaptionKind kind;
+    };
     void bind(QObject* control, int line, CaptionKind kind);
     void apply(const CaptionBinding& binding) const;
+    void bindText(QObject* control, const UiText& text, CaptionKind kind);
+    void apply(const TextBinding& binding) const;
 
     QWidget* m_window;
     QsciScintilla* m_editor;
@@ -117,4 +129,5 @@ private:
     Platform& m_platform;
     FeatureMenus m_menus;
     QList<CaptionBinding> m_bindings;
+    QList<TextBinding> m_textBindings;
 };

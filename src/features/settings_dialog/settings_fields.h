@@ -34,7 +34,7 @@ struct SettingsFields {
 
 // The charset list's items and the region shown beside each.
 const QStringList& charsetItems();
-QString charsetRegion(int index);
+QString charsetRegion(int index, UiLanguage language = UiLanguage::English);
 // The item equal to the line; 0 when the line is blank or names no item.
 int charsetIndexOf(const QString& line);
 

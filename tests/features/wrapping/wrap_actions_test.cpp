@@ -120,7 +120,7 @@ private slots:
         QCOMPARE(action("boldItem")->text(), QStringLiteral("Bold"));
         action("englishItem")->trigger();
         QCOMPARE(action("boldButton")->toolTip(), QStringLiteral("Bold"));
-        QCOMPARE(action("superscriptButton")->toolTip(), QStringLiteral("Superscriptt"));
+        QCOMPARE(action("superscriptButton")->toolTip(), QStringLiteral("Superscript"));
         QCOMPARE(action("commentItem")->text(), QStringLiteral("Comment"));
         QCOMPARE(action("heading6Item")->text(), QStringLiteral("h6"));
         QCOMPARE(action("horizontalLineItem")->text(), QStringLiteral("Horizontal line"));
