@@ -120,7 +120,7 @@ MainActions::MainActions(QMainWindow* window) : QObject(window) {
     menuBarKey->setShortcut(QKeySequence(Qt::Key_F10));
     window->addAction(menuBarKey);
 
-    // Two rows of buttons and three pickers fit a 1280 pixel wide screen at this size.
+    // Three rows of buttons and pickers fit a 1280 pixel wide screen at this size.
     window->setIconSize(QSize(20, 20));
     standardBar = window->addToolBar(QStringLiteral("Standard"));
     standardBar->setObjectName(QStringLiteral("standardBar"));
@@ -133,7 +133,13 @@ MainActions::MainActions(QMainWindow* window) : QObject(window) {
     pasteButton = button(standardBar, "pasteButton", QStringLiteral("edit-paste"));
     undoButton = button(standardBar, "undoButton", QStringLiteral("edit-undo"));
 
-    // The second bar holds table, form, preview and search buttons; hidden while empty.
+    // A row of its own for links, images, fonts and styles, so no row is wider than a 1280
+    // pixel screen.
+    window->addToolBarBreak();
+    insertBar = window->addToolBar(QStringLiteral("Insert"));
+    insertBar->setObjectName(QStringLiteral("insertBar"));
+
+    // The last bar holds table, form, preview and search buttons; hidden while empty.
     window->addToolBarBreak();
     tableBar = window->addToolBar(QStringLiteral("Tables"));
     tableBar->setObjectName(QStringLiteral("tableBar"));
@@ -163,6 +169,7 @@ FeatureMenus MainActions::featureMenus() const {
     menus.standardBar = standardBar;
     menus.saveButton = saveButton;
     menus.undoButton = undoButton;
+    menus.insertBar = insertBar;
     menus.tableBar = tableBar;
     return menus;
 }

@@ -33,6 +33,7 @@ public:
     QMenu* languageMenu;
     QMenu* helpMenu;
     QToolBar* standardBar;
+    QToolBar* insertBar;
     QToolBar* tableBar;
 
     QAction* newItem;

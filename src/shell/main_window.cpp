@@ -64,6 +64,7 @@ constexpr int CannotSaveLine = 24;
 const UiText UntitledText{"Unbenannt", "Untitled"};
 const UiText StandardBarText{"Standard", "Standard"};
 const UiText TableBarText{"Tabellen und Formulare", "Tables and forms"};
+const UiText InsertBarText{"Einfügen", "Insert"};
 
 } // namespace
 
@@ -267,6 +268,7 @@ void MainWindow::applyLanguage() {
     m_context->applyLanguage();
     m_actions->standardBar->setWindowTitle(StandardBarText.in(m_uiLanguage));
     m_actions->tableBar->setWindowTitle(TableBarText.in(m_uiLanguage));
+    m_actions->insertBar->setWindowTitle(InsertBarText.in(m_uiLanguage));
     updateTitle();
     assignMnemonics(menuBar()->actions(), altShortcutLetters());
 }

@@ -42,6 +42,8 @@ struct FeatureMenus {
     QToolBar* standardBar = nullptr;
     QAction* saveButton = nullptr;
     QAction* undoButton = nullptr;
+    // The row below: links, images, fonts and styles.
+    QToolBar* insertBar = nullptr;
     // The second bar: tables, forms, preview, search.
     QToolBar* tableBar = nullptr;
 };

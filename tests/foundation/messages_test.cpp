@@ -430,12 +430,12 @@ TEST(MessageTable, SetLanguageOneIsEnglishAnyOtherValueGerman) {
     MessageTable table;
     table.setLanguage(UiLanguage::English);
     EXPECT_EQ(table.language(), UiLanguage::English);
-    EXPECT_EQ(table.message(129), QStringLiteral("File"));
+    EXPECT_EQ(table.message(129), QStringLiteral("&File"));
     EXPECT_EQ(table.message(21), QStringLiteral("Save changes to:"));
 
     table.setLanguage(UiLanguage::German);
     EXPECT_EQ(table.language(), UiLanguage::German);
-    EXPECT_EQ(table.message(129), QStringLiteral("Datei"));
+    EXPECT_EQ(table.message(129), QStringLiteral("&Datei"));
 
     for (int other : {2, -1, 7}) {
         table.setLanguage(UiLanguage::English);

@@ -24,7 +24,7 @@ struct SpecialTexts {
 };
 
 const SpecialTexts german{"Sonderzeichen", "Zeichencode", "Schließen", "Zeichen erzeugen",
-                          "Leerzeichen"};
+                          "Leerz."};
 const SpecialTexts english{"Special character", "Key code", "Close", "Create character", "Space"};
 
 } // namespace

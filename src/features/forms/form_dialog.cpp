@@ -21,8 +21,8 @@ struct FormTexts {
     const char* cancel;
 };
 
-const FormTexts german{"Eingabefeld einfügen", "Datei Upload einfügen", "Submit Button einfügen",
-                       "Reset Button einfügen", "Abbrechen"};
+const FormTexts german{"Eingabefeld einfügen", "Datei-Upload einfügen",
+                       "Submit-Schaltfläche einfügen", "Reset-Schaltfläche einfügen", "Abbrechen"};
 const FormTexts english{"Insert input", "Insert file upload", "Insert submit button",
                         "Insert reset button", "Cancel"};
 

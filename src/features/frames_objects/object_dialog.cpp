@@ -28,7 +28,7 @@ struct ObjectTexts {
 
 const ObjectTexts german{{"Eindeutige ID der Objektklasse", "Codebasis", "Imagemap Name", "Breite",
                           "Höhe", "Parametername", "Wert", "Rahmen", "Liste Parameter"},
-                         "Objecttyp auswählen",
+                         "Objekttyp auswählen",
                          "Hinzufügen",
                          "Löschen",
                          "Abbrechen"};

@@ -27,7 +27,7 @@ ImageActions::ImageActions(FeatureContext& context)
     item->setObjectName(QStringLiteral("imageItem"));
     item->setShortcut(QKeySequence(QStringLiteral("Ctrl+Alt+M")));
 
-    QAction* button = menus.standardBar->addAction(icon, QString());
+    QAction* button = menus.insertBar->addAction(icon, QString());
     button->setObjectName(QStringLiteral("imageButton"));
     m_context.hintFromMessage(button, 97);
 

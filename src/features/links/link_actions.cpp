@@ -46,7 +46,7 @@ LinkActions::LinkActions(FeatureContext& context)
     connect(colour, &QAction::triggered, this, [this] { insertColourCode(); });
     connect(font, &QAction::triggered, this, [this] { wrapInFontSpan(); });
 
-    QToolBar* bar = a.standardBar;
+    QToolBar* bar = a.insertBar;
     bar->addSeparator();
     struct Button {
         const char* name;

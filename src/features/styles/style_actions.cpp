@@ -51,7 +51,7 @@ StyleActions::StyleActions(FeatureContext& context)
             &QAction::triggered, this, &StyleActions::insertSpan);
 
     // Its text and tips come from the message table at every language switch.
-    QAction* button = a.standardBar->addAction(themedIcon(styleIcon), QString());
+    QAction* button = a.insertBar->addAction(themedIcon(styleIcon), QString());
     button->setObjectName(QStringLiteral("styleButton"));
     m_context.hintFromMessage(button, 90);
     connect(button, &QAction::triggered, this, &StyleActions::defineStyle);

@@ -130,7 +130,7 @@ private slots:
             QCOMPARE(child<QLabel>(d, "codeLabel")->text(), QStringLiteral("Zeichencode"));
             QCOMPARE(child<QPushButton>(d, "keyCodeButton")->text(), QStringLiteral("Zeichencode"));
             QCOMPARE(child<QPushButton>(d, "keyCodeButton")->toolTip(),
-                     QStringLiteral("Create character"));
+                     QStringLiteral("Zeichen erzeugen"));
             QCOMPARE(child<QPushButton>(d, "closeButton")->text(), QStringLiteral("Schließen"));
             QCOMPARE(child<QToolButton>(d, "smallOUmlautButton")->text(), QStringLiteral("ö"));
         });

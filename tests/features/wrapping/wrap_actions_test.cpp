@@ -117,7 +117,7 @@ private slots:
         }
         QCOMPARE(action("boldButton")->toolTip(), QStringLiteral("Fett (Bold)"));
         QCOMPARE(action("commentItem")->text(), QStringLiteral("Kommentar"));
-        QCOMPARE(action("boldItem")->text(), QStringLiteral("Bold"));
+        QCOMPARE(action("boldItem")->text(), QStringLiteral("Fett"));
         action("englishItem")->trigger();
         QCOMPARE(action("boldButton")->toolTip(), QStringLiteral("Bold"));
         QCOMPARE(action("superscriptButton")->toolTip(), QStringLiteral("Superscript"));
