@@ -5,6 +5,7 @@
 
 #include "platform/platform.h"
 #include "widgets/help.h"
+#include "widgets/tab_order.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -70,6 +71,7 @@ AboutBox::AboutBox(Platform& platform, QWidget* parent) : QDialog(parent), m_pla
     layout->addSpacing(8);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    orderTabsByLayout(this);
 
     installHelpKey(this, 50, [this] { return m_language; });
 }

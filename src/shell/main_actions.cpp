@@ -1,5 +1,6 @@
 #include "shell/main_actions.h"
 
+#include "foundation/messages/ui_text.h"
 #include "widgets/feature_context.h"
 #include "widgets/icons.h"
 
@@ -16,6 +17,9 @@ QMenu* namedMenu(QWidget* parent, const char* name, const QString& title) {
     menu->menuAction()->setObjectName(QLatin1String(name) + QStringLiteral("Action"));
     return menu;
 }
+
+const UiText RedoText{"Wiederherstellen", "Redo"};
+const UiText TableMenuText{"Tabelle", "Table"};
 
 } // namespace
 
@@ -36,8 +40,9 @@ MainActions::MainActions(QMainWindow* window) : QObject(window) {
     QMenuBar* bar = window->menuBar();
     fileMenu = namedMenu(window, "fileMenu", QStringLiteral("Datei"));
     editMenu = namedMenu(window, "editMenu", QStringLiteral("Bearbeiten"));
-    htmlMenu = namedMenu(window, "htmlMenu", QStringLiteral("HTML"));
-    extrasMenu = namedMenu(window, "extrasMenu", QStringLiteral("Extras"));
+    // The same word in both languages, so their Alt+letter is chosen here once.
+    htmlMenu = namedMenu(window, "htmlMenu", QStringLiteral("HT&ML"));
+    extrasMenu = namedMenu(window, "extrasMenu", QStringLiteral("Ex&tras"));
     helpMenu = namedMenu(window, "helpMenu", QStringLiteral("Hilfe"));
     for (QMenu* m : {fileMenu, editMenu, htmlMenu, extrasMenu, helpMenu})
         bar->addMenu(m);
@@ -55,6 +60,8 @@ MainActions::MainActions(QMainWindow* window) : QObject(window) {
     saveAsAnsiItem = item(fileMenu, "saveAsAnsiItem", QStringLiteral("ASCII Text speichern"));
     saveAsUtf8Item = item(fileMenu, "saveAsUtf8Item", QStringLiteral("Utf-8 speichern"));
     fileCommandsEnd = fileMenu->addSeparator();
+    // The recent files show their full path as a tooltip.
+    fileMenu->setToolTipsVisible(true);
     exitItem = item(fileMenu, "exitItem", QStringLiteral("Exit"));
     exitItem->setShortcut(QKeySequence(QStringLiteral("Alt+X")));
     fileMenu->addSeparator();
@@ -67,23 +74,31 @@ MainActions::MainActions(QMainWindow* window) : QObject(window) {
         recentFileItems << recent;
     }
 
-    // The editor has its own keys for these; the captions show them.
+    // The editor has the same keys; a focused field keeps its own.
     undoItem = item(editMenu, "undoItem", QStringLiteral("Rückgängig"));
     undoItem->setIcon(themedIcon(QStringLiteral("edit-undo")));
+    undoItem->setShortcut(QKeySequence(QStringLiteral("Ctrl+Z")));
+    redoItem = item(editMenu, "redoItem", QStringLiteral("Wiederherstellen"));
+    redoItem->setIcon(themedIcon(QStringLiteral("edit-redo")));
+    redoItem->setShortcuts(
+        {QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
     editMenu->addSeparator();
     cutItem = item(editMenu, "cutItem", QStringLiteral("Ausschneiden"));
     cutItem->setIcon(themedIcon(QStringLiteral("edit-cut")));
+    cutItem->setShortcut(QKeySequence(QStringLiteral("Ctrl+X")));
     copyItem = item(editMenu, "copyItem", QStringLiteral("Kopieren"));
     copyItem->setIcon(themedIcon(QStringLiteral("edit-copy")));
+    copyItem->setShortcut(QKeySequence(QStringLiteral("Ctrl+C")));
     pasteItem = item(editMenu, "pasteItem", QStringLiteral("Einfügen"));
     pasteItem->setIcon(themedIcon(QStringLiteral("edit-paste")));
+    pasteItem->setShortcut(QKeySequence(QStringLiteral("Ctrl+V")));
     editMenu->addSeparator();
-    selectAllItem = item(editMenu, "selectAllItem", QStringLiteral("Alles markieren"));
+    selectAllItem = item(editMenu, "selectAllItem", QStringLiteral("Alles auswählen"));
+    selectAllItem->setShortcut(QKeySequence(QStringLiteral("Ctrl+A")));
 
-    // Their captions are English words in both languages.
     formatMenu = namedMenu(window, "formatMenu", QStringLiteral("Format"));
-    tableMenu = namedMenu(window, "tableMenu", QStringLiteral("Table..."));
-    framesMenu = namedMenu(window, "framesMenu", QStringLiteral("Frames..."));
+    tableMenu = namedMenu(window, "tableMenu", QStringLiteral("Tabelle"));
+    framesMenu = namedMenu(window, "framesMenu", QStringLiteral("Frames"));
     for (QMenu* m : {formatMenu, tableMenu, framesMenu})
         htmlMenu->addMenu(m);
     htmlMenu->addSeparator();
@@ -98,8 +113,15 @@ MainActions::MainActions(QMainWindow* window) : QObject(window) {
         languages->addAction(a);
     }
 
-    aboutItem = item(helpMenu, "aboutItem", QStringLiteral("Über..."));
+    aboutItem = item(helpMenu, "aboutItem", QStringLiteral("Info..."));
 
+    menuBarKey = new QAction(window);
+    menuBarKey->setObjectName(QStringLiteral("menuBarKey"));
+    menuBarKey->setShortcut(QKeySequence(Qt::Key_F10));
+    window->addAction(menuBarKey);
+
+    // Three rows of buttons and pickers fit a 1280 pixel wide screen at this size.
+    window->setIconSize(QSize(20, 20));
     standardBar = window->addToolBar(QStringLiteral("Standard"));
     standardBar->setObjectName(QStringLiteral("standardBar"));
     newButton = button(standardBar, "newButton", QStringLiteral("document-new"));
@@ -111,7 +133,13 @@ MainActions::MainActions(QMainWindow* window) : QObject(window) {
     pasteButton = button(standardBar, "pasteButton", QStringLiteral("edit-paste"));
     undoButton = button(standardBar, "undoButton", QStringLiteral("edit-undo"));
 
-    // The second bar holds table, form, preview and search buttons; hidden while empty.
+    // A row of its own for links, images, fonts and styles, so no row is wider than a 1280
+    // pixel screen.
+    window->addToolBarBreak();
+    insertBar = window->addToolBar(QStringLiteral("Insert"));
+    insertBar->setObjectName(QStringLiteral("insertBar"));
+
+    // The last bar holds table, form, preview and search buttons; hidden while empty.
     window->addToolBarBreak();
     tableBar = window->addToolBar(QStringLiteral("Tables"));
     tableBar->setObjectName(QStringLiteral("tableBar"));
@@ -141,6 +169,7 @@ FeatureMenus MainActions::featureMenus() const {
     menus.standardBar = standardBar;
     menus.saveButton = saveButton;
     menus.undoButton = undoButton;
+    menus.insertBar = insertBar;
     menus.tableBar = tableBar;
     return menus;
 }
@@ -174,4 +203,6 @@ void MainActions::bindCaptions(FeatureContext& context) {
                  {popupPasteItem, 202}, {clearRecentFilesItem, 214}};
     for (const auto& item : items)
         context.captionFromMessage(item.item, item.line);
+    context.captionFromText(redoItem, RedoText);
+    context.captionFromText(tableMenu, TableMenuText);
 }

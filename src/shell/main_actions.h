@@ -33,6 +33,7 @@ public:
     QMenu* languageMenu;
     QMenu* helpMenu;
     QToolBar* standardBar;
+    QToolBar* insertBar;
     QToolBar* tableBar;
 
     QAction* newItem;
@@ -47,6 +48,7 @@ public:
     QList<QAction*> recentFileItems;
 
     QAction* undoItem;
+    QAction* redoItem;
     QAction* cutItem;
     QAction* copyItem;
     QAction* pasteItem;
@@ -55,6 +57,7 @@ public:
     QAction* englishItem;
     QAction* germanItem;
     QAction* aboutItem;
+    QAction* menuBarKey;
 
     QAction* newButton;
     QAction* openButton;

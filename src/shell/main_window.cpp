@@ -39,6 +39,8 @@
 #include "shell/qt_translations.h"
 #include "shell/status_panels.h"
 #include "widgets/feature_context.h"
+#include "widgets/menu_mnemonics.h"
+#include "widgets/tab_order.h"
 #include "widgets/work_progress.h"
 
 #include <Qsci/qsciscintilla.h>
@@ -46,9 +48,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QScreen>
@@ -65,6 +69,10 @@ const UiText SettingsLinesSetAside{
     "wie sie war liegt daneben: %1",
     "Some lines of Html.ini could not be read and now hold their defaults. The file as it was "
     "is kept beside it: %1"};
+const UiText UntitledText{"Unbenannt", "Untitled"};
+const UiText StandardBarText{"Standard", "Standard"};
+const UiText TableBarText{"Tabellen und Formulare", "Tables and forms"};
+const UiText InsertBarText{"Einfügen", "Insert"};
 
 } // namespace
 
@@ -96,7 +104,7 @@ MainWindow::MainWindow(Platform& platform, Prompter* prompter, QWidget* parent)
     // Where the open dialog starts with no document: the home folder is where pages live here.
     m_document->setDefaultFolder(QDir::homePath());
     m_document->fileNameSet = [this](const QString& path) {
-        m_status->setFileName(path);
+        updateTitle();
         if (path != m_document->untitledName()) {
             m_recent->add(path);
             showRecentFiles();
@@ -123,12 +131,19 @@ MainWindow::MainWindow(Platform& platform, Prompter* prompter, QWidget* parent)
             [this](const QPoint& at) { m_actions->editorPopup->exec(m_editor->mapToGlobal(at)); });
     connect(m_editor, &QsciScintilla::cursorPositionChanged, this, [this] { updateCaretStatus(); });
     connect(m_editor, &QsciScintilla::selectionChanged, this, [this] { updateCaretStatus(); });
+    // Queued, so the marker shows the state a command leaves, not one it passes through.
+    connect(
+        m_editor, &QsciScintilla::textChanged, this, [this] { updateTitle(); },
+        Qt::QueuedConnection);
+    connect(
+        m_editor, &QsciScintilla::modificationChanged, this, [this] { updateTitle(); },
+        Qt::QueuedConnection);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         resize(initialWindowSize(screen->size(), QSize(800, 600)));
         move(screen->availableGeometry().center() - rect().center());
     }
-    m_status->setFileName(QString());
+    updateTitle();
     updateCaretStatus();
 }
 
@@ -171,6 +186,12 @@ void MainWindow::createFeatures() {
     new OutsideActions(context);
     new RecoveryActions(context);
     m_actions->tableBar->setVisible(!m_actions->tableBar->actions().isEmpty());
+    for (QMenu* menu : findChildren<QMenu*>())
+        assignMnemonicsOnShow(menu);
+    // Tab follows what the eye reads in the features' dialogs; Qt's own keep theirs.
+    for (QDialog* dialog : findChildren<QDialog*>())
+        if (!QByteArray(dialog->metaObject()->className()).startsWith('Q'))
+            orderTabsByLayout(dialog);
 }
 
 void MainWindow::connectActions() {
@@ -197,6 +218,10 @@ void MainWindow::connectActions() {
             WorkProgress progress(*m_context);
             m_editor->undo();
         });
+    connect(a.redoItem, &QAction::triggered, m_editor, [this] {
+        WorkProgress progress(*m_context);
+        m_editor->redo();
+    });
     for (QAction* cut : {a.cutItem, a.cutButton, a.popupCutItem})
         connect(cut, &QAction::triggered, m_editor, &QsciScintilla::cut);
     for (QAction* copy : {a.copyItem, a.copyButton, a.popupCopyItem})
@@ -209,6 +234,7 @@ void MainWindow::connectActions() {
             [this] { setUiLanguage(UiLanguage::English); });
     connect(a.germanItem, &QAction::triggered, this, [this] { setUiLanguage(UiLanguage::German); });
     connect(a.aboutItem, &QAction::triggered, this, [this] { showAbout(); });
+    connect(a.menuBarKey, &QAction::triggered, this, [this] { openMenuBar(); });
 }
 
 void MainWindow::startUp(const QStringList& arguments) {
@@ -264,6 +290,42 @@ void MainWindow::applyLanguage() {
         ->setChecked(true);
     updateCaretStatus();
     m_context->applyLanguage();
+    m_actions->standardBar->setWindowTitle(StandardBarText.in(m_uiLanguage));
+    m_actions->tableBar->setWindowTitle(TableBarText.in(m_uiLanguage));
+    m_actions->insertBar->setWindowTitle(InsertBarText.in(m_uiLanguage));
+    updateTitle();
+    assignMnemonics(menuBar()->actions(), altShortcutLetters());
+}
+
+QString MainWindow::altShortcutLetters() const {
+    // Alt+letter of a command and of a menu at once would run neither.
+    QString letters;
+    for (const QAction* action : findChildren<QAction*>()) {
+        for (const QKeySequence& keys : action->shortcuts()) {
+            if (keys.count() != 1 || keys[0].keyboardModifiers() != Qt::AltModifier)
+                continue;
+            const QString key = QKeySequence(keys[0].key()).toString();
+            if (key.size() == 1)
+                letters += key.toLower();
+        }
+    }
+    return letters;
+}
+
+void MainWindow::openMenuBar() {
+    const QList<QAction*> menus = menuBar()->actions();
+    if (!menus.isEmpty())
+        menuBar()->setActiveAction(menus.first());
+}
+
+void MainWindow::updateTitle() {
+    const QString& path = m_document->fileName();
+    const bool untitled = path.isEmpty() || path == m_document->untitledName();
+    const QString shown = untitled ? UntitledText.in(m_uiLanguage) : path;
+    setWindowTitle((untitled ? shown : QFileInfo(path).fileName()) +
+                   QStringLiteral("[*] — Hexlume"));
+    setWindowModified(m_buffer->isModified());
+    m_status->setFileName(shown);
 }
 
 void MainWindow::updateCaretStatus() {
@@ -277,7 +339,9 @@ void MainWindow::showRecentFiles() {
     for (int slot = 0; slot < items.size(); ++slot) {
         if (!m_recent->isFilled(slot))
             continue;
-        items[slot]->setText(m_recent->displayName(slot));
+        // A file name may hold '&', which a menu would take for a mnemonic.
+        QString caption = m_recent->displayName(slot);
+        items[slot]->setText(caption.replace(QLatin1Char('&'), QStringLiteral("&&")));
         items[slot]->setStatusTip(m_recent->path(slot));
         items[slot]->setToolTip(m_recent->path(slot));
         items[slot]->setVisible(true);

@@ -61,6 +61,11 @@ private:
     void connectActions();
     void createFeatures();
     void updateCaretStatus();
+    // The document's name, a modified marker and its full path in the status bar.
+    void updateTitle();
+    // F10: the first menu opens, as on other desktops.
+    void openMenuBar();
+    QString altShortcutLetters() const;
     void showRecentFiles();
     void openRecentFile(int slot);
     void clearRecentFiles();

@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFrame>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -36,6 +37,18 @@ QFrame* namedColourSwatch(const char* name, int width) {
     panel->setAutoFillBackground(true);
     panel->setFixedSize(width, 22);
     return panel;
+}
+
+void DialogCaptions::apply(UiLanguage language) const {
+    for (const Item& item : m_items) {
+        const QString text = item.text.in(language);
+        if (auto* label = qobject_cast<QLabel*>(item.widget.data()))
+            label->setText(text);
+        else if (auto* button = qobject_cast<QAbstractButton*>(item.widget.data()))
+            button->setText(text);
+        else if (auto* group = qobject_cast<QGroupBox*>(item.widget.data()))
+            group->setTitle(text);
+    }
 }
 
 OkCancelButtons makeOkCancelButtons(QDialog* dialog) {

@@ -1,7 +1,12 @@
 #pragma once
 
+#include "foundation/messages/ui_text.h"
+
 #include <QDialogButtonBox>
+#include <QList>
+#include <QPointer>
 #include <QString>
+#include <QWidget>
 
 class QComboBox;
 class QDialog;
@@ -24,6 +29,24 @@ QLabel* namedLabel(const char* name, const QString& text, QWidget* buddy);
 QComboBox* namedEditableCombo(const char* name, const QStringList& items);
 // A sunken panel that shows a chosen colour.
 QFrame* namedColourSwatch(const char* name, int width);
+
+// The captions of a dialog's labels, buttons and group boxes in both languages, set together
+// when the dialog changes language.
+class DialogCaptions {
+public:
+    template <typename W> W* add(W* widget, const UiText& text) {
+        m_items.append({widget, text});
+        return widget;
+    }
+    void apply(UiLanguage language) const;
+
+private:
+    struct Item {
+        QPointer<QWidget> widget;
+        UiText text;
+    };
+    QList<Item> m_items;
+};
 
 // OK (the default button) and Cancel (rejects the dialog). The caller
 // connects OK, since each dialog builds its result there.

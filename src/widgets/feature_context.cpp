@@ -34,6 +34,36 @@ void FeatureContext::hintFromMessage(QAction* button, int line) {
     bind(button, line, CaptionKind::Hint);
 }
 
+void FeatureContext::captionFromText(QMenu* menu, const UiText& text) {
+    bindText(menu, text, CaptionKind::Caption);
+}
+
+void FeatureContext::captionFromText(QAction* item, const UiText& text) {
+    bindText(item, text, CaptionKind::Caption);
+}
+
+void FeatureContext::hintFromText(QAction* button, const UiText& text) {
+    bindText(button, text, CaptionKind::Hint);
+}
+
+void FeatureContext::bindText(QObject* control, const UiText& text, CaptionKind kind) {
+    m_textBindings.append({control, text, kind});
+    apply(m_textBindings.last());
+}
+
+void FeatureContext::apply(const TextBinding& binding) const {
+    const QString text = binding.text.in(m_messages.language());
+    if (auto* menu = qobject_cast<QMenu*>(binding.control.data()))
+        menu->setTitle(text);
+    else if (auto* action = qobject_cast<QAction*>(binding.control.data())) {
+        action->setText(text);
+        if (binding.kind == CaptionKind::Hint) {
+            action->setToolTip(text);
+            action->setStatusTip(text);
+        }
+    }
+}
+
 void FeatureContext::bind(QObject* control, int line, CaptionKind kind) {
     // Buttons get their hint at once; menus keep their built-in German captions until the
     // window applies its language at start.
@@ -57,6 +87,8 @@ void FeatureContext::apply(const CaptionBinding& binding) const {
 
 void FeatureContext::applyLanguage() {
     for (const CaptionBinding& binding : std::as_const(m_bindings))
+        apply(binding);
+    for (const TextBinding& binding : std::as_const(m_textBindings))
         apply(binding);
     emit languageChanged();
 }

@@ -4,6 +4,7 @@
 #include "foundation/messages/captions.h"
 #include "foundation/messages/message_table.h"
 #include "foundation/messages/prompter.h"
+#include "foundation/messages/ui_text.h"
 
 #include <QList>
 #include <QObject>
@@ -43,6 +44,8 @@ struct FeatureMenus {
     QToolBar* standardBar = nullptr;
     QAction* saveButton = nullptr;
     QAction* undoButton = nullptr;
+    // The row below: links, images, fonts and styles.
+    QToolBar* insertBar = nullptr;
     // The second bar: tables, forms, preview, search.
     QToolBar* tableBar = nullptr;
 };
@@ -83,6 +86,10 @@ public:
     void captionFromMessage(QAction* item, int line);
     void hintFromMessage(QAction* button, int line);
     const QList<CaptionBinding>& captionBindings() const { return m_bindings; }
+    // The same for texts the message table does not hold, kept beside the feature's items.
+    void captionFromText(QMenu* menu, const UiText& text);
+    void captionFromText(QAction* item, const UiText& text);
+    void hintFromText(QAction* button, const UiText& text);
 
     // Called by the window after the message table switched language.
     void applyLanguage();
@@ -123,8 +130,15 @@ signals:
     void startedUp();
 
 private:
+    struct TextBinding {
+        QPointer<QObject> control;
+        UiText text;
+        CaptionKind kind;
+    };
     void bind(QObject* control, int line, CaptionKind kind);
     void apply(const CaptionBinding& binding) const;
+    void bindText(QObject* control, const UiText& text, CaptionKind kind);
+    void apply(const TextBinding& binding) const;
 
     QWidget* m_window;
     QsciScintilla* m_editor;
@@ -136,4 +150,5 @@ private:
     FeatureMenus m_menus;
     QList<CaptionBinding> m_bindings;
     std::vector<std::function<bool()>> m_closeQueries;
+    QList<TextBinding> m_textBindings;
 };

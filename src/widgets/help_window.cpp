@@ -61,6 +61,13 @@ HelpWindow::HelpWindow(QWidget* parent) : QMainWindow(parent, Qt::Window) {
     m_back->setEnabled(false);
     m_forward->setEnabled(false);
 
+    // Esc as in a dialog, Ctrl+W as in a browser.
+    auto* closeKey = new QAction(this);
+    closeKey->setObjectName(QStringLiteral("closeKey"));
+    closeKey->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence(QStringLiteral("Ctrl+W"))});
+    addAction(closeKey);
+    connect(closeKey, &QAction::triggered, this, &QWidget::close);
+
     connect(m_back, &QAction::triggered, m_browser, &QTextBrowser::backward);
     connect(m_forward, &QAction::triggered, m_browser, &QTextBrowser::forward);
     connect(m_contents, &QAction::triggered, this, [this] { showTopic(m_language, 0); });
@@ -108,6 +115,7 @@ void HelpWindow::applyLanguage() {
     m_back->setText(BackText.in(m_language));
     m_forward->setText(ForwardText.in(m_language));
     m_contents->setText(ContentsText.in(m_language));
+    findChild<QToolBar*>(QStringLiteral("helpToolBar"))->setWindowTitle(TitleText.in(m_language));
     updateTitle();
 }
 

@@ -2,11 +2,13 @@
 #include "foundation/document/document.h"
 #include "foundation/document/editor_buffer.h"
 #include "foundation/messages/scripted_prompter.h"
+#include "foundation/messages/status_text.h"
 #include "foundation/settings/recent_files.h"
 #include "shell/main_actions.h"
 #include "shell/main_window.h"
 #include "shell/status_panels.h"
 #include "widgets/feature_context.h"
+#include "widgets/menu_mnemonics.h"
 #include "window_test.h"
 
 #include <Qsci/qsciscintilla.h>
@@ -105,19 +107,19 @@ private slots:
         window.startUp({});
 
         action(window, "englishItem")->trigger();
-        QCOMPARE(menu(window, "fileMenu")->title(), QStringLiteral("File"));
+        QCOMPARE(menu(window, "fileMenu")->title(), QStringLiteral("&File"));
         QCOMPARE(action(window, "newItem")->text(), QStringLiteral("New"));
         QCOMPARE(action(window, "newButton")->toolTip(), QStringLiteral("New document"));
         QCOMPARE(action(window, "setBookmark0Item")->text(), QStringLiteral("Bookmark 0"));
         QCOMPARE(action(window, "gotoBookmark9Item")->text(), QStringLiteral("Bookmark 9"));
-        QCOMPARE(menu(window, "htmlMenu")->title(), QStringLiteral("HTML"));
+        QCOMPARE(withoutMnemonic(menu(window, "htmlMenu")->title()), QStringLiteral("HTML"));
         QVERIFY(window.statusPanels().panel(0)->text().startsWith(QStringLiteral("Row ")));
 
         action(window, "germanItem")->trigger();
-        QCOMPARE(menu(window, "fileMenu")->title(), QStringLiteral("Datei"));
+        QCOMPARE(menu(window, "fileMenu")->title(), QStringLiteral("&Datei"));
         QCOMPARE(action(window, "newItem")->text(), QStringLiteral("Neu"));
         QCOMPARE(action(window, "setBookmark3Item")->text(), QStringLiteral("Lesezeichen 3"));
-        QCOMPARE(menu(window, "htmlMenu")->title(), QStringLiteral("HTML"));
+        QCOMPARE(withoutMnemonic(menu(window, "htmlMenu")->title()), QStringLiteral("HTML"));
         QVERIFY(window.statusPanels().panel(0)->text().startsWith(QStringLiteral("Zeile: ")));
         // Qt's own buttons follow, so a German question is not answered with "Yes".
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Ja"));
@@ -188,6 +190,28 @@ private slots:
         }
     }
 
+    // On a 1280 pixel wide screen every toolbar control is in sight, none behind the chevron.
+    void toolbarsFitA1280PixelWideWindow() {
+        ScriptedPrompter prompter;
+        MainWindow window(m_platform, &prompter);
+        window.startUp({});
+        // The size the window opens in on such a screen.
+        window.resize(initialWindowSize(QSize(1280, 800), QSize(800, 600)));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        for (const char* language : {"englishItem", "germanItem"}) {
+            action(window, language)->trigger();
+            QCoreApplication::processEvents();
+            for (QToolBar* bar : window.findChildren<QToolBar*>()) {
+                if (!bar->isVisible())
+                    continue;
+                auto* chevron = bar->findChild<QWidget*>(QStringLiteral("qt_toolbar_ext_button"));
+                QVERIFY2(!chevron || !chevron->isVisible(), qPrintable(bar->objectName()));
+                QVERIFY2(bar->geometry().right() < window.width(), qPrintable(bar->objectName()));
+            }
+        }
+    }
+
     // Actions of the dialogs and side windows the main window owns have shortcuts of their own.
     static bool belongsToTheMainWindow(QObject* o, QWidget* window) {
         for (QObject* p = o->parent(); p; p = p->parent()) {
@@ -216,6 +240,56 @@ private slots:
             }
         }
         QVERIFY(owner.contains(QStringLiteral("Ctrl+M")) && owner.contains(QStringLiteral("F3")));
+    }
+
+    // The title names the document and marks unsaved changes; the status bar and the recent
+    // file's tooltip give the full path.
+    void titleStatusAndSaveAsFollowTheDocument() {
+        ScriptedPrompter prompter;
+        MainWindow window(m_platform, &prompter);
+        window.show();
+        window.startUp({});
+        action(window, "germanItem")->trigger();
+        QCOMPARE(window.windowTitle(), QStringLiteral("Unbenannt[*] — Hexlume"));
+        QCOMPARE(window.statusPanels().panel(3)->text(), QStringLiteral("Unbenannt"));
+        action(window, "englishItem")->trigger();
+        QCOMPARE(window.windowTitle(), QStringLiteral("Untitled[*] — Hexlume"));
+        QVERIFY(!window.isWindowModified());
+
+        window.editor()->setFocus();
+        QTest::keyClicks(window.editor(), QStringLiteral("ab"));
+        QTRY_VERIFY(window.isWindowModified());
+        // Save As offers HTML first and gives a name without extension ".html".
+        const QString chosen = m_home.filePath(QStringLiteral("plain"));
+        const QString page = chosen + QStringLiteral(".html");
+        prompter.addFile(chosen);
+        action(window, "saveAsItem")->trigger();
+        QVERIFY(prompter.lastChooserFilter.startsWith(QStringLiteral("HTML files (*.html *.htm)")));
+        QVERIFY(QFile::exists(page));
+        QVERIFY(!QFile::exists(chosen));
+        QCOMPARE(window.document().fileName(), page);
+        QTRY_VERIFY(!window.isWindowModified());
+        QCOMPARE(window.windowTitle(), QStringLiteral("plain.html[*] — Hexlume"));
+        QCOMPARE(window.statusPanels().panel(3)->text(), page);
+        QCOMPARE(action(window, "recentFile4")->toolTip(), page);
+        QVERIFY(menu(window, "fileMenu")->toolTipsVisible());
+
+        // Undo and Redo from the menu and from the keys.
+        action(window, "undoItem")->trigger();
+        QCOMPARE(window.buffer().text(), QString());
+        action(window, "redoItem")->trigger();
+        QCOMPARE(window.buffer().text(), QStringLiteral("ab"));
+        QTRY_VERIFY(!window.isWindowModified());
+        for (const char* redo : {"Ctrl+Y", "Ctrl+Shift+Z"}) {
+            QTest::keySequence(window.editor(), QKeySequence(QStringLiteral("Ctrl+Z")));
+            QCOMPARE(window.buffer().text(), QString());
+            QTRY_VERIFY(window.isWindowModified());
+            QTest::keySequence(window.editor(), QKeySequence(QLatin1String(redo)));
+            QCOMPARE(window.buffer().text(), QStringLiteral("ab"));
+        }
+        QCOMPARE(action(window, "redoItem")->shortcuts(),
+                 QList<QKeySequence>({QKeySequence(QStringLiteral("Ctrl+Y")),
+                                      QKeySequence(QStringLiteral("Ctrl+Shift+Z"))}));
     }
 
     void bookmarksSetGotoAndClearFromThePopup() {

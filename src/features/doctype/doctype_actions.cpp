@@ -8,10 +8,16 @@
 #include <QAction>
 #include <QMenu>
 
+namespace {
+
+const UiText DocTypeText{"Dokumenttyp...", "Document type..."};
+
+} // namespace
+
 DocTypeActions::DocTypeActions(FeatureContext& context)
     : QObject(&context), m_context(context), m_dialog(new DocTypeDialog(m_context.window())) {
-    // The caption is the same word in both languages.
-    QAction* item = m_context.menus().html->addAction(QStringLiteral("Doctype"));
+    QAction* item = m_context.menus().html->addAction(QString());
+    m_context.captionFromText(item, DocTypeText);
     item->setObjectName(QStringLiteral("docTypeItem"));
     item->setShortcut(QKeySequence(QStringLiteral("Ctrl+Alt+D")));
     connect(item, &QAction::triggered, this, [this] { insertDocType(); });

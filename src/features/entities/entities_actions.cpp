@@ -18,11 +18,11 @@ EntitiesActions::EntitiesActions(FeatureContext& context)
         void (EntitiesActions::*handler)();
     };
     const Item items[] = {
-        {"replaceUmlautsItem", "Ersetze Umlaute...", 165, &EntitiesActions::replaceUmlauts},
+        {"replaceUmlautsItem", "Umlaute ersetzen", 165, &EntitiesActions::replaceUmlauts},
         {"characterReferenceItem", "Zeichencode erstellen", 166,
          &EntitiesActions::makeCharacterReference},
         {"specialCharactersItem", "Sonderzeichen", 208, &EntitiesActions::showSpecialCharacters},
-        {"javaScriptStringItem", "Erstelle Javascript String Variable", 168,
+        {"javaScriptStringItem", "JavaScript-Stringvariable erstellen", 168,
          &EntitiesActions::makeJavaScriptString},
     };
     QMenu* html = m_context.menus().html;

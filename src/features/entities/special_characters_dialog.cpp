@@ -19,13 +19,13 @@ struct SpecialTexts {
     const char* caption;
     const char* keyCode;
     const char* close;
+    const char* keyCodeHint;
+    const char* space;
 };
 
-const SpecialTexts german{"Sonderzeichen", "Zeichencode", "Schliessen"};
-const SpecialTexts english{"Special character", "Key code", "Close"};
-
-// The same in both languages.
-const QString KeyCodeHint = QStringLiteral("Create character");
+const SpecialTexts german{"Sonderzeichen", "Zeichencode", "Schließen", "Zeichen erzeugen",
+                          "Leerz."};
+const SpecialTexts english{"Special character", "Key code", "Close", "Create character", "Space"};
 
 } // namespace
 
@@ -69,7 +69,6 @@ SpecialCharactersDialog::SpecialCharactersDialog(QWidget* parent) : QDialog(pare
     m_keyCode = new QPushButton;
     m_keyCode->setObjectName(QStringLiteral("keyCodeButton"));
     m_keyCode->setAutoDefault(false);
-    m_keyCode->setToolTip(KeyCodeHint);
     connect(m_keyCode, &QPushButton::clicked, this, [this] { takeKeyCode(); });
 
     auto* ok = new QPushButton(QStringLiteral("OK"));
@@ -114,6 +113,10 @@ void SpecialCharactersDialog::prepareToShow() {
     setWindowTitle(QString::fromUtf8(t.caption));
     m_codeLabel->setText(QString::fromUtf8(t.keyCode));
     m_keyCode->setText(QString::fromUtf8(t.keyCode));
+    m_keyCode->setToolTip(QString::fromUtf8(t.keyCodeHint));
+    // The one entity button that names its character instead of showing it.
+    findChild<QToolButton*>(QStringLiteral("nonBreakingSpaceButton"))
+        ->setText(QString::fromUtf8(t.space));
     m_close->setText(QString::fromUtf8(t.close));
     SpecialFields f = fields();
     openSpecialCharacters(f);

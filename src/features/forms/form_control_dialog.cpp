@@ -26,6 +26,10 @@ struct InputTexts {
 const InputTexts german{"Grafik Schaltfläche", "Grafik auswählen", "Abbrechen"};
 const InputTexts english{"Button graphics", "Choose a picture", "Cancel"};
 
+const UiText Caption{"Eingabeelement", "Input"};
+const UiText TypeText{"Typ", "Type"};
+const UiText ValueText{"Wert/Alt", "Value/Alt"};
+
 const QString PictureFilter = QStringLiteral(
     "Pictures(*.gif,*.jpg,*.png,*.bmp ...) (*.gif *jpg *.jpeg *.png *.bmp *.ico *.pcx *.ani "
     "*.wmf *.cur);;All(*.*) (*)");
@@ -34,7 +38,6 @@ const QString PictureFilter = QStringLiteral(
 
 FormControlDialog::FormControlDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("formControlDialog"));
-    setWindowTitle(QStringLiteral("Input"));
 
     const InputFields initial;
     m_type = new QComboBox;
@@ -67,7 +70,7 @@ FormControlDialog::FormControlDialog(QWidget* parent) : QDialog(parent) {
     connect(m_browse, &QPushButton::clicked, this, [this] { browseForPicture(); });
 
     auto* grid = new QGridLayout;
-    grid->addWidget(namedLabel("typeLabel", QStringLiteral("Type"), m_type), 0, 0);
+    grid->addWidget(m_captions.add(namedLabel("typeLabel", QString(), m_type), TypeText), 0, 0);
     grid->addWidget(m_type, 0, 1, 1, 3);
     grid->addWidget(namedLabel("nameLabel", QStringLiteral("Name"), m_name), 1, 0);
     grid->addWidget(m_name, 1, 1, 1, 4);
@@ -75,7 +78,7 @@ FormControlDialog::FormControlDialog(QWidget* parent) : QDialog(parent) {
     grid->addWidget(m_size, 2, 1);
     grid->addWidget(m_lengthLabel, 2, 2);
     grid->addWidget(m_length, 2, 3);
-    grid->addWidget(namedLabel("valueLabel", QStringLiteral("Value/Alt"), m_value), 3, 0);
+    grid->addWidget(m_captions.add(namedLabel("valueLabel", QString(), m_value), ValueText), 3, 0);
     grid->addWidget(m_value, 3, 1, 1, 4);
     grid->addWidget(namedLabel("clickScriptLabel", QStringLiteral("onclick"), m_clickScript), 4, 0);
     grid->addWidget(m_clickScript, 4, 1, 1, 4);
@@ -121,6 +124,8 @@ int FormControlDialog::exec() {
 void FormControlDialog::prepareToShow() {
     m_htmlCode.clear();
     const InputTexts& t = m_language == UiLanguage::German ? german : english;
+    setWindowTitle(Caption.in(m_language));
+    m_captions.apply(m_language);
     m_imageLabel->setText(QString::fromUtf8(t.image));
     m_browse->setToolTip(QString::fromUtf8(t.browse));
     m_cancel->setText(QString::fromUtf8(t.cancel));

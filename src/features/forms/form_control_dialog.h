@@ -4,6 +4,8 @@
 
 #include "features/forms/form_markup.h"
 
+#include "widgets/dialog_parts.h"
+
 #include <QDialog>
 
 #include <functional>
@@ -58,6 +60,7 @@ private:
     QLineEdit* m_value;
     QLineEdit* m_clickScript;
     QLineEdit* m_image;
+    DialogCaptions m_captions;
     QLabel* m_sizeLabel;
     QLabel* m_lengthLabel;
     QLabel* m_imageLabel;

@@ -21,10 +21,15 @@ struct FormTexts {
     const char* cancel;
 };
 
-const FormTexts german{"Eingabefeld einfügen", "Datei Upload einfügen", "Submit Button einfügen",
-                       "Reset Button einfügen", "Abbrechen"};
+const FormTexts german{"Eingabefeld einfügen", "Datei-Upload einfügen",
+                       "Submit-Schaltfläche einfügen", "Reset-Schaltfläche einfügen", "Abbrechen"};
 const FormTexts english{"Insert input", "Insert file upload", "Insert submit button",
                         "Insert reset button", "Cancel"};
+
+const UiText Caption{"Formular", "Form"};
+const UiText ActionText{"Aktion (Mail/URL)", "Action (mail/URL)"};
+const UiText MethodText{"Methode", "Method"};
+const UiText EncodingText{"Kodierung (enctype)", "Encoding (enctype)"};
 
 QCheckBox* namedCheck(const char* name, bool on) {
     auto* box = new QCheckBox;
@@ -45,7 +50,6 @@ QComboBox* namedList(const char* name, const QStringList& items, const QString& 
 
 FormDialog::FormDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("formDialog"));
-    setWindowTitle(QStringLiteral("Forms"));
 
     const FormFields initial;
     m_name = namedField("nameEdit", initial.name);
@@ -63,11 +67,14 @@ FormDialog::FormDialog(QWidget* parent) : QDialog(parent) {
     auto* grid = new QGridLayout;
     grid->addWidget(namedLabel("nameLabel", QStringLiteral("Name"), m_name), 0, 0);
     grid->addWidget(m_name, 0, 1);
-    grid->addWidget(namedLabel("actionLabel", QStringLiteral("Action (Mail/URL)"), m_action), 1, 0);
+    grid->addWidget(m_captions.add(namedLabel("actionLabel", QString(), m_action), ActionText), 1,
+                    0);
     grid->addWidget(m_action, 1, 1);
-    grid->addWidget(namedLabel("methodLabel", QStringLiteral("Method"), m_method), 2, 0);
+    grid->addWidget(m_captions.add(namedLabel("methodLabel", QString(), m_method), MethodText), 2,
+                    0);
     grid->addWidget(m_method, 2, 1, Qt::AlignLeft);
-    grid->addWidget(namedLabel("encodingLabel", QStringLiteral("Enctype"), m_encoding), 3, 0);
+    grid->addWidget(
+        m_captions.add(namedLabel("encodingLabel", QString(), m_encoding), EncodingText), 3, 0);
     grid->addWidget(m_encoding, 3, 1, Qt::AlignLeft);
     grid->addWidget(namedLabel("onSubmitLabel", QStringLiteral("onSubmit (optional)"), m_onSubmit),
                     4, 0);
@@ -93,7 +100,7 @@ FormDialog::FormDialog(QWidget* parent) : QDialog(parent) {
     layout->addWidget(buttons.box);
 
     QWidget* order[] = {m_name,       m_action,     m_method,      m_encoding,
-                        m_onSubmit,   m_inputCheck, m_submitCheck, m_uploadCheck,
+                        m_onSubmit,   m_inputCheck, m_uploadCheck, m_submitCheck,
                         m_resetCheck, buttons.ok,   buttons.cancel};
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
@@ -110,6 +117,8 @@ int FormDialog::exec() {
 void FormDialog::prepareToShow() {
     m_htmlCode.clear();
     const FormTexts& t = m_language == UiLanguage::German ? german : english;
+    setWindowTitle(Caption.in(m_language));
+    m_captions.apply(m_language);
     m_inputCheck->setText(QString::fromUtf8(t.input));
     m_uploadCheck->setText(QString::fromUtf8(t.upload));
     m_submitCheck->setText(QString::fromUtf8(t.submit));

@@ -4,6 +4,8 @@
 
 #include "features/forms/form_markup.h"
 
+#include "widgets/dialog_parts.h"
+
 #include <QDialog>
 
 class QCheckBox;
@@ -34,6 +36,7 @@ private:
     void buildForm();
 
     UiLanguage m_language = UiLanguage::German;
+    DialogCaptions m_captions;
     QString m_htmlCode;
     QLineEdit* m_name;
     QLineEdit* m_action;

@@ -10,24 +10,37 @@
 #include <QMenu>
 #include <QToolBar>
 
+namespace {
+
+const UiText FormsMenuText{"Formulare", "Forms"};
+const UiText FormText{"Formular", "Form"};
+const UiText InputBoxText{"Eingabefeld", "Input box"};
+const UiText ButtonText{"Schaltfläche", "Button"};
+const UiText TextAreaText{"Textbereich", "Text area"};
+const UiText RadioButtonText{"Optionsfeld", "Radio button"};
+const UiText CheckBoxText{"Kontrollkästchen", "Check box"};
+const UiText SelectBoxText{"Auswahlliste", "Select box"};
+const UiText DropDownListText{"Aufklappliste", "Drop-down list"};
+
+} // namespace
+
 FormsActions::FormsActions(FeatureContext& context)
     : QObject(&context), m_context(context),
       m_formControl(new FormControlDialog(m_context.window())),
       m_form(new FormDialog(m_context.window())) {
-    // The menu's captions read the same in both languages.
-    auto* forms = new QMenu(QStringLiteral("Forms..."), m_context.menus().html);
+    auto* forms = new QMenu(m_context.menus().html);
+    m_context.captionFromText(forms, FormsMenuText);
     forms->setObjectName(QStringLiteral("formsMenu"));
     forms->menuAction()->setObjectName(QStringLiteral("formsMenuAction"));
     m_context.menus().html->addMenu(forms);
-    QAction* formItem = menuItem(forms, "insertFormItem", QStringLiteral("Form"));
-    QAction* inputBoxItem = menuItem(forms, "insertInputBoxItem", QStringLiteral("Inputbox"));
-    QAction* buttonItem = menuItem(forms, "insertButtonItem", QStringLiteral("Button"));
-    QAction* textAreaItem = menuItem(forms, "insertTextAreaItem", QStringLiteral("Textarea"));
-    QAction* radioItem = menuItem(forms, "insertRadioButtonItem", QStringLiteral("Radiobutton"));
-    QAction* checkItem = menuItem(forms, "insertCheckBoxItem", QStringLiteral("CheckBox"));
-    QAction* selectItem = menuItem(forms, "insertSelectBoxItem", QStringLiteral("Selectbox"));
-    QAction* dropDownItem =
-        menuItem(forms, "insertDropDownListItem", QStringLiteral("Drop down list"));
+    QAction* formItem = menuItem(forms, "insertFormItem", FormText);
+    QAction* inputBoxItem = menuItem(forms, "insertInputBoxItem", InputBoxText);
+    QAction* buttonItem = menuItem(forms, "insertButtonItem", ButtonText);
+    QAction* textAreaItem = menuItem(forms, "insertTextAreaItem", TextAreaText);
+    QAction* radioItem = menuItem(forms, "insertRadioButtonItem", RadioButtonText);
+    QAction* checkItem = menuItem(forms, "insertCheckBoxItem", CheckBoxText);
+    QAction* selectItem = menuItem(forms, "insertSelectBoxItem", SelectBoxText);
+    QAction* dropDownItem = menuItem(forms, "insertDropDownListItem", DropDownListText);
 
     m_context.menus().tableBar->addSeparator();
     QAction* formButton = button("insertFormButton", "hx-form-form", 113);
@@ -60,8 +73,9 @@ FormsActions::FormsActions(FeatureContext& context)
     on({dropDownItem, dropDownButton}, &FormsActions::insertDropDownList);
 }
 
-QAction* FormsActions::menuItem(QMenu* menu, const char* name, const QString& caption) {
-    QAction* action = menu->addAction(caption);
+QAction* FormsActions::menuItem(QMenu* menu, const char* name, const UiText& caption) {
+    QAction* action = menu->addAction(QString());
+    m_context.captionFromText(action, caption);
     action->setObjectName(QLatin1String(name));
     return action;
 }

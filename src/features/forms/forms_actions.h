@@ -7,6 +7,7 @@ class QMenu;
 class FormDialog;
 class FormControlDialog;
 class FeatureContext;
+struct UiText;
 enum class InputCommand;
 
 // The form and form-control items of HTML > Forms... and their buttons on the second toolbar,
@@ -35,7 +36,7 @@ public:
 
 private:
     void runFormControlDialog(InputCommand command);
-    QAction* menuItem(QMenu* menu, const char* name, const QString& caption);
+    QAction* menuItem(QMenu* menu, const char* name, const UiText& caption);
     // The hint comes from the message table by the button's name when the language is applied.
     QAction* button(const char* name, const char* icon, int hintLine);
 

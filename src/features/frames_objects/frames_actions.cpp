@@ -18,12 +18,12 @@ FramesActions::FramesActions(FeatureContext& context)
     m_framesetDialog->chooseSourceFile = [this] { return chooseSourceFile(); };
     m_iFrameDialog->chooseSourceFile = [this] { return chooseSourceFile(); };
 
-    // Both captions are English words in either language.
+    // Both captions are the elements' names in either language.
     QMenu* menu = m_context.menus().frames;
-    QAction* frameset = menu->addAction(QStringLiteral("Frameset"));
+    QAction* frameset = menu->addAction(QStringLiteral("Frameset..."));
     frameset->setObjectName(QStringLiteral("framesetItem"));
     connect(frameset, &QAction::triggered, this, [this] { newFramesetPage(); });
-    QAction* iFrame = menu->addAction(QStringLiteral("iFrame"));
+    QAction* iFrame = menu->addAction(QStringLiteral("iFrame..."));
     iFrame->setObjectName(QStringLiteral("iFrameItem"));
     connect(iFrame, &QAction::triggered, this, [this] { insertIFrame(); });
 }

@@ -13,6 +13,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -35,7 +36,7 @@ struct FramesTexts {
 const FramesTexts german{
     .borders = "Rahmen",
     .bordersHint = "Rahmen anzeigen",
-    .noresizeHint = "Grösse kann nicht verändert werden",
+    .noresizeHint = "Größe kann nicht verändert werden",
     .marginHeightHint = "Randhöhe",
     .marginWidthHint = "Randbreite",
     .scrollingHint = "Scrollbalken ein/aus",
@@ -70,8 +71,8 @@ FramesetDialog::FramesetDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Frameset"));
     const FramesFields start;
 
-    auto* typeBox = new QGroupBox(QStringLiteral("Typ"));
-    auto* typeRow = new QHBoxLayout(typeBox);
+    m_typeGroup = new QGroupBox;
+    auto* typeRow = new QHBoxLayout(m_typeGroup);
     const char* pictures[] = {"hx-frames-2", "hx-frames-3", "hx-frames-4"};
     const char* radioNames[] = {"twoFramesRadio", "threeFramesRadio", "fourFramesRadio"};
     for (int i = 0; i < 3; ++i) {
@@ -134,7 +135,7 @@ FramesetDialog::FramesetDialog(QWidget* parent) : QDialog(parent) {
     connect(m_ok, &QPushButton::clicked, this, [this] { buildPageAndAccept(); });
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(typeBox);
+    layout->addWidget(m_typeGroup);
     layout->addLayout(grid);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(m_borders);
@@ -155,6 +156,8 @@ void FramesetDialog::prepareToShow() {
     m_page.clear();
     const FramesTexts& t = m_language == UiLanguage::German ? german : english;
     m_borders->setText(tr8(t.borders));
+    m_typeGroup->setTitle(m_language == UiLanguage::German ? QStringLiteral("Typ")
+                                                           : QStringLiteral("Type"));
     m_borders->setToolTip(tr8(t.bordersHint));
     for (FrameGroup& g : m_frames) {
         g.noresize->setToolTip(tr8(t.noresizeHint));
@@ -164,6 +167,15 @@ void FramesetDialog::prepareToShow() {
         g.browseButton->setText(tr8(t.source));
         g.browseButton->setToolTip(tr8(t.sourceHint));
         g.source->setToolTip(tr8(t.sourceHint));
+        auto* form = static_cast<QFormLayout*>(g.group->layout());
+        const std::pair<QWidget*, UiText> labels[] = {
+            {g.height, {"Randhöhe", "Margin height"}},
+            {g.width, {"Randbreite", "Margin width"}},
+            {g.scrolling, {"Bildlauf", "Scrolling"}},
+        };
+        for (const auto& [field, text] : labels)
+            if (auto* label = qobject_cast<QLabel*>(form->labelForField(field)))
+                label->setText(text.in(m_language));
     }
     m_cancel->setText(tr8(t.cancel));
 }

@@ -54,6 +54,7 @@ private:
     QString m_page;
     QRadioButton* m_layouts[3];
     QCheckBox* m_borders;
+    QGroupBox* m_typeGroup;
     FrameGroup m_frames[4];
     QPushButton* m_ok;
     QPushButton* m_cancel;

@@ -60,8 +60,10 @@ IFrameDialog::IFrameDialog(QWidget* parent) : QDialog(parent) {
 
     auto* form = new QFormLayout;
     form->addRow(namedLabel("nameLabel", QStringLiteral("Name"), m_name), m_name);
-    form->addRow(namedLabel("widthLabel", QStringLiteral("Width"), m_width), m_width);
-    form->addRow(namedLabel("heightLabel", QStringLiteral("Height"), m_height), m_height);
+    m_widthLabel = namedLabel("widthLabel", QString(), m_width);
+    m_heightLabel = namedLabel("heightLabel", QString(), m_height);
+    form->addRow(m_widthLabel, m_width);
+    form->addRow(m_heightLabel, m_height);
     auto* sourceRow = new QHBoxLayout;
     sourceRow->addWidget(m_source, 1);
     sourceRow->addWidget(m_browseButton);
@@ -89,6 +91,9 @@ void IFrameDialog::prepareToShow() {
     m_element.clear();
     const IFrameTexts& t = m_language == UiLanguage::German ? german : english;
     m_sourceLabel->setText(QString::fromUtf8(t.source));
+    const bool german = m_language == UiLanguage::German;
+    m_widthLabel->setText(german ? QStringLiteral("Breite") : QStringLiteral("Width"));
+    m_heightLabel->setText(german ? QStringLiteral("Höhe") : QStringLiteral("Height"));
     m_name->setToolTip(QString::fromUtf8(t.nameHint));
     m_width->setToolTip(QString::fromUtf8(t.widthHint));
     m_height->setToolTip(QString::fromUtf8(t.heightHint));

@@ -43,6 +43,8 @@ private:
     QLineEdit* m_height;
     QLineEdit* m_source;
     QLabel* m_sourceLabel;
+    QLabel* m_widthLabel;
+    QLabel* m_heightLabel;
     QPushButton* m_browseButton;
     QPushButton* m_cancel;
 };

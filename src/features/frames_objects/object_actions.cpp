@@ -6,10 +6,16 @@
 #include <QAction>
 #include <QMenu>
 
+namespace {
+
+const UiText ObjectText{"Objekt...", "Object..."};
+
+} // namespace
+
 ObjectActions::ObjectActions(FeatureContext& context)
     : QObject(&context), m_context(context), m_dialog(new ObjectDialog(m_context.window())) {
-    // The caption is the same English word in either language.
-    QAction* object = m_context.menus().html->addAction(QStringLiteral("Object..."));
+    QAction* object = m_context.menus().html->addAction(QString());
+    m_context.captionFromText(object, ObjectText);
     object->setObjectName(QStringLiteral("objectItem"));
     connect(object, &QAction::triggered, this, [this] { insertObject(); });
 }

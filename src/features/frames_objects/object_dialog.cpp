@@ -28,7 +28,7 @@ struct ObjectTexts {
 
 const ObjectTexts german{{"Eindeutige ID der Objektklasse", "Codebasis", "Imagemap Name", "Breite",
                           "Höhe", "Parametername", "Wert", "Rahmen", "Liste Parameter"},
-                         "Objecttyp auswählen",
+                         "Objekttyp auswählen",
                          "Hinzufügen",
                          "Löschen",
                          "Abbrechen"};
@@ -51,7 +51,6 @@ QString fromCrLf(QString text) {
 
 ObjectDialog::ObjectDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("objectDialog"));
-    setWindowTitle(QStringLiteral("Object"));
 
     m_typeCombo = new QComboBox;
     m_typeCombo->setObjectName(QStringLiteral("typeCombo"));
@@ -99,8 +98,8 @@ ObjectDialog::ObjectDialog(QWidget* parent) : QDialog(parent) {
     auto* top = new QGridLayout;
     top->addWidget(m_typeLabel, 0, 0);
     top->addWidget(m_typeCombo, 0, 1);
-    top->addWidget(namedLabel("mimeTypeLabel", QStringLiteral("MIME types"), m_mimeTypeCombo), 0,
-                   2);
+    m_mimeTypeLabel = namedLabel("mimeTypeLabel", QString(), m_mimeTypeCombo);
+    top->addWidget(m_mimeTypeLabel, 0, 2);
     top->addWidget(m_mimeTypeCombo, 0, 3);
     top->setColumnStretch(3, 1);
 
@@ -173,6 +172,9 @@ void ObjectDialog::prepareToShow() {
             buddy->setToolTip(hint);
     }
     m_typeLabel->setText(QString::fromUtf8(t.selectType));
+    const bool german = m_language == UiLanguage::German;
+    setWindowTitle(german ? QStringLiteral("Objekt") : QStringLiteral("Object"));
+    m_mimeTypeLabel->setText(german ? QStringLiteral("MIME-Typen") : QStringLiteral("MIME types"));
     m_addParameterButton->setText(QString::fromUtf8(t.add));
     m_clearParametersButton->setText(QString::fromUtf8(t.clear));
     m_cancel->setText(QString::fromUtf8(t.cancel));

@@ -61,6 +61,7 @@ private:
     QPlainTextEdit* m_parameters;
     std::array<QLabel*, 9> m_hinted; // the labels with a hint, in the order of the texts
     QLabel* m_typeLabel;
+    QLabel* m_mimeTypeLabel;
     QPushButton* m_addParameterButton;
     QPushButton* m_clearParametersButton;
     QPushButton* m_cancel;

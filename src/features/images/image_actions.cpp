@@ -9,6 +9,12 @@
 #include <QMenu>
 #include <QToolBar>
 
+namespace {
+
+const UiText ImageText{"Grafik...", "Image..."};
+
+} // namespace
+
 ImageActions::ImageActions(FeatureContext& context)
     : QObject(&context), m_context(context),
       m_dialog(new ImageDialog(m_context.prompter(), m_context.window())) {
@@ -16,12 +22,12 @@ ImageActions::ImageActions(FeatureContext& context)
     const QIcon icon = themedIcon(QStringLiteral("insert-image"));
     const FeatureMenus& menus = m_context.menus();
 
-    // "Image..." reads the same in both languages.
-    QAction* item = menus.html->addAction(icon, QStringLiteral("Image..."));
+    QAction* item = menus.html->addAction(icon, QString());
+    m_context.captionFromText(item, ImageText);
     item->setObjectName(QStringLiteral("imageItem"));
     item->setShortcut(QKeySequence(QStringLiteral("Ctrl+Alt+M")));
 
-    QAction* button = menus.standardBar->addAction(icon, QString());
+    QAction* button = menus.insertBar->addAction(icon, QString());
     button->setObjectName(QStringLiteral("imageButton"));
     m_context.hintFromMessage(button, 97);
 

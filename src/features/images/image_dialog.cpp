@@ -37,7 +37,7 @@ struct DialogText {
 
 const DialogText dialogTexts[] = {
     {"openButton", "Öffnen", "Open"},
-    {"includePathCheckBox", "Pfad einschliessen", "Include path",
+    {"includePathCheckBox", "Pfad einschließen", "Include path",
      "Komplette Pfadangabe im Dateinamen angeben", "Include path in filename"},
     {"fullPathEdit", nullptr, nullptr, "Komplette Pfadangabe im Dateinamen angeben",
      "Include path in filename"},
@@ -48,24 +48,24 @@ const DialogText dialogTexts[] = {
     {"pictureInfoGroup", "Grafikinfo", "Image info"},
     {"widthLabel", "Breite", "Width"},
     {"heightLabel", "Höhe", "Height"},
-    {"fileSizeLabel", "Dateigrösse", "File size"},
+    {"fileSizeLabel", "Dateigröße", "File size"},
     {"stretchCheckBox", "Grafik strecken", "Stretch graphics"},
     {"mapCheckBox", "Image Map erstellen", "Create image map"},
     {"mapNameLabel", "Name", "Name"},
-    {"shapeLabel", "Shape", "Shape"},
+    {"shapeLabel", "Form", "Shape"},
     {"coordsLabel", "Koord.", "Coords"},
     {"leftLabel", "Links", "Left"},
     {"topLabel", "Oben", "Top"},
     {"bottomLabel", "Unten", "Bottom"},
     {"altLabel", "Alt", "Alt"},
-    {"titleLabel", "Title", "Title"},
+    {"titleLabel", "Titel", "Title"},
     {"linkLabel", "Link", "Link"},
     {"modeGroup", "Vorschau Image Map", "Preview image map"},
     {"opticalButton", "Optisch", "Optical"},
     {"manualButton", "Manuell", "Manual"},
     {"clickXLabel", "Pos X:", "Pos X:"},
     {"clickYLabel", "Pos Y:", "Pos Y:"},
-    {"clearButton", "Clear", "Clear", "Image Map entfernen", "Clear image map"},
+    {"clearButton", "Entfernen", "Clear", "Image Map entfernen", "Clear image map"},
     {"okButton", "OK", "OK"},
     {"cancelButton", "Abbrechen", "Cancel"},
 };
@@ -101,7 +101,6 @@ void setTextColour(QWidget* widget, const char* colour) {
 ImageDialog::ImageDialog(Prompter& prompter, QWidget* parent)
     : QDialog(parent), m_prompter(prompter) {
     setObjectName(QStringLiteral("imageDialog"));
-    setWindowTitle(QStringLiteral("Image"));
     setSizeGripEnabled(true);
     buildControls();
     connectControls();
@@ -293,6 +292,7 @@ QString ImageDialog::text(const char* german, const char* english) const {
 }
 
 void ImageDialog::applyLanguage() {
+    setWindowTitle(text("Grafik", "Image"));
     for (const DialogText& t : dialogTexts) {
         QWidget* widget = findChild<QWidget*>(QLatin1String(t.object));
         if (!widget)

@@ -22,17 +22,20 @@ QAction* namedAction(QObject* parent, const char* name, const QString& text, con
     return action;
 }
 
+const UiText ColourText{"Farbe...", "Color..."};
+const UiText FontText{"Schrift...", "Font..."};
+
 } // namespace
 
 LinkActions::LinkActions(FeatureContext& context)
     : QObject(&context), m_context(context),
       m_linkDialog(new LinkDialog(m_context.prompter(), m_context.window())) {
     const FeatureMenus& a = m_context.menus();
-    // These captions are English words in both languages.
     QAction* link = namedAction(a.html, "linkItem", QStringLiteral("Link..."), "Ctrl+Alt+L");
-    QAction* colour =
-        namedAction(a.html, "colourCodeItem", QStringLiteral("Color..."), "Ctrl+Alt+R");
-    QAction* font = namedAction(a.format, "fontSpanItem", QStringLiteral("Font..."), "Ctrl+Alt+F");
+    QAction* colour = namedAction(a.html, "colourCodeItem", QString(), "Ctrl+Alt+R");
+    QAction* font = namedAction(a.format, "fontSpanItem", QString(), "Ctrl+Alt+F");
+    m_context.captionFromText(colour, ColourText);
+    m_context.captionFromText(font, FontText);
     link->setIcon(themedIcon(QStringLiteral("insert-link")));
     colour->setIcon(themedIcon(QStringLiteral("hx-color-code")));
     font->setIcon(themedIcon(QStringLiteral("hx-font-span")));
@@ -43,7 +46,7 @@ LinkActions::LinkActions(FeatureContext& context)
     connect(colour, &QAction::triggered, this, [this] { insertColourCode(); });
     connect(font, &QAction::triggered, this, [this] { wrapInFontSpan(); });
 
-    QToolBar* bar = a.standardBar;
+    QToolBar* bar = a.insertBar;
     bar->addSeparator();
     struct Button {
         const char* name;

@@ -1,5 +1,6 @@
 #include "features/links/link_dialog.h"
 
+#include "foundation/messages/ui_text.h"
 #include "widgets/dialog_parts.h"
 #include "widgets/help.h"
 
@@ -26,6 +27,23 @@ constexpr ProtocolButton kProtocolButtons[4] = {
     {LinkProtocol::Anchor, "anchorButton", "anchor"},
     {LinkProtocol::None, "noneButton", "ohne"},
 };
+
+const UiText AnchorButtonText{"Anker", "anchor"};
+const UiText DescriptionText{"Beschreibung", "Description"};
+const UiText TitleText{"Titel", "Title"};
+const UiText TargetFrameText{"Ziel-Frame", "Target frame"};
+const UiText UrlText{"URL", "URL"};
+const UiText MailText{"E-Mail", "E-mail"};
+const UiText AnchorText{"Anker (#)", "Anchor (#)"};
+
+// The rules name the target "Url", "Mail" or "#"; the label says it in the dialog's language.
+QString targetCaption(const QString& label, UiLanguage language) {
+    if (label == QLatin1String("Mail"))
+        return MailText.in(language);
+    if (label == QLatin1String("#"))
+        return AnchorText.in(language);
+    return UrlText.in(language);
+}
 
 } // namespace
 
@@ -57,11 +75,12 @@ LinkDialog::LinkDialog(Prompter& prompter, QWidget* parent)
 
     auto* form = new QFormLayout;
     form->addRow(m_targetLabel, m_targetEdit);
-    form->addRow(namedLabel("descriptionLabel", QStringLiteral("Description"), m_descriptionEdit),
-                 m_descriptionEdit);
-    form->addRow(namedLabel("titleLabel", QStringLiteral("Title"), m_titleEdit), m_titleEdit);
-    form->addRow(namedLabel("targetFrameLabel", QStringLiteral("Target"), m_targetFrameCombo),
-                 m_targetFrameCombo);
+    m_descriptionLabel = namedLabel("descriptionLabel", QString(), m_descriptionEdit);
+    m_titleLabel = namedLabel("titleLabel", QString(), m_titleEdit);
+    m_targetFrameLabel = namedLabel("targetFrameLabel", QString(), m_targetFrameCombo);
+    form->addRow(m_descriptionLabel, m_descriptionEdit);
+    form->addRow(m_titleLabel, m_titleEdit);
+    form->addRow(m_targetFrameLabel, m_targetFrameCombo);
     m_targetEdit->setMinimumWidth(320);
 
     const OkCancelButtons okCancel = makeOkCancelButtons(this);
@@ -87,7 +106,11 @@ void LinkDialog::prepare() {
     const LinkTexts& t = linkTexts(m_fields.language);
     setWindowTitle(t.caption);
     m_protocolGroup->setTitle(t.protocolGroup);
+    m_protocolButtons[2]->setText(AnchorButtonText.in(m_fields.language));
     m_protocolButtons[3]->setText(t.noneButton);
+    m_descriptionLabel->setText(DescriptionText.in(m_fields.language));
+    m_titleLabel->setText(TitleText.in(m_fields.language));
+    m_targetFrameLabel->setText(TargetFrameText.in(m_fields.language));
     m_protocolButtons[0]->setToolTip(t.httpHint);
     m_protocolButtons[1]->setToolTip(t.mailtoHint);
     m_protocolButtons[2]->setToolTip(t.anchorHint);
@@ -100,7 +123,7 @@ void LinkDialog::prepare() {
 void LinkDialog::showFields() {
     for (int i = 0; i < 4; ++i)
         m_protocolButtons[i]->setChecked(kProtocolButtons[i].protocol == m_fields.protocol);
-    m_targetLabel->setText(m_fields.targetLabel);
+    m_targetLabel->setText(targetCaption(m_fields.targetLabel, m_fields.language));
     m_targetEdit->setText(m_fields.target);
     m_descriptionEdit->setText(m_fields.description);
     m_titleEdit->setText(m_fields.title);

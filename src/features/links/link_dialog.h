@@ -42,6 +42,9 @@ private:
     QGroupBox* m_protocolGroup;
     QRadioButton* m_protocolButtons[4];
     QLabel* m_targetLabel;
+    QLabel* m_descriptionLabel;
+    QLabel* m_titleLabel;
+    QLabel* m_targetFrameLabel;
     QLineEdit* m_targetEdit;
     QLineEdit* m_descriptionEdit;
     QLineEdit* m_titleEdit;

@@ -21,6 +21,8 @@ constexpr int ContentsHelp = 0;
 
 const UiText BackupChooserTitle{"Sicherungsdateien zum Löschen auswählen",
                                 "Choose backup files to delete"};
+const UiText BrowserText{"Im Browser anzeigen", "Show in browser"};
+const UiText BackupFilesFilter{"Sicherungsdateien (*.bak *.BAK)", "Backup files (*.bak *.BAK)"};
 
 QIcon icon(const char* theme, const char* bundled) {
     return QIcon::fromTheme(QLatin1String(theme),
@@ -41,13 +43,12 @@ OutsideActions::OutsideActions(FeatureContext& context) : QObject(&context), m_c
     const QIcon browserIcon = icon("internet-web-browser", "hx-setup-browser");
     const QIcon ftpIcon = icon("folder-remote", "hx-setup-ftp");
 
-    // File menu: after the save commands, before printing. "Browser.." keeps its caption in
-    // both languages.
-    QAction* browser =
-        namedAction(menus.file, "browserItem", QStringLiteral("Browser.."), browserIcon);
+    // File menu: after the save commands, before printing.
+    QAction* browser = namedAction(menus.file, "browserItem", QString(), browserIcon);
+    m_context.captionFromText(browser, BrowserText);
     browser->setShortcut(QKeySequence(Qt::Key_F2));
     QAction* backups =
-        namedAction(menus.file, "deleteBackupsItem", QStringLiteral("Bak Dateien löschen"),
+        namedAction(menus.file, "deleteBackupsItem", QStringLiteral("Sicherungsdateien löschen..."),
                     icon("edit-delete", "hx-setup-delete-backups"));
     m_context.captionFromMessage(backups, 138);
     // Printing may have taken its place at the end of the file commands already.
@@ -66,7 +67,7 @@ OutsideActions::OutsideActions(FeatureContext& context) : QObject(&context), m_c
     menus.extras->addSeparator();
     QAction* ftp = namedAction(menus.extras, "ftpItem", QStringLiteral("FTP"), ftpIcon);
     QAction* update =
-        namedAction(menus.extras, "checkForUpdatesItem", QStringLiteral("Nach Update suchen"),
+        namedAction(menus.extras, "checkForUpdatesItem", QStringLiteral("Nach Updates suchen"),
                     icon("system-software-update", "hx-setup-update"));
     menus.extras->addActions({ftp, update});
     m_context.captionFromMessage(ftp, 184);
@@ -97,7 +98,7 @@ OutsideActions::OutsideActions(FeatureContext& context) : QObject(&context), m_c
         // Backups are written as ".BAK"; the pattern must find them whatever the case.
         return QFileDialog::getOpenFileNames(m_context.window(),
                                              BackupChooserTitle.in(m_context.uiLanguage()), folder,
-                                             QStringLiteral("Backup files (*.bak *.BAK)"));
+                                             BackupFilesFilter.in(m_context.uiLanguage()));
     };
 
     // Installer requests carry the UI language. The first language switch is the window's

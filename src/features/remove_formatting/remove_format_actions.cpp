@@ -20,7 +20,7 @@ RemoveFormatActions::RemoveFormatActions(FeatureContext& context)
     connect(item, &QAction::triggered, this, [this] { removeFormatting(); });
 
     QAction* button =
-        a.standardBar->addAction(themedIcon(QStringLiteral("hx-remove-format")), QString());
+        a.insertBar->addAction(themedIcon(QStringLiteral("hx-remove-format")), QString());
     button->setObjectName(QStringLiteral("removeFormattingButton"));
     m_context.hintFromMessage(button, 95);
     connect(button, &QAction::triggered, this, [this] { removeFormatting(); });

@@ -29,7 +29,7 @@ struct ScratchButton {
 // In toolbar order.
 constexpr ScratchButton kButtons[] = {
     {"newButton", "document-new", "Neu", "New"},
-    {"openButton", "document-open", "Datei öffen", "Open file"},
+    {"openButton", "document-open", "Datei öffnen", "Open file"},
     {"saveButton", "document-save", "Speichern", "Save"},
     {"selectAllButton", "edit-select-all", "Alles auswählen", "Select all"},
     {"copyButton", "edit-copy", "Kopieren", "Copy"},
@@ -38,8 +38,8 @@ constexpr ScratchButton kButtons[] = {
     {"undoButton", "edit-undo", "Rückgängig", "Undo"},
     {"deleteButton", "edit-delete", "Löschen", "Delete"},
     {"copyAllButton", "hx-copy-all", "Gesamten Text kopieren", "Copy entire text"},
-    {"wordWrapButton", "hx-word-wrap", "Zeilenbegrenzung an/aus", "WordWrap on/off"},
-    {"closeButton", "window-close", "Schliessen", "Exit"},
+    {"wordWrapButton", "hx-word-wrap", "Zeilenumbruch ein/aus", "Word wrap on/off"},
+    {"closeButton", "window-close", "Schließen", "Close"},
 };
 
 struct ScratchErrors {
@@ -82,7 +82,6 @@ QByteArray scratchFileBytes(const QString& text, TextEncoding encoding, bool byt
 ScratchWindow::ScratchWindow(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("scratchWindow"));
     setWindowFlag(Qt::Window);
-    setWindowTitle(QStringLiteral("Simple text"));
 
     m_textEdit = new QPlainTextEdit(this);
     m_textEdit->setObjectName(QStringLiteral("textEdit"));
@@ -120,6 +119,9 @@ ScratchWindow::ScratchWindow(QWidget* parent) : QMainWindow(parent) {
     on("copyAllButton", [this] { copyAllText(); });
     on("wordWrapButton", [this] { toggleWordWrap(); });
     on("closeButton", [this] { close(); });
+    findChild<QToolButton*>(QStringLiteral("closeButton"))
+        ->defaultAction()
+        ->setShortcut(QKeySequence(Qt::Key_Escape));
 
     chooseOpenFile = [this](const QString& folder) {
         return QFileDialog::getOpenFileName(this, QString(), folder);
@@ -190,6 +192,10 @@ void ScratchWindow::startFromClipboard() {
 }
 
 void ScratchWindow::applyHints() {
+    const QString title = QString::fromUtf8(
+        m_language == UiLanguage::English ? "Simple text editor" : "Einfacher Texteditor");
+    setWindowTitle(title);
+    findChild<QToolBar*>(QStringLiteral("toolBar"))->setWindowTitle(title);
     for (const ScratchButton& b : kButtons) {
         const QString hint =
             QString::fromUtf8(m_language == UiLanguage::English ? b.englishHint : b.germanHint);

@@ -29,17 +29,17 @@ namespace {
 
 // The dialog's texts that follow the UI language, German first.
 const UiText Caption{"Einstellungen", "Settings"};
-const UiText FontSizeText{"Schriftgrösse", "Font size"};
+const UiText FontSizeText{"Schriftgröße", "Font size"};
 const UiText NumberingText{"Zeilennummerierung", "Line numbering"};
 const UiText OnText{"An", "On"};
 const UiText OffText{"Aus", "Off"};
-const UiText FtpText{"FTP Login", "FTP Login"};
-const UiText UserText{"User", "User"};
+const UiText FtpText{"FTP-Anmeldung", "FTP login"};
+const UiText UserText{"Benutzer", "User"};
 const UiText PasswordText{"Passwort", "Password"};
 const UiText ServerText{"Server", "Server"};
 const UiText AnonymousText{"Anonym", "Anonymous"};
-const UiText ClientText{"Ftp-Client", "Ftp-Client"};
-const UiText CharsetText{"HTML Charset", "HTML Charset"};
+const UiText ClientText{"FTP-Client", "FTP client"};
+const UiText CharsetText{"HTML-Zeichensatz", "HTML charset"};
 const UiText BrowserText{"Externer Browser", "External browser"};
 const UiText ColoursText{"Farben", "Colors"};
 const UiText KeywordText{"Schlüsselwort", "Keyword"};
@@ -48,10 +48,9 @@ const UiText ValuesText{"Werte", "Values"};
 const UiText CommentText{"Kommentar", "Comment"};
 const UiText EntitiesText{"Entities", "Entities"};
 const UiText UpdateText{"Automatisch nach Updates suchen (empfohlen)",
-                        "Automatically check for updates (recomended)"};
+                        "Automatically check for updates (recommended)"};
 const UiText CancelText{"Abbrechen", "Cancel"};
-// The colour buttons' hint is German in both languages.
-const UiText ColourHint{"Farbe auswählen", "Farbe auswählen"};
+const UiText ColourHint{"Farbe auswählen", "Choose colour"};
 const UiText BrowseHint{"Durchsuchen", "Open path"};
 const UiText HelpHint{"Hilfe (F1)", "Help (F1)"};
 
@@ -321,7 +320,7 @@ void SettingsDialog::applyLanguage() {
 }
 
 void SettingsDialog::showRegion() {
-    m_region->setText(charsetRegion(m_charset->currentIndex()));
+    m_region->setText(charsetRegion(m_charset->currentIndex(), m_language));
 }
 
 void SettingsDialog::anonymousChanged() {

@@ -12,15 +12,21 @@ namespace {
 struct CharsetItem {
     const char* item;
     const char* region;
+    const char* germanRegion;
 };
 
 constexpr CharsetItem Charsets[] = {
-    {"ISO-8859-1", "West Europe"},      {"ISO-8859-13", "Baltic"},
-    {"ISO-8859-7", "Modern Greek"},     {"ISO-8859-2", "East Europe"},
-    {"ISO-8859-5", "Russian/Cyrillic"}, {"UTF-8", "UTF-8"},
-    {"Windows-1252", "West Europe"},    {"Windows-1251", "Russian/Cyrillic"},
-    {"Windows-1253", "Modern Greek"},   {"Windows-1250", "East Europe"},
-    {"Windows-1256", "Arabic/Persian"},
+    {"ISO-8859-1", "West Europe", "Westeuropa"},
+    {"ISO-8859-13", "Baltic", "Baltisch"},
+    {"ISO-8859-7", "Modern Greek", "Neugriechisch"},
+    {"ISO-8859-2", "East Europe", "Osteuropa"},
+    {"ISO-8859-5", "Russian/Cyrillic", "Russisch/Kyrillisch"},
+    {"UTF-8", "UTF-8", "UTF-8"},
+    {"Windows-1252", "West Europe", "Westeuropa"},
+    {"Windows-1251", "Russian/Cyrillic", "Russisch/Kyrillisch"},
+    {"Windows-1253", "Modern Greek", "Neugriechisch"},
+    {"Windows-1250", "East Europe", "Osteuropa"},
+    {"Windows-1256", "Arabic/Persian", "Arabisch/Persisch"},
 };
 constexpr int CharsetCount = int(std::size(Charsets));
 
@@ -60,10 +66,11 @@ const QStringList& charsetItems() {
     return items;
 }
 
-QString charsetRegion(int index) {
+QString charsetRegion(int index, UiLanguage language) {
     if (index < 0 || index >= CharsetCount)
         return QString();
-    return QLatin1String(Charsets[index].region);
+    return QString::fromUtf8(language == UiLanguage::German ? Charsets[index].germanRegion
+                                                            : Charsets[index].region);
 }
 
 int charsetIndexOf(const QString& line) {

@@ -34,7 +34,7 @@ struct SettingsFields {
 
 // The charset list's items and the region shown beside each.
 const QStringList& charsetItems();
-QString charsetRegion(int index);
+QString charsetRegion(int index, UiLanguage language = UiLanguage::English);
 // The item equal to the line; UTF-8 when the line is blank, the first item when it names none.
 int charsetIndexOf(const QString& line);
 

@@ -32,6 +32,7 @@ const UiText FontCaption{"Schrift", "Font"};
 const UiText BackgroundCaption{"Hintergrund", "Background"};
 const UiText LinkStylesCaption{"Link Styles verwenden", "Use link styles"};
 const UiText CancelCaption{"Abbrechen", "Cancel"};
+const UiText ClassChoiceCaption{"Klasse", "Class"};
 const UiText ColourHint{"Farbe wählen", "Choose colour"};
 const UiText HelpHint{"Hilfe", "Help"};
 
@@ -272,6 +273,7 @@ void CssDialog::applyLanguage() {
     m_backgroundGroup->setTitle(BackgroundCaption.in(s));
     m_useLinkStyles->setText(LinkStylesCaption.in(s));
     m_cancel->setText(CancelCaption.in(s));
+    m_classChoice->setText(ClassChoiceCaption.in(s));
     for (QToolButton* b : {m_borderColourButton, m_textColourButton, m_backgroundColourButton})
         b->setToolTip(ColourHint.in(s));
     m_help->setToolTip(HelpHint.in(s));

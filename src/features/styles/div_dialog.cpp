@@ -21,6 +21,7 @@
 
 namespace {
 
+const UiText Caption{"Eigenschaften", "Properties"};
 const UiText CancelCaption{"Abbrechen", "Cancel"};
 const UiText LookupHint{"Style im Dokument anzeigen", "Show the style in the document"};
 const UiText ClearHint{"Style leeren", "Clear the style"};
@@ -39,7 +40,6 @@ QToolButton* iconButton(const char* name, const QString& icon) {
 DivDialog::DivDialog(CssDialog& cssDialog, LookupServices services, QWidget* parent)
     : QDialog(parent), m_cssDialog(cssDialog), m_services(std::move(services)) {
     setObjectName(QStringLiteral("divDialog"));
-    setWindowTitle(QStringLiteral("Property"));
 
     m_tagName = named(new QLabel, "tagNameLabel");
     // "<DIV>" would otherwise be taken for markup and show nothing.
@@ -116,6 +116,7 @@ DivDialog::DivDialog(CssDialog& cssDialog, LookupServices services, QWidget* par
 
 void DivDialog::applyLanguage() {
     m_cancel->setText(CancelCaption.in(m_language));
+    setWindowTitle(Caption.in(m_language));
     m_lookupMessage = styleNotFoundMessage(m_language);
     m_classLookupButton->setToolTip(LookupHint.in(m_language));
     m_idLookupButton->setToolTip(LookupHint.in(m_language));

@@ -14,7 +14,8 @@
 
 namespace {
 
-// The menu captions are the same in both languages.
+const UiText StyleText{"Stil...", "Style..."};
+
 QAction* menuItem(QMenu* menu, const char* name, const QString& caption, const QString& icon,
                   const char* keys) {
     QAction* action = menu->addAction(themedIcon(icon), caption);
@@ -38,8 +39,10 @@ StyleActions::StyleActions(FeatureContext& context)
 
     const FeatureMenus& a = m_context.menus();
     const QString styleIcon = QStringLiteral("hx-css-style");
-    connect(menuItem(a.html, "styleItem", QStringLiteral("Style..."), styleIcon, "Ctrl+Alt+Y"),
-            &QAction::triggered, this, &StyleActions::defineStyle);
+    QAction* style = menuItem(a.html, "styleItem", QString(), styleIcon, "Ctrl+Alt+Y");
+    m_context.captionFromText(style, StyleText);
+    connect(style, &QAction::triggered, this, &StyleActions::defineStyle);
+    // "Div" and "Span" are the elements' names in either language.
     connect(menuItem(a.html, "divItem", QStringLiteral("Div"), QStringLiteral("hx-div-div"),
                      "Ctrl+Alt+V"),
             &QAction::triggered, this, &StyleActions::insertDiv);
@@ -48,7 +51,7 @@ StyleActions::StyleActions(FeatureContext& context)
             &QAction::triggered, this, &StyleActions::insertSpan);
 
     // Its text and tips come from the message table at every language switch.
-    QAction* button = a.standardBar->addAction(themedIcon(styleIcon), QString());
+    QAction* button = a.insertBar->addAction(themedIcon(styleIcon), QString());
     button->setObjectName(QStringLiteral("styleButton"));
     m_context.hintFromMessage(button, 90);
     connect(button, &QAction::triggered, this, &StyleActions::defineStyle);

@@ -15,8 +15,7 @@
 
 namespace {
 
-// The DIV/SPAN button's hint is the same in both languages.
-const QString SelectBlockHint = QStringLiteral("Select DIV/SPAN");
+const UiText SelectBlockHint{"DIV/SPAN auswählen", "Select DIV/SPAN"};
 constexpr int NoHint = -1;
 
 } // namespace
@@ -59,7 +58,7 @@ TableActions::TableActions(FeatureContext& context)
             &QAction::triggered, this, [this] { insertCell(); });
     connect(menuItem(table, "mergeCellsItem", QStringLiteral("Zellen zusammenfügen"), 160),
             &QAction::triggered, this, [this] { mergeCells(); });
-    connect(menuItem(table, "splitCellItem", QStringLiteral("Zelle splitten"), 161),
+    connect(menuItem(table, "splitCellItem", QStringLiteral("Zelle teilen"), 161),
             &QAction::triggered, this, [this] { splitCell(); });
 
     // The window's own message boxes ask before/behind with this dialog; an injected prompter
@@ -78,9 +77,7 @@ QAction* TableActions::button(const char* name, const QString& icon, int hintLin
     QAction* action = m_context.menus().tableBar->addAction(themedIcon(icon), QString());
     action->setObjectName(QLatin1String(name));
     if (hintLine == NoHint) {
-        action->setText(SelectBlockHint);
-        action->setToolTip(SelectBlockHint);
-        action->setStatusTip(SelectBlockHint);
+        m_context.hintFromText(action, SelectBlockHint);
     } else {
         m_context.hintFromMessage(action, hintLine);
     }

@@ -29,17 +29,30 @@ const UiText RowsHint{"Tabellenzeilen (TR)", "Table rows (TR)"};
 const UiText ColumnsHint{"Tabellenzellen (TD)", "Table data/cells (TD)"};
 const UiText TableWidthHint{"Tabellenbreite", "Table width"};
 const UiText TableHeightHint{"Tabellenhöhe", "Table height"};
-const UiText TableAlignHint{"Ausrichtung", "Ausrichtung"};
+const UiText TableAlignHint{"Ausrichtung", "Alignment"};
 const UiText BorderHint{"Rahmenstärke", "Table border width"};
 const UiText PaddingHint{"Zellenzwischenraum", "Cellpadding"};
 const UiText SpacingHint{"Zellenabstand", "Cellspacing"};
 const UiText CellWidthHint{"Breite", "Width"};
 const UiText CellHeightHint{"Höhe", "Height"};
 const UiText CellAlignHint{"Ausrichtung", "Alignment"};
-const UiText ValignHint{"Vertikale Ausrichtung", "Vertical Alignment"};
-const UiText ColourHint{"Hintergrungfarbe wählen", "Choose background color"};
+const UiText ValignHint{"Vertikale Ausrichtung", "Vertical alignment"};
+const UiText ColourHint{"Hintergrundfarbe wählen", "Choose background color"};
 const UiText ColspanHint{"Spaltenbereich", "Colspan"};
 const UiText RowspanHint{"Zeilenbereich", "Rowspan"};
+const UiText TableGroupText{"Tabelle", "Table"};
+const UiText RowsText{"Zeilen", "Rows"};
+const UiText ColumnsText{"Spalten", "Columns"};
+const UiText WidthText{"Breite", "Width"};
+const UiText HeightText{"Höhe", "Height"};
+const UiText AlignText{"Ausrichtung", "Align"};
+const UiText ValignText{"Vertikal", "Valign"};
+const UiText BorderText{"Rahmen", "Border"};
+const UiText PaddingText{"Innenabstand", "Cellpadding"};
+const UiText SpacingText{"Zellenabstand", "Cellspacing"};
+const UiText BackgroundText{"Hintergrund", "Bgcolor"};
+const UiText ColspanText{"Spalten verbinden", "Colspan"};
+const UiText RowspanText{"Zeilen verbinden", "Rowspan"};
 
 QLineEdit* edit(const char* name) {
     return named(new QLineEdit, name);
@@ -54,9 +67,9 @@ QFrame* colourPreview(const char* name) {
 }
 
 // Label, field, label, field on one row of a grid.
-void addPair(QGridLayout* grid, int row, int column, const QString& caption, QWidget* field,
-             QLabel** labelOut = nullptr) {
-    auto* label = new QLabel(caption);
+void addPair(QGridLayout* grid, int row, int column, DialogCaptions& captions,
+             const UiText& caption, QWidget* field, QLabel** labelOut = nullptr) {
+    auto* label = captions.add(new QLabel, caption);
     label->setBuddy(field);
     grid->addWidget(label, row, column * 2);
     grid->addWidget(field, row, column * 2 + 1);
@@ -111,29 +124,30 @@ TableDialog::TableDialog(QWidget* parent) : QDialog(parent) {
         b->setFixedWidth(b->fontMetrics().horizontalAdvance(b->text()) + 24);
     }
 
-    auto* table = named(new QGroupBox(QStringLiteral("Table")), "tableGroup");
+    DialogCaptions& c = m_captions;
+    auto* table = c.add(named(new QGroupBox, "tableGroup"), TableGroupText);
     auto* tableGrid = new QGridLayout(table);
-    addPair(tableGrid, 0, 0, QStringLiteral("Rows"), m_rows);
-    addPair(tableGrid, 0, 1, QStringLiteral("Cols"), m_columns);
-    addPair(tableGrid, 1, 0, QStringLiteral("Width"), m_tableWidth);
-    addPair(tableGrid, 1, 1, QStringLiteral("Height"), m_tableHeight);
-    addPair(tableGrid, 2, 0, QStringLiteral("Align"), m_tableAlign);
-    addPair(tableGrid, 2, 1, QStringLiteral("Border"), m_border);
-    addPair(tableGrid, 3, 0, QStringLiteral("Cellpadding"), m_padding);
-    addPair(tableGrid, 3, 1, QStringLiteral("Cellspacing"), m_spacing);
-    tableGrid->addWidget(new QLabel(QStringLiteral("Bgcolor")), 4, 0);
+    addPair(tableGrid, 0, 0, c, RowsText, m_rows);
+    addPair(tableGrid, 0, 1, c, ColumnsText, m_columns);
+    addPair(tableGrid, 1, 0, c, WidthText, m_tableWidth);
+    addPair(tableGrid, 1, 1, c, HeightText, m_tableHeight);
+    addPair(tableGrid, 2, 0, c, AlignText, m_tableAlign);
+    addPair(tableGrid, 2, 1, c, BorderText, m_border);
+    addPair(tableGrid, 3, 0, c, PaddingText, m_padding);
+    addPair(tableGrid, 3, 1, c, SpacingText, m_spacing);
+    tableGrid->addWidget(c.add(new QLabel, BackgroundText), 4, 0);
     tableGrid->addWidget(colourRow(m_tableColour, m_tableColourButton, m_tablePreview), 4, 1, 1, 3);
 
     auto* cell = named(new QGroupBox(QStringLiteral("TR/TD")), "cellGroup");
     auto* cellGrid = new QGridLayout(cell);
-    addPair(cellGrid, 0, 0, QStringLiteral("Width"), m_cellWidth);
-    addPair(cellGrid, 0, 1, QStringLiteral("Height"), m_cellHeight);
-    addPair(cellGrid, 1, 0, QStringLiteral("Align"), m_cellAlign);
-    addPair(cellGrid, 1, 1, QStringLiteral("Valign"), m_cellValign);
-    cellGrid->addWidget(new QLabel(QStringLiteral("Bgcolor")), 2, 0);
+    addPair(cellGrid, 0, 0, c, WidthText, m_cellWidth);
+    addPair(cellGrid, 0, 1, c, HeightText, m_cellHeight);
+    addPair(cellGrid, 1, 0, c, AlignText, m_cellAlign);
+    addPair(cellGrid, 1, 1, c, ValignText, m_cellValign);
+    cellGrid->addWidget(c.add(new QLabel, BackgroundText), 2, 0);
     cellGrid->addWidget(colourRow(m_cellColour, m_cellColourButton, m_cellPreview), 2, 1, 1, 3);
-    addPair(cellGrid, 3, 0, QStringLiteral("Colspan"), m_colspan, &m_colspanLabel);
-    addPair(cellGrid, 3, 1, QStringLiteral("Rowspan"), m_rowspan, &m_rowspanLabel);
+    addPair(cellGrid, 3, 0, c, ColspanText, m_colspan, &m_colspanLabel);
+    addPair(cellGrid, 3, 1, c, RowspanText, m_rowspan, &m_rowspanLabel);
     cellGrid->addWidget(m_insertBehind, 4, 0, 1, 4);
 
     auto* buttons = new QDialogButtonBox;
@@ -168,6 +182,7 @@ void TableDialog::applyLanguage() {
     setWindowTitle(Caption.in(l));
     m_cancel->setText(CancelText.in(l));
     m_insertBehind->setText(BehindText.in(l));
+    m_captions.apply(l);
     const std::pair<QWidget*, const UiText*> hints[] = {
         {m_rows, &RowsHint},
         {m_columns, &ColumnsHint},

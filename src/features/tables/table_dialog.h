@@ -3,6 +3,7 @@
 #include "foundation/messages/ui_language.h"
 
 #include "features/tables/table_markup.h"
+#include "widgets/dialog_parts.h"
 
 #include <QDialog>
 
@@ -59,6 +60,7 @@ private:
     QLineEdit* m_cellColour;
     QPushButton* m_cellColourButton;
     QFrame* m_cellPreview;
+    DialogCaptions m_captions;
     QLabel* m_colspanLabel;
     QLineEdit* m_colspan;
     QLabel* m_rowspanLabel;

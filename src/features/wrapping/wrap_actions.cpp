@@ -9,14 +9,31 @@
 #include <QMenu>
 #include <QToolBar>
 
+namespace {
+
+const UiText BoldText{"Fett", "Bold"};
+const UiText ItalicText{"Kursiv", "Italic"};
+const UiText UnderlineText{"Unterstrichen", "Underline"};
+const UiText SuperscriptText{"Hochgestellt", "Superscript"};
+const UiText SubscriptText{"Tiefgestellt", "Subscript"};
+const UiText UnorderedListText{"Unsortierte Liste", "Unordered list"};
+const UiText OrderedListText{"Nummerierte Liste", "Ordered list"};
+const UiText HeadingMenuText{"Überschrift", "Heading"};
+const UiText LineBreakText{"Zeilenumbruch", "Line break"};
+const UiText HorizontalLineText{"Horizontale Linie", "Horizontal line"};
+const UiText ScriptText{"Skript", "Script"};
+
+} // namespace
+
 WrapActions::WrapActions(FeatureContext& context) : QObject(&context), m_context(context) {
     createMenuItems();
     createButtons();
 }
 
-QAction* WrapActions::menuItem(QMenu* menu, const char* name, const QString& caption,
+QAction* WrapActions::menuItem(QMenu* menu, const char* name, const UiText& caption,
                                const char* keys) {
-    QAction* action = menu->addAction(caption);
+    QAction* action = menu->addAction(QString());
+    m_context.captionFromText(action, caption);
     action->setObjectName(QLatin1String(name));
     if (keys)
         action->setShortcut(QKeySequence(QLatin1String(keys)));
@@ -33,45 +50,46 @@ QAction* WrapActions::button(const char* name, const QString& icon, int hintLine
 
 void WrapActions::createMenuItems() {
     const FeatureMenus& a = m_context.menus();
-    // Format and Headline entries keep these English captions in both languages.
     QMenu* format = a.format;
-    connect(menuItem(format, "boldItem", QStringLiteral("Bold"), "Ctrl+Alt+B"), &QAction::triggered,
-            this, [this] { makeBold(); });
-    connect(menuItem(format, "italicItem", QStringLiteral("Italic"), "Ctrl+Alt+I"),
-            &QAction::triggered, this, [this] { makeItalic(); });
-    connect(menuItem(format, "underlineItem", QStringLiteral("Underline"), "Ctrl+Alt+U"),
-            &QAction::triggered, this, [this] { underline(); });
-    connect(menuItem(format, "superscriptItem", QStringLiteral("Sup"), "Ctrl+Alt+P"),
-            &QAction::triggered, this, [this] { makeSuperscript(); });
-    connect(menuItem(format, "subscriptItem", QStringLiteral("Sub"), "Ctrl+Alt+S"),
-            &QAction::triggered, this, [this] { makeSubscript(); });
-    connect(menuItem(format, "unorderedListItem", QStringLiteral("Unordered List"), "Ctrl+Alt+N"),
+    connect(menuItem(format, "boldItem", BoldText, "Ctrl+Alt+B"), &QAction::triggered, this,
+            [this] { makeBold(); });
+    connect(menuItem(format, "italicItem", ItalicText, "Ctrl+Alt+I"), &QAction::triggered, this,
+            [this] { makeItalic(); });
+    connect(menuItem(format, "underlineItem", UnderlineText, "Ctrl+Alt+U"), &QAction::triggered,
+            this, [this] { underline(); });
+    connect(menuItem(format, "superscriptItem", SuperscriptText, "Ctrl+Alt+P"), &QAction::triggered,
+            this, [this] { makeSuperscript(); });
+    connect(menuItem(format, "subscriptItem", SubscriptText, "Ctrl+Alt+S"), &QAction::triggered,
+            this, [this] { makeSubscript(); });
+    connect(menuItem(format, "unorderedListItem", UnorderedListText, "Ctrl+Alt+N"),
             &QAction::triggered, this, [this] { toggleUnorderedList(); });
-    connect(menuItem(format, "orderedListItem", QStringLiteral("Ordered List"), "Ctrl+Alt+O"),
-            &QAction::triggered, this, [this] { toggleOrderedList(); });
+    connect(menuItem(format, "orderedListItem", OrderedListText, "Ctrl+Alt+O"), &QAction::triggered,
+            this, [this] { toggleOrderedList(); });
 
-    auto* headingMenu = new QMenu(QStringLiteral("Headline"), format);
+    auto* headingMenu = new QMenu(format);
+    m_context.captionFromText(headingMenu, HeadingMenuText);
     headingMenu->setObjectName(QStringLiteral("headingMenu"));
     headingMenu->menuAction()->setObjectName(QStringLiteral("headingMenuAction"));
     format->addMenu(headingMenu);
     for (int level = 1; level <= 6; ++level) {
         const QByteArray name = "heading" + QByteArray::number(level) + "Item";
-        QAction* item = menuItem(headingMenu, name.constData(),
-                                 QStringLiteral("h") + QString::number(level), nullptr);
+        QAction* item = headingMenu->addAction(QStringLiteral("h") + QString::number(level));
+        item->setObjectName(QLatin1String(name));
         connect(item, &QAction::triggered, this, [this, level] { makeHeading(level); });
     }
 
     // "Kommentar" is the built-in caption; the language switch rewrites it.
     QMenu* html = a.html;
-    QAction* comment = menuItem(html, "commentItem", QStringLiteral("Kommentar"), nullptr);
+    QAction* comment = html->addAction(QStringLiteral("Kommentar"));
+    comment->setObjectName(QStringLiteral("commentItem"));
     m_context.captionFromMessage(comment, 207);
     connect(comment, &QAction::triggered, this, [this] { commentOut(); });
-    connect(menuItem(html, "lineBreakItem", QStringLiteral("Linebreak"), "Ctrl+Alt+K"),
-            &QAction::triggered, this, [this] { insertLineBreak(); });
-    connect(menuItem(html, "horizontalLineItem", QStringLiteral("Horizontal line"), "Ctrl+Alt+H"),
+    connect(menuItem(html, "lineBreakItem", LineBreakText, "Ctrl+Alt+K"), &QAction::triggered, this,
+            [this] { insertLineBreak(); });
+    connect(menuItem(html, "horizontalLineItem", HorizontalLineText, "Ctrl+Alt+H"),
             &QAction::triggered, this, [this] { insertHorizontalLine(); });
-    connect(menuItem(html, "scriptItem", QStringLiteral("Script"), "Ctrl+Alt+C"),
-            &QAction::triggered, this, [this] { insertScriptBlock(); });
+    connect(menuItem(html, "scriptItem", ScriptText, "Ctrl+Alt+C"), &QAction::triggered, this,
+            [this] { insertScriptBlock(); });
 }
 
 void WrapActions::createButtons() {

@@ -8,6 +8,7 @@ class QAction;
 class QActionGroup;
 class QMenu;
 class FeatureContext;
+struct UiText;
 enum class WrapCommand;
 
 // The wrapping commands: inline formatting, alignment, headings, lists, comment, breaks, script.
@@ -38,7 +39,7 @@ private:
     void createMenuItems();
     void createButtons();
     void wrap(WrapCommand command, std::initializer_list<QAction*> release = {});
-    QAction* menuItem(QMenu* menu, const char* name, const QString& caption, const char* keys);
+    QAction* menuItem(QMenu* menu, const char* name, const UiText& caption, const char* keys);
     QAction* button(const char* name, const QString& icon, int hintLine, bool toggle = false);
 
     FeatureContext& m_context;

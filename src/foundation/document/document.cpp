@@ -27,10 +27,11 @@ enum : int {
     MsgNewHtmlDoc = 198,
 };
 
-const QString openFilter = QStringLiteral(
-    "All (*);;HTML (*.HTML *.HTM *.html *.htm);;TXT (*.TXT *.txt);;RTF (*.RTF *.rtf)");
-const QString saveFilter =
-    QStringLiteral("All (*);;HTML Files (*.HTM *HTML *.htm *html);;Ascii Text (*.TXT *.txt)");
+const UiText OpenFilter{
+    "Alle Dateien (*);;HTML-Dateien (*.html *.htm *.HTML *.HTM);;Textdateien (*.txt *.TXT)",
+    "All files (*);;HTML files (*.html *.htm *.HTML *.HTM);;Text files (*.txt *.TXT)"};
+const UiText SaveFilter{"HTML-Dateien (*.html *.htm);;Alle Dateien (*);;Textdateien (*.txt)",
+                        "HTML files (*.html *.htm);;All files (*);;Text files (*.txt)"};
 
 const UiText ChangedOnDiskOverwrite{
     "%1 wurde seit dem Öffnen oder Speichern von einem anderen Programm geändert. Trotzdem "
@@ -129,7 +130,7 @@ void Document::open() {
     const bool hasFile = !m_editor.isBlank() && asciiLower(m_fileName) != QLatin1String("untitled");
     const QString folder =
         hasFile && !m_fileName.isEmpty() ? folderOf(m_fileName) : m_defaultFolder;
-    const QString path = m_prompter.chooseOpenFile(folder, openFilter);
+    const QString path = m_prompter.chooseOpenFile(folder, OpenFilter.in(m_messages.language()));
     if (!path.isEmpty())
         loadDocument(path);
 }
@@ -298,10 +299,15 @@ bool Document::saveWithEncoding(const QString& path, const QString& key) {
 void Document::saveAs() {
     m_saveCancelled = false;
     m_lastSave = SaveResult::Declined;
-    const QString path =
+    QString path =
         m_prompter.chooseSaveFile(m_fileName.isEmpty() ? m_defaultFolder : folderOf(m_fileName),
-                                  namePartOf(m_fileName), saveFilter);
-    if (path.isEmpty() || !mayReplace(path))
+                                  namePartOf(m_fileName), SaveFilter.in(m_messages.language()));
+    if (path.isEmpty())
+        return;
+    // A page named without extension would open as plain text next time.
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".html");
+    if (!mayReplace(path))
         return;
 
     if (asciiLower(namePartOf(path).right(3)) == QLatin1String("txt")) {
@@ -341,7 +347,7 @@ void Document::saveAsWithKey(const QString& key) {
     }
     const QString path =
         m_prompter.chooseSaveFile(m_lastSaveFolder.isEmpty() ? m_defaultFolder : m_lastSaveFolder,
-                                  m_lastSaveName, saveFilter);
+                                  m_lastSaveName, SaveFilter.in(m_messages.language()));
     if (path.isEmpty())
         return;
     m_lastSaveFolder = folderOf(path);

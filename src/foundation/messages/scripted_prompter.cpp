@@ -82,14 +82,16 @@ int ScriptedPrompter::chooseDocType() {
     return 0;
 }
 
-QString ScriptedPrompter::chooseOpenFile(const QString& folder, const QString&) {
+QString ScriptedPrompter::chooseOpenFile(const QString& folder, const QString& filter) {
     lastChooserFolder = folder;
+    lastChooserFilter = filter;
     return m_files.isEmpty() ? QString() : m_files.takeFirst();
 }
 
 QString ScriptedPrompter::chooseSaveFile(const QString& folder, const QString& fileName,
-                                         const QString&) {
+                                         const QString& filter) {
     lastChooserFolder = folder;
     lastChooserFileName = fileName;
+    lastChooserFilter = filter;
     return m_files.isEmpty() ? QString() : m_files.takeFirst();
 }

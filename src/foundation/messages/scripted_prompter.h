@@ -37,6 +37,7 @@ public:
     // What the file choosers were asked, for tests.
     QString lastChooserFolder;
     QString lastChooserFileName;
+    QString lastChooserFilter;
 
     // Takes the next answer word; empty when none is left.
     QString takeAnswer();

@@ -120,18 +120,18 @@ private slots:
         MainWindow window(m_platform, &prompter);
         window.startUp({});
         QCOMPARE(action(window, "replaceUmlautsItem")->text(),
-                 QStringLiteral("Replace special chars"));
+                 QStringLiteral("Replace special characters"));
         action(window, "germanItem")->trigger();
         QCOMPARE(action(window, "javaScriptStringItem")->text(),
-                 QStringLiteral("Erstelle Javascript String Variable"));
+                 QStringLiteral("JavaScript-Stringvariable erstellen"));
         // The dialog sets its texts when it opens; the language switch leaves its entity buttons.
         whenModal([](QDialog& d) {
             QCOMPARE(d.windowTitle(), QStringLiteral("Sonderzeichen"));
             QCOMPARE(child<QLabel>(d, "codeLabel")->text(), QStringLiteral("Zeichencode"));
             QCOMPARE(child<QPushButton>(d, "keyCodeButton")->text(), QStringLiteral("Zeichencode"));
             QCOMPARE(child<QPushButton>(d, "keyCodeButton")->toolTip(),
-                     QStringLiteral("Create character"));
-            QCOMPARE(child<QPushButton>(d, "closeButton")->text(), QStringLiteral("Schliessen"));
+                     QStringLiteral("Zeichen erzeugen"));
+            QCOMPARE(child<QPushButton>(d, "closeButton")->text(), QStringLiteral("Schließen"));
             QCOMPARE(child<QToolButton>(d, "smallOUmlautButton")->text(), QStringLiteral("ö"));
         });
         action(window, "specialCharactersItem")->trigger();

@@ -49,7 +49,7 @@ private slots:
         window.startUp({});
         auto* forms = window.findChild<QMenu*>(QStringLiteral("formsMenu"));
         QVERIFY(forms);
-        QCOMPARE(forms->title(), QStringLiteral("Forms..."));
+        QCOMPARE(forms->title(), QStringLiteral("Forms"));
         QVERIFY(window.actions().htmlMenu->actions().contains(forms->menuAction()));
         QStringList items;
         for (QAction* a : forms->actions())
@@ -196,7 +196,7 @@ private slots:
         window.buffer().loadText(QStringLiteral("<p>text</p>"));
         window.buffer().select(11, 0);
         whenModal([](QDialog& d) {
-            QCOMPARE(d.windowTitle(), QStringLiteral("Forms"));
+            QCOMPARE(d.windowTitle(), QStringLiteral("Form"));
             QVERIFY(!child<QCheckBox>(d, "uploadCheckBox")->isChecked());
             click(d, "uploadCheckBox");
             QCOMPARE(child<QComboBox>(d, "methodBox")->currentText(), QStringLiteral("post"));

@@ -205,7 +205,7 @@ private slots:
                      QStringLiteral("Rahmen anzeigen"));
             QCOMPARE(child<QPushButton>(d, "frame3BrowseButton")->text(), QStringLiteral("Quelle"));
             QCOMPARE(child<QCheckBox>(d, "frame1NoresizeCheck")->toolTip(),
-                     QStringLiteral("Grösse kann nicht verändert werden"));
+                     QStringLiteral("Größe kann nicht verändert werden"));
             QCOMPARE(child<QPushButton>(d, "cancelButton")->text(), QStringLiteral("Abbrechen"));
             click(d, "okButton");
         });

@@ -179,7 +179,7 @@ private slots:
         window.startUp({});
         trigger(window, "germanItem");
         whenModal([](QDialog& d) {
-            QCOMPARE(child<QLabel>(d, "typeLabel")->text(), QStringLiteral("Objecttyp auswählen"));
+            QCOMPARE(child<QLabel>(d, "typeLabel")->text(), QStringLiteral("Objekttyp auswählen"));
             QCOMPARE(child<QPushButton>(d, "addParameterButton")->text(),
                      QStringLiteral("Hinzufügen"));
             QCOMPARE(child<QPushButton>(d, "clearParametersButton")->text(),

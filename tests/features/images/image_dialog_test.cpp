@@ -510,7 +510,7 @@ private slots:
 
         QAction* button = window.findChild<QAction*>(QStringLiteral("imageButton"));
         QVERIFY(button);
-        QVERIFY(window.actions().standardBar->actions().contains(button));
+        QVERIFY(window.actions().insertBar->actions().contains(button));
         QCOMPARE(button->toolTip(), QStringLiteral("Insert image"));
         QVERIFY(!button->icon().isNull());
         QAction* item = window.findChild<QAction*>(QStringLiteral("imageItem"));

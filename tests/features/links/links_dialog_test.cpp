@@ -48,7 +48,7 @@ private slots:
         whenModal([](QDialog& d) {
             QCOMPARE(d.windowTitle(), QStringLiteral("Create link"));
             QVERIFY(child<QRadioButton>(d, "mailtoButton")->isChecked());
-            QCOMPARE(child<QLabel>(d, "targetLabel")->text(), QStringLiteral("Mail"));
+            QCOMPARE(child<QLabel>(d, "targetLabel")->text(), QStringLiteral("E-mail"));
             QCOMPARE(child<QLineEdit>(d, "targetEdit")->text(), QStringLiteral("me@x.de"));
             QCOMPARE(child<QLineEdit>(d, "descriptionEdit")->text(), QStringLiteral("me@x.de"));
             QVERIFY(!child<QComboBox>(d, "targetFrameCombo")->isEnabled());
@@ -96,7 +96,7 @@ private slots:
             QCOMPARE(child<QRadioButton>(d, "anchorButton")->toolTip(),
                      QStringLiteral("Kapitel/Abschnitt der aktuellen Seite verlinken"));
             click(d, "anchorButton");
-            QCOMPARE(child<QLabel>(d, "targetLabel")->text(), QStringLiteral("#"));
+            QCOMPARE(child<QLabel>(d, "targetLabel")->text(), QStringLiteral("Anker (#)"));
             QCOMPARE(child<QLineEdit>(d, "targetEdit")->text(), QStringLiteral("Chapter1"));
             QCOMPARE(child<QLineEdit>(d, "titleEdit")->text(), QStringLiteral("Go to Chapter1"));
             QVERIFY(!child<QComboBox>(d, "targetFrameCombo")->isEnabled());

@@ -63,7 +63,7 @@ private slots:
         QCOMPARE(s.window.textEdit()->lineWrapMode(), QPlainTextEdit::NoWrap);
         QCOMPARE(s.window.textEdit()->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
         QCOMPARE(s.window.findChild<QToolButton*>(QStringLiteral("openButton"))->toolTip(),
-                 QStringLiteral("Datei öffen"));
+                 QStringLiteral("Datei öffnen"));
 
         press(s.window, "wordWrapButton");
         QCOMPARE(s.window.textEdit()->lineWrapMode(), QPlainTextEdit::WidgetWidth);
@@ -82,7 +82,7 @@ private slots:
         QVERIFY(s.window.currentFile().isEmpty());
         QVERIFY(!s.window.wordWrap());
         QCOMPARE(s.window.findChild<QToolButton*>(QStringLiteral("closeButton"))->toolTip(),
-                 QStringLiteral("Exit"));
+                 QStringLiteral("Close"));
     }
 
     void selectAllAndDeleteEmptiesAndCopyAllFillsTheClipboard() {

@@ -82,9 +82,8 @@ private slots:
         dialog.reload();
 
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Settings"));
-        // The colour buttons' hint is German in both languages.
         QCOMPARE(child<QPushButton>(dialog, "keywordColourButton")->toolTip(),
-                 QStringLiteral("Farbe auswählen"));
+                 QStringLiteral("Choose colour"));
         QCOMPARE(child<QPushButton>(dialog, "helpButton")->toolTip(), QStringLiteral("Help (F1)"));
 
         QCOMPARE(child<QComboBox>(dialog, "fontSizeCombo")->currentText(), QStringLiteral("12"));

@@ -47,7 +47,7 @@ private slots:
     void styleButtonCarriesIconAndHint() {
         QAction* button = action(*m_window, "styleButton");
         QVERIFY(button);
-        QVERIFY(m_window->actions().standardBar->actions().contains(button));
+        QVERIFY(m_window->actions().insertBar->actions().contains(button));
         QVERIFY(!button->icon().isNull());
         QCOMPARE(button->toolTip(), QStringLiteral("Define style"));
         QCOMPARE(action(*m_window, "styleItem")->shortcut(),

@@ -111,7 +111,8 @@ private slots:
         action(window, "germanItem")->trigger();
         QCOMPARE(action(window, "selectCellButton")->toolTip(),
                  QStringLiteral("Zelle TD auswählen"));
-        QCOMPARE(action(window, "selectBlockButton")->toolTip(), QStringLiteral("Select DIV/SPAN"));
+        QCOMPARE(action(window, "selectBlockButton")->toolTip(),
+                 QStringLiteral("DIV/SPAN auswählen"));
         QCOMPARE(action(window, "mergeCellsItem")->text(), QStringLiteral("Zellen zusammenfügen"));
     }
 };

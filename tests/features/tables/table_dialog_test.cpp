@@ -225,7 +225,7 @@ private slots:
             QCOMPARE(child<QLineEdit>(d, "rowsEdit")->toolTip(),
                      QStringLiteral("Tabellenzeilen (TR)"));
             QCOMPARE(child<QPushButton>(d, "cellColourButton")->toolTip(),
-                     QStringLiteral("Hintergrungfarbe wählen"));
+                     QStringLiteral("Hintergrundfarbe wählen"));
             QCOMPARE(child<QCheckBox>(d, "insertBehindCheck")->text(),
                      QStringLiteral("Hinter Auswahl einfügen"));
             d->reject();
@@ -236,7 +236,7 @@ private slots:
             QCOMPARE(child<QLineEdit>(d, "columnsEdit")->toolTip(),
                      QStringLiteral("Table data/cells (TD)"));
             QCOMPARE(child<QComboBox>(d, "tableAlignCombo")->toolTip(),
-                     QStringLiteral("Ausrichtung"));
+                     QStringLiteral("Alignment"));
             d->reject();
         }));
         QCOMPARE(buffer().text(), QString());

@@ -117,10 +117,10 @@ private slots:
         }
         QCOMPARE(action("boldButton")->toolTip(), QStringLiteral("Fett (Bold)"));
         QCOMPARE(action("commentItem")->text(), QStringLiteral("Kommentar"));
-        QCOMPARE(action("boldItem")->text(), QStringLiteral("Bold"));
+        QCOMPARE(action("boldItem")->text(), QStringLiteral("Fett"));
         action("englishItem")->trigger();
         QCOMPARE(action("boldButton")->toolTip(), QStringLiteral("Bold"));
-        QCOMPARE(action("superscriptButton")->toolTip(), QStringLiteral("Superscriptt"));
+        QCOMPARE(action("superscriptButton")->toolTip(), QStringLiteral("Superscript"));
         QCOMPARE(action("commentItem")->text(), QStringLiteral("Comment"));
         QCOMPARE(action("heading6Item")->text(), QStringLiteral("h6"));
         QCOMPARE(action("horizontalLineItem")->text(), QStringLiteral("Horizontal line"));
