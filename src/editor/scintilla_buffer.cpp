@@ -1,6 +1,7 @@
 #include "editor/scintilla_buffer.h"
 
 #include "editor/changed_range.h"
+#include "editor/quiet_typing.h"
 #include "editor/undo_guard.h"
 #include "editor/wrap_limits.h"
 #include "foundation/document/line_breaks.h"
@@ -40,7 +41,8 @@ private:
 
 } // namespace
 
-ScintillaBuffer::ScintillaBuffer(QsciScintilla* editor) : m_editor(editor) {
+ScintillaBuffer::ScintillaBuffer(QsciScintilla* editor)
+    : m_editor(editor), m_quietTyping(new QuietTyping(editor)) {
     m_editor->setUtf8(true);
     m_editor->setEolMode(QsciScintilla::EolWindows);
     send(Sci::SCI_ALLOCATELINECHARACTERINDEX, Utf16Index);
@@ -113,6 +115,7 @@ void ScintillaBuffer::loadText(const QString& text) {
         if (!large)
             highlightFrom(0);
     }
+    m_quietTyping->setActive(large);
     const bool hold = wrapWanted && large;
     if (wrapWanted && !hold)
         send(Sci::SCI_SETWRAPMODE, Sci::SC_WRAP_WORD);

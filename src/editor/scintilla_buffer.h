@@ -14,6 +14,8 @@ class QsciScintilla;
 // breaks; offsets are converted through its UTF-16 line index, so no conversion walks the
 // whole document. Bookmark n is the control's marker n. Whole-text rewrites replace only the
 // bytes that changed.
+class QuietTyping;
+
 class ScintillaBuffer : public EditorBuffer {
 public:
     // Puts the control into UTF-8 and CR LF mode.
@@ -76,4 +78,5 @@ private:
     bool m_forcedModified = false;
     bool m_wrapHeld = false;
     WrapLimits m_wrapLimits;
+    QuietTyping* m_quietTyping; // owned by the editor
 };

@@ -7,6 +7,8 @@
 #include <Qsci/qscilexerhtml.h>
 #include <Qsci/qsciscintilla.h>
 
+#include <QCoreApplication>
+
 namespace {
 
 using Sci = QsciScintillaBase;
@@ -160,4 +162,38 @@ TEST_F(ScintillaBufferTest, DocumentsBeyondTheWrapLimitsOpenWithWrapOffUntilASma
     buffer.loadText(QStringLiteral("small"));
     EXPECT_EQ(buffer.control()->wrapMode(), QsciScintilla::WrapNone);
     EXPECT_EQ(told.size(), 4);
+}
+
+// In a large document the control tells of a change only ahead of it; the editor's change
+// signals must still come, once per key press or undo step, and none may be lost, or the
+// recovery journal and the bookmarks would miss what the user typed.
+TEST_F(ScintillaBufferTest, LargeDocumentsStillTellEveryChangeOnceTheEventLoopTurns) {
+    QsciScintilla* control = buffer.control();
+    int texts = 0;
+    int lines = 0;
+    QObject::connect(control, &QsciScintilla::textChanged, [&] { ++texts; });
+    QObject::connect(control, &QsciScintilla::linesChanged, [&] { ++lines; });
+    buffer.setWrapLimits({1000, 200});
+    buffer.loadText(QStringLiteral("<p>short line</p>\r\n").repeated(60));
+    QCoreApplication::processEvents();
+    texts = lines = 0;
+
+    control->SendScintilla(QsciScintillaBase::SCI_ADDTEXT, 1, "x");
+    control->SendScintilla(QsciScintillaBase::SCI_ADDTEXT, 2, "\r\n");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(texts, 1);
+    EXPECT_EQ(lines, 1);
+    EXPECT_TRUE(buffer.text().startsWith(QStringLiteral("x\r\n<p>")));
+
+    buffer.setText(buffer.text().toUpper());
+    control->undo();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(texts, 3); // the rewrite tells at once, its undo once the loop turns
+    EXPECT_TRUE(buffer.text().startsWith(QStringLiteral("x\r\n<p>short")));
+
+    // A small document keeps the control's own signals, told at the change.
+    buffer.loadText(QStringLiteral("small"));
+    texts = 0;
+    control->SendScintilla(QsciScintillaBase::SCI_ADDTEXT, 1, "y");
+    EXPECT_EQ(texts, 1);
 }

@@ -17,19 +17,29 @@
 #include <QPlainTextEdit>
 #include <QTimer>
 
+#include <utility>
+
 namespace {
 
 const QString documentSlot = QStringLiteral("document");
 const QString scratchSlot = QStringLiteral("scratch");
 constexpr int CannotOpenLine = 22;
 
-// The control's bytes are already the journal's UTF-8; copied in two blocks, not converted.
+// The control's bytes are already the journal's UTF-8. They are copied as the two blocks on
+// either side of the control's gap: that moves no text, where SCI_GETTEXT reads byte by byte.
 QByteArray editorBytes(QsciScintilla* editor) {
-    const long length = editor->SendScintilla(QsciScintillaBase::SCI_GETLENGTH);
-    QByteArray bytes(length + 1, Qt::Uninitialized);
-    editor->SendScintilla(QsciScintillaBase::SCI_GETTEXT, static_cast<unsigned long>(length + 1),
-                          static_cast<void*>(bytes.data()));
-    bytes.chop(1);
+    using Sci = QsciScintillaBase;
+    const long length = editor->SendScintilla(Sci::SCI_GETLENGTH);
+    const long gap = editor->SendScintilla(Sci::SCI_GETGAPPOSITION);
+    QByteArray bytes;
+    bytes.reserve(length);
+    for (const auto& [start, size] : {std::pair{0L, gap}, std::pair{gap, length - gap}}) {
+        if (size <= 0)
+            continue;
+        const auto* block = reinterpret_cast<const char*>(editor->SendScintilla(
+            Sci::SCI_GETRANGEPOINTER, static_cast<unsigned long>(start), size));
+        bytes.append(block, size);
+    }
     return bytes;
 }
 
