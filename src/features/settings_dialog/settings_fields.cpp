@@ -106,7 +106,9 @@ void readSettingsFieldLines(const QStringList& lines, SettingsFields& fields) {
     fields.reserved = {lineAt(lines, Reserved12), lineAt(lines, Reserved13),
                        lineAt(lines, Reserved14)};
     fields.saveEncoding = lineAt(lines, SaveEncoding);
-    const QString client = lineAt(lines, FtpClient);
+    // Trimmed as it is written back, so that a line of blanks and controls means the same
+    // after a round trip.
+    const QString client = trimSettingsText(lineAt(lines, FtpClient));
     // The Windows file manager of older settings is the desktop's handler here.
     fields.ftpClient = isDesktopFtpClient(client) ? desktopFtpClient() : client;
     fields.checkForUpdates = trimSettingsText(lineAt(lines, UpdateCheck)) != QLatin1String("false");

@@ -181,7 +181,7 @@ TEST_F(SettingsFieldsFileTest, MissingFile_LeavesTheFieldsAndOkCreatesFolderAndF
 
     // Older settings name the Windows file manager: it reads as the desktop's handler, while a
     // program the user chose stays.
-    for (const char* client : {"explorer.exe", "C:\\WINDOWS\\Explorer.EXE", " "}) {
+    for (const char* client : {"explorer.exe", "C:\\WINDOWS\\Explorer.EXE", " ", " \x1d"}) {
         fields.ftpClient = QStringLiteral("stale");
         readSettingsFieldLines(withLine(FullFile, SettingsLine::FtpClient, QLatin1String(client)),
                                fields);
