@@ -127,16 +127,21 @@ QByteArray splicedBytes(const QByteArray& bytes, const LoadedDocument& document,
     ByteWalker walker(bytes, f);
     qsizetype copied = 0;
     bool followed = true;
+    // The bytes written so far end in a lone CR; deleted matches side by side carry it on.
+    bool endsInLoneCr = false;
     for (const qsizetype start : starts) {
         if (!walker.advanceTo(start)) {
             followed = false;
             break;
         }
         const qsizetype from = walker.byte();
-        const bool afterLoneCr = walker.afterLoneCr();
+        if (from > copied)
+            endsInLoneCr = walker.afterLoneCr();
+        if (!inserted.isEmpty())
+            endsInLoneCr = false; // a replacement holds no line break
         if (!walker.advanceTo(start + matchLength) ||
             // A CR and an LF brought together would read as one line break, not two.
-            (inserted.isEmpty() && afterLoneCr && walker.atLineFeed())) {
+            (endsInLoneCr && walker.atLineFeed())) {
             followed = false;
             break;
         }

@@ -348,10 +348,14 @@ TEST_F(FilesSearchTest, ReplaceKeepsEncodingAndLineBreaksByteForByte) {
         EXPECT_TRUE(outcome.rewritten);
         EXPECT_EQ(readFileBytes(p).toHex(), encoded(after, c.encoding, c.mark).toHex());
     }
-    // Deleting what stands between a lone CR and a lone LF must not merge two breaks into one.
-    const QString between = write(QStringLiteral("between"), "a\rx\ny");
-    searchReplaceInFile(between, options(QStringLiteral("x"), true, false, QString()));
-    EXPECT_EQ(decodeDocument(readFileBytes(between))->text, QStringLiteral("a\r\n\r\ny"));
+    // Deleting what stands between a lone CR and a lone LF must not merge two breaks into one,
+    // also when it takes several matches side by side.
+    for (const char* bytes : {"a\rx\ny", "a\rxx\ny", "a\rXxX\ny"}) {
+        SCOPED_TRACE(bytes);
+        const QString between = write(QStringLiteral("between"), bytes);
+        searchReplaceInFile(between, options(QStringLiteral("x"), true, false, QString()));
+        EXPECT_EQ(decodeDocument(readFileBytes(between))->text, QStringLiteral("a\r\n\r\ny"));
+    }
     // A character the code page lacks leaves the file as it was, and says which.
     const QString ansi = write(QStringLiteral("ansi"), "\xfc alt");
     const FileOutcome lacking =
