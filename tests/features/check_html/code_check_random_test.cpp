@@ -161,3 +161,23 @@ TEST(CodeCheckAgainstReferenceModel, WholeCheckMatchesAndKeepsWhatItMust) {
         ASSERT_TRUE(fast.isModified());
     });
 }
+
+TEST(CodeCheckAgainstReferenceModel, DocumentTypeMovesToTheFrontWithTheTextsItHolds) {
+    // A page without an html tag gets its declaration in front, with what it quotes or holds.
+    const QString page = QStringLiteral("<=\"m\"<!DOCTYPE=\" \">");
+    const CodeCheckOutcome outcome = checkHtmlText(page, MessageTable());
+    EXPECT_EQ(
+        shown(outcome.text),
+        shown(QStringLiteral("<!DOCTYPE=\" \">\r\n<html>\r\n<head>\r\n</head>\r\n<body><=\"m\""
+                             "\r\n</body></html>")));
+    for (const QString& text :
+         {page, QStringLiteral("<p title='a > b'>x</p>< !doctype <!-- <b> --> <td x=\"1\">"),
+          QStringLiteral("<b a=\"1\"><!DOCTYPE a b=' > '><!-- c -->")}) {
+        const CodeCheckOutcome checked = checkHtmlText(text, MessageTable());
+        EXPECT_EQ(keptTexts::missing(text, checked.text), QString()) << shown(text);
+        EXPECT_EQ(shown(checked.text),
+                  shown(referenceCodeCheck::checkHtmlText(text, MessageTable()).text));
+    }
+    // Anywhere else the order still counts.
+    EXPECT_NE(keptTexts::missing(u"<p a=\"1\" b=\"2\">", u"<p b=\"2\" a=\"1\">"), QString());
+}

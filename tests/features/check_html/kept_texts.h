@@ -2,7 +2,8 @@
 
 // The texts the code check must give back byte for byte, found in a page on their own terms
 // (not through the check's ProtectedTexts), and the property the tests and fuzzers hold the
-// check to: every one of them is still there, unchanged and in the same order.
+// check to: every one of them is still there, unchanged and in the same order (those in the
+// document type declaration move to the front with it).
 
 #include "foundation/text/case_rules.h"
 
@@ -88,11 +89,54 @@ inline bool inRemovableTag(QStringView page, qsizetype at) {
     return removable.contains(name);
 }
 
-// Empty when every kept text of `before` stands in `after`, unchanged and in order; else what
-// went missing. A value of a tag that inRemovableTag names may be gone with its element; where
-// it stays, it stands before the next text that must stay.
-inline QString missing(QStringView before, QStringView after) {
-    const QList<KeptText> kept = find(before);
+// The document type declaration as the check takes it: the first "<!DOCTYPE" (any case, up to
+// two blanks after the "<", which the check removes first) outside the kept texts, through the
+// next ">" outside them or the end of a comment or block. A ">" inside a quoted value ends
+// nothing. The check moves it to the front of a page without an html tag, and its kept texts
+// go along. Empty (begin == end) when there is none.
+struct Span {
+    qsizetype begin = 0;
+    qsizetype end = 0;
+    bool holds(qsizetype at) const { return at >= begin && at < end; }
+};
+inline Span docTypeSpan(QStringView page, const QList<KeptText>& kept) {
+    qsizetype k = 0;
+    qsizetype i = 0;
+    qsizetype begin = -1;
+    while (i < page.size() && begin < 0) {
+        if (k < kept.size() && kept[k].at == i) {
+            i += kept[k++].text.size();
+            continue;
+        }
+        qsizetype bang = i + 1;
+        while (page[i] == QLatin1Char('<') && bang < page.size() && bang - i <= 2 &&
+               page[bang] == QLatin1Char(' '))
+            ++bang;
+        if (page[i] == QLatin1Char('<') && matchesIgnoreAsciiCaseAt(page, bang, u"!DOCTYPE"))
+            begin = i;
+        ++i;
+    }
+    if (begin < 0)
+        return {};
+    while (k < kept.size() && kept[k].at < begin)
+        ++k;
+    for (i = begin + 1; i < page.size(); ++i) {
+        if (k < kept.size() && kept[k].at == i) {
+            const KeptText& t = kept[k++];
+            if (!t.value)
+                return {begin, i + t.text.size()};
+            i += t.text.size() - 1;
+        } else if (page[i] == QLatin1Char('>')) {
+            return {begin, i + 1};
+        }
+    }
+    return {};
+}
+
+// Empty when the kept texts of `before` in the list `kept` stand in `after`, unchanged and in
+// order; else what went missing. A value of a tag that inRemovableTag names may be gone with
+// its element; where it stays, it stands before the next text that must stay.
+inline QString missingInOrder(QStringView before, const QList<KeptText>& kept, QStringView after) {
     auto mayGo = [&](const KeptText& k) { return k.value && inRemovableTag(before, k.at); };
     auto lost = [](const KeptText& k) {
         return QStringLiteral("at %1: %2").arg(k.at).arg(k.text.left(200));
@@ -116,6 +160,19 @@ inline QString missing(QStringView before, QStringView after) {
             return lost(kept[i]);
     }
     return {};
+}
+
+// Empty when every kept text of `before` stands in `after` unchanged, and in the same order
+// apart from those in the document type declaration, which may move to the front together.
+inline QString missing(QStringView before, QStringView after) {
+    const QList<KeptText> kept = find(before);
+    const Span docType = docTypeSpan(before, kept);
+    QList<KeptText> inDocType;
+    QList<KeptText> rest;
+    for (const KeptText& k : kept)
+        (docType.holds(k.at) ? inDocType : rest).append(k);
+    const QString lost = missingInOrder(before, rest, after);
+    return lost.isEmpty() ? missingInOrder(before, inDocType, after) : lost;
 }
 
 } // namespace keptTexts
