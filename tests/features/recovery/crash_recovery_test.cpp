@@ -118,7 +118,7 @@ private slots:
             QCOMPARE(window.document().fileName(),
                      titled ? page : window.document().untitledName());
             // The recovered text is kept anew by this editor before the old journal goes.
-            QTRY_COMPARE(journalText(), expected.toUtf8());
+            QTRY_COMPARE_WITH_TIMEOUT(journalText(), expected.toUtf8(), 30000);
         }
         QCOMPARE(QDir(recoveryFolder()).entryList(QDir::Files), QStringList());
         if (titled) {
