@@ -7,6 +7,7 @@
 
 #include "foundation/text/case_rules.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringView>
@@ -162,8 +163,31 @@ inline QString missingInOrder(QStringView before, const QList<KeptText>& kept, Q
     return {};
 }
 
+// Empty when every kept text that must stay stands in `after` unchanged, as often as in
+// `before`, in any order.
+inline QString missingAnywhere(QStringView before, const QList<KeptText>& kept, QStringView after) {
+    QHash<QString, qsizetype> needed;
+    for (const KeptText& k : kept)
+        if (!(k.value && inRemovableTag(before, k.at)))
+            ++needed[k.text.toString()];
+    for (auto it = needed.cbegin(); it != needed.cend(); ++it) {
+        qsizetype found = 0;
+        for (qsizetype at = after.indexOf(it.key()); at >= 0 && found < it.value();
+             at = after.indexOf(it.key(), at + it.key().size()))
+            ++found;
+        if (found < it.value())
+            return QStringLiteral("%1 of %2 times: %3")
+                .arg(found)
+                .arg(it.value())
+                .arg(it.key().left(200));
+    }
+    return {};
+}
+
 // Empty when every kept text of `before` stands in `after` unchanged, and in the same order
 // apart from those in the document type declaration, which may move to the front together.
+// Where a page holds more than one declaration-like text, which one the check moves is its
+// own rule; there only the texts themselves must all come back, in any order.
 inline QString missing(QStringView before, QStringView after) {
     const QList<KeptText> kept = find(before);
     const Span docType = docTypeSpan(before, kept);
@@ -172,7 +196,11 @@ inline QString missing(QStringView before, QStringView after) {
     for (const KeptText& k : kept)
         (docType.holds(k.at) ? inDocType : rest).append(k);
     const QString lost = missingInOrder(before, rest, after);
-    return lost.isEmpty() ? missingInOrder(before, inDocType, after) : lost;
+    const QString result = lost.isEmpty() ? missingInOrder(before, inDocType, after) : lost;
+    if (result.isEmpty() || before.indexOf(u"<!doctype", 0, Qt::CaseInsensitive) ==
+                                before.lastIndexOf(u"<!doctype", -1, Qt::CaseInsensitive))
+        return result;
+    return missingAnywhere(before, kept, after);
 }
 
 } // namespace keptTexts
