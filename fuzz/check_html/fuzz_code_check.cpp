@@ -10,6 +10,7 @@
 #include "foundation/document/memory_buffer.h"
 #include "foundation/messages/scripted_prompter.h"
 #include "fuzz_input.h"
+#include "kept_texts.h"
 #include "reference_code_check.h"
 
 #include <cstdint>
@@ -75,6 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     check(fast.selStart() >= 0 && fast.selStart() + fast.selLength() <= fast.text().size());
     // Before the generator element goes in, which rewrites a value by design.
     const CodeCheckOutcome outcome = checkHtmlText(text, messages);
+    check(keptTexts::missing(text, outcome.text).isEmpty());
     // The reference model is quadratic; it judges the small inputs.
     if (text.size() > 600)
         return 0;

@@ -8,6 +8,7 @@
 #include "features/check_html/markup_text.h"
 #include "features/check_html/protected_texts.h"
 #include "fuzz_input.h"
+#include "kept_texts.h"
 #include "reference_code_check.h"
 
 #include <cstdint>
@@ -84,6 +85,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // The bracket positions the later steps rely on followed every edit.
     check(markup.bracketsMatchText());
     const QString corrected = shield.restore(markup.takeText());
+    check(keptTexts::missing(text, corrected).isEmpty());
     // The reference model is quadratic; it judges the small inputs.
     if (text.size() > 600)
         return 0;

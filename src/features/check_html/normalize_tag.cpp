@@ -4,7 +4,6 @@
 #include "features/check_html/markup_text.h"
 #include "features/check_html/protected_texts.h"
 #include "foundation/text/case_rules.h"
-#include "foundation/text/text_rules.h"
 
 namespace {
 
@@ -59,65 +58,11 @@ int findValues(QStringView tag, ValueRange (&values)[MaxValues]) {
     return count;
 }
 
-QString placeholderOf(int k) {
-    return QStringLiteral("param") + QString::number(k);
-}
-
-// The steps as written, with the "param" placeholders: needed when the tag itself holds
-// "param", where putting the values back may land on the tag's own text instead.
-QString normalizeWithPlaceholders(QStringView tagView) {
-    QString tag = tagView.toString();
-    QString values[MaxValues];
-    int count = 0;
-    qsizetype from = 0;
-    while (count < MaxValues) {
-        qsizetype start = tag.indexOf(u"=\"", from);
-        if (start >= 0) {
-            start += 2;
-        } else {
-            start = tag.indexOf(QLatin1Char('='), from);
-            if (start < 0)
-                break;
-            ++start;
-        }
-        qsizetype end = tag.indexOf(QLatin1Char('"'), start);
-        if (end < 0)
-            end = tag.indexOf(QLatin1Char(' '), start);
-        if (end < 0)
-            break;
-        values[count] = tag.mid(start, end - start);
-        const QString placeholder = placeholderOf(count);
-        tag.replace(start, end - start, placeholder);
-        from = start + placeholder.size();
-        ++count;
-    }
-    tag = asciiLower(tag);
-    for (int k = 0; k < count; ++k) {
-        const QString placeholder = placeholderOf(k);
-        const qsizetype at = indexOfIgnoreAsciiCase(tag, placeholder);
-        if (at >= 0)
-            tag.replace(at, placeholder.size(), values[k]);
-    }
-    return tag;
-}
-
-enum class InPlace { Unchanged, Lowered, HoldsParam };
-
-// Lowers the tag where it stands, its values excepted. The usual tag holds no "param", where
-// this is what the steps give; for one that does it changes nothing.
-InPlace normalizeInPlace(QChar* tag, qsizetype size) {
+// Lowers the tag where it stands, its values excepted. Returns whether anything changed.
+bool lowerOutsideValues(QChar* tag, qsizetype size) {
     const QStringView view(tag, size);
     ValueRange values[MaxValues];
     const int count = findValues(view, values);
-    static constexpr char16_t param[] = u"param";
-    int matched = 0;
-    for (qsizetype i = 0; i < size; ++i) {
-        const char16_t lower = foldAs<CaseRule::Ascii>(tag[i].unicode());
-        // "param" has no border, so a mismatch restarts at its first letter.
-        matched = lower == param[matched] ? matched + 1 : (lower == u'p' ? 1 : 0);
-        if (matched == 5)
-            return InPlace::HoldsParam;
-    }
     bool lowered = false;
     int k = 0;
     for (qsizetype i = 0; i < size; ++i) {
@@ -132,7 +77,7 @@ InPlace normalizeInPlace(QChar* tag, qsizetype size) {
             lowered = true;
         }
     }
-    return lowered ? InPlace::Lowered : InPlace::Unchanged;
+    return lowered;
 }
 
 bool opensEmptyElement(QStringView tag) {
@@ -147,8 +92,7 @@ QString normalizeTag(QStringView text) {
     if (gt < 0)
         return {};
     QString tag = text.left(gt + 1).toString();
-    if (normalizeInPlace(tag.data(), tag.size()) == InPlace::HoldsParam)
-        tag = normalizeWithPlaceholders(text.left(gt + 1));
+    lowerOutsideValues(tag.data(), tag.size());
     return tag;
 }
 
@@ -170,17 +114,8 @@ TagNormalisation normalizeTags(MarkupText& text) {
             break;
         const qsizetype gt = closings[nextClosing];
         const qsizetype size = gt + 1 - lt;
-        const InPlace done = normalizeInPlace(units + lt, size);
-        if (done == InPlace::HoldsParam) {
-            // The steps may move a "<" inside the tag; the positions follow.
-            const QString normalized = normalizeWithPlaceholders(QStringView(units + lt, size));
-            if (normalized != QStringView(units + lt, size)) {
-                text.overwrite(lt, normalized);
-                ++counts.lowered;
-            }
-        } else if (done == InPlace::Lowered) {
+        if (lowerOutsideValues(units + lt, size))
             ++counts.lowered;
-        }
         const QStringView tag(units + lt, size);
         // A tag that ends with a placeholder's ">" keeps it whole.
         if (opensEmptyElement(tag) && !tag.endsWith(u"/>") &&

@@ -116,6 +116,8 @@ TEST(CheckHtmlText, ChangesMarkupOnlyNeverScriptsStylesCommentsOrQuotedValues) {
          "<p title='A=B \"C\" > D' class =\"\"  \"E\r\nF\">"},
         {"<a href=\"x\"\r\ntitle=\"&NBSP; <br>\">y</a>",
          "<a href=\"x\" title=\"&NBSP; <br>\">y</a>"},
+        // A value holding "Param1" once drew the next value into it.
+        {"<P CLASS=Param1 TITLE=\"x\">y</P>", "<p class=\"Param1\"  title=\"x\">y</p>"},
     };
     for (const Case& c : cases) {
         const QString input = QString::fromUtf8(c.input);

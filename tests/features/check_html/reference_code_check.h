@@ -144,6 +144,7 @@ inline QString normalizeTag(const QString& s) {
         return {};
     QString tag = s.left(gt + 1);
     QStringList values;
+    QList<int> starts;
     int pos = 0;
     for (int k = 0; k <= 10; ++k) {
         int start = 0;
@@ -162,17 +163,16 @@ inline QString normalizeTag(const QString& s) {
         if (end < 0)
             break;
         values << tag.mid(start, end - start);
+        starts << start;
         const QString placeholder = QStringLiteral("param") + QString::number(k);
         tag.replace(start, end - start, placeholder);
         pos = start + int(placeholder.size());
     }
     tag = asciiLower(tag);
-    for (int k = 0; k < values.size(); ++k) {
-        const QString placeholder = QStringLiteral("Param") + QString::number(k);
-        const int at = find(tag, placeholder, 1);
-        if (at > 0)
-            tag.replace(at - 1, placeholder.size(), values[k]);
-    }
+    // Each value goes back where it stood: the first "Param" + k may be the tag's own text,
+    // or lie inside a value already put back, and the value would land there instead.
+    for (qsizetype k = values.size() - 1; k >= 0; --k)
+        tag.replace(starts[k], QStringLiteral("param%1").arg(k).size(), values[k]);
     return tag;
 }
 
