@@ -8,6 +8,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QGroupBox>
 #include <QHash>
@@ -67,6 +68,14 @@ const QSet<QString> SameInBoth{
     QStringLiteral("Extras"),
     QStringLiteral("Standard"),
     QStringLiteral("onSubmit"),
+    QStringLiteral("Text"),
+    // Character sets and object types.
+    QStringLiteral("ISO"),
+    QStringLiteral("Windows"),
+    QStringLiteral("Java"),
+    QStringLiteral("ActiveX"),
+    QStringLiteral("Flash"),
+    QStringLiteral("Data"),
     // Key names.
     QStringLiteral("F"),
 };
@@ -114,6 +123,9 @@ void collectWindow(ShownTexts& texts, QWidget* window) {
             collect(texts, w, "text", button->text());
         else if (auto* group = qobject_cast<QGroupBox*>(w))
             collect(texts, w, "text", group->title());
+        else if (auto* box = qobject_cast<QComboBox*>(w); box && !box->isEditable())
+            for (int i = 0; i < box->count(); ++i)
+                collect(texts, w, qPrintable(QStringLiteral("item %1").arg(i)), box->itemText(i));
         else if (auto* tabs = qobject_cast<QTabWidget*>(w))
             for (int i = 0; i < tabs->count(); ++i)
                 collect(texts, tabs->widget(i), "tab", tabs->tabText(i));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "foundation/markup/html_color.h"
+#include "foundation/messages/ui_text.h"
 
 #include <QLatin1String>
 #include <QString>
@@ -31,7 +32,7 @@ void wrapInFontSpan(EditorBuffer& editor, const FontSpanFields& fields);
 void insertColourCode(EditorBuffer& editor, const RgbColour& colour);
 
 struct NamedColour {
-    QLatin1String name;
+    UiText name;
     RgbColour colour;
 };
 // The colour picker's named colours, in the picker's order, starting with black.

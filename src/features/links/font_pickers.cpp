@@ -18,26 +18,27 @@ constexpr int ColourRole = Qt::UserRole;
 constexpr int PaletteRole = Qt::UserRole + 1;
 
 struct SystemColour {
-    const char* name;
+    UiText name;
     QPalette::ColorRole role;
 };
 // The desktop's own colours; the SPAN gets what they are at the time of the command.
-constexpr SystemColour kSystemColours[] = {
-    {"Window", QPalette::Window},
-    {"Window text", QPalette::WindowText},
-    {"Text background", QPalette::Base},
-    {"Text", QPalette::Text},
-    {"Button face", QPalette::Button},
-    {"Button text", QPalette::ButtonText},
-    {"Highlight", QPalette::Highlight},
-    {"Highlight text", QPalette::HighlightedText},
-    {"Info background", QPalette::ToolTipBase},
-    {"Info text", QPalette::ToolTipText},
-    {"Link", QPalette::Link},
-    {"Visited link", QPalette::LinkVisited},
-    {"Light", QPalette::Light},
-    {"Shadow", QPalette::Shadow},
+const SystemColour kSystemColours[] = {
+    {{"Fenster", "Window"}, QPalette::Window},
+    {{"Fenstertext", "Window text"}, QPalette::WindowText},
+    {{"Texthintergrund", "Text background"}, QPalette::Base},
+    {{"Text", "Text"}, QPalette::Text},
+    {{"Schaltfläche", "Button face"}, QPalette::Button},
+    {{"Schaltflächentext", "Button text"}, QPalette::ButtonText},
+    {{"Markierung", "Highlight"}, QPalette::Highlight},
+    {{"Markierter Text", "Highlight text"}, QPalette::HighlightedText},
+    {{"Infohintergrund", "Info background"}, QPalette::ToolTipBase},
+    {{"Infotext", "Info text"}, QPalette::ToolTipText},
+    {{"Verweis", "Link"}, QPalette::Link},
+    {{"Besuchter Verweis", "Visited link"}, QPalette::LinkVisited},
+    {{"Hell", "Light"}, QPalette::Light},
+    {{"Schatten", "Shadow"}, QPalette::Shadow},
 };
+const UiText CustomColour{"Andere Farbe...", "Custom..."};
 
 struct PickerHints {
     const char* font;
@@ -87,13 +88,15 @@ FontPickers::FontPickers(
     m_fontColour = new QComboBox;
     m_fontColour->setObjectName(QStringLiteral("fontColourCombo"));
     for (const NamedColour& named : namedColours())
-        m_fontColour->addItem(swatch(toQColor(named.colour)), named.name, toQColor(named.colour));
+        m_fontColour->addItem(swatch(toQColor(named.colour)), named.name.in(UiLanguage::English),
+                              toQColor(named.colour));
     const QPalette palette = QApplication::palette();
     for (const SystemColour& system : kSystemColours) {
-        m_fontColour->addItem(swatch(palette.color(system.role)), QLatin1String(system.name));
+        m_fontColour->addItem(swatch(palette.color(system.role)),
+                              system.name.in(UiLanguage::English));
         m_fontColour->setItemData(m_fontColour->count() - 1, int(system.role), PaletteRole);
     }
-    m_fontColour->addItem(QStringLiteral("Custom..."));
+    m_fontColour->addItem(CustomColour.in(UiLanguage::English));
     m_fontColour->setCurrentIndex(0);
     m_fontColour->setMaxVisibleItems(20);
     m_fontColour->setMinimumContentsLength(9);
@@ -176,4 +179,11 @@ void FontPickers::applyLanguage(UiLanguage language) {
         m_actions[i]->setToolTip(hint);
         boxes[i]->setToolTip(hint);
     }
+    // Named and system colours lead the list; colours the user picked stand before "Custom...".
+    int item = 0;
+    for (const NamedColour& named : namedColours())
+        m_fontColour->setItemText(item++, named.name.in(language));
+    for (const SystemColour& system : kSystemColours)
+        m_fontColour->setItemText(item++, system.name.in(language));
+    m_fontColour->setItemText(customIndex(), CustomColour.in(language));
 }
