@@ -18,7 +18,11 @@ struct KeptText {
     qsizetype at;
     QStringView text;
     bool value;
+    // A value of a tag of a kind the check removes when empty: it may go with its element.
+    bool mayGo = false;
 };
+
+inline bool inRemovableTag(QStringView page, const QList<KeptText>& kept, qsizetype index);
 
 // Script and style blocks ("<script" through the first "</script>", "<style" likewise),
 // comments ("<!--" through the first "-->") and quoted attribute values: inside a tag, "=",
@@ -67,27 +71,39 @@ inline QList<KeptText> find(QStringView page) {
         }
         ++i;
     }
+    for (qsizetype k = 0; k < found.size(); ++k)
+        found[k].mayGo = found[k].value && inRemovableTag(page, found, k);
     return found;
 }
 
-// Whether the tag holding a value at `at` is one of the kinds the check removes when empty
-// (font, blockquote, span, strike, a, h1 to h6): such a value goes with its element.
-inline bool inRemovableTag(QStringView page, qsizetype at) {
-    qsizetype lt = at;
-    while (lt >= 0 && page[lt] != QLatin1Char('<'))
-        --lt;
-    if (lt < 0)
-        return false;
-    qsizetype start = lt + 1;
-    while (start < page.size() && page[start] == QLatin1Char(' '))
-        ++start;
-    qsizetype end = start;
-    while (end < page.size() && page[end].isLetterOrNumber())
-        ++end;
-    const QString name = page.mid(start, end - start).toString().toLower();
+// Whether the value kept[index] stands in a tag of a kind the check removes when empty (font,
+// blockquote, span, strike, a, h1 to h6). The check takes such a tag from its "<" to the first
+// ">" outside values, whatever "<" stand between, and a comment or block ends it.
+inline bool inRemovableTag(QStringView page, const QList<KeptText>& kept, qsizetype index) {
     static const QStringList removable{"font", "blockquote", "span", "strike", "a", "h1",
                                        "h2",   "h3",         "h4",   "h5",     "h6"};
-    return removable.contains(name);
+    qsizetype k = index - 1;
+    for (qsizetype i = kept[index].at - 1; i >= 0; --i) {
+        if (k >= 0 && i < kept[k].at + kept[k].text.size()) {
+            if (!kept[k].value)
+                return false;
+            i = kept[k--].at;
+            continue;
+        }
+        if (page[i] == QLatin1Char('>'))
+            return false;
+        if (page[i] != QLatin1Char('<'))
+            continue;
+        qsizetype start = i + 1;
+        while (start < page.size() && page[start] == QLatin1Char(' '))
+            ++start;
+        qsizetype end = start;
+        while (end < page.size() && page[end].isLetterOrNumber())
+            ++end;
+        if (removable.contains(page.mid(start, end - start).toString().toLower()))
+            return true;
+    }
+    return false;
 }
 
 // The document type declaration as the check takes it: the first "<!DOCTYPE" (any case, up to
@@ -134,11 +150,11 @@ inline Span docTypeSpan(QStringView page, const QList<KeptText>& kept) {
     return {};
 }
 
-// Empty when the kept texts of `before` in the list `kept` stand in `after`, unchanged and in
-// order; else what went missing. A value of a tag that inRemovableTag names may be gone with
-// its element; where it stays, it stands before the next text that must stay.
-inline QString missingInOrder(QStringView before, const QList<KeptText>& kept, QStringView after) {
-    auto mayGo = [&](const KeptText& k) { return k.value && inRemovableTag(before, k.at); };
+// Empty when the kept texts in the list `kept` stand in `after`, unchanged and in
+// order; else what went missing. A value that may go with its element may be gone; where it stays,
+// it stands before the next text that must stay.
+inline QString missingInOrder(const QList<KeptText>& kept, QStringView after) {
+    auto mayGo = [](const KeptText& k) { return k.mayGo; };
     auto lost = [](const KeptText& k) {
         return QStringLiteral("at %1: %2").arg(k.at).arg(k.text.left(200));
     };
@@ -164,11 +180,11 @@ inline QString missingInOrder(QStringView before, const QList<KeptText>& kept, Q
 }
 
 // Empty when every kept text that must stay stands in `after` unchanged, as often as in
-// `before`, in any order.
-inline QString missingAnywhere(QStringView before, const QList<KeptText>& kept, QStringView after) {
+// the page, in any order.
+inline QString missingAnywhere(const QList<KeptText>& kept, QStringView after) {
     QHash<QString, qsizetype> needed;
     for (const KeptText& k : kept)
-        if (!(k.value && inRemovableTag(before, k.at)))
+        if (!k.mayGo)
             ++needed[k.text.toString()];
     for (auto it = needed.cbegin(); it != needed.cend(); ++it) {
         qsizetype found = 0;
@@ -195,12 +211,12 @@ inline QString missing(QStringView before, QStringView after) {
     QList<KeptText> rest;
     for (const KeptText& k : kept)
         (docType.holds(k.at) ? inDocType : rest).append(k);
-    const QString lost = missingInOrder(before, rest, after);
-    const QString result = lost.isEmpty() ? missingInOrder(before, inDocType, after) : lost;
+    const QString lost = missingInOrder(rest, after);
+    const QString result = lost.isEmpty() ? missingInOrder(inDocType, after) : lost;
     if (result.isEmpty() || before.indexOf(u"<!doctype", 0, Qt::CaseInsensitive) ==
                                 before.lastIndexOf(u"<!doctype", -1, Qt::CaseInsensitive))
         return result;
-    return missingAnywhere(before, kept, after);
+    return missingAnywhere(kept, after);
 }
 
 } // namespace keptTexts
