@@ -109,8 +109,9 @@ void ScintillaBuffer::loadText(const QString& text) {
         send(Sci::SCI_SETWRAPMODE, Sci::SC_WRAP_NONE);
         send(Sci::SCI_SETUNDOCOLLECTION, 0);
         const QByteArray bytes = toCrLf(text).toUtf8();
-        // Room for the text at once, instead of growing the gap step by step.
-        send(Sci::SCI_ALLOCATE, bytes.size() + 1);
+        // Room for the text at once, instead of growing the gap step by step, and for some
+        // typing: a full buffer is copied whole at the first key press.
+        send(Sci::SCI_ALLOCATE, bytes.size() + bytes.size() / 16 + 4096);
         replaceRange(0, send(Sci::SCI_GETLENGTH), bytes);
         send(Sci::SCI_SETUNDOCOLLECTION, 1);
         large = m_wrapLimits.exceededBy(characters());
