@@ -15,8 +15,10 @@ constexpr long ChangesAhead = Sci::SC_MOD_BEFOREINSERT | Sci::SC_MOD_BEFOREDELET
 // Styling on from the styled stretch is exact; beyond this distance a fresh start near the
 // shown lines costs less.
 constexpr long ContinueReach = 128 * 1024;
-// How far back a fresh start looks for constructs still open.
-constexpr long RestartReach = 512 * 1024;
+// How far back a fresh start looks for constructs still open, which bounds what one look
+// lexes: a comment or script longer than this, or an opener never closed further back, is not
+// seen.
+constexpr long RestartReach = 128 * 1024;
 // The HTML lexer's state at the start of a document: HTML, no tag open, scripts JavaScript.
 constexpr long MarkupStartState = (1 << 8) | (1 << 4);
 
