@@ -1,5 +1,6 @@
 // Opening and saving large documents through the QScintilla adapter, the editor's start to
-// its first shown window, and whole-document commands with their undo as the window runs them.
+// its first shown window, caret moves in a large page, and whole-document commands with their
+// undo as the window runs them.
 
 #include "big_document.h"
 #include "editor/scintilla_buffer.h"
@@ -138,8 +139,51 @@ void BM_WindowCommandAndUndo(benchmark::State& state) {
     state.counters["undo_ms"] = undoTotal / double(state.iterations());
 }
 
+// Caret moves by key in the window on the page of the given size: the first Ctrl+End (the
+// first look at the end), then rounds of Ctrl+Home, Page Down, a jump to the middle and
+// Ctrl+End; the counters give each move alone.
+void BM_WindowCaretMoves(benchmark::State& state) {
+    const QString path = bigDocument(int(state.range(0)));
+    if (path.isEmpty()) {
+        state.SkipWithError("make_big.py failed");
+        return;
+    }
+    QTemporaryDir data;
+    qputenv("XDG_DATA_HOME", data.path().toUtf8());
+    DesktopPlatform platform;
+    ScriptedPrompter prompter;
+    MainWindow window(platform, &prompter);
+    window.resize(1000, 700);
+    window.show();
+    window.startUp({path});
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        state.SkipWithError("window not shown");
+        return;
+    }
+    QsciScintilla* editor = window.editor();
+    auto key = [&](Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        return windowMilliseconds(window, [&] { QTest::keyClick(editor, k, modifiers); });
+    };
+    state.counters["first_end_ms"] = key(Qt::Key_End, Qt::ControlModifier);
+    const long middle = editor->SendScintilla(QsciScintillaBase::SCI_GETLENGTH) / 2;
+    double home = 0, pageDown = 0, toMiddle = 0, end = 0;
+    for (auto _ : state) {
+        home += key(Qt::Key_Home, Qt::ControlModifier);
+        pageDown += key(Qt::Key_PageDown);
+        toMiddle += windowMilliseconds(
+            window, [&] { editor->SendScintilla(QsciScintillaBase::SCI_GOTOPOS, middle); });
+        end += key(Qt::Key_End, Qt::ControlModifier);
+    }
+    const double rounds = double(state.iterations());
+    state.counters["home_ms"] = home / rounds;
+    state.counters["page_down_ms"] = pageDown / rounds;
+    state.counters["middle_ms"] = toMiddle / rounds;
+    state.counters["end_ms"] = end / rounds;
+}
+
 } // namespace
 
+BENCHMARK(BM_WindowCaretMoves)->Arg(10)->Arg(50)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_WindowCommandAndUndo)
     ->ArgsProduct({{10}, {0, 1}})
     ->Unit(benchmark::kMillisecond)

@@ -119,6 +119,11 @@ void setRightEdge(QsciScintilla* editor, int column) {
 
 void setWordWrap(QsciScintilla* editor, bool on) {
     editor->setWrapMode(on ? QsciScintilla::WrapWord : QsciScintilla::WrapNone);
+    // The wrapper keeps a layout for every line of a wrapped document, and the control walks
+    // all of them at each styled stretch: most of the time the first look at the end of a
+    // large document took. The lines on screen are enough.
+    editor->SendScintilla(QsciScintillaBase::SCI_SETLAYOUTCACHE,
+                          long(QsciScintillaBase::SC_CACHE_PAGE));
 }
 
 bool wordWrap(const QsciScintilla* editor) {

@@ -2,6 +2,7 @@
 
 #include "editor/changed_range.h"
 #include "editor/quiet_typing.h"
+#include "editor/shown_styling.h"
 #include "editor/undo_guard.h"
 #include "editor/wrap_limits.h"
 #include "foundation/document/line_breaks.h"
@@ -42,7 +43,8 @@ private:
 } // namespace
 
 ScintillaBuffer::ScintillaBuffer(QsciScintilla* editor)
-    : m_editor(editor), m_quietTyping(new QuietTyping(editor)) {
+    : m_editor(editor), m_quietTyping(new QuietTyping(editor)),
+      m_shownStyling(new ShownStyling(editor)) {
     m_editor->setUtf8(true);
     m_editor->setEolMode(QsciScintilla::EolWindows);
     send(Sci::SCI_ALLOCATELINECHARACTERINDEX, Utf16Index);
@@ -94,6 +96,7 @@ void ScintillaBuffer::setText(const QString& text) {
         if (send(Sci::SCI_GETWRAPMODE) != Sci::SC_WRAP_NONE)
             highlightFrom(range.start);
     }
+    m_shownStyling->settle();
     clearAllBookmarks();
     send(Sci::SCI_SETSEL, 0, 0);
 }
@@ -106,8 +109,9 @@ void ScintillaBuffer::loadText(const QString& text) {
         send(Sci::SCI_SETWRAPMODE, Sci::SC_WRAP_NONE);
         send(Sci::SCI_SETUNDOCOLLECTION, 0);
         const QByteArray bytes = toCrLf(text).toUtf8();
-        // Room for the text at once, instead of growing the gap step by step.
-        send(Sci::SCI_ALLOCATE, bytes.size() + 1);
+        // Room for the text at once, instead of growing the gap step by step, and for some
+        // typing: a full buffer is copied whole at the first key press.
+        send(Sci::SCI_ALLOCATE, bytes.size() + bytes.size() / 16 + 4096);
         replaceRange(0, send(Sci::SCI_GETLENGTH), bytes);
         send(Sci::SCI_SETUNDOCOLLECTION, 1);
         large = m_wrapLimits.exceededBy(characters());
@@ -116,6 +120,8 @@ void ScintillaBuffer::loadText(const QString& text) {
             highlightFrom(0);
     }
     m_quietTyping->setActive(large);
+    // Unwrapped too, the control would style everything up to the last line it shows.
+    m_shownStyling->setActive(large);
     const bool hold = wrapWanted && large;
     if (wrapWanted && !hold)
         send(Sci::SCI_SETWRAPMODE, Sci::SC_WRAP_WORD);
@@ -170,6 +176,7 @@ void ScintillaBuffer::setSelText(const QString& text) {
         UndoGuard group(m_editor);
         after = replaceRange(start, end, bytes);
     }
+    m_shownStyling->settle();
     send(Sci::SCI_SETSEL, after, after);
 }
 
@@ -209,8 +216,11 @@ void ScintillaBuffer::setModified(bool modified) {
 }
 
 void ScintillaBuffer::undo() {
-    QuietChange quiet(m_editor);
-    send(Sci::SCI_UNDO);
+    {
+        QuietChange quiet(m_editor);
+        send(Sci::SCI_UNDO);
+    }
+    m_shownStyling->settle();
 }
 
 void ScintillaBuffer::setBookmark(int number, int line) {

@@ -15,6 +15,7 @@ class QsciScintilla;
 // whole document. Bookmark n is the control's marker n. Whole-text rewrites replace only the
 // bytes that changed.
 class QuietTyping;
+class ShownStyling;
 
 class ScintillaBuffer : public EditorBuffer {
 public:
@@ -61,6 +62,8 @@ public:
     // Told when a load starts or ends such a hold.
     std::function<void(bool held)> wrapHeldChanged;
     void setWrapLimits(const WrapLimits& limits) { m_wrapLimits = limits; }
+    // Colours a large document where it is shown.
+    ShownStyling& shownStyling() const { return *m_shownStyling; }
 
 private:
     long send(unsigned int message, unsigned long wParam = 0, long lParam = 0) const;
@@ -78,5 +81,6 @@ private:
     bool m_forcedModified = false;
     bool m_wrapHeld = false;
     WrapLimits m_wrapLimits;
-    QuietTyping* m_quietTyping; // owned by the editor
+    QuietTyping* m_quietTyping;   // owned by the editor
+    ShownStyling* m_shownStyling; // owned by the editor
 };

@@ -58,6 +58,11 @@ TEST_F(EditorSetupTest, EditingBehaviourIsSetUp) {
     EXPECT_EQ(send(Sci::SCI_GETCODEPAGE), long(Sci::SC_CP_UTF8));
     EXPECT_EQ(send(Sci::SCI_GETEOLMODE), long(Sci::SC_EOL_CRLF));
     EXPECT_EQ(editor.eolMode(), QsciScintilla::EolWindows);
+    // Switching wrap keeps layouts for the screen only, never one per line of the document.
+    for (bool on : {false, true}) {
+        setWordWrap(&editor, on);
+        EXPECT_EQ(send(Sci::SCI_GETLAYOUTCACHE), long(Sci::SC_CACHE_PAGE));
+    }
 }
 
 TEST_F(EditorSetupTest, GutterIs45WideWithLineNumbersAnd25Without) {
