@@ -110,11 +110,26 @@ Highlighters::~Highlighters() {
 
 void Highlighters::attach(HighlighterKind kind) {
     m_attached = kind;
-    if (m_editor->lexer() == lexer(kind))
+    QsciLexer* shown = shownLexer(kind);
+    if (m_editor->lexer() == shown)
         return;
     WrapPause pause(m_editor);
-    m_editor->setLexer(lexer(kind));
+    m_editor->setLexer(shown);
+    if (!shown)
+        m_editor->setFont(editorFont(m_fontSize));
     applyGutterFont(m_editor);
+}
+
+void Highlighters::setHtmlLexerStopped(bool stopped) {
+    m_htmlLexerStopped = stopped;
+    if (m_editor)
+        attach(m_attached);
+}
+
+QsciLexer* Highlighters::shownLexer(HighlighterKind kind) const {
+    const bool html = kind == HighlighterKind::Html || kind == HighlighterKind::Php ||
+                      kind == HighlighterKind::Xml;
+    return html && m_htmlLexerStopped ? nullptr : lexer(kind);
 }
 
 QsciLexer* Highlighters::lexer(HighlighterKind kind) const {

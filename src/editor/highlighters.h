@@ -37,6 +37,9 @@ public:
 
     void attach(HighlighterKind kind);
     HighlighterKind attached() const { return m_attached; }
+    // While stopped, the kinds the HTML lexer colours show as plain text (see LexerGuard).
+    void setHtmlLexerStopped(bool stopped);
+    bool htmlLexerStopped() const { return m_htmlLexerStopped; }
     QsciLexer* lexer(HighlighterKind kind) const;
 
     // Applies to the HTML highlighter, the one the settings file describes. An empty value
@@ -52,6 +55,8 @@ public:
 
 private:
     void applyFont(QsciLexer* lexer) const;
+    // The lexer the kind gets now: none for those of the HTML lexer while it is stopped.
+    QsciLexer* shownLexer(HighlighterKind kind) const;
 
     QPointer<QsciScintilla> m_editor;
     std::unique_ptr<QsciLexerHTML> m_html;
@@ -60,5 +65,6 @@ private:
     std::unique_ptr<QsciLexerHTML> m_php;
     std::unique_ptr<QsciLexer> m_xml;
     HighlighterKind m_attached = HighlighterKind::Html;
+    bool m_htmlLexerStopped = false;
     int m_fontSize;
 };

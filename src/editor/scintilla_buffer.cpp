@@ -1,6 +1,7 @@
 #include "editor/scintilla_buffer.h"
 
 #include "editor/changed_range.h"
+#include "editor/lexer_guard.h"
 #include "editor/quiet_typing.h"
 #include "editor/shown_styling.h"
 #include "editor/undo_guard.h"
@@ -44,7 +45,11 @@ private:
 
 ScintillaBuffer::ScintillaBuffer(QsciScintilla* editor)
     : m_editor(editor), m_quietTyping(new QuietTyping(editor)),
-      m_shownStyling(new ShownStyling(editor)) {
+      m_shownStyling(new ShownStyling(editor)), m_lexerGuard(new LexerGuard(editor)) {
+    m_lexerGuard->tripped = [this] {
+        if (colouringStopped)
+            colouringStopped(true);
+    };
     m_editor->setUtf8(true);
     m_editor->setEolMode(QsciScintilla::EolWindows);
     send(Sci::SCI_ALLOCATELINECHARACTERINDEX, Utf16Index);
@@ -103,6 +108,8 @@ void ScintillaBuffer::setText(const QString& text) {
 
 void ScintillaBuffer::loadText(const QString& text) {
     const bool wrapWanted = m_wrapHeld || send(Sci::SCI_GETWRAPMODE) != Sci::SC_WRAP_NONE;
+    const bool colouringWasStopped = m_lexerGuard->isTripped();
+    m_lexerGuard->rearm();
     bool large = false;
     {
         QuietChange quiet(m_editor);
@@ -130,6 +137,8 @@ void ScintillaBuffer::loadText(const QString& text) {
         if (wrapHeldChanged)
             wrapHeldChanged(hold);
     }
+    if (colouringWasStopped && !m_lexerGuard->isTripped() && colouringStopped)
+        colouringStopped(false);
     send(Sci::SCI_EMPTYUNDOBUFFER);
     setModified(false);
     clearAllBookmarks();
@@ -220,6 +229,8 @@ void ScintillaBuffer::undo() {
         QuietChange quiet(m_editor);
         send(Sci::SCI_UNDO);
     }
+    // The undone bytes went in unseen.
+    m_lexerGuard->checkWhole();
     m_shownStyling->settle();
 }
 
@@ -252,7 +263,10 @@ long ScintillaBuffer::replaceRange(long start, long end, QByteArrayView bytes) {
     // for no text.
     m_editor->SendScintilla(Sci::SCI_REPLACETARGET, uintptr_t(bytes.size()),
                             bytes.isEmpty() ? "" : bytes.constData());
-    return send(Sci::SCI_GETTARGETEND);
+    const long after = send(Sci::SCI_GETTARGETEND);
+    // Changes made here go without the control's notifications, and may be coloured next.
+    m_lexerGuard->checkChanged(start, after);
+    return after;
 }
 
 void ScintillaBuffer::highlightFrom(long position) {

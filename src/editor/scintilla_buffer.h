@@ -16,6 +16,7 @@ class QsciScintilla;
 // bytes that changed.
 class QuietTyping;
 class ShownStyling;
+class LexerGuard;
 
 class ScintillaBuffer : public EditorBuffer {
 public:
@@ -64,6 +65,9 @@ public:
     void setWrapLimits(const WrapLimits& limits) { m_wrapLimits = limits; }
     // Colours a large document where it is shown.
     ShownStyling& shownStyling() const { return *m_shownStyling; }
+    // Told when the document would take text the HTML lexer cannot colour (true) and when a
+    // newly loaded text no longer holds any (false): colouring must be off before it arrives.
+    std::function<void(bool stopped)> colouringStopped;
 
 private:
     long send(unsigned int message, unsigned long wParam = 0, long lParam = 0) const;
@@ -83,4 +87,5 @@ private:
     WrapLimits m_wrapLimits;
     QuietTyping* m_quietTyping;   // owned by the editor
     ShownStyling* m_shownStyling; // owned by the editor
+    LexerGuard* m_lexerGuard;     // owned by the editor
 };

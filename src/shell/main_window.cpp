@@ -73,6 +73,13 @@ const UiText UntitledText{"Unbenannt", "Untitled"};
 const UiText StandardBarText{"Standard", "Standard"};
 const UiText TableBarText{"Tabellen und Formulare", "Tables and forms"};
 const UiText InsertBarText{"Einfügen", "Insert"};
+// The HTML lexer stops the program on such text, so the page is shown without colours.
+const UiText ColouringStopped{
+    "Syntaxfarben aus: Die Seite enthält „&“ unmittelbar vor „<!“, was die Hervorhebung nicht "
+    "verarbeiten kann",
+    "Syntax colouring is off: the page holds \"&\" directly before \"<!\", which the "
+    "highlighter cannot handle"};
+constexpr int ColouringStoppedShownMs = 15000;
 
 } // namespace
 
@@ -91,6 +98,11 @@ MainWindow::MainWindow(Platform& platform, Prompter* prompter, QWidget* parent)
     setCentralWidget(m_editor);
     auto buffer = std::make_unique<ScintillaBuffer>(m_editor);
     buffer->wrapHeldChanged = [this](bool held) { emit m_context->wordWrapHeld(held); };
+    buffer->colouringStopped = [this](bool stopped) {
+        m_highlighters->setHtmlLexerStopped(stopped);
+        if (stopped)
+            statusBar()->showMessage(ColouringStopped.in(m_uiLanguage), ColouringStoppedShownMs);
+    };
     m_buffer = std::move(buffer);
     m_highlighters = std::make_unique<Highlighters>(m_editor);
     m_highlighters->attach(HighlighterKind::Html);
