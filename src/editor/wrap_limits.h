@@ -17,4 +17,4 @@ struct WrapLimits {
 // Wrapped or not, the control lays out a whole line before it paints any part of it or places
 // the caret in it, about half a microsecond per character; a screenful of lines this long
 // still paints at once. Opening offers to break longer lines.
-constexpr qsizetype QuickLayoutLineLength = 8192;
+constexpr qsizetype QuickLayoutLineLength = 4096;
