@@ -13,3 +13,8 @@ struct WrapLimits {
     // the line limit.
     bool exceededBy(QByteArrayView text) const;
 };
+
+// Wrapped or not, the control lays out a whole line before it paints any part of it or places
+// the caret in it, about half a microsecond per character; a screenful of lines this long
+// still paints at once. Opening offers to break longer lines.
+constexpr qsizetype QuickLayoutLineLength = 4096;

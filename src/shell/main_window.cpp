@@ -4,6 +4,7 @@
 #include "editor/highlighters.h"
 #include "editor/scintilla_buffer.h"
 #include "editor/tag_completion.h"
+#include "editor/wrap_limits.h"
 #include "features/check_html/check_html_actions.h"
 #include "features/doctype/doctype_actions.h"
 #include "features/entities/entities_actions.h"
@@ -129,6 +130,8 @@ MainWindow::MainWindow(Platform& platform, Prompter* prompter, QWidget* parent)
             QApplication::restoreOverrideCursor();
     };
     m_document->highlighterChosen = [this](HighlighterKind kind) { m_highlighters->attach(kind); };
+    m_document->setLongLineLimit(QuickLayoutLineLength);
+    m_document->note = [this](const QString& text) { statusBar()->showMessage(text, 10000); };
 
     m_context = new FeatureContext(this, m_editor, *m_buffer, *m_document, m_prompter, m_messages,
                                    m_platform, m_actions->featureMenus());

@@ -146,6 +146,56 @@ TEST_F(DocumentTest, LoadDocument_ChoosesHighlighterAndMakesTheBackupOnlyOnce) {
     EXPECT_TRUE(prompter.messages().isEmpty());
 }
 
+// Lines too long for the window: breaking them is offered, changes only the editor's text, and
+// a save writes the breaks in the file's own style.
+TEST_F(DocumentTest, LoadDocument_OffersToBreakLongLinesAndOnlySaveWritesThem) {
+    QStringList notes;
+    document.note = [&](const QString& text) { notes << text; };
+    QByteArray longLine;
+    for (int i = 0; i < 20; ++i)
+        longLine += "<b class=x>word</b> ";
+    const QByteArray original = "<p>short</p>\n" + longLine + "\n<p>end</p>\n";
+    const QString page = path(QStringLiteral("long.html"));
+    writeBytes(page, original);
+
+    // Without a limit (hexlume-cli) nothing is asked.
+    ASSERT_TRUE(document.loadDocument(page));
+    EXPECT_TRUE(prompter.messages().isEmpty());
+    EXPECT_TRUE(notes.isEmpty());
+
+    document.setLongLineLimit(50);
+    prompter.addAnswer(QStringLiteral("no"));
+    ASSERT_TRUE(document.loadDocument(page));
+    EXPECT_EQ(prompter.messages().size(), 1);
+    EXPECT_EQ(editor.text(),
+              QString::fromUtf8(original).trimmed().replace(u'\n', QStringLiteral("\r\n")));
+    EXPECT_FALSE(editor.isModified());
+    EXPECT_EQ(notes.size(), 1);
+
+    prompter.addAnswer(QStringLiteral("yes"));
+    ASSERT_TRUE(document.loadDocument(page));
+    const QString broken = editor.text();
+    EXPECT_TRUE(editor.isModified());
+    EXPECT_EQ(notes.size(), 2);
+    const QStringList lines = broken.split(QStringLiteral("\r\n"));
+    EXPECT_GT(lines.size(), 8);
+    for (const QString& line : lines)
+        EXPECT_LE(line.size(), 50) << line.toStdString();
+    EXPECT_EQ(readBytes(page), original);
+    document.save();
+    const QByteArray saved = readBytes(page);
+    EXPECT_FALSE(saved.contains('\r'));
+    EXPECT_EQ(QByteArray(saved).replace("\n", ""), QByteArray(original).replace("\n", ""));
+
+    // A long line without a place to break is opened as it is, without asking.
+    writeBytes(page, QByteArray(200, 'x'));
+    prompter.clearMessages();
+    ASSERT_TRUE(document.loadDocument(page));
+    EXPECT_TRUE(prompter.messages().isEmpty());
+    EXPECT_FALSE(editor.isModified());
+    EXPECT_EQ(notes.size(), 3);
+}
+
 TEST_F(DocumentTest, FileSave_RewritesTheFileInItsOwnEncodingAndLineBreaks) {
     const QByteArray original("\xFF\xFEh\0i\0\n\0", 8);
     writeBytes(path(QStringLiteral("u16.txt")), original);

@@ -3,7 +3,9 @@
 #include "foundation/document/document_texts.h"
 #include "foundation/document/editor_buffer.h"
 #include "foundation/document/encoding_question.h"
+#include "foundation/document/long_line_question.h"
 #include "foundation/markup/doctype.h"
+#include "foundation/markup/long_line_breaks.h"
 #include "foundation/messages/message_table.h"
 #include "foundation/messages/prompter.h"
 #include "foundation/messages/ui_text.h"
@@ -147,22 +149,44 @@ bool Document::loadDocument(const QString& givenPath) {
         return false;
     }
     const LoadedDocument& loaded = *read.document;
+    QString text = loaded.text;
+    bool linesBroken = false;
+    QString openedNote;
+    if (m_longLineLimit > 0 && hasLineLongerThan(text, m_longLineLimit)) {
+        const UiLanguage language = m_messages.language();
+        LongLineBreaking breaking = breakLongLines(text, m_longLineLimit);
+        if (breaking.linesBroken > 0) {
+            working.reset();
+            linesBroken = askToBreakLongLines(m_prompter, language, breaking, m_longLineLimit);
+            working.emplace(busy);
+        }
+        if (linesBroken) {
+            text = std::move(breaking.text);
+            openedNote = longLinesBrokenNote(language, breaking);
+        } else {
+            openedNote = longLinesKeptNote(language, m_longLineLimit);
+        }
+    }
     m_editor.clearAllBookmarks();
     if (highlighterChosen)
         highlighterChosen(highlighterForPath(path));
     try {
         // The editor keeps a copy of its own; running out of memory there ends the load only.
-        m_editor.loadText(loaded.text);
+        m_editor.loadText(text);
     } catch (const std::bad_alloc&) {
         working.reset();
         m_prompter.error(TooLargeForMemory.in(m_messages.language()) + path);
         return false;
     }
+    text.clear();
     m_format = loaded.format;
     setFileName(path);
-    m_editor.setModified(false);
+    // Broken lines are a change only a save writes.
+    m_editor.setModified(linesBroken);
     stampDisk();
     working.reset();
+    if (!openedNote.isEmpty() && note)
+        note(openedNote);
 
     if (!m_fileName.isEmpty() && m_fileName != QLatin1String("untitled") &&
         makeBackupOnce(m_fileName) == BackupResult::Failed)

@@ -32,6 +32,8 @@ public:
     std::function<void()> diskStampChanged;
     // Told after any save wrote a file.
     std::function<void()> fileWritten;
+    // A short note for the status bar about how a file was opened.
+    std::function<void(const QString&)> note;
 
     // Settings the document uses: charset of new documents (the type's page decides how it
     // is written, see newPage) and the plain-save key.
@@ -41,6 +43,9 @@ public:
     void setDefaultFolder(const QString& folder) { m_defaultFolder = folder; }
     // Files larger than this are refused before they are read.
     void setSizeLimit(qint64 bytes) { m_sizeLimit = bytes; }
+    // Opening a file with lines longer than this (UTF-16 code units) offers to break them
+    // inside tags; 0, the default, never does.
+    void setLongLineLimit(qsizetype units) { m_longLineLimit = units; }
 
     const QString& fileName() const { return m_fileName; }
     QString untitledName() const;
@@ -100,6 +105,7 @@ private:
     bool m_saveCancelled = false;
     SaveResult m_lastSave = SaveResult::Declined;
     qint64 m_sizeLimit = documentSizeLimit();
+    qsizetype m_longLineLimit = 0;
     QString m_charset = QStringLiteral("UTF-8");
     QString m_saveEncodingKey;
     QString m_defaultFolder;
