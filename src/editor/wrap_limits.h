@@ -16,5 +16,8 @@ struct WrapLimits {
 
 // Wrapped or not, the control lays out a whole line before it paints any part of it or places
 // the caret in it, about half a microsecond per character; a screenful of lines this long
-// still paints at once. Opening offers to break longer lines.
+// still paints at once. Opening offers to break longer lines where a line is so long that
+// laying it out alone takes a tenth of a second: a few lines between these lengths only slow
+// the screen they are on a little, and asking about them on every such page would be noise.
 constexpr qsizetype QuickLayoutLineLength = 4096;
+constexpr qsizetype SlowLayoutLineLength = 256 * 1024;

@@ -130,7 +130,7 @@ MainWindow::MainWindow(Platform& platform, Prompter* prompter, QWidget* parent)
             QApplication::restoreOverrideCursor();
     };
     m_document->highlighterChosen = [this](HighlighterKind kind) { m_highlighters->attach(kind); };
-    m_document->setLongLineLimit(QuickLayoutLineLength);
+    m_document->setLongLineLimits(SlowLayoutLineLength, QuickLayoutLineLength);
     m_document->note = [this](const QString& text) { statusBar()->showMessage(text, 10000); };
 
     m_context = new FeatureContext(this, m_editor, *m_buffer, *m_document, m_prompter, m_messages,

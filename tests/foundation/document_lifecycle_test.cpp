@@ -163,7 +163,7 @@ TEST_F(DocumentTest, LoadDocument_OffersToBreakLongLinesAndOnlySaveWritesThem) {
     EXPECT_TRUE(prompter.messages().isEmpty());
     EXPECT_TRUE(notes.isEmpty());
 
-    document.setLongLineLimit(50);
+    document.setLongLineLimits(50, 50);
     prompter.addAnswer(QStringLiteral("no"));
     ASSERT_TRUE(document.loadDocument(page));
     EXPECT_EQ(prompter.messages().size(), 1);

@@ -152,7 +152,7 @@ bool Document::loadDocument(const QString& givenPath) {
     QString text = loaded.text;
     bool linesBroken = false;
     QString openedNote;
-    if (m_longLineLimit > 0 && hasLineLongerThan(text, m_longLineLimit)) {
+    if (m_longLineLimit > 0 && hasLineLongerThan(text, m_longLineQuestion)) {
         const UiLanguage language = m_messages.language();
         LongLineBreaking breaking = breakLongLines(text, m_longLineLimit);
         if (breaking.linesBroken > 0) {

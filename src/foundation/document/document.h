@@ -43,9 +43,12 @@ public:
     void setDefaultFolder(const QString& folder) { m_defaultFolder = folder; }
     // Files larger than this are refused before they are read.
     void setSizeLimit(qint64 bytes) { m_sizeLimit = bytes; }
-    // Opening a file with lines longer than this (UTF-16 code units) offers to break them
-    // inside tags; 0, the default, never does.
-    void setLongLineLimit(qsizetype units) { m_longLineLimit = units; }
+    // Opening a file with a line longer than askFrom (UTF-16 code units) offers to break every
+    // line longer than breakAt inside tags; 0, the default, never does.
+    void setLongLineLimits(qsizetype askFrom, qsizetype breakAt) {
+        m_longLineQuestion = askFrom;
+        m_longLineLimit = breakAt;
+    }
 
     const QString& fileName() const { return m_fileName; }
     QString untitledName() const;
@@ -105,6 +108,7 @@ private:
     bool m_saveCancelled = false;
     SaveResult m_lastSave = SaveResult::Declined;
     qint64 m_sizeLimit = documentSizeLimit();
+    qsizetype m_longLineQuestion = 0;
     qsizetype m_longLineLimit = 0;
     QString m_charset = QStringLiteral("UTF-8");
     QString m_saveEncodingKey;
