@@ -19,6 +19,9 @@ WorkProgress::WorkProgress(const FeatureContext& context) {
     // The command runs in one go on this thread, so the bar can only say that work goes on.
     m_bar->setRange(0, 0);
     m_bar->setMaximumWidth(160);
+    // A new command ends the note of the last one. Adding the bar while a note shows would
+    // also bring the panels back under it: the status bar lays them out anew and shows them.
+    window->statusBar()->clearMessage();
     window->statusBar()->addPermanentWidget(m_bar);
     m_bar->show();
     // Painted now, before the command takes the thread; input waits until it is done.

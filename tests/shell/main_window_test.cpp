@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QSet>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
@@ -290,6 +291,14 @@ private slots:
         QCOMPARE(action(window, "redoItem")->shortcuts(),
                  QList<QKeySequence>({QKeySequence(QStringLiteral("Ctrl+Y")),
                                       QKeySequence(QStringLiteral("Ctrl+Shift+Z"))}));
+
+        // A long command's progress bar never leaves the panels drawn over a note.
+        window.buffer().setText(QString(5 << 20, QLatin1Char('a')));
+        window.statusBar()->showMessage(QStringLiteral("note"));
+        action(window, "upperToLowerItem")->trigger();
+        QTest::qWait(50);
+        QVERIFY(window.statusBar()->currentMessage().isEmpty() ||
+                !window.statusPanels().panel(3)->isVisible());
     }
 
     void bookmarksSetGotoAndClearFromThePopup() {
