@@ -90,9 +90,14 @@ void LexerGuard::checkChanged(long start, long end) {
     to = std::min(length, to + 2);
     if (to <= from)
         return;
-    // The control gives the range in one piece; around a change its gap moves only a little.
-    const auto* bytes = reinterpret_cast<const char*>(m_editor->SendScintilla(
-        Sci::SCI_GETRANGEPOINTER, static_cast<unsigned long>(from), to - from));
+    // The control gives the range in one piece, moving its gap out of it: around a change only
+    // a little, and for the whole text to the end, where typing after a load wants it.
+    const auto* bytes =
+        from == 0 && to == length
+            ? static_cast<const char*>(
+                  m_editor->SendScintillaPtrResult(Sci::SCI_GETCHARACTERPOINTER))
+            : reinterpret_cast<const char*>(m_editor->SendScintilla(
+                  Sci::SCI_GETRANGEPOINTER, static_cast<unsigned long>(from), to - from));
     if (entityRunsIntoDeclaration(QByteArrayView(bytes, to - from)))
         trip();
 }
