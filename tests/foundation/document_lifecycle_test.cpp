@@ -10,6 +10,8 @@
 
 #include "file_bytes.h"
 
+#include <QRegularExpression>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -177,6 +179,11 @@ TEST_F(DocumentTest, LoadDocument_OffersToBreakLongLinesAndOnlySaveWritesThem) {
     const QString broken = editor.text();
     EXPECT_TRUE(editor.isModified());
     EXPECT_EQ(notes.size(), 2);
+    // One line is told as one.
+    for (const QString& told : {prompter.messages().first(), notes.last()})
+        EXPECT_FALSE(
+            told.contains(QRegularExpression(QStringLiteral("\\b1 (long )?(lines|Zeilen)"))))
+            << told.toStdString();
     const QStringList lines = broken.split(QStringLiteral("\r\n"));
     EXPECT_GT(lines.size(), 8);
     for (const QString& line : lines)
