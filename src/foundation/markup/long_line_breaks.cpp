@@ -61,8 +61,10 @@ private:
         if (next == u'!')
             return declarationEnd(at + 2);
         if (next == u'?') {
-            // XML ends it at "?>", HTML at the first ">": the later one is safe for both.
-            const qsizetype end = m_text.indexOf(u"?>", at + 2);
+            // XML ends it at "?>", HTML at the first ">": the later one is safe for both. Once
+            // no "?>" is left, it is not looked for again, so many such texts stay one pass.
+            const qsizetype end = m_processingEndLeft ? m_text.indexOf(u"?>", at + 2) : -1;
+            m_processingEndLeft = end >= 0;
             return end >= 0 ? end + 2 : skipPast(at + 2, u">");
         }
         const bool endTag = next == u'/';
@@ -254,6 +256,7 @@ private:
     QStringView m_text;
     Sink& m_sink;
     std::vector<qsizetype> m_places; // of the tag being read, handed on when it proves clean
+    bool m_processingEndLeft = true;
 };
 
 template <typename Sink> void scanBreakPlaces(QStringView text, Sink& sink) {
