@@ -9,6 +9,7 @@
 #include "foundation/document/document_file.h"
 #include "foundation/messages/message_table.h"
 #include "foundation/messages/scripted_prompter.h"
+#include "open_window.h"
 #include "platform/desktop_platform.h"
 #include "shell/main_window.h"
 
@@ -115,18 +116,12 @@ void BM_WindowCommandAndUndo(benchmark::State& state) {
         state.SkipWithError("make_big.py failed");
         return;
     }
-    QTemporaryDir data;
-    qputenv("XDG_DATA_HOME", data.path().toUtf8());
-    DesktopPlatform platform;
-    ScriptedPrompter prompter;
-    MainWindow window(platform, &prompter);
-    window.resize(1000, 700);
-    window.show();
-    window.startUp({path});
-    if (!QTest::qWaitForWindowExposed(&window)) {
+    OpenWindow open(path);
+    if (!open.shown) {
         state.SkipWithError("window not shown");
         return;
     }
+    MainWindow& window = *open.window;
     auto action = [&](const char* name) { return window.findChild<QAction*>(QLatin1String(name)); };
     const char* commandItem = state.range(1) == 0 ? "removeLineFeedsItem" : "insertLineFeedsItem";
     double commandTotal = 0;
@@ -148,18 +143,12 @@ void BM_WindowCaretMoves(benchmark::State& state) {
         state.SkipWithError("make_big.py failed");
         return;
     }
-    QTemporaryDir data;
-    qputenv("XDG_DATA_HOME", data.path().toUtf8());
-    DesktopPlatform platform;
-    ScriptedPrompter prompter;
-    MainWindow window(platform, &prompter);
-    window.resize(1000, 700);
-    window.show();
-    window.startUp({path});
-    if (!QTest::qWaitForWindowExposed(&window)) {
+    OpenWindow open(path);
+    if (!open.shown) {
         state.SkipWithError("window not shown");
         return;
     }
+    MainWindow& window = *open.window;
     QsciScintilla* editor = window.editor();
     auto key = [&](Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         return windowMilliseconds(window, [&] { QTest::keyClick(editor, k, modifiers); });
@@ -194,11 +183,5 @@ BENCHMARK(BM_SelectCellInEditorNearEnd)->Arg(1)->Arg(10)->Arg(50)->Unit(benchmar
 BENCHMARK(BM_StartUpToFirstShownWindow)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWindowBenchmarks(argc, argv);
 }

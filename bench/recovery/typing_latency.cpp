@@ -7,38 +7,24 @@
 #include "features/recovery/journal_writer.h"
 #include "features/recovery/recovery_actions.h"
 #include "foundation/document/document.h"
-#include "foundation/messages/scripted_prompter.h"
-#include "platform/desktop_platform.h"
+#include "open_window.h"
 #include "shell/main_window.h"
 
 #include <Qsci/qsciscintilla.h>
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <memory>
 
 namespace {
 
 // The window with a large document open, typed into once and idle again.
-struct OpenWindow {
-    QTemporaryDir home;
-    DesktopPlatform platform;
-    ScriptedPrompter prompter;
-    std::unique_ptr<MainWindow> window;
-
-    explicit OpenWindow(const QString& path) {
-        qputenv("XDG_DATA_HOME", home.path().toUtf8());
-        qputenv("XDG_STATE_HOME", home.filePath(QStringLiteral("state")).toUtf8());
-        window = std::make_unique<MainWindow>(platform, &prompter);
-        window->show();
-        window->startUp({path});
-        (void)QTest::qWaitForWindowExposed(window.get());
+struct TypedWindow : OpenWindow {
+    explicit TypedWindow(const QString& path) : OpenWindow(path) {
         QTest::keyClick(window->editor(), Qt::Key_A);
         QTest::qWait(1000);
     }
@@ -50,7 +36,7 @@ void BM_TypingWithJournal(benchmark::State& state) {
         state.SkipWithError("make_big.py failed");
         return;
     }
-    OpenWindow open(path);
+    TypedWindow open(path);
     MainWindow& window = *open.window;
 
     double slowest = 0;
@@ -72,7 +58,7 @@ void BM_JournalSnapshotOnWindowThread(benchmark::State& state) {
         state.SkipWithError("make_big.py failed");
         return;
     }
-    OpenWindow open(path);
+    TypedWindow open(path);
     auto* recovery = open.window->findChild<RecoveryActions*>();
     for (auto _ : state) {
         recovery->documentWriter().writeNow();
@@ -99,11 +85,5 @@ BENCHMARK(BM_JournalSnapshotOnWindowThread)
     ->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWindowBenchmarks(argc, argv);
 }
