@@ -203,6 +203,34 @@ TEST_F(DocumentTest, LoadDocument_OffersToBreakLongLinesAndOnlySaveWritesThem) {
     EXPECT_EQ(notes.size(), 3);
 }
 
+// Reading the file again after another program changed it is an open too: the same question
+// for long lines, the same size limit, and a failure said once with the text left alone.
+TEST_F(DocumentTest, ReloadFromDisk_AsksAboutLongLinesAndKeepsTheTextWhenTheFileIsTooLarge) {
+    const QString page = path(QStringLiteral("reloaded.html"));
+    writeBytes(page, "<p>short</p>");
+    ASSERT_TRUE(document.loadDocument(page));
+    document.setLongLineLimits(50, 50);
+
+    QByteArray longLine;
+    for (int i = 0; i < 20; ++i)
+        longLine += "<b class=x>word</b> ";
+    writeBytes(page, longLine);
+    prompter.addAnswer(QStringLiteral("yes"));
+    const std::optional<QString> told = document.reloadFromDisk();
+    ASSERT_TRUE(told.has_value());
+    EXPECT_FALSE(told->isEmpty());
+    EXPECT_EQ(prompter.messages().size(), 1);
+    EXPECT_GT(editor.lineCount(), 8);
+    EXPECT_EQ(editor.text().remove(QStringLiteral("\r\n")), QString::fromUtf8(longLine));
+    EXPECT_TRUE(editor.isModified());
+
+    const QString before = editor.text();
+    document.setSizeLimit(10);
+    EXPECT_FALSE(document.reloadFromDisk().has_value());
+    EXPECT_EQ(prompter.messages().size(), 2);
+    EXPECT_EQ(editor.text(), before);
+}
+
 TEST_F(DocumentTest, FileSave_RewritesTheFileInItsOwnEncodingAndLineBreaks) {
     const QByteArray original("\xFF\xFEh\0i\0\n\0", 8);
     writeBytes(path(QStringLiteral("u16.txt")), original);

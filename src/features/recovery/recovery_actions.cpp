@@ -23,7 +23,6 @@ namespace {
 
 const QString documentSlot = QStringLiteral("document");
 const QString scratchSlot = QStringLiteral("scratch");
-constexpr int CannotOpenLine = 22;
 
 // The control's bytes are already the journal's UTF-8. They are copied as the two blocks on
 // either side of the control's gap: that moves no text, where SCI_GETTEXT reads byte by byte.
@@ -173,13 +172,15 @@ void RecoveryActions::changedOnDisk(const FileStamp& now) {
     if (buffer.isModified() && m_context.prompter().askYesNo(
                                    ReloadQuestion.in(language).arg(name)) != Prompter::Answer::Yes)
         return;
-    if (!document.reloadFromDisk()) {
-        m_context.prompter().error(m_context.messages().message(CannotOpenLine) +
-                                   document.fileName());
+    const std::optional<QString> readNote = document.reloadFromDisk();
+    if (!readNote)
         return;
+    if (m_context.showStatusNote) {
+        QString told = Reloaded.in(language).arg(name);
+        if (!readNote->isEmpty())
+            told += QLatin1Char(' ') + *readNote;
+        m_context.showStatusNote(told);
     }
-    if (m_context.showStatusNote)
-        m_context.showStatusNote(Reloaded.in(language).arg(name));
 }
 
 void RecoveryActions::offerJournals(const QString& fileName) {

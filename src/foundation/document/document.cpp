@@ -137,56 +137,65 @@ void Document::open() {
         loadDocument(path);
 }
 
-bool Document::loadDocument(const QString& givenPath) {
-    // A name from the command line may be relative; the document always knows its full path.
-    const QString path = givenPath.isEmpty() ? givenPath : QFileInfo(givenPath).absoluteFilePath();
+std::optional<Document::EditorText> Document::readForEditor(const QString& path) {
     std::optional<BusyScope> working(std::in_place, busy);
-    // Decode first, so a file that cannot be read leaves the open document untouched.
     DocumentFileRead read = readDocumentFile(path, m_sizeLimit);
     if (!read.document) {
         working.reset();
         m_prompter.error(readFailureText(read, path));
-        return false;
+        return std::nullopt;
     }
-    const LoadedDocument& loaded = *read.document;
-    QString text = loaded.text;
-    bool linesBroken = false;
-    QString openedNote;
-    if (m_longLineLimit > 0 && hasLineLongerThan(text, m_longLineQuestion)) {
+    EditorText ready{std::move(read.document->text), read.document->format, false, {}};
+    if (m_longLineLimit > 0 && hasLineLongerThan(ready.text, m_longLineQuestion)) {
         const UiLanguage language = m_messages.language();
-        LongLineBreaking breaking = breakLongLines(text, m_longLineLimit);
+        LongLineBreaking breaking = breakLongLines(ready.text, m_longLineLimit);
         if (breaking.linesBroken > 0) {
             working.reset();
-            linesBroken = askToBreakLongLines(m_prompter, language, breaking, m_longLineLimit);
-            working.emplace(busy);
+            ready.linesBroken =
+                askToBreakLongLines(m_prompter, language, breaking, m_longLineLimit);
         }
-        if (linesBroken) {
-            text = std::move(breaking.text);
-            openedNote = longLinesBrokenNote(language, breaking);
+        if (ready.linesBroken) {
+            ready.text = std::move(breaking.text);
+            ready.note = longLinesBrokenNote(language, breaking);
         } else {
-            openedNote = longLinesKeptNote(language, m_longLineLimit);
+            ready.note = longLinesKeptNote(language, m_longLineLimit);
         }
     }
-    m_editor.clearAllBookmarks();
-    if (highlighterChosen)
-        highlighterChosen(highlighterForPath(path));
+    return ready;
+}
+
+bool Document::putIntoEditor(const QString& text, const QString& path) {
+    BusyScope working(busy);
     try {
         // The editor keeps a copy of its own; running out of memory there ends the load only.
         m_editor.loadText(text);
     } catch (const std::bad_alloc&) {
-        working.reset();
         m_prompter.error(TooLargeForMemory.in(m_messages.language()) + path);
         return false;
     }
-    text.clear();
-    m_format = loaded.format;
+    return true;
+}
+
+bool Document::loadDocument(const QString& givenPath) {
+    // A name from the command line may be relative; the document always knows its full path.
+    const QString path = givenPath.isEmpty() ? givenPath : QFileInfo(givenPath).absoluteFilePath();
+    // Read first, so a file that cannot be read leaves the open document untouched.
+    std::optional<EditorText> ready = readForEditor(path);
+    if (!ready)
+        return false;
+    m_editor.clearAllBookmarks();
+    if (highlighterChosen)
+        highlighterChosen(highlighterForPath(path));
+    if (!putIntoEditor(ready->text, path))
+        return false;
+    ready->text.clear();
+    m_format = ready->format;
     setFileName(path);
     // Broken lines are a change only a save writes.
-    m_editor.setModified(linesBroken);
+    m_editor.setModified(ready->linesBroken);
     stampDisk();
-    working.reset();
-    if (!openedNote.isEmpty() && note)
-        note(openedNote);
+    if (!ready->note.isEmpty() && note)
+        note(ready->note);
 
     if (!m_fileName.isEmpty() && m_fileName != QLatin1String("untitled") &&
         makeBackupOnce(m_fileName) == BackupResult::Failed)
@@ -419,30 +428,27 @@ bool Document::closeQuery() {
     return !m_saveCancelled;
 }
 
-bool Document::reloadFromDisk() {
-    std::optional<LoadedDocument> loaded;
-    {
-        BusyScope working(busy);
-        loaded = loadDocumentFile(m_fileName);
-    }
-    if (!loaded)
-        return false;
+std::optional<QString> Document::reloadFromDisk() {
+    std::optional<EditorText> ready = readForEditor(m_fileName);
+    if (!ready)
+        return std::nullopt;
     const int caretLine = m_editor.caretLine() - 1;
     const int caretColumn = m_editor.caretColumn() - 1;
     int bookmarks[EditorBuffer::BookmarkCount];
     for (int i = 0; i < EditorBuffer::BookmarkCount; ++i)
         bookmarks[i] = m_editor.bookmark(i);
 
-    m_editor.loadText(loaded->text);
-    m_format = loaded->format;
-    m_editor.setModified(false);
+    if (!putIntoEditor(ready->text, m_fileName))
+        return std::nullopt;
+    m_format = ready->format;
+    m_editor.setModified(ready->linesBroken);
     const int lines = m_editor.lineCount();
     for (int i = 0; i < EditorBuffer::BookmarkCount; ++i) {
         if (bookmarks[i] >= 0 && bookmarks[i] < lines)
             m_editor.setBookmark(i, bookmarks[i]);
     }
     // The caret's line start, found in one pass over the new text.
-    const QString& text = loaded->text;
+    const QString& text = ready->text;
     const int line = std::clamp(caretLine, 0, lines - 1);
     qsizetype start = 0;
     for (int i = 0; i < line; ++i)
@@ -452,7 +458,7 @@ bool Document::reloadFromDisk() {
         end = text.size();
     m_editor.setSelStart(int(start + std::clamp<qsizetype>(caretColumn, 0, end - start)));
     stampDisk();
-    return true;
+    return ready->note;
 }
 
 bool Document::recover(const QString& fileName, const DocumentFormat& format, const QString& text) {

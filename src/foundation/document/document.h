@@ -73,9 +73,11 @@ public:
     void askSaveChanges();
     // The close query: true when the window may close.
     bool closeQuery();
-    // Reads the file again, keeping the caret's line and column and the bookmarks where the
-    // new text still has them; false (and nothing changed) when it cannot be read.
-    bool reloadFromDisk();
+    // Reads the file again as loadDocument does (size limit, long-line question), keeping the
+    // caret's line and column and the bookmarks where the new text still has them. Gives the
+    // note on how it was read (empty when there is none to tell); nullopt, after saying why,
+    // and nothing changed when it cannot be read.
+    std::optional<QString> reloadFromDisk();
     // Unsaved text kept from an earlier run, as a modified document under its file name (an
     // empty name gives an untitled one); asks about unsaved changes first.
     bool recover(const QString& fileName, const DocumentFormat& format, const QString& text);
@@ -87,6 +89,17 @@ private:
     // A file of its own to save to, not the untitled name.
     bool hasOwnFile() const;
     QString readFailureText(const DocumentFileRead& read, const QString& path) const;
+    // A file's text as the editor gets it: read within the size limit, long lines broken when
+    // the user agrees (the note tells how). nullopt after saying why it cannot be read.
+    struct EditorText {
+        QString text;
+        DocumentFormat format;
+        bool linesBroken = false;
+        QString note;
+    };
+    std::optional<EditorText> readForEditor(const QString& path);
+    // False, after saying so, when memory runs out; the editor keeps its text then.
+    bool putIntoEditor(const QString& text, const QString& path);
     // Writes the editor's text, first asking when the format would lose characters; reports a
     // failure with the system's reason (beforePath goes between message and path). Returns the
     // format written, nullopt when declined or failed.
