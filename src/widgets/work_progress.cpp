@@ -8,7 +8,10 @@
 #include <QStatusBar>
 #include <Qsci/qsciscintilla.h>
 
-WorkProgress::WorkProgress(const FeatureContext& context) {
+#include <exception>
+
+WorkProgress::WorkProgress(const FeatureContext& context)
+    : m_unwinding(std::uncaught_exceptions()) {
     auto* window = qobject_cast<QMainWindow*>(context.window());
     const QsciScintilla* editor = context.editor();
     if (!window || !editor ||
@@ -29,5 +32,10 @@ WorkProgress::WorkProgress(const FeatureContext& context) {
 }
 
 WorkProgress::~WorkProgress() {
+    // The control lays out the lines it shows at its next paint, which after a rewrite into
+    // long lines takes longer than the command itself: painted here, the result is on screen
+    // before the wait cursor and the bar go.
+    if (m_bar && std::uncaught_exceptions() == m_unwinding)
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     delete m_bar.data();
 }
