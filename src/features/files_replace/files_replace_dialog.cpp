@@ -29,6 +29,8 @@
 #include <QVBoxLayout>
 #include <Qsci/qsciscintilla.h>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int HelpContext = 60;
@@ -50,6 +52,19 @@ const UiText CannotKeepUndoRecord{
 // Message lines of the main table for files that cannot be read or written.
 constexpr int CannotOpenLine = 22;
 constexpr int CannotSaveLine = 24;
+
+// A field for a search or replacement text, which the files' lines can never match across:
+// pasted text keeps only its first line, as a one-line field on the desktop takes it.
+QLineEdit* oneLineField(const char* name) {
+    auto* edit = named(new QLineEdit, name);
+    QObject::connect(edit, &QLineEdit::textChanged, edit, [edit](const QString& text) {
+        const auto lineEnd = std::find_if(text.begin(), text.end(),
+                                          [](QChar c) { return c == u'\r' || c == u'\n'; });
+        if (lineEnd != text.end())
+            edit->setText(text.first(lineEnd - text.begin()));
+    });
+    return edit;
+}
 
 QLineEdit* counter(const char* name) {
     auto* edit = named(new QLineEdit, name);
@@ -94,8 +109,8 @@ FilesReplaceDialog::FilesReplaceDialog(FeatureContext& context)
     m_turn->setInterval(0);
     connect(m_turn, &QTimer::timeout, this, &FilesReplaceDialog::runTurn);
 
-    m_searchEdit = named(new QLineEdit, "searchEdit");
-    m_replaceEdit = named(new QLineEdit, "replaceEdit");
+    m_searchEdit = oneLineField("searchEdit");
+    m_replaceEdit = oneLineField("replaceEdit");
     m_searchLabel = named(new QLabel, "searchLabel");
     m_searchLabel->setBuddy(m_searchEdit);
     m_replaceLabel = named(new QLabel, "replaceLabel");
