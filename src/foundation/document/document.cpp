@@ -165,8 +165,8 @@ std::optional<Document::EditorText> Document::readForEditor(const QString& path)
 }
 
 bool Document::putIntoEditor(const QString& text, const QString& path) {
-    BusyScope working(busy);
     try {
+        BusyScope working(busy);
         // The editor keeps a copy of its own; running out of memory there ends the load only.
         m_editor.loadText(text);
     } catch (const std::bad_alloc&) {
