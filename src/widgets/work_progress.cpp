@@ -11,7 +11,7 @@
 #include <exception>
 
 WorkProgress::WorkProgress(const FeatureContext& context)
-    : m_unwinding(std::uncaught_exceptions()) {
+    : m_exceptionsAtStart(std::uncaught_exceptions()) {
     auto* window = qobject_cast<QMainWindow*>(context.window());
     const QsciScintilla* editor = context.editor();
     if (!window || !editor ||
@@ -35,7 +35,7 @@ WorkProgress::~WorkProgress() {
     // The control lays out the lines it shows at its next paint, which after a rewrite into
     // long lines takes longer than the command itself: painted here, the result is on screen
     // before the wait cursor and the bar go.
-    if (m_bar && std::uncaught_exceptions() == m_unwinding)
+    if (m_bar && std::uncaught_exceptions() == m_exceptionsAtStart)
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     delete m_bar.data();
 }

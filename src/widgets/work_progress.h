@@ -24,6 +24,6 @@ public:
 private:
     BusyCursor m_busy;
     QPointer<QProgressBar> m_bar;
-    // Exceptions in flight when the work began: the result is painted only when none was added.
-    const int m_unwinding;
+    // Exceptions in flight when the work began: the result is painted only when no new one is.
+    const int m_exceptionsAtStart;
 };
