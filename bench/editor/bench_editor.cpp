@@ -111,17 +111,10 @@ double windowMilliseconds(MainWindow& window, const std::function<void()>& step)
 // Remove line feeds (0) or insert line feeds (1) in the window on the page of the given size,
 // each followed by undo; the counters give each step alone.
 void BM_WindowCommandAndUndo(benchmark::State& state) {
-    const QString path = bigDocument(int(state.range(0)));
-    if (path.isEmpty()) {
-        state.SkipWithError("make_big.py failed");
+    const std::unique_ptr<OpenWindow> open = openBigPage(state);
+    if (!open)
         return;
-    }
-    OpenWindow open(path);
-    if (!open.shown) {
-        state.SkipWithError("window not shown");
-        return;
-    }
-    MainWindow& window = *open.window;
+    MainWindow& window = *open->window;
     auto action = [&](const char* name) { return window.findChild<QAction*>(QLatin1String(name)); };
     const char* commandItem = state.range(1) == 0 ? "removeLineFeedsItem" : "insertLineFeedsItem";
     double commandTotal = 0;
@@ -138,17 +131,10 @@ void BM_WindowCommandAndUndo(benchmark::State& state) {
 // first look at the end), then rounds of Ctrl+Home, Page Down, a jump to the middle and
 // Ctrl+End; the counters give each move alone.
 void BM_WindowCaretMoves(benchmark::State& state) {
-    const QString path = bigDocument(int(state.range(0)));
-    if (path.isEmpty()) {
-        state.SkipWithError("make_big.py failed");
+    const std::unique_ptr<OpenWindow> open = openBigPage(state);
+    if (!open)
         return;
-    }
-    OpenWindow open(path);
-    if (!open.shown) {
-        state.SkipWithError("window not shown");
-        return;
-    }
-    MainWindow& window = *open.window;
+    MainWindow& window = *open->window;
     QsciScintilla* editor = window.editor();
     auto key = [&](Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         return windowMilliseconds(window, [&] { QTest::keyClick(editor, k, modifiers); });

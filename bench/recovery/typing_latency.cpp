@@ -2,7 +2,6 @@
 // key is timed until the window is idle again, and the slowest is reported beside the mean.
 // The 300th key of a run takes the journal's snapshot of the whole document.
 
-#include "big_document.h"
 #include "features/recovery/journal_store.h"
 #include "features/recovery/journal_writer.h"
 #include "features/recovery/recovery_actions.h"
@@ -31,13 +30,10 @@ struct TypedWindow : OpenWindow {
 };
 
 void BM_TypingWithJournal(benchmark::State& state) {
-    const QString path = bigDocument(int(state.range(0)));
-    if (path.isEmpty()) {
-        state.SkipWithError("make_big.py failed");
+    const std::unique_ptr<TypedWindow> open = openBigPage<TypedWindow>(state);
+    if (!open)
         return;
-    }
-    TypedWindow open(path);
-    MainWindow& window = *open.window;
+    MainWindow& window = *open->window;
 
     double slowest = 0;
     QElapsedTimer key;
@@ -53,13 +49,10 @@ void BM_TypingWithJournal(benchmark::State& state) {
 // What a journal write costs the window's thread: the snapshot of the whole text. The disk
 // work runs on the journal's thread and is waited for outside the timing.
 void BM_JournalSnapshotOnWindowThread(benchmark::State& state) {
-    const QString path = bigDocument(int(state.range(0)));
-    if (path.isEmpty()) {
-        state.SkipWithError("make_big.py failed");
+    const std::unique_ptr<TypedWindow> open = openBigPage<TypedWindow>(state);
+    if (!open)
         return;
-    }
-    TypedWindow open(path);
-    auto* recovery = open.window->findChild<RecoveryActions*>();
+    auto* recovery = open->window->findChild<RecoveryActions*>();
     for (auto _ : state) {
         recovery->documentWriter().writeNow();
         state.PauseTiming();
